@@ -1,0 +1,47 @@
+# Set-up and everyday commands; see README.md. Each target installs what is missing first.
+
+BUILD_DIR ?= build
+JOBS      ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+# Debian 12 packages the build, the tests and the benchmarks need.
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+# Only a maintainer who regenerates the word list needs these.
+WORDLIST_PACKAGES := python3 dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
+
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: run test bench build deps wordlist wordlist-deps clean
+
+run: build
+	$(BUILD_DIR)/tools/cli/slovnik-cli dump
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/engine_bench
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -q && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+wordlist: wordlist-deps
+	python3 tools/wordlist/make_wordlist.py
+	python3 tools/wordlist/coverage.py
+
+wordlist-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WORDLIST_PACKAGES)"
+
+clean:
+	rm -rf $(BUILD_DIR)

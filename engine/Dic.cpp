@@ -1,0 +1,74 @@
+#include "Dic.h"
+
+#include <cstring>
+
+namespace slovnik {
+
+// Generated at build time from data/wordlist.tsv: the pairs in stored order, Windows-1250, each
+// character byte + 1. The table is writable data on purpose: it is de-scrambled in place.
+Table DictionaryTable = {{
+#include "StoredTable.inc"
+}};
+
+namespace {
+
+// A field's 20 characters are handled as two overlapping 16-byte chunks, [0, 16) and [4, 20),
+// each with a row of 0/1 shifts for the field's length. Both chunks are read before either is
+// written, and the tail is written first so that the head's write wins where they overlap: two
+// vector subtractions per field keep the start-up pass near the speed of a plain copy.
+constexpr std::size_t kChunk = 16;
+constexpr std::size_t kTailStart = FieldCapacity - kChunk;
+using Chunk = std::array<unsigned char, kChunk>;
+struct ShiftRows {
+    std::array<Chunk, FieldCapacity + 1> head{};
+    std::array<Chunk, FieldCapacity + 1> tail{};
+};
+
+constexpr ShiftRows kShifts = [] {
+    ShiftRows rows;
+    for (std::size_t length = 0; length <= FieldCapacity; ++length) {
+        for (std::size_t i = 0; i < kChunk; ++i) {
+            rows.head[length][i] = i < length ? 1 : 0;
+            const std::size_t position = kTailStart + i;
+            rows.tail[length][i] = position >= kChunk && position < length ? 1 : 0;
+        }
+    }
+    return rows;
+}();
+
+void shift(Chunk &chunk, const Chunk &by)
+{
+    for (std::size_t i = 0; i < kChunk; ++i)
+        chunk[i] = static_cast<unsigned char>(chunk[i] - by[i]);
+}
+
+void descrambleField(ShortField &field)
+{
+    if (field.length > FieldCapacity) [[unlikely]]
+        field.length = FieldCapacity;
+    Chunk head;
+    Chunk tail;
+    std::memcpy(head.data(), field.chars.data(), kChunk);
+    std::memcpy(tail.data(), field.chars.data() + kTailStart, kChunk);
+    shift(head, kShifts.head[field.length]);
+    shift(tail, kShifts.tail[field.length]);
+    std::memcpy(field.chars.data() + kTailStart, tail.data(), kChunk);
+    std::memcpy(field.chars.data(), head.data(), kChunk);
+}
+
+} // namespace
+
+void DescrambleEntries(std::span<DictionaryEntry> entries)
+{
+    for (DictionaryEntry &entry : entries) {
+        descrambleField(entry.English);
+        descrambleField(entry.Czech);
+    }
+}
+
+void DescrambleTable()
+{
+    DescrambleEntries(DictionaryTable);
+}
+
+} // namespace slovnik

@@ -1,0 +1,59 @@
+// The table compiled into the program against the committed list it was generated from.
+
+#include "Dic.h"
+#include "WordList.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace slovnik {
+namespace {
+
+class StoredTable : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QFile file(QStringLiteral(SLOVNIK_WORDLIST_PATH));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        s_list = new WordListReading(readWordList(file.readAll()));
+        // The one de-scrambling of the process, as at start-up.
+        DescrambleTable();
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_list;
+        s_list = nullptr;
+    }
+    static inline WordListReading *s_list = nullptr;
+};
+
+TEST_F(StoredTable, ListKeepsEveryRuleAndFillsTheTableExactly)
+{
+    EXPECT_TRUE(s_list->problems.isEmpty()) << s_list->problems.join(u'\n').toStdString();
+    EXPECT_EQ(s_list->pairs.size(), EntryCount);
+}
+
+TEST_F(StoredTable, EveryFieldReadsAsTheListAfterDescrambling)
+{
+    ASSERT_EQ(s_list->pairs.size(), EntryCount);
+    for (std::size_t i = 0; i < EntryCount; ++i) {
+        ASSERT_EQ(FieldText(DictionaryTable[i].English), s_list->pairs[i].english) << "entry " << i;
+        ASSERT_EQ(FieldText(DictionaryTable[i].Czech), s_list->pairs[i].czech) << "entry " << i;
+    }
+}
+
+TEST_F(StoredTable, EveryFieldIsOneToTwentyCharactersWithoutEqualsSign)
+{
+    for (const DictionaryEntry &entry : DictionaryTable) {
+        for (const ShortField *field : {&entry.English, &entry.Czech}) {
+            ASSERT_GE(field->length, 1);
+            ASSERT_LE(field->length, FieldCapacity);
+            ASSERT_EQ(FieldText(*field).find('='), std::string_view::npos);
+        }
+    }
+}
+
+} // namespace
+} // namespace slovnik
