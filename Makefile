@@ -21,7 +21,8 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD_DIR)/bench/engine_bench
+	$(BUILD_DIR)/bench/descramble_bench
+	$(BUILD_DIR)/bench/search_bench
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)

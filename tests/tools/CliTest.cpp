@@ -1,5 +1,7 @@
 // slovnik-cli as a user runs it: a separate process, its output and its exit code.
 
+#include "ListOrder.h"
+
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -60,6 +62,66 @@ TEST(CliUsage, WrongCommandsAndOptionsExitWithTwo)
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(run.err.isEmpty());
+    }
+}
+
+TEST(CliLookup, ListsTheDogLinesSortedWithDuplicates)
+{
+    const CliRun run = runCli({QStringLiteral("lookup"), QStringLiteral("--en-cs"), QStringLiteral("dog")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+    ASSERT_TRUE(lines.takeLast().isEmpty());
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QString &line : lines)
+        EXPECT_TRUE(line.startsWith(u"dog")) << line.toStdString();
+    // "dog" itself is found by the exact look-up of the unchanged word and by the prefix search.
+    EXPECT_EQ(lines.count(u"dog = pes"_qs), 2);
+    QStringList inOrder = lines;
+    slovnik::sortStable(inOrder, slovnik::resultLineCollator());
+    EXPECT_EQ(lines, inOrder);
+}
+
+TEST(CliLookup, DirectionDecidesWhichWordsAreSearched)
+{
+    const CliRun czech = runCli({QStringLiteral("lookup"), QStringLiteral("pes")});
+    EXPECT_EQ(czech.exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(czech.out).split(u'\n').contains(u"pes = dog"_qs));
+    const CliRun upper = runCli({QStringLiteral("lookup"), QStringLiteral("--"), QStringLiteral("PES")});
+    EXPECT_EQ(upper.out, czech.out);
+}
+
+TEST(CliLookup, NothingFoundOrCleanedAwayPrintsNothingAndSucceeds)
+{
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("lookup"), QStringLiteral("--en-cs"), QStringLiteral("a ")},
+          QStringList{QStringLiteral("lookup"), QStringLiteral("qqqqqxz")},
+          QStringList{QStringLiteral("lookup"), QString(100000, u'x')},
+          QStringList{QStringLiteral("lookup"), QStringLiteral("😀")}}) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST(CliLookup, TextThatIsNotUtf8IsRefused)
+{
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("exec \"$0\" lookup \"$(printf 'p\\377s')\""),
+                 QStringLiteral(SLOVNIK_CLI_PATH)});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 1);
+    EXPECT_TRUE(shell.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(shell.readAllStandardError().contains("UTF-8"));
+}
+
+TEST(CliLookup, WrongUsageExitsWithTwo)
+{
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("lookup")},
+          QStringList{QStringLiteral("lookup"), QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("lookup"), QStringLiteral("--de-cs"), QStringLiteral("hund")}}) {
+        EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
     }
 }
 

@@ -3,6 +3,9 @@
 #include "Commands.h"
 
 #include <QString>
+#include <QStringDecoder>
+
+#include <optional>
 
 namespace slovnik::cli {
 namespace {
@@ -13,16 +16,73 @@ constexpr const char *kUsage =
     "The English-Czech dictionary of slovnik on the command line.\n"
     "\n"
     "Commands:\n"
-    "  dump        print every entry of the word table in stored order as\n"
-    "              POSITION<TAB>ENGLISH<TAB>CZECH, positions from 0\n"
+    "  dump                      print every entry of the word table in stored order as\n"
+    "                            POSITION<TAB>ENGLISH<TAB>CZECH, positions from 0\n"
+    "  lookup [DIRECTION] [--] TEXT\n"
+    "                            look TEXT up as if typed into the dictionary's query box and\n"
+    "                            print the result lines in the window's order, one a line\n"
+    "\n"
+    "Directions:\n"
+    "  --cs-en                   TEXT is Czech (the default, as the window starts)\n"
+    "  --en-cs                   TEXT is English; inflected forms are looked up too\n"
     "\n"
     "Options:\n"
-    "  -h, --help  show this help and exit\n";
+    "  -h, --help                show this help and exit\n"
+    "\n"
+    "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
+    "UTF-8, 2 on wrong usage.\n";
 
 int wrongUsage(std::FILE *err, const QString &message)
 {
     std::fprintf(err, "slovnik-cli: %s\nTry 'slovnik-cli --help'.\n", qPrintable(message));
     return WrongUsage;
+}
+
+bool asksForHelp(const QByteArrayList &arguments)
+{
+    for (const QByteArray &argument : arguments) {
+        if (argument == "--")
+            return false;
+        if (argument == "-h" || argument == "--help")
+            return true;
+    }
+    return false;
+}
+
+std::optional<QString> decodeUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
+{
+    TranslationDirection direction = TranslationDirection::CzechToEnglish;
+    QByteArrayList texts;
+    bool optionsEnded = false;
+    for (const QByteArray &argument : arguments) {
+        if (!optionsEnded && argument == "--")
+            optionsEnded = true;
+        else if (!optionsEnded && argument == "--en-cs")
+            direction = TranslationDirection::EnglishToCzech;
+        else if (!optionsEnded && argument == "--cs-en")
+            direction = TranslationDirection::CzechToEnglish;
+        else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
+            return wrongUsage(err, QStringLiteral("lookup: unknown option '%1'").arg(QString::fromUtf8(argument)));
+        else
+            texts << argument;
+    }
+    if (texts.size() != 1)
+        return wrongUsage(err, QStringLiteral("lookup takes exactly one TEXT, got %1").arg(texts.size()));
+    const std::optional<QString> text = decodeUtf8(texts.front());
+    if (!text) {
+        std::fputs("slovnik-cli: lookup: TEXT is not valid UTF-8\n", err);
+        return BadInput;
+    }
+    return lookup(*text, direction, out);
 }
 
 } // namespace
@@ -33,19 +93,17 @@ int run(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
         return wrongUsage(err, QStringLiteral("no command given"));
     const QByteArray &command = arguments.front();
     const QByteArrayList rest = arguments.mid(1);
-    if (command == "-h" || command == "--help") {
+    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup") && asksForHelp(rest))) {
         std::fputs(kUsage, out);
         return Success;
     }
     if (command == "dump") {
-        if (rest.contains("-h") || rest.contains("--help")) {
-            std::fputs(kUsage, out);
-            return Success;
-        }
         if (!rest.isEmpty())
             return wrongUsage(err, QStringLiteral("dump takes no arguments, got '%1'").arg(QString::fromUtf8(rest.front())));
         return dump(out);
     }
+    if (command == "lookup")
+        return runLookup(rest, out, err);
     return wrongUsage(err, QStringLiteral("unknown command '%1'").arg(QString::fromUtf8(command)));
 }
 

@@ -1,0 +1,93 @@
+#include "Search.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace slovnik {
+namespace {
+
+constexpr std::size_t kWordPartBound = FieldCapacity + ResultSeparator.size();
+
+void appendBounded(std::string &line, std::string_view text, std::size_t bound)
+{
+    if (line.size() < bound)
+        line.append(text.substr(0, bound - line.size()));
+}
+
+ShortField DictionaryEntry::*searchedMember(TranslationDirection direction)
+{
+    return direction == TranslationDirection::EnglishToCzech ? &DictionaryEntry::English
+                                                             : &DictionaryEntry::Czech;
+}
+
+// One scan, first entry to last, without an early exit: the list wants every hit.
+template <typename IsHit>
+void scan(std::span<const DictionaryEntry> table, TranslationDirection direction, LineSink &sink,
+          IsHit isHit)
+{
+    const auto searched = searchedMember(direction);
+    for (const DictionaryEntry &entry : table) {
+        if (isHit(entry.*searched))
+            sink.addLine(BuildResultLine(entry, direction));
+    }
+}
+
+} // namespace
+
+const ShortField &SearchedField(const DictionaryEntry &entry, TranslationDirection direction)
+{
+    return entry.*searchedMember(direction);
+}
+
+const ShortField &OtherField(const DictionaryEntry &entry, TranslationDirection direction)
+{
+    return direction == TranslationDirection::EnglishToCzech ? entry.Czech : entry.English;
+}
+
+std::string BuildResultLine(const DictionaryEntry &entry, TranslationDirection direction)
+{
+    std::string line(FieldText(SearchedField(entry, direction)));
+    appendBounded(line, ResultSeparator, kWordPartBound);
+    appendBounded(line, FieldText(OtherField(entry, direction)), MaxResultLineLength);
+    return line;
+}
+
+void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query,
+                  TranslationDirection direction, LineSink &sink)
+{
+    query = query.substr(0, MaxPrefixQueryLength);
+    if (query.empty())
+        return;
+    const auto first = static_cast<unsigned char>(query.front());
+    scan(table, direction, sink, [&](const ShortField &field) {
+        // The first byte alone rejects almost every entry without a call to memcmp.
+        return field.length >= query.size() && field.length <= FieldCapacity
+               && field.chars[0] == first
+               && std::memcmp(field.chars.data(), query.data(), query.size()) == 0;
+    });
+}
+
+void ExactSearch(std::span<const DictionaryEntry> table, std::string_view word,
+                 TranslationDirection direction, LineSink &sink)
+{
+    if (word.empty() || word.size() > FieldCapacity)
+        return; // no field can equal it; the word itself is never cut
+    const auto first = static_cast<unsigned char>(word.front());
+    scan(table, direction, sink, [&](const ShortField &field) {
+        return field.length == word.size() && field.chars[0] == first
+               && std::memcmp(field.chars.data(), word.data(), word.size()) == 0;
+    });
+}
+
+ResultLineParts SplitResultLine(std::string_view line)
+{
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return {line, {}};
+    // The word ends one blank before the "=", the other word starts one blank after it.
+    const std::size_t wordLength = equals >= 1 ? equals - 1 : 0;
+    const std::size_t otherStart = std::min(line.size(), equals + 2);
+    return {line.substr(0, wordLength), line.substr(otherStart)};
+}
+
+} // namespace slovnik

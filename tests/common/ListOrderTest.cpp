@@ -1,0 +1,72 @@
+// The lists' order in a pinned environment: the tests run with LC_ALL=C.UTF-8 (set by CTest),
+// where no locale is chosen, so the lists must fall back to Czech collation.
+
+#include "ListOrder.h"
+
+#include <gtest/gtest.h>
+
+namespace slovnik {
+namespace {
+
+QStringList sorted(QStringList lines, const QCollator &collator)
+{
+    sortStable(lines, collator);
+    return lines;
+}
+
+TEST(ListOrder, WithoutALocaleTheOrderIsCzech)
+{
+    ASSERT_EQ(QLocale::system().language(), QLocale::C) << "run with LC_ALL=C.UTF-8";
+    EXPECT_EQ(listLocale().language(), QLocale::Czech);
+}
+
+TEST(ListOrder, ResultLinesFollowCzechAlphabetWithoutRegardToCase)
+{
+    const QStringList lines{u"chata = hut"_qs, u"Čaj = tea"_qs, u"hrad = castle"_qs,
+                            u"cibule = onion"_qs, u"Dům = house"_qs, u"auto = car"_qs};
+    EXPECT_EQ(sorted(lines, resultLineCollator()),
+              (QStringList{u"auto = car"_qs, u"cibule = onion"_qs, u"Čaj = tea"_qs,
+                           u"Dům = house"_qs, u"hrad = castle"_qs, u"chata = hut"_qs}));
+}
+
+TEST(ListOrder, ShorterWordComesBeforeItsLongerForms)
+{
+    const QStringList lines{u"dogs = psi"_qs, u"dog = pes"_qs, u"dogma = dogma"_qs};
+    EXPECT_EQ(sorted(lines, resultLineCollator()),
+              (QStringList{u"dog = pes"_qs, u"dogma = dogma"_qs, u"dogs = psi"_qs}));
+}
+
+TEST(ListOrder, LinesEqualWithoutCaseKeepTheirOrderAndDuplicatesStay)
+{
+    const QStringList lines{u"Pes = dog"_qs, u"pes = dog"_qs, u"ahoj = hi"_qs, u"PES = dog"_qs,
+                            u"pes = dog"_qs};
+    EXPECT_EQ(sorted(lines, resultLineCollator()),
+              (QStringList{u"ahoj = hi"_qs, u"Pes = dog"_qs, u"pes = dog"_qs, u"PES = dog"_qs,
+                           u"pes = dog"_qs}));
+}
+
+TEST(ListOrder, WordListTakesCaseIntoAccount)
+{
+    const QCollator collator = wordListCollator();
+    EXPECT_NE(collator.compare(u"pes"_qs, u"Pes"_qs), 0);
+    EXPECT_LT(collator.compare(u"cibule"_qs, u"Čaj"_qs), 0);
+    EXPECT_EQ(sorted({u"b"_qs, u"B"_qs, u"a"_qs, u"b"_qs}, collator).first(), u"a"_qs);
+}
+
+TEST(CollatedLines, StaysSortedAcrossRepeatedSortsAndAdds)
+{
+    CollatedLines lines(resultLineCollator());
+    for (const char16_t *text : {u"pes = dog", u"auto = car"})
+        lines.append(QString::fromUtf16(text));
+    lines.sort();
+    lines.append(u"motýl = butterfly"_qs);
+    lines.append(u"Auto = Car"_qs);
+    lines.sort();
+    EXPECT_EQ(lines.lines(), (QStringList{u"auto = car"_qs, u"Auto = Car"_qs, u"motýl = butterfly"_qs,
+                                          u"pes = dog"_qs}));
+    lines.clear();
+    EXPECT_EQ(lines.size(), 0);
+}
+
+} // namespace
+} // namespace slovnik

@@ -1,0 +1,22 @@
+#include "Commands.h"
+
+#include "Cli.h"
+#include "CollectedResults.h"
+#include "Dic.h"
+
+namespace slovnik::cli {
+
+int lookup(const QString &text, TranslationDirection direction, std::FILE *out)
+{
+    DescrambleTable();
+    CollectedResults list;
+    QuietSearchHost host;
+    QueryRun(DictionaryTable, list, host).run(toCp1250(text), direction);
+    QByteArray printed;
+    for (qsizetype i = 0; i < list.lines().size(); ++i)
+        printed += list.lines().at(i).toUtf8() + '\n';
+    std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
+    return std::fflush(out) == 0 ? Success : BadInput;
+}
+
+} // namespace slovnik::cli
