@@ -21,6 +21,10 @@ constexpr const char *kUsage =
     "  lookup [DIRECTION] [--] TEXT\n"
     "                            look TEXT up as if typed into the dictionary's query box and\n"
     "                            print the result lines in the window's order, one a line\n"
+    "  translate [DIRECTION] [--offers]\n"
+    "                            read a text from standard input, translate it word by word\n"
+    "                            choosing each word's first offer, and print the sentence;\n"
+    "                            with --offers print each word and its offers instead\n"
     "\n"
     "Directions:\n"
     "  --cs-en                   TEXT is Czech (the default, as the window starts)\n"
@@ -58,6 +62,44 @@ std::optional<QString> decodeUtf8(const QByteArray &bytes)
     return text;
 }
 
+std::optional<TranslationDirection> directionOption(const QByteArray &argument)
+{
+    if (argument == "--en-cs")
+        return TranslationDirection::EnglishToCzech;
+    if (argument == "--cs-en")
+        return TranslationDirection::CzechToEnglish;
+    return std::nullopt;
+}
+
+int notUtf8(std::FILE *err, const char *what)
+{
+    std::fprintf(err, "slovnik-cli: %s is not valid UTF-8\n", what);
+    return BadInput;
+}
+
+int runTranslate(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
+{
+    TranslationDirection direction = TranslationDirection::CzechToEnglish;
+    bool listOffers = false;
+    for (const QByteArray &argument : arguments) {
+        if (const auto chosen = directionOption(argument))
+            direction = *chosen;
+        else if (argument == "--offers")
+            listOffers = true;
+        else
+            return wrongUsage(err, QStringLiteral("translate: unexpected argument '%1' (the text comes on standard input)")
+                                       .arg(QString::fromUtf8(argument)));
+    }
+    QByteArray input;
+    char buffer[1 << 16];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+        input.append(buffer, static_cast<qsizetype>(got));
+    const std::optional<QString> text = decodeUtf8(input);
+    if (!text)
+        return notUtf8(err, "translate: the standard input");
+    return translate(*text, direction, listOffers, out, err);
+}
+
 int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
 {
     TranslationDirection direction = TranslationDirection::CzechToEnglish;
@@ -66,10 +108,8 @@ int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
     for (const QByteArray &argument : arguments) {
         if (!optionsEnded && argument == "--")
             optionsEnded = true;
-        else if (!optionsEnded && argument == "--en-cs")
-            direction = TranslationDirection::EnglishToCzech;
-        else if (!optionsEnded && argument == "--cs-en")
-            direction = TranslationDirection::CzechToEnglish;
+        else if (const auto chosen = optionsEnded ? std::nullopt : directionOption(argument))
+            direction = *chosen;
         else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
             return wrongUsage(err, QStringLiteral("lookup: unknown option '%1'").arg(QString::fromUtf8(argument)));
         else
@@ -78,22 +118,20 @@ int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
     if (texts.size() != 1)
         return wrongUsage(err, QStringLiteral("lookup takes exactly one TEXT, got %1").arg(texts.size()));
     const std::optional<QString> text = decodeUtf8(texts.front());
-    if (!text) {
-        std::fputs("slovnik-cli: lookup: TEXT is not valid UTF-8\n", err);
-        return BadInput;
-    }
+    if (!text)
+        return notUtf8(err, "lookup: TEXT");
     return lookup(*text, direction, out);
 }
 
 } // namespace
 
-int run(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
+int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
     if (arguments.isEmpty())
         return wrongUsage(err, QStringLiteral("no command given"));
     const QByteArray &command = arguments.front();
     const QByteArrayList rest = arguments.mid(1);
-    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup") && asksForHelp(rest))) {
+    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup" || command == "translate") && asksForHelp(rest))) {
         std::fputs(kUsage, out);
         return Success;
     }
@@ -104,6 +142,8 @@ int run(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
     }
     if (command == "lookup")
         return runLookup(rest, out, err);
+    if (command == "translate")
+        return runTranslate(rest, in, out, err);
     return wrongUsage(err, QStringLiteral("unknown command '%1'").arg(QString::fromUtf8(command)));
 }
 

@@ -9,8 +9,9 @@ namespace slovnik::cli {
 
 enum ExitCode : int { Success = 0, BadInput = 1, WrongUsage = 2 };
 
-/// Runs one command line (without the program name), arguments as the raw bytes the shell gave; writes results to `out` and messages to
-/// `err`, and returns the process exit code.
-int run(const QByteArrayList &arguments, std::FILE *out, std::FILE *err);
+/// Runs one command line (without the program name), arguments as the raw bytes the shell gave;
+/// reads `in` where a command takes text, writes results to `out` and messages to `err`, and
+/// returns the process exit code.
+int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err);
 
 } // namespace slovnik::cli

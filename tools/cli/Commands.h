@@ -14,4 +14,9 @@ int dump(std::FILE *out);
 /// the result lines in the window's order, one a line, duplicates included.
 int lookup(const QString &text, TranslationDirection direction, std::FILE *out);
 
+/// Splits the source text as the translator does, offers every word's dictionary lines, chooses
+/// offer 0 everywhere and prints the sentence (or, with listOffers, each word and its offers).
+int translate(const QString &text, TranslationDirection direction, bool listOffers, std::FILE *out,
+              std::FILE *err);
+
 } // namespace slovnik::cli

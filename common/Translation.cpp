@@ -1,0 +1,68 @@
+#include "Translation.h"
+
+#include "Cp1250.h"
+#include "ListOrder.h"
+#include "Query.h"
+
+#include <vector>
+
+namespace slovnik {
+namespace {
+
+// A word box's list: offers come in unsorted during a scan and the whole list is sorted when
+// the scan ends, so offers of an earlier scan for the same word stay ahead of equal ones.
+class OfferList final : public LineSink {
+public:
+    void addLine(std::string_view line) override { m_offers.append(fromCp1250(line)); }
+
+    int AddPrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                        TranslationDirection direction)
+    {
+        const int hits = PrefixOffers(table, word, direction, *this);
+        m_offers.sort();
+        return hits;
+    }
+
+    void AddReducedOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                          TranslationDirection direction)
+    {
+        for (const std::string &form : ReducedOfferForms(word))
+            AddPrefixOffers(table, form, direction);
+    }
+
+    QStringList offers() const { return m_offers.lines(); }
+
+private:
+    CollatedLines m_offers{resultLineCollator()};
+};
+
+} // namespace
+
+QStringList WordOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                       TranslationDirection direction)
+{
+    const std::string lowered = LowerAsciiLetters(word);
+    if (lowered.empty())
+        return {};
+    OfferList list;
+    if (list.AddPrefixOffers(table, lowered, direction) == 0
+        && direction == TranslationDirection::EnglishToCzech)
+        list.AddReducedOffers(table, lowered, direction);
+    return list.offers();
+}
+
+SourceWords SplitSourceLines(const QStringList &lines)
+{
+    std::vector<std::string> encoded;
+    encoded.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString &line : lines)
+        encoded.push_back(toCp1250(line));
+    return SplitSourceText(encoded);
+}
+
+QString ShortenedTextNotice()
+{
+    return QStringLiteral("Zdrojový text byl zkrácen na prvních %1 slov").arg(MaxWords);
+}
+
+} // namespace slovnik

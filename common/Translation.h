@@ -1,0 +1,31 @@
+#pragma once
+
+// The translator's logic on Qt's side: the source text's lines into words, what the translator
+// offers for one word, and its one message.
+
+#include "Dic.h"
+#include "Direction.h"
+
+#include "Translate.h"
+
+#include <QString>
+#include <QStringList>
+#include <span>
+#include <string_view>
+
+namespace slovnik {
+
+/// The result lines whose searched word begins with the word (lower-cased A to Z, otherwise as
+/// typed), sorted case-blind as the dictionary's result list; for an English word without hits,
+/// the lines of its plural and comparative reductions instead. Offer 0 is the one chosen; no
+/// offers leave the box empty.
+QStringList WordOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                       TranslationDirection direction);
+
+/// Splits the lines of a source text as the translator does (see SplitSourceText).
+SourceWords SplitSourceLines(const QStringList &lines);
+
+/// The notice after a source text with more than MaxWords words was shortened.
+QString ShortenedTextNotice();
+
+} // namespace slovnik

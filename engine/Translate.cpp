@@ -1,0 +1,101 @@
+#include "Translate.h"
+
+#include "Analyze.h"
+#include "Query.h"
+
+namespace slovnik {
+namespace {
+
+constexpr std::size_t kMaxPartLength = 255;
+
+class WordCollector {
+public:
+    explicit WordCollector(SourceWords &out) : m_out(out) {}
+
+    void take(char c) { m_word.push_back(c); }
+
+    // A blank or the end of a line closes the word being read, if any.
+    void endWord()
+    {
+        if (m_word.empty())
+            return;
+        if (m_out.words.size() == MaxWords) {
+            m_out.truncated = true;
+        } else {
+            m_word.resize(std::min(m_word.size(), WordCapacity));
+            m_out.words.push_back(LowerAsciiLetters(m_word));
+        }
+        m_word.clear();
+    }
+
+private:
+    SourceWords &m_out;
+    std::string m_word;
+};
+
+} // namespace
+
+SourceWords SplitSourceText(std::span<const std::string> lines)
+{
+    SourceWords result;
+    WordCollector collector(result);
+    for (const std::string &line : lines) {
+        for (const char c : line) {
+            if (c == ' ' || SeparatorChars.find(c) != std::string_view::npos)
+                collector.endWord();
+            else
+                collector.take(c);
+        }
+        collector.endWord();
+    }
+    return result;
+}
+
+int PrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                 TranslationDirection direction, LineSink &offers)
+{
+    struct Counting final : LineSink {
+        LineSink &target;
+        int hits = 0;
+        explicit Counting(LineSink &t) : target(t) {}
+        void addLine(std::string_view line) override
+        {
+            ++hits;
+            target.addLine(line);
+        }
+    } counting(offers);
+    PrefixSearch(table, word, direction, counting);
+    return counting.hits;
+}
+
+std::vector<std::string> ReducedOfferForms(std::string_view word)
+{
+    std::vector<std::string> forms;
+    for (std::string form : {ReducePlural(word), ReduceComparative(word)}) {
+        if (!form.empty())
+            forms.push_back(std::move(form));
+    }
+    return forms;
+}
+
+std::string SentencePart(std::string_view boxText)
+{
+    if (boxText.empty())
+        return std::string(EmptyBoxPart);
+    const std::size_t equals = boxText.find('=');
+    if (equals != std::string_view::npos)
+        boxText = boxText.substr(std::min(boxText.size(), equals + 2));
+    return std::string(boxText.substr(0, kMaxPartLength));
+}
+
+std::string BuildSentence(std::span<const std::string> boxTexts)
+{
+    std::string sentence;
+    for (const std::string &text : boxTexts) {
+        sentence += SentencePart(text);
+        sentence += ' ';
+    }
+    return sentence;
+}
+
+} // namespace slovnik
