@@ -16,6 +16,7 @@ The module also exports the query helpers the program itself uses
 a learner will experience.
 """
 
+import bisect
 import gzip
 import os
 import re
@@ -145,7 +146,6 @@ class Finder:
         self.sorted = sorted(keys)
 
     def has_prefix(self, p):
-        import bisect
         i = bisect.bisect_left(self.sorted, p)
         return i < len(self.sorted) and self.sorted[i].startswith(p)
 
@@ -259,6 +259,8 @@ INLINE_TAG = re.compile(r"\[[^\]]*\]")
 # Czech typed with the English keyboard layout shows the digit row where the
 # accented letters are (m9t for mit): a lower-case letter right before a digit.
 WRONG_LAYOUT = re.compile(r"[a-z\u00e1\u010d\u010f\u00e9\u011b\u00ed\u0148\u00f3\u0159\u0161\u0165\u00fa\u016f\u00fd\u017e][0-9]")
+# "kuchař (n:)": a stray part-of-speech label inside the Czech or its note.
+PART_OF_SPEECH_NOTE = re.compile(r"\s*\((?:n|v|adj|adv|pl)\s*:?\s*\)")
 FORBIDDEN = set('<>[]{}\\=*~^|"_#@$%')
 
 
@@ -303,12 +305,16 @@ def clean_english(raw, common_words):
     for article in ("a ", "the "):
         if en.startswith(article) and len(en) > len(article):
             en = en[len(article):]
+    # The source writes the pronoun in lower case ("i know", "i'm").
+    words = en.split(" ")
+    if len(words) > 1 or "'" in en:
+        words = ["I" + w[1:] if w == "i" or w.startswith("i'") else w for w in words]
+        en = " ".join(words)
     # Phrases stored sentence-style ("Good morning") read as everyday
     # lower-case words once the first word is an ordinary one.
-    words = en.split(" ")
     lowered = False
     if (len(words) > 1 and en[:1].isupper() and en[1:] == en[1:].lower()
-            and words[0].lower() in common_words):
+            and words[0] != "I" and words[0].lower() in common_words):
         en = en[0].lower() + en[1:]
         lowered = True
     return en, pos, lowered
@@ -324,17 +330,24 @@ def clean_czech(raw, note):
         domains.append(m.group(1))
         cz = cz[m.end():]
     cz = tidy(INLINE_TAG.sub("", cz))
+    cz = PART_OF_SPEECH_NOTE.sub("", cz)
     cz = re.sub(r"\(\s*\)", "", cz)
     cz = " ".join(cz.split()).strip(" ,;:")
     note = tidy(note).strip('"').strip()
     if note.startswith("(") and note.endswith(")"):
         note = note[1:-1].strip()
+    if PART_OF_SPEECH_NOTE.fullmatch("(%s)" % note):
+        note = ""
     candidates = []
     if note and "(" not in note:
         candidates.append("%s (%s)" % (cz, note))
     candidates.append(cz)
     candidates.append(strip_parentheses(cz))
     for c in candidates:
+        # Czech has a handful of one-letter words (a, i, k, o, s, u, v, z, ó);
+        # any other lone letter is a fragment.
+        if len(c) == 1 and c not in "aikosuvzó":
+            continue
         if fits(c) and any(ch.isalpha() for ch in c):
             return c, domains
     return None, domains
@@ -356,7 +369,7 @@ def build_pool(common_words):
     pool = {}
     seen = set()
     stats = {"entries": 0, "dropped_marked": 0, "dropped_layout": 0,
-             "dropped_long": 0, "duplicates": 0}
+             "unusable": 0, "duplicates": 0}
     for order, (l1, l2, note) in enumerate(read_freedict()):
         stats["entries"] += 1
         if "***" in l1 or "***" in l2 or "=" in l1 or "=" in l2:
@@ -370,7 +383,7 @@ def build_pool(common_words):
         if cz and lowered and cz[:1].isupper() and cz[1:2].islower():
             cz = cz[0].lower() + cz[1:]
         if not cz or not fits(en) or not any(c.isalpha() for c in en):
-            stats["dropped_long"] += 1
+            stats["unusable"] += 1
             continue
         if (en, cz) in seen:
             stats["duplicates"] += 1
@@ -389,8 +402,15 @@ def build_pool(common_words):
 # ---------------------------------------------------------------------------
 
 WIKI_WEIGHT = 1.5        # a Wikipedia rank counts as this many subtitle ranks
-UNLISTED_BASE = 60000    # words known only to SCOWL rank after all listed ones
-PHRASE_FACTOR = 3        # a phrase ranks behind its rarest word
+UNLISTED_BASE = 60000    # hand-picked headwords no list ranks
+# zxcvbn keeps each word in one list only, so everyday words that are also
+# popular passwords or names (hello, blue, pencil, rose) are missing from the
+# two lists used here.  Such words are ranked by their SCOWL size class.
+SCOWL_RANK = {10: 800, 20: 3500, 35: 14000, 40: 17000, 50: 22000,
+              55: 28000, 60: 33000, 70: 45000}
+PHRASE_FACTOR = 8        # a phrase ranks behind its rarest word
+REDUCIBLE_FACTOR = 3     # a regular inflected form that finds its base anyway
+DEMOTED_BASE = 20000     # capitalised homographs of everyday words ("As", "Be")
 
 
 def word_ranks(lists):
@@ -405,23 +425,444 @@ def word_ranks(lists):
     return rank
 
 
-def lemma_candidates(w, exceptions):
-    """Base forms an inflected word may belong to (for frequency credit)."""
-    out = list(exceptions.get(w, ()))
-    for r in (reduce_plural(w), reduce_comparative(w), reduce_verb_form(w)):
-        if r and r != w:
-            out.append(r)
+def czech_key(cz):
+    return strip_parentheses(cz).lower()
+
+
+def czech_popularity(pool):
+    """How many English headwords share each Czech rendering.
+
+    A Czech word many English words translate to ("jít", "pes") is an
+    everyday one; one that appears once ("kramle") is rarely what a learner
+    looks for first.
+    """
+    pop = {}
+    for en in sorted(pool):
+        for cz in sorted({czech_key(p.cz) for p in pool[en]}):
+            pop[cz] = pop.get(cz, 0) + 1
+    return pop
+
+
+def read_wordnet_pos():
+    """{lemma: dominant part of speech} from WordNet's tagged sense counts."""
+    names = {"1": "n", "2": "v", "3": "adj", "4": "adv", "5": "adj"}
+    counts = {}
+    with open(os.path.join(WORDNET_DIR, "cntlist.rev"), encoding="utf-8") as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) != 3:
+                continue
+            lemma, _, rest = parts[0].partition("%")
+            pos = names.get(rest[:1])
+            if pos:
+                c = counts.setdefault(lemma, {})
+                c[pos] = c.get(pos, 0) + int(parts[2])
+    best = {}
+    for lemma in sorted(counts):
+        c = counts[lemma]
+        pos = max(sorted(c), key=lambda k: c[k])
+        if c[pos] > 0:
+            best[lemma] = pos
+    return best
+
+
+VERB_END = re.compile(r"(at|át|it|ít|et|ět|ét|out|ýt|ci|ct)( se| si)?$")
+
+
+def czech_pos(cz):
+    """A rough part of speech of a Czech rendering, read from its ending."""
+    base = strip_parentheses(cz).rstrip("!?.")
+    if VERB_END.search(base):
+        return "v"
+    if base.endswith(("ý", "í")) and " " not in base:
+        return "adj"
+    return "n"
+
+
+# Labels that mark a specialist or odd sense; everyday, colloquial and
+# regional labels are not held against a translation.
+PLAIN_DOMAINS = {"obec", "hovor", "amer", "brit", "am", "hov", "slang", "fráz", "idiom"}
+SOURCE_POS = {"n": "n", "n, pl": "n", "pl": "n", "v": "v", "adj": "adj", "adj, pl": "adj"}
+
+
+def order_translations(en, pairs, preferred, pop, wn_pos):
+    first = {cz: i for i, cz in enumerate(preferred)}
+    want = wn_pos.get(en.lower())
+
+    if " " in en:
+        # Phrases: the plainest rendering is usually the shortest one.
+        return sorted(pairs, key=lambda p: (
+            first.get(p.cz, len(first)), any(d not in PLAIN_DOMAINS for d in p.domains),
+            "(" in p.cz, len(p.cz), p.order))
+
+    def key(p):
+        special = any(d not in PLAIN_DOMAINS for d in p.domains)
+        pos = SOURCE_POS.get(p.pos) or czech_pos(p.cz)
+        # Adverbs and the like are hard to tell from nouns in Czech; only a
+        # clear verb/adjective/noun clash counts against a translation.
+        clash = want in ("n", "v", "adj") and pos != want
+        return (first.get(p.cz, len(first)), special, clash,
+                -min(pop.get(czech_key(p.cz), 0), 8), "(" in p.cz, len(p.cz), p.order)
+    return sorted(pairs, key=key)
+
+
+# ---------------------------------------------------------------------------
+# Forms a learner types that the program's reducers cannot bring back
+# ---------------------------------------------------------------------------
+
+def czech_past(inf):
+    """Masculine past form of a regular Czech infinitive, or None."""
+    verb, sep, refl = inf.partition(" ")
+    if sep and refl not in ("se", "si"):
+        return None
+    for end, past in (("ovat", "oval"), ("nout", "nul"), ("at", "al"),
+                      ("it", "il"), ("ět", "ěl"), ("et", "el")):
+        if verb.endswith(end) and len(verb) > len(end) + 1:
+            return verb[:-len(end)] + past + sep + refl
+    return None
+
+
+def czech_gerund(inf):
+    """Verbal noun of a regular Czech infinitive (dělat -> dělání), or None."""
+    verb, sep, refl = inf.partition(" ")
+    if sep and refl not in ("se", "si"):
+        return None
+    for end, noun in (("ovat", "ování"), ("nout", "nutí"), ("at", "ání")):
+        if verb.endswith(end) and len(verb) > len(end) + 1:
+            return verb[:-len(end)] + noun + sep + refl
+    return None
+
+
+def derive_form(form, base, kind, translations, wn_pos):
+    """Czech for an inflected English form, built from its base word's.
+
+    Only regular Czech patterns are inflected; anything else keeps the base
+    word's Czech and says which form it stands for, so nothing is passed off
+    as a real Czech form it is not.
+    """
+    for cz in translations:
+        cz = strip_parentheses(cz)
+        if kind in ("past", "ing") and czech_pos(cz) != "v":
+            continue
+        if kind == "past":
+            made = czech_past(cz)
+            options = [made] if made else []
+            options.append(cz + " (min. čas)")
+        elif kind == "ing":
+            made = czech_gerund(cz)
+            options = [made] if made else []
+            options.append(cz + " (-ing)")
+        elif kind == "plural":
+            if czech_pos(cz) != "n" or wn_pos.get(base, "n") != "n":
+                continue
+            options = [cz + " (mn. č.)"]
+        else:
+            options = [cz + " (" + kind + ")"]
+        for c in options:
+            if fits(c):
+                return c
+    return None
+
+
+def base_candidates(w, exceptions):
+    """(base, kind) guesses for an inflected form, most reliable first."""
+    out = []
+    for base, pos in exceptions.get(w, ()):
+        if pos == "verb":
+            out.append((base, "ing" if w.endswith("ing") else "past"))
+        elif pos == "noun":
+            out.append((base, "plural"))
     if w.endswith("ing") and len(w) > 4:
-        out.append(w[:-3] + "e")
-    if w.endswith("ed") and len(w) > 3:
-        out.append(w[:-1])
+        stem = w[:-3]
+        out.append((stem + "e", "ing"))
+        if len(stem) > 2 and stem[-1] == stem[-2]:
+            out.append((stem[:-1], "ing"))
+        out.append((stem, "ing"))
+    if w.endswith("ed") and len(w) > 4:
+        out.append((w[:-1], "past"))
+        stem = w[:-2]
+        if len(stem) > 2 and stem[-1] == stem[-2]:
+            out.append((stem[:-1], "past"))
+        out.append((stem, "past"))
+    if w.endswith("ies") and len(w) > 4:
+        out.append((w[:-3] + "y", "plural"))
+    if w.endswith("ves") and len(w) > 4:
+        out.append((w[:-3] + "f", "plural"))
+        out.append((w[:-3] + "fe", "plural"))
     if w.endswith("es") and len(w) > 3:
-        out.append(w[:-2])
+        out.append((w[:-2], "plural"))
+    if w.endswith("s") and len(w) > 3:
+        out.append((w[:-1], "plural"))
     return out
 
 
+# ---------------------------------------------------------------------------
+# Selection
+# ---------------------------------------------------------------------------
+
+def quota_for(rank, en):
+    """How many translations a headword of this rank may keep."""
+    if rank <= 150:
+        n = 5
+    elif rank <= 600:
+        n = 4
+    elif rank <= 1500:
+        n = 3
+    elif rank <= 5000:
+        n = 2
+    else:
+        n = 1
+    if " " in en:
+        n = 1
+    elif en != en.lower():
+        n = min(n, 2)
+    return n
+
+
+def target_words(lists, scowl, limit):
+    """The learner's most common words: plain alphabetic subtitle-list
+    entries that SCOWL (size <= 70) knows as lower-case English words, which
+    leaves out the list's many television character names."""
+    out = []
+    for w in lists["us_tv_and_film"]:
+        if re.fullmatch(r"[a-z]+", w) and scowl.get(w, 99) <= 70 and w not in out:
+            out.append(w)
+            if len(out) == limit:
+                break
+    return out
+
+
+def plain_alpha_words(lists, limit):
+    """The same list without the SCOWL filter, for comparison."""
+    out = []
+    for w in lists["us_tv_and_film"]:
+        if re.fullmatch(r"[a-z]+", w) and w not in out:
+            out.append(w)
+            if len(out) == limit:
+                break
+    return out
+
+
+class Builder:
+    def __init__(self):
+        self.lists = read_frequency_lists()
+        self.scowl = read_scowl()
+        self.common = {w for w, c in self.scowl.items() if c <= 50 and w == w.lower()}
+        self.pool, self.stats = build_pool(self.common)
+        self.wn_pos = read_wordnet_pos()
+        self.exceptions = {}
+        for form, base, pos in read_wordnet_exceptions():
+            self.exceptions.setdefault(form, []).append((base, pos))
+        self.rank = word_ranks(self.lists)
+        self.hand = read_tsv(ADDED_PAIRS)
+        self.hand_headwords = {en for en, _ in self.hand}
+        self.overrides = {}
+        for en, cz in read_tsv(OVERRIDES):
+            self.overrides.setdefault(en, []).append(cz)
+        self.add_hand_pairs()
+        self.check_overrides()
+        self.pop = czech_popularity(self.pool)
+        self.lower_index = {}
+        for en in sorted(self.pool):
+            self.lower_index.setdefault(ascii_lower(en), []).append(en)
+        self.credit = self.inflection_credit()
+        self.derived = {}
+        self.promoted = {}
+
+    def add_hand_pairs(self):
+        for i, (en, cz) in enumerate(self.hand):
+            if not fits(en) or not fits(cz):
+                sys.exit("added_pairs.tsv: %r = %r breaks the field rules" % (en, cz))
+            pairs = self.pool.setdefault(en, [])
+            if all(p.cz != cz for p in pairs):
+                pairs.append(Pair(en, cz, [], -len(self.hand) + i, ""))
+
+    def check_overrides(self):
+        for en in sorted(self.overrides):
+            have = {p.cz for p in self.pool.get(en, [])}
+            for cz in self.overrides[en]:
+                if cz not in have:
+                    sys.exit("overrides.tsv: %r = %r is not in the source "
+                             "(put new pairs in added_pairs.tsv)" % (en, cz))
+
+    def inflection_credit(self):
+        """Let a base word inherit the frequency of its inflected forms
+        (secrets -> secret), so words the lists mostly show inflected still
+        rank where a learner needs them."""
+        credit = {}
+        for w in sorted(self.rank, key=lambda k: (self.rank[k], k)):
+            r = self.rank[w]
+            cands = [b for b, _ in self.exceptions.get(w, ())]
+            cands += [b for b, _ in base_candidates(w, {})]
+            for r2 in (reduce_plural(w), reduce_comparative(w), reduce_verb_form(w)):
+                if r2:
+                    cands.append(r2)
+            for c in cands:
+                if c != w and c in self.rank and c in self.lower_index:
+                    v = min(self.rank[c], 2 * r)
+                    if v < credit.get(c, 1e18):
+                        credit[c] = v
+        return credit
+
+    def word_rank(self, token):
+        r = self.rank.get(token)
+        c = self.credit.get(token)
+        if c is not None and (r is None or c < r):
+            r = c
+        if r is None:
+            r = SCOWL_RANK.get(self.scowl.get(token))
+        return r
+
+    def headword_rank(self, en, max_tokens=3):
+        low = en.lower()
+        tokens = [t.strip("!?.,'") for t in re.split(r"[ /-]+", low)]
+        tokens = [t for t in tokens if t]
+        if not tokens or len(tokens) > max_tokens:
+            return None
+        ranks = []
+        for t in tokens:
+            r = self.word_rank(t)
+            if r is None:
+                return None
+            ranks.append(r)
+        r = max(ranks)
+        if len(tokens) == 1 and low == en:
+            # "england", "german": lower-case copies of a proper noun whose
+            # capitalised entry SCOWL knows better.
+            cap = en[:1].upper() + en[1:]
+            if (cap in self.pool and self.scowl.get(en, 99) >= 50
+                    and self.scowl.get(cap, 99) < self.scowl.get(en, 99)):
+                return r * 6 + DEMOTED_BASE
+            # "learns", "scientists": the program already finds these through
+            # their base word, so they yield their place to new words.
+            if any(f != low and f in self.pool for f in reduced_forms(low)):
+                r = r * REDUCIBLE_FACTOR
+        if len(tokens) > 1:
+            r = r * PHRASE_FACTOR + 100
+        elif low != re.sub(r"[^a-z']", "", low):
+            r = r * PHRASE_FACTOR + 100  # hyphenated and dotted words
+        plain = " ".join("i" + w[1:] if w == "I" or w.startswith("I'") else w
+                         for w in en.split(" "))
+        if plain != low:
+            # A capitalised headword sharing its spelling with an everyday
+            # word ("As", arsenic) must not crowd out that word, unless SCOWL
+            # counts the capitalised word itself as basic (May, March, God).
+            if (low in self.lower_index and low in self.common
+                    and self.scowl.get(en, 99) > 35):
+                r = r * 6 + DEMOTED_BASE
+            else:
+                r = r * 2 + 50
+        return r
+
+    def ordered(self, en):
+        preferred = list(self.overrides.get(en, []))
+        for h_en, h_cz in self.hand:
+            if h_en == en and h_cz not in preferred:
+                preferred.append(h_cz)
+        return order_translations(en, self.pool[en], preferred, self.pop, self.wn_pos)
+
+    def candidates(self):
+        """[(rank, english)] for every headword that may be chosen."""
+        out = []
+        for en in sorted(self.pool):
+            if en in self.derived:
+                continue
+            r = self.headword_rank(en)
+            if en in self.overrides or en in self.hand_headwords:
+                # Reviewed by hand: a longer phrase still counts.
+                if r is None:
+                    r = self.headword_rank(en, max_tokens=6)
+                if r is None:
+                    r = UNLISTED_BASE
+            if en in self.promoted:
+                r = self.promoted[en] if r is None else min(r, self.promoted[en])
+            if r is not None:
+                out.append((r, en))
+        for en in sorted(self.derived):
+            out.append((self.derived[en][0], en))
+        out.sort()
+        return out
+
+    def select(self):
+        rows = []
+        for r, en in self.candidates():
+            if en in self.derived:
+                pairs = [self.derived[en][1]]
+            else:
+                pairs = [p.cz for p in self.ordered(en)]
+            ov = self.overrides.get(en)
+            # A reviewed list is complete: nothing the heuristic adds to it.
+            n = min(len(ov), 5) if ov else quota_for(r, en)
+            for cz in pairs[:n]:
+                rows.append((en, cz))
+                if len(rows) == TOTAL_PAIRS:
+                    return rows
+        sys.exit("only %d pairs available" % len(rows))
+
+    def fix_unreachable(self, rows):
+        """Give each protected word that the table cannot show an entry."""
+        finder = Finder([en for en, _ in rows])
+        added = 0
+        for w in target_words(self.lists, self.scowl, PROTECT_WORDS):
+            if finder.finds(w) or w in self.derived:
+                continue
+            if w in self.lower_index:
+                continue  # a headword of its own; ranking already covers it
+            # The reducers lead to a word the cut left out ("swans" -> swan):
+            # bring that word in at the rank of the form.
+            base = next((f for f in reduced_forms(w) if f in self.pool), None)
+            if base:
+                r = self.word_rank(w) or UNLISTED_BASE
+                if r < self.promoted.get(base, 1e18):
+                    self.promoted[base] = r
+                    added += 1
+                continue
+            for base, kind in base_candidates(w, self.exceptions):
+                if base not in self.pool:
+                    continue
+                cz = derive_form(w, base, kind, [p.cz for p in self.ordered(base)],
+                                 self.wn_pos)
+                if cz:
+                    self.derived[w] = (self.word_rank(w) or UNLISTED_BASE, cz, base)
+                    added += 1
+                    break
+        return added
+
+    def build(self):
+        rows = self.select()
+        for _ in range(4):
+            if not self.fix_unreachable(rows):
+                break
+            rows = self.select()
+        return rows
+
+
+def write_table(rows, path):
+    seen = set()
+    for en, cz in rows:
+        if (en, cz) in seen:
+            sys.exit("duplicate pair %r = %r" % (en, cz))
+        seen.add((en, cz))
+    tmp = path + ".tmp"
+    with open(tmp, "w", encoding="utf-8", newline="\n") as f:
+        for en, cz in rows:
+            f.write("%s\t%s\n" % (en, cz))
+    os.replace(tmp, path)
+
+
 def main():
-    pass
+    b = Builder()
+    rows = b.build()
+    write_table(rows, OUTPUT)
+    s = b.stats
+    print("source entries %d; dropped: marked %d, wrong keyboard layout %d, too long "
+          "or malformed %d, repeated after clean-up %d"
+          % (s["entries"], s["dropped_marked"], s["dropped_layout"], s["unusable"],
+             s["duplicates"]))
+    print("derived form entries %d, hand-written pairs %d, overridden headwords %d"
+          % (len(b.derived), len(b.hand), len(b.overrides)))
+    print("wrote %s: %d pairs, %d English headwords"
+          % (os.path.relpath(OUTPUT, ROOT), len(rows), len({en for en, _ in rows})))
 
 
 if __name__ == "__main__":
