@@ -1,6 +1,7 @@
 #include "Search.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace slovnik {
@@ -8,10 +9,32 @@ namespace {
 
 constexpr std::size_t kWordPartBound = FieldCapacity + ResultSeparator.size();
 
-void appendBounded(std::string &line, std::string_view text, std::size_t bound)
+// A line is built in a fixed buffer: a one-letter query has thousands of hits, and a heap
+// allocation for each would cost more than the scan itself.
+class LineBuffer {
+public:
+    void appendBounded(std::string_view text, std::size_t bound)
+    {
+        if (m_size >= bound)
+            return;
+        const std::size_t count = std::min(text.size(), bound - m_size);
+        std::memcpy(m_chars.data() + m_size, text.data(), count);
+        m_size += count;
+    }
+    std::string_view text() const { return {m_chars.data(), m_size}; }
+
+private:
+    std::array<char, MaxResultLineLength> m_chars;
+    std::size_t m_size = 0;
+};
+
+LineBuffer resultLine(const DictionaryEntry &entry, TranslationDirection direction)
 {
-    if (line.size() < bound)
-        line.append(text.substr(0, bound - line.size()));
+    LineBuffer line;
+    line.appendBounded(FieldText(SearchedField(entry, direction)), kWordPartBound);
+    line.appendBounded(ResultSeparator, kWordPartBound);
+    line.appendBounded(FieldText(OtherField(entry, direction)), MaxResultLineLength);
+    return line;
 }
 
 ShortField DictionaryEntry::*searchedMember(TranslationDirection direction)
@@ -28,7 +51,7 @@ void scan(std::span<const DictionaryEntry> table, TranslationDirection direction
     const auto searched = searchedMember(direction);
     for (const DictionaryEntry &entry : table) {
         if (isHit(entry.*searched))
-            sink.addLine(BuildResultLine(entry, direction));
+            sink.addLine(resultLine(entry, direction).text());
     }
 }
 
@@ -46,10 +69,7 @@ const ShortField &OtherField(const DictionaryEntry &entry, TranslationDirection 
 
 std::string BuildResultLine(const DictionaryEntry &entry, TranslationDirection direction)
 {
-    std::string line(FieldText(SearchedField(entry, direction)));
-    appendBounded(line, ResultSeparator, kWordPartBound);
-    appendBounded(line, FieldText(OtherField(entry, direction)), MaxResultLineLength);
-    return line;
+    return std::string(resultLine(entry, direction).text());
 }
 
 void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query,
