@@ -13,10 +13,12 @@ struct CliRun {
     QByteArray err;
 };
 
-CliRun runCli(const QStringList &arguments)
+CliRun runCli(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
     process.start(QStringLiteral(SLOVNIK_CLI_PATH), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
@@ -123,6 +125,49 @@ TEST(CliLookup, WrongUsageExitsWithTwo)
           QStringList{QStringLiteral("lookup"), QStringLiteral("--de-cs"), QStringLiteral("hund")}}) {
         EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
     }
+}
+
+TEST(CliTranslate, PrintsTheSentenceOfEveryWordsFirstOffer)
+{
+    const CliRun run = runCli({QStringLiteral("translate")}, "Pes xqzw.\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // A word without offers leaves its box empty, which the sentence shows as "[..]".
+    EXPECT_EQ(run.out, "dog [..] \n");
+}
+
+TEST(CliTranslate, OffersListsEachWordThenItsOffersIndented)
+{
+    const CliRun run = runCli({QStringLiteral("translate"), QStringLiteral("--en-cs"), QStringLiteral("--offers")},
+                              "Dogs\n");
+    ASSERT_EQ(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.at(0), "dogs");
+    EXPECT_TRUE(lines.at(1).startsWith("  dogs = ")) << lines.at(1).toStdString();
+    const CliRun sentence = runCli({QStringLiteral("translate"), QStringLiteral("--en-cs")}, "Dogs\n");
+    EXPECT_EQ(sentence.out, lines.at(1).mid(2 + 7) + " \n"); // the part after "= " of offer 0
+}
+
+TEST(CliTranslate, LongTextIsShortenedWithANoticeAndWordlessTextPrintsNothing)
+{
+    QByteArray words;
+    for (int i = 0; i < 129; ++i)
+        words += "pes ";
+    const CliRun shortened = runCli({QStringLiteral("translate")}, words);
+    EXPECT_EQ(shortened.exitCode, 0);
+    EXPECT_EQ(shortened.out.count("dog "), 128);
+    EXPECT_FALSE(shortened.err.isEmpty());
+    const CliRun wordless = runCli({QStringLiteral("translate")}, "123 ... !?\n");
+    EXPECT_EQ(wordless.exitCode, 0);
+    EXPECT_TRUE(wordless.out.isEmpty());
+}
+
+TEST(CliTranslate, InputThatIsNotUtf8IsRefusedAndArgumentsAreChecked)
+{
+    const CliRun bad = runCli({QStringLiteral("translate")}, "pes \xff\xfe");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_EQ(runCli({QStringLiteral("translate"), QStringLiteral("pes")}).exitCode, 2);
 }
 
 } // namespace
