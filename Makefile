@@ -15,7 +15,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 .PHONY: run test bench build deps wordlist wordlist-deps clean
 
 run: build
-	$(BUILD_DIR)/tools/cli/slovnik-cli dump
+	$(BUILD_DIR)/app/slovnik
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,17 @@
+#pragma once
+
+// The name under which the desktop shows the program.
+
+namespace slovnik {
+
+/// The application title, as the task bar and the desktop entry show it.
+inline constexpr const char *ApplicationTitle = "Anglicko - český slovník";
+
+/// The desktop entry's base name (slovnik.desktop), which Wayland takes as the application's id.
+inline constexpr const char *DesktopFileName = "slovnik";
+
+/// Names the running application after ApplicationTitle. Window captions stay exactly as each
+/// window sets them: the title is not set as Qt's display name, which Qt would append to them.
+void nameApplication();
+
+} // namespace slovnik

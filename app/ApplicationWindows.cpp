@@ -1,0 +1,30 @@
+#include "ApplicationWindows.h"
+
+#include "About.h"
+#include "DicHelp.h"
+#include "MainForm.h"
+#include "Trans.h"
+#include "TrHelp.h"
+
+#include <QApplication>
+
+namespace slovnik {
+
+ApplicationWindows::ApplicationWindows(const ExternalModule &module)
+    : MainForm(std::make_unique<TMainForm>(module)),
+      TransForm(std::make_unique<TTransForm>()),
+      TrHelpForm(std::make_unique<TTrHelpForm>()),
+      AboutForm(std::make_unique<TAboutForm>()),
+      DicHelpForm(std::make_unique<TDicHelpForm>())
+{
+}
+
+ApplicationWindows::~ApplicationWindows() = default;
+
+int runMessageLoop(TMainForm &mainForm)
+{
+    mainForm.show();
+    return QApplication::exec();
+}
+
+} // namespace slovnik

@@ -1,0 +1,37 @@
+#pragma once
+
+// The program's five windows and its message loop.
+
+#include "Startup.h"
+
+#include <memory>
+
+namespace slovnik {
+
+class TMainForm;
+class TTransForm;
+class TTrHelpForm;
+class TAboutForm;
+class TDicHelpForm;
+
+/// Creates the windows hidden, in this order: the dictionary window (its creation runs the
+/// start-up sequence with `module`), the translator, the translator help, the About and the
+/// dictionary help window. They live as long as this object; closing any but the dictionary
+/// window only hides it.
+struct ApplicationWindows {
+    explicit ApplicationWindows(const ExternalModule &module = morvellaModule());
+    ~ApplicationWindows();
+
+    // Declared in creation order, so destroyed in the reverse: the translator, which will take
+    // images from the dictionary window, goes before it.
+    const std::unique_ptr<TMainForm> MainForm;
+    const std::unique_ptr<TTransForm> TransForm;
+    const std::unique_ptr<TTrHelpForm> TrHelpForm;
+    const std::unique_ptr<TAboutForm> AboutForm;
+    const std::unique_ptr<TDicHelpForm> DicHelpForm;
+};
+
+/// Shows the dictionary window and dispatches events until it is closed; returns the exit code, 0.
+int runMessageLoop(TMainForm &mainForm);
+
+} // namespace slovnik

@@ -1,0 +1,28 @@
+#include "Startup.h"
+
+#include "Dic.h"
+#include "Morvella.h"
+
+namespace slovnik {
+
+std::uint32_t ExternalModuleResult = 0;
+
+ExternalModule morvellaModule()
+{
+    return {&morvellaOrdinal1, &morvellaOrdinal2};
+}
+
+void CallExternalModule(const ExternalModule &module)
+{
+    module.ordinal1();
+    ExternalModuleResult = module.ordinal2();
+}
+
+void runStartupSequence(TranslationDirection &direction, const ExternalModule &module)
+{
+    direction = TranslationDirection::CzechToEnglish;
+    CallExternalModule(module);
+    DescrambleTable();
+}
+
+} // namespace slovnik

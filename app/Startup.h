@@ -1,0 +1,33 @@
+#pragma once
+
+// The start-up sequence that runs while the dictionary window is being created: the direction,
+// the one call of the external module, and the de-scrambling of the word table.
+
+#include "Direction.h"
+
+#include <cstdint>
+
+namespace slovnik {
+
+/// The external module's two entry points as the start-up sequence calls them. Both must return
+/// normally, which their noexcept types make a promise rather than a hope.
+struct ExternalModule {
+    void (*ordinal1)() noexcept;
+    std::uint32_t (*ordinal2)() noexcept;
+};
+
+/// The module the program is linked against (bound when the program is loaded).
+ExternalModule morvellaModule();
+
+/// The result of the module's ordinal 2, stored once at start-up; 0 before. Nothing depends on
+/// its value.
+extern std::uint32_t ExternalModuleResult;
+
+/// Calls ordinal 1, then ordinal 2, and stores the latter's result in ExternalModuleResult.
+void CallExternalModule(const ExternalModule &module);
+
+/// Sets the dictionary's direction to CzechToEnglish, calls the module, then makes the word
+/// table readable. Once per process: a second run would shift the table's text again.
+void runStartupSequence(TranslationDirection &direction, const ExternalModule &module);
+
+} // namespace slovnik

@@ -1,0 +1,158 @@
+#include "Pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+// Outlines are 1 pixel wide and sit on half-pixel coordinates, so at the design size every line
+// covers whole pixels.
+
+namespace slovnik::pictures {
+
+namespace {
+
+const QColor kOutline(0x40, 0x40, 0x40);
+const QColor kPaper(0xFF, 0xFF, 0xFF);
+const QColor kTextLine(0x70, 0x80, 0xA0);
+const QColor kArrow(0x2E, 0x8B, 0x2E);
+const QColor kArrowEdge(0x1B, 0x5E, 0x1B);
+const QColor kInfoBlue(0x1E, 0x5A, 0xB4);
+const QColor kInfoEdge(0x12, 0x3C, 0x7A);
+const QColor kBoard(0xB0, 0x7A, 0x40);
+const QColor kBoardEdge(0x5A, 0x3A, 0x1A);
+const QColor kClip(0xC8, 0xC8, 0xC8);
+const QColor kCover(0x20, 0x50, 0xA0);
+const QColor kCoverEdge(0x14, 0x30, 0x60);
+
+void outlined(QPainter &painter, const QRectF &rect, const QColor &fill, const QColor &edge)
+{
+    painter.setPen(QPen(edge, 1));
+    painter.setBrush(fill);
+    painter.drawRect(rect);
+}
+
+void outlined(QPainter &painter, const QPolygonF &shape, const QColor &fill, const QColor &edge)
+{
+    painter.setPen(QPen(edge, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(fill);
+    painter.drawPolygon(shape);
+}
+
+void textLines(QPainter &painter, qreal left, qreal right, qreal firstY, qreal lastY, qreal step)
+{
+    painter.setPen(QPen(kTextLine, 1));
+    for (qreal y = firstY; y <= lastY; y += step)
+        painter.drawLine(QPointF(left, y), QPointF(right, y));
+}
+
+void grid(QPainter &painter, const QRectF &rect)
+{
+    outlined(painter, rect, kPaper, kOutline);
+    painter.setPen(QPen(kTextLine, 1));
+    for (qreal y = rect.top() + 3; y < rect.bottom(); y += 3)
+        painter.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+}
+
+void rightArrow(QPainter &painter, qreal tail, qreal tip)
+{
+    const qreal neck = tip - 4.5;
+    outlined(painter,
+             QPolygonF({{tail, 6.5}, {neck, 6.5}, {neck, 3.5}, {tip, 8}, {neck, 12.5}, {neck, 9.5},
+                        {tail, 9.5}}),
+             kArrow, kArrowEdge);
+}
+
+} // namespace
+
+void copySheets(QPainter &painter)
+{
+    outlined(painter, QRectF(1.5, 1.5, 8, 10), kPaper, kOutline);
+    textLines(painter, 3, 8, 4.5, 9.5, 2);
+    outlined(painter, QRectF(6.5, 4.5, 8, 10), kPaper, kOutline);
+    textLines(painter, 8, 13, 7.5, 12.5, 2);
+}
+
+void pasteClipboard(QPainter &painter)
+{
+    outlined(painter, QRectF(1.5, 2.5, 10, 12), kBoard, kBoardEdge);
+    outlined(painter, QRectF(4.5, 1.5, 4, 3), kClip, kOutline);
+    outlined(painter, QRectF(7.5, 6.5, 7, 8), kPaper, kOutline);
+    textLines(painter, 9, 13, 8.5, 12.5, 2);
+}
+
+void arrowIntoGrid(QPainter &painter)
+{
+    grid(painter, QRectF(8.5, 1.5, 6, 13));
+    rightArrow(painter, 0.5, 11);
+}
+
+void information(QPainter &painter)
+{
+    painter.setPen(QPen(kInfoEdge, 1));
+    painter.setBrush(kInfoBlue);
+    painter.drawEllipse(QPointF(8, 8), 7, 7);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(8, 4.5), 1.25, 1.25);
+    painter.drawRect(QRectF(7, 6.5, 2, 6));
+}
+
+void arrowOutOfGrid(QPainter &painter)
+{
+    grid(painter, QRectF(1.5, 1.5, 6, 13));
+    rightArrow(painter, 5, 15.5);
+}
+
+void sheetWithLines(QPainter &painter)
+{
+    outlined(painter, QPolygonF({{2.5, 0.5}, {10.5, 0.5}, {13.5, 3.5}, {13.5, 15.5}, {2.5, 15.5}}),
+             kPaper, kOutline);
+    painter.setPen(QPen(kOutline, 1));
+    painter.drawPolyline(QPolygonF({{10.5, 0.5}, {10.5, 3.5}, {13.5, 3.5}}));
+    textLines(painter, 4.5, 11.5, 5.5, 13.5, 2);
+}
+
+void openBook(QPainter &painter)
+{
+    outlined(painter, QPolygonF({{0.5, 3.5}, {7.5, 4.5}, {7.5, 14.5}, {0.5, 13.5}}), kPaper, kCoverEdge);
+    outlined(painter, QPolygonF({{8.5, 4.5}, {15.5, 3.5}, {15.5, 13.5}, {8.5, 14.5}}), kPaper, kCoverEdge);
+    painter.setPen(QPen(kTextLine, 1));
+    for (qreal y = 6.5; y <= 11.5; y += 2.5) {
+        painter.drawLine(QPointF(2, y), QPointF(6, y + 0.5));
+        painter.drawLine(QPointF(10, y + 0.5), QPointF(14, y));
+    }
+}
+
+void helpBook(QPainter &painter)
+{
+    outlined(painter, QRectF(2.5, 0.5, 11, 13), kCover, kCoverEdge);
+    outlined(painter, QRectF(3.5, 13.5, 10, 2), kPaper, kCoverEdge);
+
+    QPainterPath hook;
+    const QRectF bow(5.5, 3, 5, 4.5);
+    hook.arcMoveTo(bow, 160);
+    hook.arcTo(bow, 160, -250);
+    hook.lineTo(8, 9.5);
+    painter.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(hook);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(8, 11.5), 1, 1);
+}
+
+void tick(QPainter &painter)
+{
+    painter.setPen(QPen(kArrow, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(QPolygonF({{3.5, 10.5}, {8, 15}, {16.5, 4.5}}));
+}
+
+void cross(QPainter &painter)
+{
+    painter.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(4.5, 4.5), QPointF(15.5, 15.5));
+    painter.drawLine(QPointF(15.5, 4.5), QPointF(4.5, 15.5));
+}
+
+} // namespace slovnik::pictures

@@ -1,0 +1,254 @@
+#include "Ex3DButton.h"
+
+#include "ButtonPainting.h"
+#include "Ex3DButtonLayout.h"
+#include "ImageList.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace slovnik {
+
+namespace {
+
+constexpr QSize kConstructionSize(96, 22);
+
+// Events may carry fractional positions; the rules below are about whole pixels.
+QPoint pixelOf(const QMouseEvent &event)
+{
+    return QPoint(static_cast<int>(std::floor(event.position().x())),
+                  static_cast<int>(std::floor(event.position().y())));
+}
+
+} // namespace
+
+TEx3DButton::TEx3DButton(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    resize(kConstructionSize);
+}
+
+QSize TEx3DButton::sizeHint() const
+{
+    return kConstructionSize;
+}
+
+void TEx3DButton::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void TEx3DButton::setSpace(std::uint8_t space)
+{
+    if (space == m_space)
+        return;
+    m_space = space;
+    update();
+}
+
+void TEx3DButton::setDropdownSymbol(bool dropdownSymbol)
+{
+    if (dropdownSymbol == m_dropdownSymbol)
+        return;
+    m_dropdownSymbol = dropdownSymbol;
+    update();
+}
+
+void TEx3DButton::setImageIndex(std::int32_t imageIndex)
+{
+    if (imageIndex == m_imageIndex)
+        return;
+    m_imageIndex = imageIndex;
+    update();
+}
+
+void TEx3DButton::setTransparent(bool transparent)
+{
+    if (transparent == m_transparent)
+        return;
+    m_transparent = transparent;
+    update();
+}
+
+ImageList *TEx3DButton::images() const
+{
+    return m_images.data();
+}
+
+void TEx3DButton::setImages(ImageList *images)
+{
+    if (images == m_images)
+        return;
+    disconnect(m_imagesDestroyed);
+    m_images = images;
+    // The QPointer forgets the list by itself; what is left is to stop showing its image.
+    if (images)
+        m_imagesDestroyed = connect(images, &QObject::destroyed, this, [this] { update(); });
+    update();
+}
+
+QMenu *TEx3DButton::dropdownMenu() const
+{
+    return m_dropdownMenu.data();
+}
+
+void TEx3DButton::setDropdownMenu(QMenu *menu)
+{
+    m_dropdownMenu = menu;
+}
+
+void TEx3DButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    const QPalette &colours = palette();
+    const ImageList *list = m_images.data();
+    const bool imageShown = list && m_imageIndex < list->count();
+
+    Ex3DButtonParts parts;
+    parts.size = size();
+    parts.space = m_space;
+    parts.dropdownSymbol = m_dropdownSymbol;
+    parts.imageShown = imageShown;
+    parts.imageSize = list ? list->imageSize() : QSize();
+    parts.hasCaption = !m_caption.isEmpty();
+    parts.pressed = m_pressed;
+    parts.enabled = isEnabled();
+    const Ex3DButtonLayout layout = layoutEx3DButton(parts);
+
+    if (!m_transparent)
+        painter.fillRect(rect(), colours.color(backgroundRole()));
+    if (m_mouseInside && isEnabled())
+        drawEdge(painter, rect(), m_pressed ? Edge::SunkenOuter : Edge::RaisedInner, colours);
+
+    const QColor textColour = colours.color(foregroundRole());
+    if (isEnabled())
+        drawCaption(painter, layout.captionArea, m_caption, textColour);
+    else
+        drawDisabledText(painter, layout.captionArea, m_caption, colours);
+
+    if (m_dropdownSymbol)
+        drawDropdownArrow(painter, layout.arrowPosition, isEnabled(), textColour, colours);
+
+    // Drawn last, over the caption where the two overlap. A negative index draws nothing.
+    if (imageShown)
+        list->draw(painter, layout.imagePosition, m_imageIndex,
+                   isEnabled() ? ImageStyle::Normal : ImageStyle::Blend50,
+                   colours.color(QPalette::Highlight));
+}
+
+bool TEx3DButton::holdsInside(QPoint point) const
+{
+    return point.x() >= 0 && point.x() < width() && point.y() >= 0 && point.y() <= height();
+}
+
+void TEx3DButton::handlePress(QMouseEvent &event)
+{
+    event.accept();
+    if (event.button() != Qt::LeftButton || !isEnabled() || m_pressed)
+        return;
+    m_pressed = true;
+    repaint();
+    if (!m_dropdownMenu)
+        return;
+    const QPointer<TEx3DButton> alive(this);
+    ShowDropdownMenu();
+    if (!alive)
+        return;
+    // The menu took the release with it: this press is over.
+    m_capturing = false;
+    m_clickArmed = false;
+    m_mouseInside = false;
+    m_pressed = false;
+    repaint();
+}
+
+void TEx3DButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_capturing = true;
+        m_clickArmed = true;
+    }
+    handlePress(*event);
+}
+
+// Qt reports the second press of a double-click here instead of as a press. It looks like any
+// press but does not arm a click, so a quick double-click clicks once.
+void TEx3DButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_capturing = true;
+        m_clickArmed = false;
+    }
+    handlePress(*event);
+}
+
+void TEx3DButton::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (!m_capturing)
+        return;
+    const bool inside = holdsInside(pixelOf(*event));
+    if (inside != m_pressed) {
+        m_pressed = inside;
+        repaint();
+    }
+}
+
+void TEx3DButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_capturing)
+        return;
+    m_capturing = false;
+    const bool armed = m_clickArmed;
+    m_clickArmed = false;
+    if (armed && rect().contains(pixelOf(*event))) {
+        const QPointer<TEx3DButton> alive(this);
+        Q_EMIT clicked();
+        if (!alive)
+            return;
+    }
+    // Whatever the release point, the held press is over: a release reported away from the last
+    // move must not leave the button drawn pressed.
+    if (m_pressed) {
+        m_pressed = false;
+        repaint();
+    }
+}
+
+void TEx3DButton::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (!m_mouseInside) {
+        m_mouseInside = true;
+        repaint();
+    }
+}
+
+void TEx3DButton::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    if (m_mouseInside) {
+        m_mouseInside = false;
+        repaint();
+    }
+}
+
+bool TEx3DButton::ShowDropdownMenu()
+{
+    QMenu *const menu = m_dropdownMenu.data();
+    if (!menu)
+        return false;
+    menu->exec(mapToGlobal(QPoint(0, height())));
+    return true;
+}
+
+} // namespace slovnik

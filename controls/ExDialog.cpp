@@ -1,0 +1,173 @@
+#include "ExDialog.h"
+
+#include "Icons.h"
+#include "ImageList.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QToolButton>
+
+#include <memory>
+
+namespace slovnik {
+
+namespace {
+
+constexpr int kMinimumWidth = 220;
+constexpr int kWideLabel = 160;
+constexpr int kLabelMargin = 30;
+constexpr QSize kDesignClientSize(289, 94);
+constexpr QRect kDesignToolBar(71, 60, 150, 30);
+constexpr QSize kButtonSize(74, 26);
+constexpr QPoint kDesignLabel(125, 25);
+constexpr int kLabelDrop = 5;
+constexpr std::size_t kKindsPerLanguage = 3;
+constexpr std::size_t kSingleButtonColumn = 0;
+
+QFont boldened(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+QWidget *makeToolBar(QWidget *dialog)
+{
+    auto *toolBar = new QWidget(dialog);
+    toolBar->setGeometry(kDesignToolBar);
+    toolBar->setFont(boldened(dialog->font()));
+    return toolBar;
+}
+
+QToolButton *makeToolButton(QWidget *toolBar, const ImageList &images, int imageIndex, int left)
+{
+    auto *button = new QToolButton(toolBar);
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setIcon(images.icon(imageIndex));
+    button->setIconSize(images.imageSize());
+    button->setCursor(Qt::PointingHandCursor);
+    button->setGeometry(QRect(QPoint(left, (toolBar->height() - kButtonSize.height()) / 2),
+                              kButtonSize));
+    return button;
+}
+
+} // namespace
+
+int dialogWidthForLabel(int labelWidth)
+{
+    return labelWidth >= kWideLabel ? labelWidth + 2 * kLabelMargin : kMinimumWidth;
+}
+
+TDlgForm::TDlgForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint),
+      ImageList1(createDialogImages(this)),
+      ToolBar1(makeToolBar(this)),
+      ToolButton1(makeToolButton(ToolBar1, *ImageList1, 0, 0)),
+      ToolButton2(makeToolButton(ToolBar1, *ImageList1, 1, kButtonSize.width())),
+      Label1(new QLabel(this)),
+      Bevel1(new QFrame(this))
+{
+    setWindowIcon(dialogWindowIcon());
+    setModal(true);
+    setFixedSize(kDesignClientSize);
+
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFont(boldened(font()));
+    Label1->move(kDesignLabel);
+
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Bevel1->setGeometry(rect());
+    Bevel1->lower();
+
+    connect(ToolButton1, &QToolButton::clicked, this, &TDlgForm::ToolButton1Click);
+    connect(ToolButton2, &QToolButton::clicked, this, &TDlgForm::ToolButton2Click);
+}
+
+void TDlgForm::SetupDialog()
+{
+    // Values outside the tables would index past them; they keep what the dialog shows instead.
+    const std::size_t language = DialogLanguage == EnglishLanguage ? EnglishLanguage : CzechLanguage;
+    const std::size_t base = language * kKindsPerLanguage;
+    if (DialogKind < kKindsPerLanguage)
+        setWindowTitle(QString::fromUtf8(DialogTitles[base + DialogKind]));
+
+    if (DialogKind == ErrorKind || DialogKind == InformationKind) {
+        ToolButton1->setText(QString::fromUtf8(DialogButtonCaptions[base + kSingleButtonColumn]));
+    } else if (DialogKind == QuestionKind) {
+        ToolButton1->setText(QString::fromUtf8(DialogButtonCaptions[base + 1]));
+        ToolButton2->setText(QString::fromUtf8(DialogButtonCaptions[base + 2]));
+    }
+
+    Label1->setText(MessageText);
+    Label1->adjustSize();
+
+    const int windowWidth = dialogWidthForLabel(Label1->width());
+    setFixedSize(windowWidth, kDesignClientSize.height());
+
+    int toolBarWidth = kButtonSize.width();
+    if (DialogKind == QuestionKind)
+        toolBarWidth = 2 * ToolButton1->width();
+    else
+        ToolButton2->hide();
+    ToolBar1->setGeometry((windowWidth - toolBarWidth) / 2, ToolBar1->y(), toolBarWidth,
+                          ToolBar1->height());
+    FormResize();
+}
+
+void TDlgForm::FormResize()
+{
+    Label1->move((width() - Label1->width()) / 2,
+                 (ToolBar1->y() - Label1->height()) / 2 + kLabelDrop);
+    Bevel1->setGeometry(rect());
+}
+
+void TDlgForm::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    FormResize();
+}
+
+void TDlgForm::closeEvent(QCloseEvent *event)
+{
+    if (!CloseAllowed) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TDlgForm::done(int result)
+{
+    if (!CloseAllowed)
+        return;
+    QDialog::done(result);
+}
+
+void TDlgForm::ToolButton1Click()
+{
+    CloseAllowed = true;
+    done(ResultYes);
+}
+
+void TDlgForm::ToolButton2Click()
+{
+    CloseAllowed = true;
+    done(ResultNo);
+}
+
+void ShowExtendedDialog(const QString &text, std::uint8_t language)
+{
+    const auto DlgForm = std::make_unique<TDlgForm>();
+    DlgForm->DialogKind = InformationKind;
+    DlgForm->DialogLanguage = language;
+    DlgForm->MessageText = text + QLatin1Char('.');
+    DlgForm->SetupDialog();
+    DlgForm->exec();
+}
+
+} // namespace slovnik

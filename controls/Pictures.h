@@ -1,0 +1,33 @@
+#pragma once
+
+// The individual pictures behind Icons.h, each painted into its own design square or rectangle.
+
+#include <QRectF>
+
+class QPainter;
+
+namespace slovnik::pictures {
+
+// 16 x 16
+void copySheets(QPainter &painter);
+void pasteClipboard(QPainter &painter);
+void arrowIntoGrid(QPainter &painter);
+void information(QPainter &painter);
+void arrowOutOfGrid(QPainter &painter);
+void sheetWithLines(QPainter &painter);
+void openBook(QPainter &painter);
+void helpBook(QPainter &painter);
+
+// 30 x 16
+void czechThenBritish(QPainter &painter);
+void britishThenCzech(QPainter &painter);
+
+// Any rectangle: the flags themselves, for the pairs above and the window icons.
+void czechFlag(QPainter &painter, const QRectF &area);
+void britishFlag(QPainter &painter, const QRectF &area);
+
+// 20 x 20
+void tick(QPainter &painter);
+void cross(QPainter &painter);
+
+} // namespace slovnik::pictures
