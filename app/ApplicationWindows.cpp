@@ -12,11 +12,13 @@ namespace slovnik {
 
 ApplicationWindows::ApplicationWindows(const ExternalModule &module)
     : MainForm(std::make_unique<TMainForm>(module)),
-      TransForm(std::make_unique<TTransForm>()),
+      TransForm(std::make_unique<TTransForm>(MainForm->flagImages())),
       TrHelpForm(std::make_unique<TTrHelpForm>()),
       AboutForm(std::make_unique<TAboutForm>()),
       DicHelpForm(std::make_unique<TDicHelpForm>())
 {
+    MainForm->setCompanionWindows({TransForm.get(), DicHelpForm.get(), AboutForm.get()});
+    TransForm->setHelpWindow(TrHelpForm.get());
 }
 
 ApplicationWindows::~ApplicationWindows() = default;

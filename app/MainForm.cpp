@@ -1,10 +1,24 @@
 #include "MainForm.h"
 
+#include "BusyCursor.h"
+#include "Cp1250.h"
+#include "Dic.h"
+#include "Ex3DButton.h"
+#include "ExDialog.h"
 #include "Icons.h"
+#include "ImageList.h"
+#include "ResultChooser.h"
+#include "Search.h"
 #include "WindowPlacement.h"
+#include "WordListView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLineEdit>
 
 namespace slovnik {
 
@@ -16,21 +30,271 @@ constexpr QSize kDesignClientSize(468, 201);
 constexpr QSize kDesignFrame(476 - 468, 228 - 201);
 constexpr QSize kMinimumOuterSize(425, 122);
 
+constexpr int kFontPixels = 11;
+constexpr int kButtonStripHeight = 23;
+constexpr int kQueryRowTop = kButtonStripHeight;
+constexpr int kQueryRowHeight = 24;
+constexpr int kWordListTop = kQueryRowTop + kQueryRowHeight;
+constexpr int kQueryBoxWidth = 170;
+constexpr int kComboTop = 1;
+constexpr int kComboHeight = 22;
+constexpr QSize kTranslatorPanelSize(80, 23);
+constexpr QRect kTranslBtnGeometry(4, 1, 71, 22);
+constexpr int kVisibleLines = 8;
+constexpr qsizetype kMaxOtherWord = 100;
+constexpr qsizetype kMaxCopiedText = 255;
+constexpr std::uint8_t kCzech = 0;
+
+struct ButtonDesign {
+    int left;
+    int width;
+    int image;
+    const char16_t *hint;
+};
+
+constexpr int kSquare = 22;
+constexpr ButtonDesign kCopyBtn{1, kSquare, ButtonImage::Copy, u"Kopírovat"};
+constexpr ButtonDesign kPasteBtn{23, kSquare, ButtonImage::Paste, u"Vložit"};
+constexpr ButtonDesign kToListBtn{50, kSquare, ButtonImage::IntoList, u"Přidat do seznamu"};
+constexpr ButtonDesign kLangBtn{79, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
+constexpr ButtonDesign kHelpButton{118, kSquare, ButtonImage::HelpBook, u"Nápověda"};
+constexpr ButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O aplikaci"};
+
+TEx3DButton *makeButton(QWidget *parent, ImageList *images, const ButtonDesign &design)
+{
+    auto *button = new TEx3DButton(parent);
+    button->setGeometry(design.left, 1, design.width, kSquare);
+    button->setImages(images);
+    button->setImageIndex(design.image);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(QString::fromUtf16(design.hint));
+    return button;
+}
+
+int flagOf(TranslationDirection direction)
+{
+    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
+                                                             : FlagImage::EnglishToCzech;
+}
+
+// The two words of a result line, as the window splits it at its first "=".
+struct LineWords {
+    QString word;
+    QString other;
+};
+
+LineWords wordsOf(const QString &line)
+{
+    const std::string bytes = toCp1250(line);
+    const ResultLineParts parts = SplitResultLine(bytes);
+    return {fromCp1250(parts.word), fromCp1250(parts.other)};
+}
+
+void showInFront(QWidget *window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
-TMainForm::TMainForm(const ExternalModule &module, QWidget *parent) : QWidget(parent, Qt::Window)
+TMainForm::TMainForm(const ExternalModule &module, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_ImageList1(createButtonImages(this)),
+      m_ImageList2(createFlagImages(this)),
+      m_Panel1(new QWidget(this)),
+      m_Panel2(new QWidget(m_Panel1)),
+      m_Panel3(new QFrame(m_Panel2)),
+      m_PanelTop(new QWidget(m_Panel1)),
+      m_ComboBox2(new ResultChooser(m_PanelTop)),
+      m_ListView1(new WordListView(m_Panel1)),
+      m_queryRun(DictionaryTable, *m_ComboBox2, *this)
 {
-    FormCreate(module);
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
     setWindowIcon(dictionaryWindowIcon());
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kFontPixels);
+    setFont(font);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    buildButtonStrip();
+    buildQueryRow();
+    m_ListView1->setGeometry(0, kWordListTop, kDesignClientSize.width(),
+                             kDesignClientSize.height() - kWordListTop);
+    setTabOrder(m_ComboBox2, m_ComboBox1);
+    setTabOrder(m_ComboBox1, m_ListView1);
+    connectHandlers();
     setMinimumSize(kMinimumOuterSize - kDesignFrame);
     resize(kDesignClientSize);
     centreOnScreen(*this);
+    FormCreate(module);
+}
+
+void TMainForm::buildButtonStrip()
+{
+    m_CopyBtn = makeButton(m_Panel2, m_ImageList1, kCopyBtn);
+    m_PasteBtn = makeButton(m_Panel2, m_ImageList1, kPasteBtn);
+    m_ToListBtn = makeButton(m_Panel2, m_ImageList1, kToListBtn);
+    m_LangBtn = makeButton(m_Panel2, m_ImageList2, kLangBtn);
+    m_HelpButton = makeButton(m_Panel2, m_ImageList1, kHelpButton);
+    m_AboutBtn = makeButton(m_Panel2, m_ImageList1, kAboutBtn);
+
+    m_Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_Panel3->resize(kTranslatorPanelSize);
+    m_TranslBtn = new TEx3DButton(m_Panel3);
+    m_TranslBtn->setGeometry(kTranslBtnGeometry);
+    m_TranslBtn->setImages(m_ImageList1);
+    m_TranslBtn->setImageIndex(ButtonImage::Sheet);
+    m_TranslBtn->setCaption(QStringLiteral("Translátor"));
+    m_TranslBtn->setCursor(Qt::PointingHandCursor);
+}
+
+void TMainForm::buildQueryRow()
+{
+    m_ComboBox1 = new QComboBox(m_PanelTop);
+    m_ComboBox1->setEditable(true);
+    // The history grows only by chosen result lines, never by what is typed.
+    m_ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    m_ComboBox1->setCompleter(nullptr);
+    m_ComboBox1->setMaxVisibleItems(kVisibleLines);
+    m_ComboBox1->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
+    m_ComboBox1->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
+    m_ComboBox2->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth, kComboHeight);
+}
+
+void TMainForm::connectHandlers()
+{
+    // Typing runs the query; so does picking a history line. Texts the program puts into the box
+    // go through setQueryText and run it by their handler's own call.
+    connect(m_ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TMainForm::ComboBox1Change);
+    connect(m_ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
+    connect(m_ComboBox2, &ResultChooser::lineChosenByUser, this, &TMainForm::ComboBox2Click);
+    connect(m_ListView1, &WordListView::pressedAt, this, &TMainForm::ListView1MouseDown);
+    connect(m_CopyBtn, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
+    connect(m_PasteBtn, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
+    connect(m_ToListBtn, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
+    connect(m_LangBtn, &TEx3DButton::clicked, this, &TMainForm::LangBtnClick);
+    connect(m_HelpButton, &TEx3DButton::clicked, this, &TMainForm::HelpButtonClick);
+    connect(m_AboutBtn, &TEx3DButton::clicked, this, &TMainForm::AboutBtnClick);
+    connect(m_TranslBtn, &TEx3DButton::clicked, this, &TMainForm::TranslBtnClick);
+}
+
+void TMainForm::setCompanionWindows(const CompanionWindows &windows)
+{
+    m_companions = windows;
 }
 
 void TMainForm::FormCreate(const ExternalModule &module)
 {
     runStartupSequence(m_direction, module);
+}
+
+void TMainForm::ComboBox1Change()
+{
+    m_queryRun.run(toCp1250(m_ComboBox1->currentText()), m_direction);
+}
+
+void TMainForm::ComboBox2Click()
+{
+    const QString line = m_ComboBox2->chosenLine();
+    LineWords words = wordsOf(line);
+    words.other.truncate(kMaxOtherWord);
+    if (words.word.isEmpty() || words.other.isEmpty())
+        return;
+    bool inHistory = false;
+    for (int i = 0; i < m_ComboBox1->count() && !inHistory; ++i)
+        inHistory = m_ComboBox1->itemText(i).compare(line, Qt::CaseInsensitive) == 0;
+    if (!inHistory) {
+        // The first line of an empty history would become the box's text; the query stays.
+        const QString typed = m_ComboBox1->currentText();
+        m_ComboBox1->addItem(line);
+        if (m_ComboBox1->currentText() != typed)
+            setQueryText(typed);
+    }
+    m_ListView1->addRow(words.word, words.other);
+}
+
+void TMainForm::PanelTopResize()
+{
+    m_ComboBox2->resize(std::max(0, width() - kQueryBoxWidth), m_ComboBox2->height());
+}
+
+void TMainForm::ListView1MouseDown(int x)
+{
+    const int row = m_ListView1->selectedRow();
+    if (row < 0)
+        return;
+    // A row added by the button holds one word: right of column 1 that word is taken too.
+    const std::optional<QString> other = m_ListView1->otherAt(row);
+    const bool rightOfFirstColumn = x > m_ListView1->columnWidth(0);
+    setQueryText(rightOfFirstColumn && other ? *other : m_ListView1->wordAt(row));
+    ComboBox1Change();
+}
+
+void TMainForm::LangBtnClick()
+{
+    m_direction = flipped(m_direction);
+    m_LangBtn->setImageIndex(flagOf(m_direction));
+    ComboBox1Change();
+}
+
+void TMainForm::CopyBtnClick()
+{
+    const QWidget *focused = QApplication::focusWidget();
+    const bool queryBoxHasFocus = focused && (focused == m_ComboBox1 || m_ComboBox1->isAncestorOf(focused));
+    QString text = queryBoxHasFocus ? m_ComboBox1->currentText() : m_ComboBox2->chosenLine();
+    ShowExtendedDialog(text, kCzech);
+    const qsizetype equals = text.indexOf(u'=');
+    if (equals >= 0)
+        text = text.mid(equals + 2, kMaxCopiedText);
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void TMainForm::PasteBtnClick()
+{
+    setQueryText(QGuiApplication::clipboard()->text());
+    // A pasted word is searched as if it had been typed.
+    ComboBox1Change();
+}
+
+void TMainForm::ToListBtnClick()
+{
+    m_ListView1->addRow(wordsOf(m_ComboBox2->chosenLine()).word, std::nullopt);
+}
+
+void TMainForm::TranslBtnClick()
+{
+    showInFront(m_companions.translator);
+}
+
+void TMainForm::HelpButtonClick()
+{
+    showInFront(m_companions.dictionaryHelp);
+}
+
+void TMainForm::AboutBtnClick()
+{
+    if (m_companions.about)
+        m_companions.about->exec();
+}
+
+void TMainForm::setQueryText(const QString &text)
+{
+    // QLineEdit::setText is not an edit by the user, so textEdited stays quiet.
+    m_ComboBox1->lineEdit()->setText(text);
+}
+
+void TMainForm::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::setBusyCursor(bool busy)
+{
+    slovnik::setBusyCursor(busy);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -40,6 +304,26 @@ void TMainForm::closeEvent(QCloseEvent *event)
     // would keep the program running without its main window.
     if (event->isAccepted())
         QCoreApplication::exit(0);
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // FormShow: the learner can type at once.
+    m_ComboBox1->setFocus();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    m_Panel1->setGeometry(0, 0, w, h);
+    m_Panel2->setGeometry(0, 0, w, kButtonStripHeight);
+    m_Panel3->move(w - kTranslatorPanelSize.width(), 0);
+    m_PanelTop->setGeometry(0, kQueryRowTop, w, kQueryRowHeight);
+    PanelTopResize();
+    m_ListView1->setGeometry(0, kWordListTop, w, std::max(0, h - kWordListTop));
 }
 
 } // namespace slovnik

@@ -2,33 +2,113 @@
 
 // The dictionary window, the program's main window. Creating it runs the start-up sequence
 // (FormCreate), so the word table is readable before any other window exists; closing it ends
-// the program. The engine does the dictionary work; the window keeps the dictionary's direction,
-// reads its controls, calls the engine and shows what comes back.
+// the program. The engine does the dictionary work: every change of the query text is a query
+// run that refills the result chooser; choosing a line adds it to the history and the word list.
+// The window keeps the dictionary's direction, reads its controls, calls the engine and shows
+// what comes back.
 
 #include "Direction.h"
+#include "QueryRun.h"
 #include "Startup.h"
 
+#include <QDialog>
 #include <QWidget>
+
+class QComboBox;
+class QFrame;
 
 namespace slovnik {
 
-class TMainForm : public QWidget {
+class ImageList;
+class ResultChooser;
+class TEx3DButton;
+class WordListView;
+
+class TMainForm : public QWidget, private SearchHost {
     Q_OBJECT
 public:
-    /// Runs FormCreate with `module` as the external module; the window stays hidden.
+    /// The windows the buttons show; they are created after this one.
+    struct CompanionWindows {
+        QWidget *translator = nullptr;
+        QWidget *dictionaryHelp = nullptr;
+        QDialog *about = nullptr;
+    };
+
+    /// Builds the controls, then runs FormCreate with `module` as the external module; the window
+    /// stays hidden.
     explicit TMainForm(const ExternalModule &module = morvellaModule(), QWidget *parent = nullptr);
 
-    /// The dictionary's direction: CzechToEnglish from start-up on.
+    void setCompanionWindows(const CompanionWindows &windows);
+
+    /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
     TranslationDirection translationDirection() const { return m_direction; }
+    /// ImageList2: the two flags, also shown by the translator's direction button.
+    ImageList *flagImages() const { return m_ImageList2; }
+
+    // The controls, by their design names, for the tests.
+    QComboBox *ComboBox1() const { return m_ComboBox1; }
+    ResultChooser *ComboBox2() const { return m_ComboBox2; }
+    WordListView *ListView1() const { return m_ListView1; }
+    TEx3DButton *CopyBtn() const { return m_CopyBtn; }
+    TEx3DButton *PasteBtn() const { return m_PasteBtn; }
+    TEx3DButton *ToListBtn() const { return m_ToListBtn; }
+    TEx3DButton *LangBtn() const { return m_LangBtn; }
+    TEx3DButton *HelpButton() const { return m_HelpButton; }
+    TEx3DButton *AboutBtn() const { return m_AboutBtn; }
+    TEx3DButton *TranslBtn() const { return m_TranslBtn; }
+
+    /// The query run for the query box's text as it stands.
+    void ComboBox1Change();
 
 protected:
     /// Closing the main window ends the message loop, whatever other windows are showing.
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate(const ExternalModule &module);
+    void buildButtonStrip();
+    void buildQueryRow();
+    void connectHandlers();
+
+    void ComboBox2Click();
+    void PanelTopResize();
+    void ListView1MouseDown(int x);
+    void LangBtnClick();
+    void CopyBtnClick();
+    void PasteBtnClick();
+    void ToListBtnClick();
+    void TranslBtnClick();
+    void HelpButtonClick();
+    void AboutBtnClick();
+
+    /// Puts a text into the query box as the program, not as a keystroke: no query runs by itself.
+    void setQueryText(const QString &text);
+
+    // SearchHost
+    void processPendingEvents() override;
+    void setBusyCursor(bool busy) override;
 
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
+    ImageList *m_ImageList1;
+    ImageList *m_ImageList2;
+    QWidget *m_Panel1;
+    QWidget *m_Panel2;
+    QFrame *m_Panel3;
+    QWidget *m_PanelTop;
+    TEx3DButton *m_CopyBtn = nullptr;
+    TEx3DButton *m_PasteBtn = nullptr;
+    TEx3DButton *m_ToListBtn = nullptr;
+    TEx3DButton *m_LangBtn = nullptr;
+    TEx3DButton *m_HelpButton = nullptr;
+    TEx3DButton *m_AboutBtn = nullptr;
+    TEx3DButton *m_TranslBtn = nullptr;
+    QComboBox *m_ComboBox1 = nullptr;
+    ResultChooser *m_ComboBox2 = nullptr;
+    WordListView *m_ListView1;
+    QueryRun m_queryRun;
+    CompanionWindows m_companions;
 };
 
 } // namespace slovnik

@@ -7,10 +7,20 @@
 
 namespace slovnik {
 
+class ImageList;
+
 class TTransForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TTransForm(QWidget *parent = nullptr);
+    /// `flagImages` is the dictionary window's ImageList2 (not owned; it outlives this window).
+    explicit TTransForm(ImageList *flagImages, QWidget *parent = nullptr);
+
+    /// The translator help window that the help button shows; created after this window.
+    void setHelpWindow(QWidget *helpWindow);
+
+private:
+    ImageList *m_flagImages;
+    QWidget *m_helpWindow = nullptr;
 };
 
 } // namespace slovnik

@@ -9,6 +9,7 @@
 #include "TrHelp.h"
 #include "WordList.h"
 
+#include <algorithm>
 #include <QFile>
 #include <QPointer>
 #include <QtTest>
@@ -56,8 +57,12 @@ void noteCall(int ordinal)
 {
     moduleCalls.ordinals.push_back(ordinal);
     moduleCalls.tableScrambledAtEveryCall &= tableStillScrambled();
-    moduleCalls.mostWindowsAtACall = std::max(moduleCalls.mostWindowsAtACall,
-                                              QApplication::topLevelWidgets().size());
+    // Windows, not the drop-down lists' pop-ups, which are top-level widgets too.
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    const auto windows = std::count_if(topLevels.cbegin(), topLevels.cend(), [](const QWidget *w) {
+        return w->windowType() == Qt::Window || w->windowType() == Qt::Dialog;
+    });
+    moduleCalls.mostWindowsAtACall = std::max<qsizetype>(moduleCalls.mostWindowsAtACall, windows);
 }
 
 void recordingOrdinal1() noexcept

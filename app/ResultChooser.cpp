@@ -1,0 +1,206 @@
+#include "ResultChooser.h"
+
+#include "Cp1250.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace slovnik {
+namespace {
+
+constexpr int kLeftTextIndent = 2;
+constexpr qsizetype kMaxRightText = 30;
+constexpr int kVisibleLines = 8;
+
+class ChangeFromSearch {
+public:
+    explicit ChangeFromSearch(int &depth) : m_depth(depth) { ++m_depth; }
+    ~ChangeFromSearch() { --m_depth; }
+    ChangeFromSearch(const ChangeFromSearch &) = delete;
+    ChangeFromSearch &operator=(const ChangeFromSearch &) = delete;
+
+private:
+    int &m_depth;
+};
+
+class ResultLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        ComboBox2DrawItem(*painter, option.rect, index.data(Qt::DisplayRole).toString(), option.palette,
+                          option.state.testFlag(QStyle::State_Selected));
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), ResultChooser::kLineHeight};
+    }
+};
+
+} // namespace
+
+DrawnColumns ResultLineColumns(const QString &line)
+{
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0)
+        return {line, {}};
+    return {line.left(std::max<qsizetype>(0, equals - 1)), line.mid(equals, kMaxRightText)};
+}
+
+void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line,
+                       const QPalette &palette, bool selected)
+{
+    const DrawnColumns columns = ResultLineColumns(line);
+    painter.save();
+    painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    const int baseline = rect.top() + painter.fontMetrics().ascent();
+    // The platform's right edge is exclusive: one past the last pixel.
+    const int right = rect.left() + rect.width();
+    painter.drawText(QPoint(rect.left() + kLeftTextIndent, baseline), columns.left);
+    painter.drawText(QPoint(right / 2, baseline), columns.right);
+    painter.restore();
+}
+
+ResultLineModel::ResultLineModel(QObject *parent) : QAbstractListModel(parent) {}
+
+int ResultLineModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+}
+
+QVariant ResultLineModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_lines.at(index.row());
+}
+
+void ResultLineModel::clear()
+{
+    if (m_inBatch) {
+        m_lines.clear();
+        return;
+    }
+    beginResetModel();
+    m_lines.clear();
+    endResetModel();
+}
+
+void ResultLineModel::beginBatch()
+{
+    if (m_inBatch)
+        return;
+    m_inBatch = true;
+    beginResetModel();
+}
+
+void ResultLineModel::append(const QString &line)
+{
+    if (m_inBatch) {
+        m_lines.append(line);
+        return;
+    }
+    const int row = static_cast<int>(m_lines.size());
+    beginInsertRows({}, row, row);
+    m_lines.append(line);
+    endInsertRows();
+}
+
+void ResultLineModel::sort()
+{
+    if (m_inBatch) {
+        m_lines.sort();
+        return;
+    }
+    beginResetModel();
+    m_lines.sort();
+    endResetModel();
+}
+
+void ResultLineModel::endBatch()
+{
+    if (!m_inBatch)
+        return;
+    m_inBatch = false;
+    endResetModel();
+}
+
+ResultChooser::ResultChooser(QWidget *parent)
+    : QComboBox(parent), m_model(new ResultLineModel(this))
+{
+    setModel(m_model);
+    setEditable(false);
+    setMaxVisibleItems(kVisibleLines);
+    setItemDelegate(new ResultLineDelegate(this));
+    setMinimumHeight(kMinimumHeight);
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (m_changesFromSearch == 0 && index >= 0)
+            Q_EMIT lineChosenByUser();
+    });
+}
+
+void ResultChooser::clearLines()
+{
+    const ChangeFromSearch guard(m_changesFromSearch);
+    m_model->clear();
+    setCurrentIndex(-1);
+}
+
+void ResultChooser::setSorted(bool sorted)
+{
+    const ChangeFromSearch guard(m_changesFromSearch);
+    if (sorted && !m_sorting)
+        m_model->sort();
+    m_sorting = sorted;
+}
+
+void ResultChooser::setRedrawSuspended(bool suspended)
+{
+    const ChangeFromSearch guard(m_changesFromSearch);
+    if (suspended) {
+        setUpdatesEnabled(false);
+        m_model->beginBatch();
+    } else {
+        m_model->endBatch();
+        setUpdatesEnabled(true);
+    }
+}
+
+void ResultChooser::addLine(std::string_view line)
+{
+    const ChangeFromSearch guard(m_changesFromSearch);
+    m_model->append(fromCp1250(line));
+    if (m_sorting)
+        m_model->sort();
+}
+
+void ResultChooser::selectFirstLine()
+{
+    const ChangeFromSearch guard(m_changesFromSearch);
+    setCurrentIndex(count() > 0 ? 0 : -1);
+}
+
+QString ResultChooser::chosenLine() const
+{
+    return currentIndex() >= 0 ? currentText() : QString();
+}
+
+void ResultChooser::paintEvent(QPaintEvent *)
+{
+    // The closed box's face shows the chosen line in the same two columns as the list.
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    if (currentIndex() >= 0)
+        ComboBox2DrawItem(painter, field, currentText(), palette(), hasFocus());
+}
+
+} // namespace slovnik

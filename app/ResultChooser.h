@@ -1,0 +1,83 @@
+#pragma once
+
+// ComboBox2, the result chooser: the sorted result lines of the current query, each drawn in two
+// columns. The query run fills it through the engine's ResultList; only a change of the chosen
+// line by the user is reported.
+
+#include "ListOrder.h"
+#include "QueryRun.h"
+
+#include <QAbstractListModel>
+#include <QComboBox>
+#include <QStyledItemDelegate>
+
+namespace slovnik {
+
+/// The two texts ComboBox2DrawItem draws for a line: the searched word (before " = ") and the
+/// part from the "=" on, at most 30 characters ("dog = pes" -> "dog", "= pes"). A line without
+/// "=" is drawn whole on the left.
+struct DrawnColumns {
+    QString left;
+    QString right;
+};
+DrawnColumns ResultLineColumns(const QString &line);
+
+/// Draws one result line into its rectangle: background, the left text at left + 2, the right
+/// text at right div 2 (half the rectangle's right edge, not the middle of the line).
+void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line,
+                       const QPalette &palette, bool selected);
+
+/// The lines, kept as the list box keeps them: unsorted while a scan adds, sorted when sorting is
+/// switched back on. Views learn of the new lines when redrawing resumes.
+class ResultLineModel final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit ResultLineModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    void clear();
+    void beginBatch();
+    void append(const QString &line);
+    void sort();
+    void endBatch();
+
+private:
+    CollatedLines m_lines{resultLineCollator()};
+    bool m_inBatch = false;
+};
+
+class ResultChooser final : public QComboBox, public ResultList {
+    Q_OBJECT
+public:
+    static constexpr int kLineHeight = 15;
+    static constexpr int kMinimumHeight = 22;
+
+    explicit ResultChooser(QWidget *parent = nullptr);
+
+    void clearLines() override;
+    void setSorted(bool sorted) override;
+    void setRedrawSuspended(bool suspended) override;
+    void addLine(std::string_view line) override;
+    void selectFirstLine() override;
+
+    /// The chosen line's text; empty when no line is chosen.
+    QString chosenLine() const;
+
+Q_SIGNALS:
+    /// The user changed the chosen line: a click in the list, an arrow key, a letter.
+    void lineChosenByUser();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ResultLineModel *m_model;
+    bool m_sorting = true;
+    // Set while the query run changes the list, whose changes of the chosen line are not the
+    // user's.
+    int m_changesFromSearch = 0;
+};
+
+} // namespace slovnik

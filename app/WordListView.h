@@ -1,0 +1,44 @@
+#pragma once
+
+// ListView1, the word list: pairs of words the learner chose, two columns without headers, kept
+// in the order of their first column (letter case counts).
+
+#include <QCollator>
+#include <QTableWidget>
+
+#include <optional>
+
+namespace slovnik {
+
+class WordListView final : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit WordListView(QWidget *parent = nullptr);
+
+    /// Adds a row at its place in the order; `other` may be absent (a row of one word).
+    /// Returns the row's position (LastAddedRow).
+    int addRow(const QString &word, const std::optional<QString> &other);
+
+    /// Column 1's text of a row, and column 2's when the row has one.
+    QString wordAt(int row) const;
+    std::optional<QString> otherAt(int row) const;
+
+    /// The selected row, or -1.
+    int selectedRow() const;
+
+Q_SIGNALS:
+    /// A mouse button was pressed over the list, after the list took the focus and moved (or
+    /// cleared) the selection; x in the list's client area.
+    void pressedAt(int x);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void ListView1Resize();
+
+    QCollator m_order;
+};
+
+} // namespace slovnik
