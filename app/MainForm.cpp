@@ -101,7 +101,7 @@ void showInFront(QWidget *window)
 
 } // namespace
 
-TMainForm::TMainForm(const ExternalModule &module, QWidget *parent)
+TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEntry> table, QWidget *parent)
     : QWidget(parent, Qt::Window),
       m_ImageList1(createButtonImages(this)),
       m_ImageList2(createFlagImages(this)),
@@ -111,7 +111,7 @@ TMainForm::TMainForm(const ExternalModule &module, QWidget *parent)
       m_PanelTop(new QWidget(m_Panel1)),
       m_ComboBox2(new ResultChooser(m_PanelTop)),
       m_ListView1(new WordListView(m_Panel1)),
-      m_queryRun(DictionaryTable, *m_ComboBox2, *this)
+      m_queryRun(table, *m_ComboBox2, *this)
 {
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
     setWindowIcon(dictionaryWindowIcon());
@@ -208,11 +208,12 @@ void TMainForm::ComboBox2Click()
     for (int i = 0; i < m_ComboBox1->count() && !inHistory; ++i)
         inHistory = m_ComboBox1->itemText(i).compare(line, Qt::CaseInsensitive) == 0;
     if (!inHistory) {
-        // The first line of an empty history would become the box's text; the query stays.
+        // The first line of an empty history would become the chosen one and the box's text;
+        // the query stays, and no history line is chosen until the user picks one.
         const QString typed = m_ComboBox1->currentText();
         m_ComboBox1->addItem(line);
-        if (m_ComboBox1->currentText() != typed)
-            setQueryText(typed);
+        m_ComboBox1->setCurrentIndex(-1);
+        setQueryText(typed);
     }
     m_ListView1->addRow(words.word, words.other);
 }

@@ -7,6 +7,7 @@
 // The window keeps the dictionary's direction, reads its controls, calls the engine and shows
 // what comes back.
 
+#include "Dic.h"
 #include "Direction.h"
 #include "QueryRun.h"
 #include "Startup.h"
@@ -35,8 +36,9 @@ public:
     };
 
     /// Builds the controls, then runs FormCreate with `module` as the external module; the window
-    /// stays hidden.
-    explicit TMainForm(const ExternalModule &module = morvellaModule(), QWidget *parent = nullptr);
+    /// stays hidden. The searches read `table`: the program's own unless a test brings a small one.
+    explicit TMainForm(const ExternalModule &module = morvellaModule(),
+                       std::span<const DictionaryEntry> table = DictionaryTable, QWidget *parent = nullptr);
 
     void setCompanionWindows(const CompanionWindows &windows);
 

@@ -14,17 +14,6 @@ constexpr int kLeftTextIndent = 2;
 constexpr qsizetype kMaxRightText = 30;
 constexpr int kVisibleLines = 8;
 
-class ChangeFromSearch {
-public:
-    explicit ChangeFromSearch(int &depth) : m_depth(depth) { ++m_depth; }
-    ~ChangeFromSearch() { --m_depth; }
-    ChangeFromSearch(const ChangeFromSearch &) = delete;
-    ChangeFromSearch &operator=(const ChangeFromSearch &) = delete;
-
-private:
-    int &m_depth;
-};
-
 class ResultLineDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -138,22 +127,22 @@ ResultChooser::ResultChooser(QWidget *parent)
     setMaxVisibleItems(kVisibleLines);
     setItemDelegate(new ResultLineDelegate(this));
     setMinimumHeight(kMinimumHeight);
-    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (m_changesFromSearch == 0 && index >= 0)
+    // activated comes from the user alone: a click on a line of the list, the same line
+    // included, or an arrow key or letter that moves the choice on the closed box.
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0)
             Q_EMIT lineChosenByUser();
     });
 }
 
 void ResultChooser::clearLines()
 {
-    const ChangeFromSearch guard(m_changesFromSearch);
     m_model->clear();
     setCurrentIndex(-1);
 }
 
 void ResultChooser::setSorted(bool sorted)
 {
-    const ChangeFromSearch guard(m_changesFromSearch);
     if (sorted && !m_sorting)
         m_model->sort();
     m_sorting = sorted;
@@ -161,7 +150,6 @@ void ResultChooser::setSorted(bool sorted)
 
 void ResultChooser::setRedrawSuspended(bool suspended)
 {
-    const ChangeFromSearch guard(m_changesFromSearch);
     if (suspended) {
         setUpdatesEnabled(false);
         m_model->beginBatch();
@@ -173,7 +161,6 @@ void ResultChooser::setRedrawSuspended(bool suspended)
 
 void ResultChooser::addLine(std::string_view line)
 {
-    const ChangeFromSearch guard(m_changesFromSearch);
     m_model->append(fromCp1250(line));
     if (m_sorting)
         m_model->sort();
@@ -181,7 +168,6 @@ void ResultChooser::addLine(std::string_view line)
 
 void ResultChooser::selectFirstLine()
 {
-    const ChangeFromSearch guard(m_changesFromSearch);
     setCurrentIndex(count() > 0 ? 0 : -1);
 }
 

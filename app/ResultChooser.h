@@ -66,7 +66,7 @@ public:
     QString chosenLine() const;
 
 Q_SIGNALS:
-    /// The user changed the chosen line: a click in the list, an arrow key, a letter.
+    /// The user chose a line: a click in the list, an arrow key, a letter. Never the query run.
     void lineChosenByUser();
 
 protected:
@@ -75,9 +75,6 @@ protected:
 private:
     ResultLineModel *m_model;
     bool m_sorting = true;
-    // Set while the query run changes the list, whose changes of the chosen line are not the
-    // user's.
-    int m_changesFromSearch = 0;
 };
 
 } // namespace slovnik

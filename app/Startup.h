@@ -27,7 +27,8 @@ extern std::uint32_t ExternalModuleResult;
 void CallExternalModule(const ExternalModule &module);
 
 /// Sets the dictionary's direction to CzechToEnglish, calls the module, then makes the word
-/// table readable. Once per process: a second run would shift the table's text again.
+/// table readable. The module and the table are handled once per process: a later call only sets
+/// the direction, as a second de-scrambling would shift the table's text again.
 void runStartupSequence(TranslationDirection &direction, const ExternalModule &module);
 
 } // namespace slovnik

@@ -1,0 +1,397 @@
+// The dictionary window through its controls, on small tables where counts matter.
+
+#include "Ex3DButton.h"
+#include "ExDialog.h"
+#include "MainForm.h"
+#include "ResultChooser.h"
+#include "WordListView.h"
+
+#include "../controls/WhenShown.h"
+#include "../engine/SmallTable.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace slovnik;
+
+namespace {
+
+void quietOrdinal1() noexcept {}
+std::uint32_t quietOrdinal2() noexcept
+{
+    return 0;
+}
+
+// Engine text is Windows-1250: "ko\xe8ka" is kočka, "d\xf9m" is dům.
+const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
+    {"dog", "pes"},
+    {"dog", "lump"},
+    {"dogma", "dogma"},
+    {"DOG", "pes"},
+    {"cat", "ko\xe8ka"},
+    {"house", "d\xf9m"},
+    {"x", ""},
+});
+
+QStringList linesOf(const QComboBox &box)
+{
+    QStringList lines;
+    for (int i = 0; i < box.count(); ++i)
+        lines << box.itemText(i);
+    return lines;
+}
+
+// Presses the showing message dialog's button and returns the text it showed.
+void answerDialog(QString &shownText)
+{
+    whenShown([] { return qobject_cast<TDlgForm *>(QApplication::activeModalWidget()); },
+              [&shownText](QWidget &widget) {
+                  auto &dialog = static_cast<TDlgForm &>(widget);
+                  shownText = dialog.Label1->text();
+                  QTest::mouseClick(dialog.ToolButton1, Qt::LeftButton);
+              });
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void layoutFollowsTheClientWidth();
+    void typingRunsTheQueryCaseBlindForAToZ();
+    void choosingALineAddsHistoryOnceAndARowEachTime();
+    void historyLineDifferingOnlyInCaseKeepsAChoiceOut();
+    void arrowKeysOnTheClosedChooserChooseEachLinePassed();
+    void searchRunsAddNothingToHistoryOrWordList();
+    void historyPickSearchesTheWholeLine();
+    void directionButtonTwiceRestoresTheList();
+    void copyTakesTheQueryBoxOrTheChosenLine_data();
+    void copyTakesTheQueryBoxOrTheChosenLine();
+    void toListButtonAddsTheSearchedWordAlone();
+    void wordListClickTakesTheColumnUnderThePointer();
+    void wordListRowsStayInOrder();
+    void pasteSearchesTheClipboardText();
+    void keystrokesDuringASearchRunLeaveOnlyTheNewestLines();
+    void resultLineIsDrawnInTwoColumns();
+
+private:
+    void typeQuery(const QString &text);
+    void chooseLine(const QString &line);
+    void switchToEnglish();
+
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void MainFormTest::init()
+{
+    m_form = std::make_unique<TMainForm>(ExternalModule{quietOrdinal1, quietOrdinal2}, kTable);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void MainFormTest::cleanup()
+{
+    m_form.reset();
+}
+
+void MainFormTest::typeQuery(const QString &text)
+{
+    QLineEdit *edit = m_form->ComboBox1()->lineEdit();
+    m_form->ComboBox1()->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    // Key by key, with the character as the event's text: Czech letters have no key code.
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+    QCOMPARE(edit->text(), text);
+}
+
+// As the user picks a line: opens the drop-down list and clicks the line.
+void pickFromList(QComboBox &box, const QString &line)
+{
+    const int index = box.findText(line);
+    QVERIFY2(index >= 0, qPrintable(line));
+    box.showPopup();
+    QAbstractItemView *view = box.view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    const QRect item = view->visualRect(box.model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+void MainFormTest::chooseLine(const QString &line)
+{
+    pickFromList(*m_form->ComboBox2(), line);
+}
+
+void MainFormTest::switchToEnglish()
+{
+    QCOMPARE(m_form->translationDirection(), TranslationDirection::CzechToEnglish);
+    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
+}
+
+void MainFormTest::layoutFollowsTheClientWidth()
+{
+    m_form->resize(468, 201);
+    QCOMPARE(m_form->ComboBox2()->width(), 298);
+    QCOMPARE(m_form->ListView1()->columnWidth(0), 234);
+    QCOMPARE(m_form->ListView1()->columnWidth(1), 230);
+    m_form->resize(700, 300);
+    QCOMPARE(m_form->ComboBox2()->x(), 170);
+    QCOMPARE(m_form->ComboBox2()->width(), 530);
+    QCOMPARE(m_form->ComboBox1()->width(), 170);
+    QCOMPARE(m_form->TranslBtn()->parentWidget()->geometry().right(), 699);
+}
+
+void MainFormTest::typingRunsTheQueryCaseBlindForAToZ()
+{
+    switchToEnglish();
+    typeQuery(QStringLiteral("Dog"));
+    const QStringList typed = linesOf(*m_form->ComboBox2());
+    QCOMPARE(typed.count(u"dog = pes"_qs), 2); // exact look-up of "dog" and the prefix search
+    QVERIFY(typed.contains(u"dogma = dogma"_qs));
+    QVERIFY(!typed.contains(u"DOG = pes"_qs));
+    QCOMPARE(m_form->ComboBox2()->currentIndex(), 0);
+    typeQuery(QStringLiteral("dog"));
+    QCOMPARE(linesOf(*m_form->ComboBox2()), typed);
+}
+
+void MainFormTest::choosingALineAddsHistoryOnceAndARowEachTime()
+{
+    typeQuery(QStringLiteral("p"));
+    chooseLine(QStringLiteral("pes = dog"));
+    QCOMPARE(m_form->ComboBox1()->count(), 1);
+    QCOMPARE(m_form->ComboBox1()->itemText(0), u"pes = dog"_qs);
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"p"_qs); // the query box keeps its text
+    QCOMPARE(m_form->ListView1()->rowCount(), 1);
+    QCOMPARE(m_form->ListView1()->wordAt(0), u"pes"_qs);
+    QCOMPARE(m_form->ListView1()->otherAt(0), std::optional(u"dog"_qs));
+    typeQuery(QStringLiteral("pe"));
+    chooseLine(QStringLiteral("pes = dog"));
+    QCOMPARE(m_form->ComboBox1()->count(), 1);
+    QCOMPARE(m_form->ListView1()->rowCount(), 2);
+}
+
+void MainFormTest::historyLineDifferingOnlyInCaseKeepsAChoiceOut()
+{
+    typeQuery(QStringLiteral("pes"));
+    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
+    chooseLine(QStringLiteral("pes = DOG"));
+    chooseLine(QStringLiteral("pes = dog"));
+    QCOMPARE(m_form->ComboBox1()->count(), 1);
+    QCOMPARE(m_form->ComboBox1()->itemText(0), u"pes = DOG"_qs);
+    QCOMPARE(m_form->ListView1()->rowCount(), 2);
+}
+
+void MainFormTest::arrowKeysOnTheClosedChooserChooseEachLinePassed()
+{
+    switchToEnglish();
+    typeQuery(QStringLiteral("d"));
+    const QStringList lines = linesOf(*m_form->ComboBox2());
+    QCOMPARE(lines.size(), 3);
+    m_form->ComboBox2()->setFocus();
+    for (int i = 1; i < lines.size(); ++i)
+        QTest::keyClick(m_form->ComboBox2(), Qt::Key_Down);
+    QCOMPARE(m_form->ListView1()->rowCount(), lines.size() - 1);
+    QCOMPARE(m_form->ComboBox1()->count(), lines.size() - 1);
+}
+
+void MainFormTest::searchRunsAddNothingToHistoryOrWordList()
+{
+    for (const char *query : {"p", "pe", "d", "k", ""})
+        typeQuery(QString::fromUtf8(query));
+    QCOMPARE(m_form->ComboBox1()->count(), 0);
+    QCOMPARE(m_form->ListView1()->rowCount(), 0);
+}
+
+void MainFormTest::historyPickSearchesTheWholeLine()
+{
+    typeQuery(QStringLiteral("pes"));
+    chooseLine(QStringLiteral("pes = dog"));
+    QVERIFY(m_form->ComboBox2()->count() > 0);
+    pickFromList(*m_form->ComboBox1(), u"pes = dog"_qs);
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"pes = dog"_qs);
+    // No searched word begins with the whole line, " = " included.
+    QCOMPARE(m_form->ComboBox2()->count(), 0);
+    QCOMPARE(m_form->ComboBox1()->count(), 1);
+}
+
+void MainFormTest::directionButtonTwiceRestoresTheList()
+{
+    typeQuery(QStringLiteral("dog"));
+    const QStringList czech = linesOf(*m_form->ComboBox2());
+    QCOMPARE(czech, (QStringList{u"dogma = dogma"_qs}));
+    QCOMPARE(m_form->LangBtn()->imageIndex(), 0);
+    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->LangBtn()->imageIndex(), 1);
+    QCOMPARE(linesOf(*m_form->ComboBox2()).count(u"dog = pes"_qs), 2);
+    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->LangBtn()->imageIndex(), 0);
+    QCOMPARE(linesOf(*m_form->ComboBox2()), czech);
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"dog"_qs);
+}
+
+void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("focusInQueryBox");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("query box holding a word") << u"dog"_qs << true << u"dog."_qs << u"dog"_qs;
+    QTest::newRow("chosen line elsewhere") << u"pes"_qs << false << u"pes = dog."_qs << u"dog"_qs;
+    QTest::newRow("query box holding a line") << u"pes = dog"_qs << true << u"pes = dog."_qs << u"dog"_qs;
+    QTest::newRow("empty chooser elsewhere") << u"zzz"_qs << false << u"."_qs << QString();
+}
+
+void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine()
+{
+    QFETCH(QString, query);
+    QFETCH(bool, focusInQueryBox);
+    typeQuery(query);
+    if (!focusInQueryBox) {
+        // A click on the word list takes the focus there.
+        m_form->ListView1()->setFocus();
+    }
+    QGuiApplication::clipboard()->setText(u"before"_qs);
+    QString shown;
+    answerDialog(shown);
+    QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
+    QTEST(shown, "shown");
+    QTEST(QGuiApplication::clipboard()->text(), "copied");
+}
+
+void MainFormTest::toListButtonAddsTheSearchedWordAlone()
+{
+    typeQuery(QStringLiteral("pes"));
+    QTest::mouseClick(m_form->ToListBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->ListView1()->rowCount(), 1);
+    QCOMPARE(m_form->ListView1()->wordAt(0), u"pes"_qs);
+    QCOMPARE(m_form->ListView1()->otherAt(0), std::nullopt);
+    typeQuery(QStringLiteral("zzz"));
+    QTest::mouseClick(m_form->ToListBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->ListView1()->rowCount(), 2);
+    QCOMPARE(m_form->ListView1()->wordAt(0), QString());
+    QCOMPARE(m_form->ComboBox1()->count(), 0);
+}
+
+void MainFormTest::wordListClickTakesTheColumnUnderThePointer()
+{
+    typeQuery(QStringLiteral("pes"));
+    chooseLine(QStringLiteral("pes = dog"));
+    typeQuery(QStringLiteral("dům"));
+    QTest::mouseClick(m_form->ToListBtn(), Qt::LeftButton); // a row of one word: "dům"
+    WordListView *list = m_form->ListView1();
+    const int firstWidth = list->columnWidth(0);
+    const int pesRow = list->wordAt(0) == u"pes" ? 0 : 1;
+    const int y = list->visualRect(list->model()->index(pesRow, 0)).center().y();
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth, y));
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"pes"_qs);
+    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
+    QVERIFY(list->hasFocus());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth + 1, y));
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"dog"_qs);
+    QCOMPARE(m_form->translationDirection(), TranslationDirection::CzechToEnglish);
+    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"dogma = dogma"_qs}));
+
+    const int domRow = 1 - pesRow;
+    const int domY = list->visualRect(list->model()->index(domRow, 0)).center().y();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth + 5, domY));
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"dům"_qs);
+
+    const int below = list->visualRect(list->model()->index(list->rowCount() - 1, 0)).bottom() + 20;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, below));
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"dům"_qs);
+    QCOMPARE(list->selectedRow(), -1);
+}
+
+void MainFormTest::wordListRowsStayInOrder()
+{
+    WordListView *list = m_form->ListView1();
+    for (const char16_t *word : {u"čaj", u"hrad", u"chata", u"Cibule", u"auto", u"cibule"})
+        list->addRow(QString::fromUtf16(word), std::nullopt);
+    QStringList rows;
+    for (int i = 0; i < list->rowCount(); ++i)
+        rows << list->wordAt(i);
+    QCOMPARE(rows, (QStringList{u"auto"_qs, u"cibule"_qs, u"Cibule"_qs, u"čaj"_qs, u"hrad"_qs, u"chata"_qs}));
+}
+
+void MainFormTest::pasteSearchesTheClipboardText()
+{
+    QGuiApplication::clipboard()->setText(u"pes"_qs);
+    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"pes"_qs);
+    QCOMPARE(linesOf(*m_form->ComboBox2()).size(), 2);
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
+    QCOMPARE(m_form->ComboBox1()->currentText(), QString());
+    QCOMPARE(m_form->ComboBox2()->count(), 0);
+}
+
+void MainFormTest::keystrokesDuringASearchRunLeaveOnlyTheNewestLines()
+{
+    typeQuery(QStringLiteral("d"));
+    // Keystrokes waiting in the queue when the next search run begins: "dům" replaces "d".
+    QLineEdit *edit = m_form->ComboBox1()->lineEdit();
+    edit->selectAll();
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"h"_qs));
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"o"_qs));
+    m_form->ComboBox1Change();
+    QCOMPARE(edit->text(), u"ho"_qs);
+    QCOMPARE(linesOf(*m_form->ComboBox2()), QStringList());
+    QCOMPARE(m_form->ComboBox2()->currentIndex(), -1);
+    switchToEnglish();
+    edit->selectAll();
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"c"_qs));
+    m_form->ComboBox1Change();
+    QCOMPARE(edit->text(), u"c"_qs);
+    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"cat = kočka"_qs}));
+}
+
+void MainFormTest::resultLineIsDrawnInTwoColumns()
+{
+    const DrawnColumns columns = ResultLineColumns(u"dog = pes"_qs);
+    QCOMPARE(columns.left, u"dog"_qs);
+    QCOMPARE(columns.right, u"= pes"_qs);
+    QCOMPARE(ResultLineColumns(u"x = "_qs).right, u"= "_qs);
+
+    QImage image(200, 15, QImage::Format_ARGB32);
+    QPalette palette;
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    image.fill(Qt::red);
+    {
+        QPainter painter(&image);
+        // A rectangle from x 40 to 200: the right text starts at 200 div 2, not at its middle.
+        ComboBox2DrawItem(painter, QRect(40, 0, 160, 15), u"dog = pes"_qs, palette, false);
+    }
+    const auto firstInk = [&image](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 128)
+                    return x;
+        return -1;
+    };
+    QCOMPARE(image.pixelColor(39, 5), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(40, 5), QColor(Qt::white));
+    QVERIFY(firstInk(40, 100) >= 42);
+    QVERIFY(firstInk(40, 100) < 46);
+    const int right = firstInk(80, 200);
+    QVERIFY(right >= 100 && right < 104);
+}
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"
