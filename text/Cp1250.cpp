@@ -39,23 +39,90 @@ const CodePage &codePage()
     return page;
 }
 
+// The code point at i; units tells how many UTF-16 units it takes. An unpaired surrogate is a
+// code point of its own.
+char32_t codePointAt(QStringView text, qsizetype i, qsizetype &units)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        units = 2;
+        return QChar::surrogateToUcs4(c, text[i + 1]);
+    }
+    units = 1;
+    return c.unicode();
+}
+
+qsizetype codePointCount(QStringView text)
+{
+    qsizetype count = 0;
+    for (qsizetype i = 0, units = 0; i < text.size(); i += units, ++count)
+        codePointAt(text, i, units);
+    return count;
+}
+
+char byteOf(char32_t codePoint)
+{
+    if (codePoint > 0xFFFF || QChar::isSurrogate(codePoint))
+        return kUnmappable;
+    const CodePage &page = codePage();
+    const auto found = page.toByte.constFind(static_cast<char16_t>(codePoint));
+    return found == page.toByte.cend() ? kUnmappable : *found;
+}
+
+void appendCodePoints(std::string &bytes, QStringView text)
+{
+    for (qsizetype i = 0, units = 0; i < text.size(); i += units)
+        bytes.push_back(byteOf(codePointAt(text, i, units)));
+}
+
+// A code point with the combining marks after it: the most that composing makes one letter of.
+qsizetype characterEnd(QStringView text, qsizetype start)
+{
+    qsizetype units = 0;
+    codePointAt(text, start, units);
+    qsizetype end = start + units;
+    while (end < text.size() && QChar::combiningClass(codePointAt(text, end, units)) != 0)
+        end += units;
+    return end;
+}
+
+// Composing turns "C" + combining caron into "Č", one character at a time: Qt composes a whole
+// text in quadratic time (10 MB of decomposed Czech took minutes). A character that composing
+// makes longer (U+09DD BENGALI LETTER RHA becomes two code points, neither in the code page) is
+// kept as typed, so that no character gives more "?" than it has code points.
+void appendCharacter(std::string &bytes, QStringView character)
+{
+    // Alone, a code point below the combining marks or without a decomposition is already
+    // composed: almost every character needs no normalising.
+    constexpr char32_t kFirstCombiningMark = 0x0300;
+    // Qt also orders a character's marks in quadratic time; no letter of the code page carries
+    // more than one, and Unicode's stream-safe text allows a starter 30, perhaps as pairs.
+    constexpr qsizetype kMostUnitsComposed = 2 * (1 + 30);
+    qsizetype units = 0;
+    const char32_t first = codePointAt(character, 0, units);
+    if (units == character.size()
+        && (first < kFirstCombiningMark || QChar::decompositionTag(first) == QChar::NoDecomposition)) {
+        bytes.push_back(byteOf(first));
+        return;
+    }
+    if (character.size() > kMostUnitsComposed) {
+        appendCodePoints(bytes, character);
+        return;
+    }
+    const QString composed = character.toString().normalized(QString::NormalizationForm_C);
+    appendCodePoints(bytes, codePointCount(composed) <= codePointCount(character) ? QStringView(composed)
+                                                                                 : character);
+}
+
 } // namespace
 
 std::string toCp1250(const QString &text)
 {
-    const CodePage &page = codePage();
-    const QString composed = text.normalized(QString::NormalizationForm_C);
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(composed.size()));
-    for (qsizetype i = 0; i < composed.size(); ++i) {
-        const QChar c = composed.at(i);
-        if (c.isHighSurrogate() && i + 1 < composed.size() && composed.at(i + 1).isLowSurrogate()) {
-            ++i; // a whole pair is one character outside the code page
-            bytes.push_back(kUnmappable);
-            continue;
-        }
-        const auto found = page.toByte.constFind(c.unicode());
-        bytes.push_back(found == page.toByte.cend() || c.isSurrogate() ? kUnmappable : *found);
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype start = 0, end = 0; start < text.size(); start = end) {
+        end = characterEnd(text, start);
+        appendCharacter(bytes, QStringView(text).sliced(start, end - start));
     }
     return bytes;
 }

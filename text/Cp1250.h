@@ -8,9 +8,9 @@
 
 namespace slovnik {
 
-/// Unicode -> Windows-1250. Normalises to NFC first, so a Czech letter typed as base + combining
-/// mark still becomes its one byte. Every code point without a Windows-1250 byte (emoji, an
-/// unpaired surrogate, CJK...) becomes one "?". Never fails.
+/// Unicode -> Windows-1250. Composes each character with its combining marks first (NFC), so a
+/// Czech letter typed as base + combining mark still becomes its one byte. Every code point
+/// without a Windows-1250 byte (emoji, an unpaired surrogate, CJK...) becomes one "?". Never fails.
 std::string toCp1250(const QString &text);
 
 /// Windows-1250 -> Unicode. Every one of the 256 byte values has a code point, so this is

@@ -1,0 +1,76 @@
+// The translator's split of a source text into words, both on Windows-1250 lines as the engine
+// gets them and on the Unicode text of the window's box, and the sentence built from word boxes.
+
+#include "FuzzCheck.h"
+#include "Translate.h"
+#include "Translation.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using namespace slovnik;
+using slovnik::fuzz::require;
+
+namespace {
+
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1)
+        lines.emplace_back(text.substr(start, end - start));
+    lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+void checkWords(const SourceWords &split)
+{
+    require(split.words.size() <= MaxWords, "more than 128 words");
+    require(!split.truncated || split.words.size() == MaxWords, "shortened, but fewer than 128 kept");
+    for (const std::string &word : split.words) {
+        require(!word.empty(), "an empty word");
+        require(word.size() <= WordCapacity, "a word longer than 50", word);
+        require(word.find(' ') == std::string::npos, "a word holding a blank", word);
+    }
+}
+
+// Boxes as the translator window fills them: a word as typed, an offer "word = meaning" (here
+// a source line standing in for one), and a box left empty.
+void checkSentence(const SourceWords &split, const std::vector<std::string> &lines)
+{
+    std::vector<std::string> boxes = split.words;
+    boxes.insert(boxes.end(), lines.begin(), lines.end());
+    boxes.emplace_back();
+    const std::string sentence = BuildSentence(boxes);
+
+    std::string expected;
+    for (const std::string &box : boxes) {
+        const std::string part = SentencePart(box);
+        require(part.size() <= 255, "a sentence part longer than 255", part);
+        require(!box.empty() || part == EmptyBoxPart, "an empty box that is not [..]");
+        expected += part;
+        expected += ' ';
+    }
+    require(sentence == expected, "the sentence is not its parts, each with a blank", sentence);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view text = slovnik::fuzz::asText(data, size);
+    const std::vector<std::string> lines = splitLines(text);
+    const SourceWords split = SplitSourceText(lines);
+    checkWords(split);
+    checkSentence(split, lines);
+
+    // The box's text in Unicode, as pasted: invalid UTF-8 becomes replacement characters.
+    const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(size));
+    checkWords(SplitSourceLines(unicode.split(u'\n')));
+    return 0;
+}
