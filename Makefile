@@ -5,8 +5,8 @@ JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Debian 12 packages the build, the tests and the benchmarks need.
-PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
 
@@ -23,6 +23,9 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/descramble_bench
 	$(BUILD_DIR)/bench/search_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
+	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
@@ -46,3 +49,5 @@ wordlist-deps:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+include mk/checks.mk

@@ -1,24 +1,354 @@
 #include "Trans.h"
 
+#include "BusyCursor.h"
+#include "Cp1250.h"
+#include "Dic.h"
+#include "DisplayedLines.h"
+#include "Ex3DButton.h"
+#include "ExDialog.h"
 #include "Icons.h"
+#include "ImageList.h"
+#include "ScrollBox.h"
+#include "Translate.h"
+#include "Translation.h"
+#include "WordGrid.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace slovnik {
 
 namespace {
-constexpr QSize kDesignSize(274, 376);
+
+// The design gives outer sizes on a frame 8 pixels wider and 27 higher than the client area; Qt
+// sizes the client area and leaves the frame to the window manager.
+constexpr QSize kDesignOuterSize(274, 376);
+constexpr QSize kDesignFrame(8, 27);
+constexpr QSize kDesignClientSize = kDesignOuterSize - kDesignFrame;
+constexpr int kScreenBottomGap = 40;
+constexpr int kScreenRightGap = 1;
+
+constexpr int kFontPixels = 11;
+constexpr int kToolStripHeight = 24;
+constexpr int kTextPanelHeight = 45;
+constexpr int kMemoHeight = 32;
+constexpr int kSpacerHeight = 5;
+constexpr int kSourcePanelTop = kToolStripHeight;
+constexpr int kTranslatedPanelTop = kSourcePanelTop + kTextPanelHeight;
+constexpr int kSpacerTop = kTranslatedPanelTop + kTextPanelHeight;
+constexpr int kScrollBoxTop = kSpacerTop + kSpacerHeight;
+
+constexpr int kGridWidth = 131;
+// The grid and a 4-pixel gap.
+constexpr int kComboPanelLeft = 135;
+constexpr int kDesignWordAreaHeight = 230;
+// A box spans its grid row; the grid line below the row stays free.
+constexpr int kBoxHeight = RowPitch - 1;
+constexpr int kVisibleOffers = 8;
+
+struct ButtonDesign {
+    int left;
+    int width;
+    int image;
+    const char16_t *hint;
+    const char16_t *caption;
+};
+
+constexpr int kButtonTop = 1;
+constexpr int kButtonHeight = 22;
+constexpr ButtonDesign kPasteBtn{3, 22, ButtonImage::Paste, u"Vložit zdrojový text", u""};
+constexpr ButtonDesign kCopyBtn{26, 22, ButtonImage::Copy, u"Kopírovat přeložený text", u""};
+constexpr ButtonDesign kToListBtn{50, 22, ButtonImage::IntoList, u"Vložit text do mřížky pro překlad", u""};
+constexpr ButtonDesign kFromListBtn{72, 22, ButtonImage::OutOfList, u"Sestavit větu z přeložených slov", u""};
+constexpr ButtonDesign kTransBtn{100, 21, ButtonImage::OpenBook, u"Přeložit", u"Překlad"};
+constexpr ButtonDesign kLangBtn{126, 34, FlagImage::CzechToEnglish, u"Změna směru překladu", u""};
+constexpr ButtonDesign kHelp{162, 22, ButtonImage::HelpBook, u"Nápověda", u"Nápověda"};
+
+TEx3DButton *makeButton(QWidget *parent, ImageList *images, const ButtonDesign &design)
+{
+    auto *button = new TEx3DButton(parent);
+    button->setGeometry(design.left, kButtonTop, design.width, kButtonHeight);
+    button->setImages(images);
+    button->setImageIndex(design.image);
+    button->setCaption(QString::fromUtf16(design.caption));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(QString::fromUtf16(design.hint));
+    return button;
 }
 
+QPlainTextEdit *makeMemo(QWidget *parent)
+{
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control; a tab reaches the text only by a paste.
+    memo->setTabChangesFocus(true);
+    return memo;
+}
+
+QComboBox *makeWordBox(QWidget *panel, int index, int width)
+{
+    auto *box = new QComboBox(panel);
+    box->setEditable(true);
+    // The offers are the dictionary's; what the user types only changes the box's text.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setMaxVisibleItems(kVisibleOffers);
+    box->setGeometry(0, RowPitch * index + GridBorder, width, kBoxHeight);
+    box->show();
+    return box;
+}
+
+// The offers replace whatever the box held, a typed text included; offer 0 is the chosen one.
+void showOffers(QComboBox &box, const QStringList &offers)
+{
+    box.clear();
+    box.addItems(offers);
+    if (offers.isEmpty())
+        box.setEditText(QString());
+    else
+        box.setCurrentIndex(0);
+}
+
+int flagOf(TranslationDirection direction)
+{
+    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
+                                                             : FlagImage::EnglishToCzech;
+}
+
+class BusyCursorScope {
+public:
+    BusyCursorScope() { setBusyCursor(true); }
+    ~BusyCursorScope() { setBusyCursor(false); }
+    BusyCursorScope(const BusyCursorScope &) = delete;
+    BusyCursorScope &operator=(const BusyCursorScope &) = delete;
+};
+
+} // namespace
+
 TTransForm::TTransForm(ImageList *flagImages, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_flagImages(flagImages)
+    : QWidget(parent, Qt::Window),
+      m_ImageList1(createButtonImages(this)),
+      m_Panel1(new QWidget(this)),
+      m_Panel2(new QWidget(m_Panel1)),
+      m_Panel4(new QWidget(m_Panel1)),
+      m_Panel3(new QWidget(m_Panel1)),
+      m_Panel6(new QWidget(m_Panel1))
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
-    resize(kDesignSize);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(kFontPixels);
+    setFont(font);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    buildToolStrip(flagImages);
+    buildTextPanels();
+    buildWordArea();
+    setTabOrder(m_Memo2, m_Memo1);
+    setTabOrder(m_Memo1, m_StringGrid1);
+    connectHandlers();
+    resize(kDesignClientSize);
+    FormCreate();
+}
+
+void TTransForm::buildToolStrip(ImageList *flagImages)
+{
+    m_PasteBtn = makeButton(m_Panel2, m_ImageList1, kPasteBtn);
+    m_CopyBtn = makeButton(m_Panel2, m_ImageList1, kCopyBtn);
+    m_ToListBtn = makeButton(m_Panel2, m_ImageList1, kToListBtn);
+    m_FromListBtn = makeButton(m_Panel2, m_ImageList1, kFromListBtn);
+    m_TransBtn = makeButton(m_Panel2, m_ImageList1, kTransBtn);
+    m_LangBtn = makeButton(m_Panel2, flagImages, kLangBtn);
+    m_Help = makeButton(m_Panel2, m_ImageList1, kHelp);
+}
+
+void TTransForm::buildTextPanels()
+{
+    m_Label2 = new QLabel(QStringLiteral("Zdrojový text"), m_Panel4);
+    m_Label2->move(0, 0);
+    m_Label2->adjustSize();
+    m_Memo1 = makeMemo(m_Panel4);
+    m_Label1 = new QLabel(QStringLiteral("Přeložený text"), m_Panel3);
+    m_Label1->move(0, 0);
+    m_Label1->adjustSize();
+    m_Memo2 = makeMemo(m_Panel3);
+}
+
+void TTransForm::buildWordArea()
+{
+    m_ScrollBox1 = new ScrollBox(m_Panel1);
+    m_scrollContent = new QWidget(m_ScrollBox1);
+    m_StringGrid1 = new WordGrid(m_scrollContent);
+    m_StringGrid1->setGeometry(0, 0, kGridWidth, kDesignWordAreaHeight);
+    m_ComboPanel = new QWidget(m_scrollContent);
+    m_ComboPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
+    fitScrollContent();
+    m_ScrollBox1->setWidget(m_scrollContent);
+}
+
+void TTransForm::connectHandlers()
+{
+    connect(m_PasteBtn, &TEx3DButton::clicked, this, &TTransForm::PasteBtnClick);
+    connect(m_CopyBtn, &TEx3DButton::clicked, this, &TTransForm::CopyBtnClick);
+    connect(m_ToListBtn, &TEx3DButton::clicked, this, &TTransForm::ToListBtnClick);
+    connect(m_FromListBtn, &TEx3DButton::clicked, this, &TTransForm::FromListBtnClick);
+    connect(m_TransBtn, &TEx3DButton::clicked, this, &TTransForm::TransBtnClick);
+    connect(m_LangBtn, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
+    connect(m_Help, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
+    connect(m_ScrollBox1, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
 }
 
 void TTransForm::setHelpWindow(QWidget *helpWindow)
 {
     m_helpWindow = helpWindow;
+}
+
+void TTransForm::FormCreate()
+{
+    m_TransDirection = TranslationDirection::CzechToEnglish;
+    if (const QScreen *const screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        resize(width(), area.height() - kScreenBottomGap - kDesignFrame.height());
+        move(area.x() + area.width() - kDesignOuterSize.width() - kScreenRightGap, area.y());
+    }
+}
+
+void TTransForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // FormShow: the source text can be typed or pasted at once.
+    m_Memo1->setFocus();
+}
+
+void TTransForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    m_Panel1->setGeometry(rect());
+    m_Panel2->setGeometry(0, 0, w, kToolStripHeight);
+    m_Panel4->setGeometry(0, kSourcePanelTop, w, kTextPanelHeight);
+    m_Panel3->setGeometry(0, kTranslatedPanelTop, w, kTextPanelHeight);
+    m_Panel6->setGeometry(0, kSpacerTop, w, kSpacerHeight);
+    m_Memo1->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
+    m_Memo2->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
+    m_ScrollBox1->setGeometry(0, kScrollBoxTop, w, std::max(0, height() - kScrollBoxTop));
+}
+
+void TTransForm::PasteBtnClick()
+{
+    m_Memo1->clear();
+    m_Memo1->paste();
+}
+
+void TTransForm::CopyBtnClick()
+{
+    m_Memo2->copy();
+}
+
+void TTransForm::ToListBtnClick()
+{
+    m_StringGrid1->setWords({});
+    destroyWordBoxes();
+    const SourceWords source = SplitSourceLines(displayedLines(*m_Memo1));
+    if (source.truncated)
+        ShowExtendedDialog(ShortenedTextNotice(), CzechLanguage);
+    if (source.words.empty())
+        return;
+
+    QStringList words;
+    for (const std::string &word : source.words)
+        words.append(fromCp1250(word));
+    m_StringGrid1->setWords(words);
+    const int count = static_cast<int>(words.size());
+    createWordBoxes(count);
+    m_StringGrid1->resize(kGridWidth, gridHeightFor(count));
+    m_ComboPanel->resize(m_ComboPanel->width(), gridHeightFor(count));
+    fitScrollContent();
+}
+
+void TTransForm::FromListBtnClick()
+{
+    if (m_WordBoxes.isEmpty())
+        return;
+    std::vector<std::string> boxTexts;
+    boxTexts.reserve(static_cast<std::size_t>(m_WordBoxes.size()));
+    for (const QComboBox *box : m_WordBoxes)
+        boxTexts.push_back(toCp1250(box->currentText()));
+    m_Memo2->setPlainText(fromCp1250(BuildSentence(boxTexts)));
+}
+
+void TTransForm::TransBtnClick()
+{
+    if (m_WordBoxes.isEmpty())
+        return;
+    const BusyCursorScope busy;
+    for (int row = 0; row < m_WordBoxes.size(); ++row) {
+        QComboBox &CurrentBox = *m_WordBoxes[row];
+        const std::string word = toCp1250(m_StringGrid1->word(row));
+        showOffers(CurrentBox, WordOffers(DictionaryTable, word, m_TransDirection));
+    }
+}
+
+void TTransForm::LangBtnClick()
+{
+    m_TransDirection = flipped(m_TransDirection);
+    m_LangBtn->setImageIndex(flagOf(m_TransDirection));
+}
+
+void TTransForm::HelpClick()
+{
+    if (!m_helpWindow)
+        return;
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+void TTransForm::ComboPanelResize()
+{
+    // The view's width, not the area's: a vertical scroll bar would otherwise cover the boxes'
+    // drop-down arrows and call up a horizontal one.
+    const int width = std::max(0, m_ScrollBox1->viewport()->width() - kComboPanelLeft);
+    m_ComboPanel->resize(width, m_ComboPanel->height());
+    for (QComboBox *box : m_WordBoxes)
+        box->resize(width, box->height());
+    fitScrollContent();
+}
+
+void TTransForm::destroyWordBoxes()
+{
+    qDeleteAll(m_WordBoxes);
+    m_WordBoxes.clear();
+}
+
+void TTransForm::createWordBoxes(int count)
+{
+    QWidget *previous = m_Memo1;
+    for (int index = 0; index < count; ++index) {
+        QComboBox *const box = makeWordBox(m_ComboPanel, index, m_ComboPanel->width());
+        m_WordBoxes.append(box);
+        setTabOrder(previous, box);
+        previous = box;
+    }
+    setTabOrder(previous, m_StringGrid1);
+}
+
+void TTransForm::fitScrollContent()
+{
+    const QRect grid = m_StringGrid1->geometry();
+    const QRect panel = m_ComboPanel->geometry();
+    m_scrollContent->resize(std::max(grid.right(), panel.right()) + 1,
+                            std::max(grid.bottom(), panel.bottom()) + 1);
 }
 
 } // namespace slovnik

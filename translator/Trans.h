@@ -1,26 +1,118 @@
 #pragma once
 
 // The translator window. Created once at start-up, right after the dictionary window, and only
-// hidden when closed; its word grid comes later.
+// hidden when closed, so its texts, words and direction last until the program ends.
+//
+// The source text box's lines, wrapped ones included, are split into at most MaxWords words; each
+// gets a row of the word grid and an editable word box level with it. Translating fills every box
+// with the offers of its word in the translator's own direction; the sentence joins what the boxes
+// hold into the translated text box. The split, the offers and the sentence are the shared
+// translator logic; the window reads its controls, calls that logic and shows what comes back.
 
+#include "Direction.h"
+
+#include <QList>
 #include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
 
 namespace slovnik {
 
 class ImageList;
+class ScrollBox;
+class TEx3DButton;
+class WordGrid;
 
 class TTransForm : public QWidget {
     Q_OBJECT
 public:
-    /// `flagImages` is the dictionary window's ImageList2 (not owned; it outlives this window).
+    /// Builds the controls and runs FormCreate; the window stays hidden. `flagImages` is the
+    /// dictionary window's ImageList2 (not owned; it outlives this window).
     explicit TTransForm(ImageList *flagImages, QWidget *parent = nullptr);
 
     /// The translator help window that the help button shows; created after this window.
     void setHelpWindow(QWidget *helpWindow);
 
+    /// The translator's own direction: CzechToEnglish from creation on; only LangBtnClick changes
+    /// it, and it never changes the dictionary window's.
+    TranslationDirection TransDirection() const { return m_TransDirection; }
+    /// The words of the last split, one box each, in grid order; 0 to MaxWords.
+    int WordCount() const { return static_cast<int>(m_WordBoxes.size()); }
+    /// Box k - 1 stands beside grid row k - 1. Destroyed by the next split.
+    const QList<QComboBox *> &WordBoxes() const { return m_WordBoxes; }
+
+    // The controls, by their design names, for the tests.
+    TEx3DButton *PasteBtn() const { return m_PasteBtn; }
+    TEx3DButton *CopyBtn() const { return m_CopyBtn; }
+    TEx3DButton *ToListBtn() const { return m_ToListBtn; }
+    TEx3DButton *FromListBtn() const { return m_FromListBtn; }
+    TEx3DButton *TransBtn() const { return m_TransBtn; }
+    TEx3DButton *LangBtn() const { return m_LangBtn; }
+    TEx3DButton *Help() const { return m_Help; }
+    QWidget *Panel2() const { return m_Panel2; }
+    QWidget *Panel3() const { return m_Panel3; }
+    QWidget *Panel4() const { return m_Panel4; }
+    QWidget *Panel6() const { return m_Panel6; }
+    QLabel *Label1() const { return m_Label1; }
+    QLabel *Label2() const { return m_Label2; }
+    QPlainTextEdit *Memo1() const { return m_Memo1; }
+    QPlainTextEdit *Memo2() const { return m_Memo2; }
+    ScrollBox *ScrollBox1() const { return m_ScrollBox1; }
+    WordGrid *StringGrid1() const { return m_StringGrid1; }
+    QWidget *ComboPanel() const { return m_ComboPanel; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
-    ImageList *m_flagImages;
+    void buildToolStrip(ImageList *flagImages);
+    void buildTextPanels();
+    void buildWordArea();
+    void connectHandlers();
+
+    void FormCreate();
+    void PasteBtnClick();
+    void CopyBtnClick();
+    void ToListBtnClick();
+    void FromListBtnClick();
+    void TransBtnClick();
+    void LangBtnClick();
+    void HelpClick();
+    void ComboPanelResize();
+
+    void destroyWordBoxes();
+    void createWordBoxes(int count);
+    /// The scroll area's content is as large as the grid and the box panel beside it.
+    void fitScrollContent();
+
+    TranslationDirection m_TransDirection = TranslationDirection::CzechToEnglish;
+    QList<QComboBox *> m_WordBoxes;
     QWidget *m_helpWindow = nullptr;
+
+    ImageList *const m_ImageList1;
+    QWidget *const m_Panel1;
+    QWidget *const m_Panel2;
+    QWidget *const m_Panel4;
+    QWidget *const m_Panel3;
+    QWidget *const m_Panel6;
+    TEx3DButton *m_PasteBtn = nullptr;
+    TEx3DButton *m_CopyBtn = nullptr;
+    TEx3DButton *m_ToListBtn = nullptr;
+    TEx3DButton *m_FromListBtn = nullptr;
+    TEx3DButton *m_TransBtn = nullptr;
+    TEx3DButton *m_LangBtn = nullptr;
+    TEx3DButton *m_Help = nullptr;
+    QLabel *m_Label2 = nullptr;
+    QPlainTextEdit *m_Memo1 = nullptr;
+    QLabel *m_Label1 = nullptr;
+    QPlainTextEdit *m_Memo2 = nullptr;
+    ScrollBox *m_ScrollBox1 = nullptr;
+    QWidget *m_scrollContent = nullptr;
+    WordGrid *m_StringGrid1 = nullptr;
+    QWidget *m_ComboPanel = nullptr;
 };
 
 } // namespace slovnik

@@ -1,0 +1,287 @@
+// The split of the source text into the word grid and the word boxes beside it, through the
+// window's button: the words as the grid shows them, the boxes' places, the heights, the limits and
+// the notice of a shortened text.
+
+#include "Translation.h"
+#include "TranslatorWindow.h"
+
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace slovnik;
+using namespace slovnik::transtest;
+
+namespace {
+
+QString numberedWords(int count)
+{
+    QStringList words;
+    for (int i = 1; i <= count; ++i)
+        words.append(QStringLiteral("slovo") + QString(QChar(u'a' + (i - 1) % 26)).repeated(1 + (i - 1) / 26));
+    return words.join(u' ');
+}
+
+// Each box lies level with its grid row: the same height from the top of the scrolled content.
+void verifyBoxesLevelWithRows(const TTransForm &form)
+{
+    const QWidget *const content = form.ComboPanel()->parentWidget();
+    for (int row = 0; row < form.WordCount(); ++row) {
+        const QComboBox *const box = form.WordBoxes()[row];
+        const QRect cell = form.StringGrid1()->visualItemRect(form.StringGrid1()->item(row, 0));
+        const int rowTop = form.StringGrid1()->viewport()->mapTo(content, cell.topLeft()).y();
+        QCOMPARE(box->mapTo(content, QPoint(0, 0)).y(), rowTop);
+        QCOMPARE(box->y(), 22 * row + 1);
+        QVERIFY(box->height() <= 21);
+        QCOMPARE(box->width(), form.ComboPanel()->width());
+    }
+}
+
+void verifyFreshBoxes(const TTransForm &form)
+{
+    for (const QComboBox *box : form.WordBoxes()) {
+        QCOMPARE(box->parentWidget(), form.ComboPanel());
+        QVERIFY(box->isEditable());
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->count(), 0);
+        QCOMPARE(box->currentText(), QString());
+        QCOMPARE(box->maxVisibleItems(), 8);
+    }
+}
+
+} // namespace
+
+class TransSplitTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void wordsOfTheSourceText_data();
+    void wordsOfTheSourceText();
+    void fiveWordsStandAtTheirRows();
+    void exactlyMaxWordsShowNoNotice_data();
+    void exactlyMaxWordsShowNoNotice();
+    void oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled();
+    void longWordShowsItsFirstFiftyLetters();
+    void secondSplitDestroysTheBoxesAndLeavesTheTranslation();
+    void splitWithoutWordsKeepsTheHeights_data();
+    void splitWithoutWordsKeepsTheHeights();
+    void wrapCutsAWordAsTheBoxShowsIt();
+    void wrapAtBlanksKeepsWordsWhole();
+    void wrapCutsWordsOfParagraphsOutOfView();
+};
+
+void TransSplitTest::wordsOfTheSourceText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("words");
+
+    QTest::newRow("sentence") << "Ahoj, Petře! Jak se máš?"
+                              << QStringList{"ahoj", "petře", "jak", "se", "máš"};
+    QTest::newRow("only A to Z lowered") << "ČESKÝ" << QStringList{"ČeskÝ"};
+    QTest::newRow("digits separate") << "R2D2" << QStringList{"r", "d"};
+    QTest::newRow("a number is no word") << "3 kočky" << QStringList{"kočky"};
+    QTest::newRow("brackets and dots are no word") << "[..]" << QStringList{};
+    QTest::newRow("apostrophe stays") << "don't" << QStringList{"don't"};
+    QTest::newRow("hyphen stays") << "e-mail" << QStringList{"e-mail"};
+    QTest::newRow("parentheses stay") << "(dům)" << QStringList{"(dům)"};
+    QTest::newRow("a tab joins") << "pes\tkočka spí" << QStringList{"pes\tkočka", "spí"};
+    QTest::newRow("runs of blanks") << "   a    b   " << QStringList{"a", "b"};
+    QTest::newRow("no word across lines") << "pe\ns\n\nkočka" << QStringList{"pe", "s", "kočka"};
+    QTest::newRow("quotes colon semicolon stay") << "\"ano\": ne;" << QStringList{"\"ano\":", "ne;"};
+    QTest::newRow("no-break space is no blank") << u"a\u00A0b"_qs << QStringList{u"a\u00A0b"_qs};
+}
+
+void TransSplitTest::wordsOfTheSourceText()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, words);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, text);
+    QCOMPARE(form.WordCount(), static_cast<int>(words.size()));
+    QCOMPARE(gridWords(form), words.isEmpty() ? QStringList{QString()} : words);
+    QCOMPARE(form.ComboPanel()->findChildren<QComboBox *>().size(), words.size());
+    verifyFreshBoxes(form);
+    verifyBoxesLevelWithRows(form);
+}
+
+void TransSplitTest::fiveWordsStandAtTheirRows()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
+    QList<int> tops;
+    for (const QComboBox *box : form.WordBoxes())
+        tops.append(box->y());
+    QCOMPARE(tops, (QList<int>{1, 23, 45, 67, 89}));
+    QCOMPARE(form.StringGrid1()->height(), 112);
+    QCOMPARE(form.ComboPanel()->height(), 112);
+    QCOMPARE(form.StringGrid1()->width(), 131);
+    verifyBoxesLevelWithRows(form);
+    // The grid shows all its rows without scrolling of its own.
+    QCOMPARE(form.StringGrid1()->rowViewportPosition(4) + form.StringGrid1()->rowHeight(4),
+             form.StringGrid1()->viewport()->height());
+}
+
+void TransSplitTest::exactlyMaxWordsShowNoNotice_data()
+{
+    QTest::addColumn<QString>("after");
+    QTest::newRow("nothing after") << "";
+    QTest::newRow("blanks after") << "     ";
+    QTest::newRow("separators after") << " ... 42 !? []";
+    QTest::newRow("empty lines after") << "\n\n\n";
+}
+
+void TransSplitTest::exactlyMaxWordsShowNoNotice()
+{
+    QFETCH(QString, after);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    const DialogAnswerer answerer;
+    split(form, numberedWords(128) + after);
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(form.WordCount(), 128);
+    QCOMPARE(form.StringGrid1()->rowCount(), 128);
+    QCOMPARE(form.StringGrid1()->height(), 2818);
+    QCOMPARE(form.ComboPanel()->height(), 2818);
+    QCOMPARE(form.WordBoxes().constLast()->y(), 22 * 127 + 1);
+}
+
+void TransSplitTest::oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("a b c"));
+
+    struct AtNotice {
+        int rows = -1;
+        QString firstRow = QStringLiteral("unseen");
+        qsizetype boxes = -1;
+    } atNotice;
+    const DialogAnswerer answerer([&form, &atNotice] {
+        atNotice = {form.StringGrid1()->rowCount(), form.StringGrid1()->word(0),
+                    form.ComboPanel()->findChildren<QComboBox *>().size()};
+    });
+    const QString text = numberedWords(129);
+    split(form, text);
+
+    QCOMPARE(answerer.texts, QStringList{ShortenedTextNotice() + u'.'});
+    QCOMPARE(answerer.titles, QStringList{QStringLiteral(" Informace")});
+    QCOMPARE(atNotice.rows, 1);
+    QCOMPARE(atNotice.firstRow, QString());
+    QCOMPARE(atNotice.boxes, 0);
+
+    QCOMPARE(form.WordCount(), 128);
+    QCOMPARE(gridWords(form), text.split(u' ').mid(0, 128));
+    QCOMPARE(form.StringGrid1()->height(), 2818);
+    QCOMPARE(form.ComboPanel()->height(), 2818);
+    verifyBoxesLevelWithRows(form);
+}
+
+void TransSplitTest::longWordShowsItsFirstFiftyLetters()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    // Wide enough for the word to stay on one line.
+    form.resize(1200, form.height());
+    const QString sixty = QStringLiteral("abcdefghij").repeated(6);
+    split(form, sixty + QStringLiteral(" konec"));
+    QCOMPARE(gridWords(form), (QStringList{sixty.left(50), QStringLiteral("konec")}));
+}
+
+void TransSplitTest::secondSplitDestroysTheBoxesAndLeavesTheTranslation()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
+    typeInto(*form.WordBoxes()[0], QStringLiteral("hello"));
+    form.Memo2()->setPlainText(QStringLiteral("hello [..] "));
+    QList<QPointer<QComboBox>> earlier;
+    for (QComboBox *box : form.WordBoxes())
+        earlier.append(box);
+
+    split(form, QStringLiteral("pes spí"));
+    for (const QPointer<QComboBox> &box : earlier)
+        QVERIFY(box.isNull());
+    QCOMPARE(form.WordCount(), 2);
+    QCOMPARE(form.ComboPanel()->findChildren<QComboBox *>().size(), 2);
+    verifyFreshBoxes(form);
+    QCOMPARE(gridWords(form), (QStringList{"pes", "spí"}));
+    QCOMPARE(form.StringGrid1()->height(), 46);
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("hello [..] "));
+}
+
+void TransSplitTest::splitWithoutWordsKeepsTheHeights_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks and separators") << "  !!! 123, [..] ?\n\n  ";
+}
+
+void TransSplitTest::splitWithoutWordsKeepsTheHeights()
+{
+    QFETCH(QString, text);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
+    const DialogAnswerer answerer;
+    split(form, text);
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(form.WordCount(), 0);
+    QCOMPARE(gridWords(form), QStringList{QString()});
+    QVERIFY(form.ComboPanel()->findChildren<QComboBox *>().isEmpty());
+    QCOMPARE(form.StringGrid1()->height(), 112);
+    QCOMPARE(form.ComboPanel()->height(), 112);
+}
+
+// The box breaks a word longer than its line where the line ends; the split reads the lines as
+// shown, so the pieces become words of their own.
+void TransSplitTest::wrapCutsAWordAsTheBoxShowsIt()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    const QString longWord = QStringLiteral("abcdefghij").repeated(12);
+    split(form, longWord);
+    const int shownLines = form.Memo1()->document()->firstBlock().layout()->lineCount();
+    QVERIFY(shownLines > 1);
+    const QStringList words = gridWords(form);
+    QCOMPARE(words.size(), shownLines);
+    QCOMPARE(words.join(QString()), longWord);
+
+    // A narrower box shows the word on more lines, and the split follows.
+    form.resize(form.width() / 2, form.height());
+    click(form.ToListBtn());
+    const int narrowerLines = form.Memo1()->document()->firstBlock().layout()->lineCount();
+    QVERIFY(narrowerLines > shownLines);
+    QCOMPARE(form.WordCount(), narrowerLines);
+    QCOMPARE(gridWords(form).join(QString()), longWord);
+}
+
+void TransSplitTest::wrapAtBlanksKeepsWordsWhole()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    const QStringList words(30, QStringLiteral("slovo"));
+    split(form, words.join(u' '));
+    QVERIFY(form.Memo1()->document()->firstBlock().layout()->lineCount() > 1);
+    QCOMPARE(gridWords(form), words);
+}
+
+// The box lays out only what comes into view; the lines further down are split as they would
+// show too.
+void TransSplitTest::wrapCutsWordsOfParagraphsOutOfView()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    const QString longWord = QStringLiteral("abcdefghij").repeated(12);
+    const QStringList paragraphs(8, longWord);
+    split(form, paragraphs.join(u'\n'));
+    const QStringList words = gridWords(form);
+    QVERIFY(words.size() > 2 * paragraphs.size());
+    QCOMPARE(words.join(QString()), paragraphs.join(QString()));
+}
+
+QTEST_MAIN(TransSplitTest)
+#include "TransSplitTest.moc"

@@ -1,0 +1,343 @@
+// Translating the words and building the sentence through the window's buttons, on the real word
+// table; and the clipboard buttons.
+
+#include "BusyCursor.h"
+#include "Cp1250.h"
+#include "Dic.h"
+#include "Translation.h"
+#include "TranslatorWindow.h"
+
+#include <QClipboard>
+
+#include <optional>
+
+using namespace slovnik;
+using namespace slovnik::transtest;
+
+namespace {
+
+constexpr auto kEn = TranslationDirection::EnglishToCzech;
+constexpr auto kCs = TranslationDirection::CzechToEnglish;
+
+QStringList tableOffers(const QString &word, TranslationDirection direction)
+{
+    return WordOffers(DictionaryTable, toCp1250(word), direction);
+}
+
+void setDirection(TTransForm &form, TranslationDirection direction)
+{
+    if (form.TransDirection() != direction)
+        click(form.LangBtn());
+    QCOMPARE(form.TransDirection(), direction);
+}
+
+QList<QStringList> allOffers(const TTransForm &form)
+{
+    QList<QStringList> offers;
+    for (const QComboBox *box : form.WordBoxes())
+        offers.append(offersOf(*box));
+    return offers;
+}
+
+// Everyday Czech: words with hits, words without, and words with many.
+const QString kCzechText = QStringLiteral(
+    "Pes spí na zahradě a kočka sedí u okna. Ráno jdu do školy, večer čtu knihu. "
+    "Můj bratr má rád čaj s citronem, ale já piju kávu bez cukru.");
+
+} // namespace
+
+class TransTranslateTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void wordWithHitsAndWordWithout();
+    void typedTextBecomesItsPart();
+    void englishWordWithoutHitsTriesItsReductions_data();
+    void englishWordWithoutHitsTriesItsReductions();
+    void czechWordsAreSearchedAsSplit_data();
+    void czechWordsAreSearchedAsSplit();
+    void everyBoxHoldsItsWordsOffers();
+    void translationReplacesTypedTexts();
+    void translatingTwiceGivesTheSameOffers();
+    void directionChangeLeavesTheOffersUntilTheNextTranslation();
+    void translationShowsTheBusyCursorWhileItRuns();
+    void sentenceFromTheBoxTexts_data();
+    void sentenceFromTheBoxTexts();
+    void withoutWordsTheButtonsDoNothing();
+    void pasteReplacesTheSourceTextWithTheClipboard_data();
+    void pasteReplacesTheSourceTextWithTheClipboard();
+    void copyTakesTheSelectedTranslation();
+};
+
+void TransTranslateTest::initTestCase()
+{
+    DescrambleTable();
+}
+
+void TransTranslateTest::cleanup()
+{
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TransTranslateTest::wordWithHitsAndWordWithout()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("Pes chrápe."));
+    click(form.TransBtn());
+    QCOMPARE(offersOf(*form.WordBoxes()[0]),
+             (QStringList{"pes = dog", "pesto = pesto", "pestrý = colorful"}));
+    QCOMPARE(form.WordBoxes()[0]->currentIndex(), 0);
+    QCOMPARE(offersOf(*form.WordBoxes()[1]), QStringList{});
+    QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
+
+    form.Memo2()->setPlainText(QStringLiteral("earlier\ntranslation"));
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dog [..] "));
+    QCOMPARE(form.Memo2()->document()->blockCount(), 1);
+}
+
+void TransTranslateTest::typedTextBecomesItsPart()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("Pes chrápe."));
+    click(form.TransBtn());
+    typeInto(*form.WordBoxes()[1], QStringLiteral("sleeps"));
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dog sleeps "));
+
+    // Another offer chosen from the list.
+    form.WordBoxes()[0]->setCurrentIndex(2);
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("colorful sleeps "));
+}
+
+void TransTranslateTest::englishWordWithoutHitsTriesItsReductions_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("searched");
+
+    // No English word begins with "apples" or "colder"; "apple" and "cold" are searched by prefix.
+    QTest::newRow("plural") << "apples" << "apple";
+    QTest::newRow("comparative") << "colder" << "cold";
+    QTest::newRow("own hits, no second try") << "cats" << "cats";
+}
+
+void TransTranslateTest::englishWordWithoutHitsTriesItsReductions()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, searched);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    setDirection(form, kEn);
+    split(form, word);
+    click(form.TransBtn());
+    const QStringList offers = offersOf(*form.WordBoxes()[0]);
+    QVERIFY(!offers.isEmpty());
+    for (const QString &offer : offers)
+        QVERIFY2(offer.startsWith(searched), qPrintable(offer));
+    QCOMPARE(offers, tableOffers(searched, kEn));
+    QCOMPARE(form.WordBoxes()[0]->currentText(), offers.front());
+}
+
+void TransTranslateTest::czechWordsAreSearchedAsSplit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("offers");
+
+    QTest::newRow("inflected, no second try") << "psovi" << QStringList{};
+    QTest::newRow("capital with diacritic kept") << "Červená"
+                                                 << QStringList{"Červená řeka = Red River"};
+    QTest::newRow("capital without an entry") << "Čaj" << QStringList{};
+}
+
+void TransTranslateTest::czechWordsAreSearchedAsSplit()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, offers);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, text);
+    click(form.TransBtn());
+    QCOMPARE(offersOf(*form.WordBoxes()[0]), offers);
+}
+
+// The window gives what the command-line tool gives for the same text.
+void TransTranslateTest::everyBoxHoldsItsWordsOffers()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, kCzechText);
+    QCOMPARE(form.WordCount(), 29);
+    click(form.TransBtn());
+    std::vector<std::string> chosen;
+    for (int row = 0; row < form.WordCount(); ++row) {
+        const QStringList expected = tableOffers(form.StringGrid1()->word(row), kCs);
+        QCOMPARE(offersOf(*form.WordBoxes()[row]), expected);
+        chosen.push_back(expected.isEmpty() ? std::string() : toCp1250(expected.front()));
+    }
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), fromCp1250(BuildSentence(chosen)));
+}
+
+void TransTranslateTest::translationReplacesTypedTexts()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("Pes chrápe."));
+    typeInto(*form.WordBoxes()[0], QStringLiteral("xyz"));
+    typeInto(*form.WordBoxes()[1], QStringLiteral("sleeps"));
+    click(form.TransBtn());
+    QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
+
+    form.WordBoxes()[0]->setCurrentIndex(1);
+    click(form.TransBtn());
+    QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
+}
+
+void TransTranslateTest::translatingTwiceGivesTheSameOffers()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, kCzechText);
+    click(form.TransBtn());
+    const QList<QStringList> once = allOffers(form);
+    const QStringList chosenOnce = boxTexts(form);
+    click(form.TransBtn());
+    QCOMPARE(allOffers(form), once);
+    QCOMPARE(boxTexts(form), chosenOnce);
+}
+
+void TransTranslateTest::directionChangeLeavesTheOffersUntilTheNextTranslation()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("pes"));
+    click(form.TransBtn());
+    const QStringList czech = offersOf(*form.WordBoxes()[0]);
+
+    click(form.LangBtn());
+    QCOMPARE(offersOf(*form.WordBoxes()[0]), czech);
+    QCOMPARE(boxTexts(form), QStringList{"pes = dog"});
+
+    click(form.TransBtn());
+    const QStringList english = offersOf(*form.WordBoxes()[0]);
+    QCOMPARE(english, tableOffers(QStringLiteral("pes"), kEn));
+    QVERIFY(english != czech);
+}
+
+void TransTranslateTest::translationShowsTheBusyCursorWhileItRuns()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("pes kočka"));
+    std::optional<QPoint> hotSpotWhileFilling;
+    connect(form.WordBoxes()[1], &QComboBox::currentTextChanged, this, [&hotSpotWhileFilling] {
+        if (const QCursor *const cursor = QGuiApplication::overrideCursor())
+            hotSpotWhileFilling = cursor->hotSpot();
+    });
+    click(form.TransBtn());
+    QVERIFY(hotSpotWhileFilling.has_value());
+    QCOMPARE(*hotSpotWhileFilling, busyCursor().hotSpot());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TransTranslateTest::sentenceFromTheBoxTexts_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("parts after \"= \", [..] for empty")
+        << QStringList{"pes = dog", "", "pes = dog = hound", "hello"}
+        << "dog [..] dog = hound hello ";
+    QTest::newRow("nothing after \"=\" leaves two blanks") << QStringList{"a", "x=", "b"} << "a  b ";
+    QTest::newRow("diacritics kept") << QStringList{"spí = spí", "žlutý kůň"} << "spí žlutý kůň ";
+    QTest::newRow("all empty") << QStringList{"", ""} << "[..] [..] ";
+}
+
+void TransTranslateTest::sentenceFromTheBoxTexts()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, sentence);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    QStringList words(texts.size(), QStringLiteral("slovo"));
+    split(form, words.join(u' '));
+    for (int i = 0; i < texts.size(); ++i)
+        typeInto(*form.WordBoxes()[i], texts[i]);
+    form.Memo2()->setPlainText(QStringLiteral("earlier\ntranslation"));
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), sentence);
+}
+
+void TransTranslateTest::withoutWordsTheButtonsDoNothing()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    form.Memo2()->setPlainText(QStringLiteral("kept"));
+    click(form.TransBtn());
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("kept"));
+
+    split(form, QStringLiteral("pes"));
+    split(form, QStringLiteral("..."));
+    QCOMPARE(form.WordCount(), 0);
+    click(form.TransBtn());
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("kept"));
+}
+
+void TransTranslateTest::pasteReplacesTheSourceTextWithTheClipboard_data()
+{
+    QTest::addColumn<bool>("hasText");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("text") << true << u"Ahoj, Petře!\nJak se máš?"_qs;
+    QTest::newRow("no text") << false << QString();
+}
+
+void TransTranslateTest::pasteReplacesTheSourceTextWithTheClipboard()
+{
+    QFETCH(bool, hasText);
+    QFETCH(QString, clipboard);
+
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    split(form, QStringLiteral("pes"));
+    form.Memo1()->setPlainText(QStringLiteral("earlier text"));
+    form.Memo1()->moveCursor(QTextCursor::End);
+    if (hasText)
+        QGuiApplication::clipboard()->setText(clipboard);
+    else
+        QGuiApplication::clipboard()->clear();
+    click(form.PasteBtn());
+    QCOMPARE(form.Memo1()->toPlainText(), clipboard);
+    // Nothing is split by the paste.
+    QCOMPARE(gridWords(form), QStringList{"pes"});
+}
+
+void TransTranslateTest::copyTakesTheSelectedTranslation()
+{
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    QClipboard &clipboard = *QGuiApplication::clipboard();
+    form.Memo2()->setPlainText(QStringLiteral("dog sleeps "));
+    clipboard.setText(QStringLiteral("before"));
+    click(form.CopyBtn());
+    QCOMPARE(clipboard.text(), QStringLiteral("before"));
+
+    QTextCursor selection = form.Memo2()->textCursor();
+    selection.setPosition(4);
+    selection.setPosition(10, QTextCursor::KeepAnchor);
+    form.Memo2()->setTextCursor(selection);
+    click(form.CopyBtn());
+    QCOMPARE(clipboard.text(), QStringLiteral("sleeps"));
+}
+
+QTEST_MAIN(TransTranslateTest)
+#include "TransTranslateTest.moc"

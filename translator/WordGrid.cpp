@@ -1,0 +1,48 @@
+#include "WordGrid.h"
+
+#include <QHeaderView>
+
+namespace slovnik {
+
+namespace {
+constexpr int kDefaultColWidth = 129;
+}
+
+WordGrid::WordGrid(QWidget *parent) : QTableWidget(1, 1, parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(GridBorder);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
+    // Qt counts the grid line into the row, so a section of RowPitch is the 21-pixel row and its
+    // line; the minimum must allow it, whatever the font.
+    verticalHeader()->setMinimumSectionSize(RowPitch);
+    verticalHeader()->setDefaultSectionSize(RowPitch);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The scroll box around the grid scrolls it together with the word boxes.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    // Tab leaves the grid for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
+}
+
+void WordGrid::setWords(const QStringList &words)
+{
+    clearContents();
+    setRowCount(std::max<int>(1, static_cast<int>(words.size())));
+    for (int row = 0; row < words.size(); ++row)
+        setItem(row, 0, new QTableWidgetItem(words[row]));
+}
+
+QString WordGrid::word(int row) const
+{
+    const QTableWidgetItem *const cell = item(row, 0);
+    return cell ? cell->text() : QString();
+}
+
+} // namespace slovnik
