@@ -51,3 +51,4 @@ clean:
 	rm -rf $(BUILD_DIR)
 
 include mk/checks.mk
+include mk/desktop.mk

@@ -68,6 +68,7 @@ TEx3DButton *makeButton(QWidget *parent, ImageList *images, const ButtonDesign &
     button->setImageIndex(design.image);
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(QString::fromUtf16(design.hint));
+    button->setAccessibleName(QString::fromUtf16(design.hint));
     return button;
 }
 
@@ -124,6 +125,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     buildQueryRow();
     m_ListView1->setGeometry(0, kWordListTop, kDesignClientSize.width(),
                              kDesignClientSize.height() - kWordListTop);
+    m_ListView1->setAccessibleName(QStringLiteral("Seznam slov"));
     setTabOrder(m_ComboBox2, m_ComboBox1);
     setTabOrder(m_ComboBox1, m_ListView1);
     connectHandlers();
@@ -150,6 +152,7 @@ void TMainForm::buildButtonStrip()
     m_TranslBtn->setImageIndex(ButtonImage::Sheet);
     m_TranslBtn->setCaption(QStringLiteral("Translátor"));
     m_TranslBtn->setCursor(Qt::PointingHandCursor);
+    m_TranslBtn->setAccessibleName(m_TranslBtn->caption());
 }
 
 void TMainForm::buildQueryRow()
@@ -162,7 +165,9 @@ void TMainForm::buildQueryRow()
     m_ComboBox1->setMaxVisibleItems(kVisibleLines);
     m_ComboBox1->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
     m_ComboBox1->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
+    m_ComboBox1->setAccessibleName(m_ComboBox1->toolTip());
     m_ComboBox2->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth, kComboHeight);
+    m_ComboBox2->setAccessibleName(QStringLiteral("Nalezené překlady"));
 }
 
 void TMainForm::connectHandlers()

@@ -125,6 +125,9 @@ ResultChooser::ResultChooser(QWidget *parent)
     setModel(m_model);
     setEditable(false);
     setMaxVisibleItems(kVisibleLines);
+    // Styles that open a non-editable box's list over the box ignore the visible-line limit;
+    // the plain drop-down list below the box keeps to it.
+    setStyleSheet(QStringLiteral("combobox-popup: 0;"));
     setItemDelegate(new ResultLineDelegate(this));
     setMinimumHeight(kMinimumHeight);
     // activated comes from the user alone: a click on a line of the list, the same line

@@ -1,5 +1,6 @@
 // slovnik: an English-Czech and Czech-English dictionary with a word-by-word translator.
 
+#include "AccessibleControls.h"
 #include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
 #include "MainForm.h"
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     // nothing else there.
     QApplication application(argc, argv);
     slovnik::nameApplication();
+    // Before any window exists: Qt keeps the first accessible interface it makes for a widget.
+    slovnik::installAccessibleControls();
     const slovnik::ApplicationWindows windows;
     return slovnik::runMessageLoop(*windows.MainForm);
 }

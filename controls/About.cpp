@@ -1,18 +1,183 @@
 #include "About.h"
 
+#include "AboutPictures.h"
+#include "HelpWindow.h"
+#include "Icons.h"
+#include "ImageList.h"
+#include "LinkLabel.h"
 #include "WindowPlacement.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QTextOption>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace slovnik {
 
 namespace {
+
 constexpr QSize kClientSize(536, 429);
+constexpr int kFontPixels = 11;
+constexpr int kTitlePixels = 19;
+// The window's own blue, as the design fixes it for the title and the link.
+const QColor kDesignBlue(0x00, 0x00, 0xFF);
+
+// Within the client area.
+constexpr QRect kGroupBox1(0, 3, 536, 423);
+// Within GroupBox1.
+constexpr QRect kImage1(6, 10, 32, 32);
+constexpr QRect kLabel12(50, 15, 459, 22);
+constexpr QRect kMemo1(6, 45, 525, 346);
+constexpr QRect kImage3(7, 397, 74, 21);
+constexpr QRect kImage4(170, 400, 16, 16);
+constexpr QRect kAboutLabel(200, 400, 136, 16);
+// The label grows to the right, never past the group box's inner edge.
+constexpr int kAboutLabelRightLimit = kGroupBox1.width() - kImage1.left();
+constexpr int kAboutLabelTextMargin = 4;
+
+const char16_t *const kDescription =
+    u"Anglicko - český slovník\n"
+    u"verze " SLOVNIK_VERSION "\n"
+    u"\n"
+    u"Oboustranný anglicko-český a česko-anglický slovník s jednoduchým\n"
+    u"translátorem slovo po slově, určený pro všechny, kdo se učí anglicky.\n"
+    u"\n"
+    u"Slovník hledá už během psaní: po každém napsaném písmenu ukáže\n"
+    u"všechna slova, která zadaným textem začínají, seřazená podle abecedy.\n"
+    u"U anglických slov rozpozná množné číslo, druhý a třetí stupeň\n"
+    u"přídavných jmen a tvary sloves na -ing, -ed a -s a vyhledá i jejich\n"
+    u"základní tvar. Vybraná slova se ukládají do historie a do seznamu slov,\n"
+    u"odkud je lze jedním kliknutím znovu vyhledat nebo zkopírovat do schránky.\n"
+    u"\n"
+    u"Translátor rozdělí krátký text (nejvýše 128 slov) na jednotlivá slova,\n"
+    u"ke každému nabídne významy ze slovníku a ze zvolených významů sestaví\n"
+    u"větu, kterou lze zkopírovat do schránky.\n"
+    u"\n"
+    u"Slovní zásoba pochází ze slovníku FreeDict English-Czech\n"
+    u"(dicts.info/FreeDict Dictionary, © dicts.info a projekt FreeDict),\n"
+    u"šířeného pod licencí GNU GPL verze 2 nebo novější.\n"
+    u"\n"
+    u"slovnik je svobodný software: můžete jej šířit a upravovat podle\n"
+    u"GNU General Public License verze 2 nebo (podle své volby) kterékoli\n"
+    u"pozdější verze. Je šířen v naději, že bude užitečný, ale BEZ JAKÉKOLI ZÁRUKY.";
+
+QLabel *makePicture(QWidget *parent, const QRect &geometry, const QIcon &icon,
+                    const QString &accessibleName)
+{
+    auto *const picture = new QLabel(parent);
+    picture->setGeometry(geometry);
+    // Rendered for the screen's pixel ratio, so that the vector pictures stay crisp.
+    picture->setPixmap(icon.pixmap(geometry.size(), parent->devicePixelRatioF()));
+    picture->setAccessibleName(accessibleName);
+    return picture;
 }
 
-TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
+void paintText(QWidget &widget, const QColor &colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+TAboutForm::TAboutForm(QWidget *parent)
+    : QDialog(parent),
+      m_openUrl(&QDesktopServices::openUrl),
+      m_GroupBox1(new QGroupBox(QStringLiteral(" O aplikaci "), this))
 {
     // One blank before, none after the hyphen: the window's own spelling.
     setWindowTitle(QStringLiteral(" Anglicko- český slovník"));
+    setFont(designSansFont(kFontPixels));
+    setModal(true);
+    m_GroupBox1->setGeometry(kGroupBox1);
+    m_GroupBox1->setBackgroundRole(QPalette::Button);
+    m_GroupBox1->setAutoFillBackground(true);
+    m_GroupBox1->setAccessibleName(m_GroupBox1->title().trimmed());
+    buildTitleRow();
+    buildDescription();
+    buildLinkRow();
     makeFixedDialogWindow(*this, kClientSize, false);
+}
+
+void TAboutForm::buildTitleRow()
+{
+    m_Image1 = makePicture(m_GroupBox1, kImage1, dictionaryWindowIcon(), QStringLiteral("Ikona slovníku"));
+    m_Label12 = new QLabel(QStringLiteral("Anglicko - český oboustranný slovník + translátor"), m_GroupBox1);
+    m_Label12->setGeometry(kLabel12);
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setStyleHint(QFont::SansSerif);
+    titleFont.setPixelSize(kTitlePixels);
+    titleFont.setBold(true);
+    m_Label12->setFont(titleFont);
+    paintText(*m_Label12, kDesignBlue);
+}
+
+void TAboutForm::buildDescription()
+{
+    m_Memo1 = new QPlainTextEdit(m_GroupBox1);
+    m_Memo1->setGeometry(kMemo1);
+    m_Memo1->setReadOnly(true);
+    m_Memo1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QTextOption centred = m_Memo1->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    m_Memo1->document()->setDefaultTextOption(centred);
+    m_Memo1->setPlainText(QString::fromUtf16(kDescription));
+    QPalette palette = m_Memo1->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    m_Memo1->setPalette(palette);
+    m_Memo1->setAccessibleName(QStringLiteral("Popis aplikace"));
+}
+
+void TAboutForm::buildLinkRow()
+{
+    m_Image3 = makePicture(m_GroupBox1, kImage3,
+                           pictureIcon(pictures::slovnikBadge, QSizeF(pictures::BadgeSize)),
+                           QStringLiteral("slovnik"));
+    m_Image4 = makePicture(m_GroupBox1, kImage4, pictureIcon(pictures::globe, QSizeF(pictures::GlobeSize)),
+                           QStringLiteral("Internetová stránka"));
+    m_Image4->setCursor(Qt::PointingHandCursor);
+
+    m_AboutLabel = new LinkLabel(m_GroupBox1);
+    QFont linkFont = designSansFont(kFontPixels);
+    linkFont.setBold(true);
+    m_AboutLabel->setFont(linkFont);
+    paintText(*m_AboutLabel, kDesignBlue);
+    m_AboutLabel->setAlignment(Qt::AlignCenter);
+    m_AboutLabel->setToolTip(QStringLiteral("Připojit k internetové stránce"));
+    m_AboutLabel->setText(QString::fromUtf16(ProjectWebAddress));
+    // The design's 136 pixels held a shorter address; a cut address could be neither read nor
+    // trusted, so the label widens to the right as far as the address needs.
+    const int textWidth = m_AboutLabel->fontMetrics().horizontalAdvance(m_AboutLabel->text())
+                          + 2 * kAboutLabelTextMargin;
+    const int width = std::min(std::max(kAboutLabel.width(), textWidth),
+                               kAboutLabelRightLimit - kAboutLabel.left());
+    m_AboutLabel->setGeometry(kAboutLabel.left(), kAboutLabel.top(), width, kAboutLabel.height());
+    connect(m_AboutLabel, &LinkLabel::clicked, this, &TAboutForm::AboutLabelClick);
+}
+
+void TAboutForm::setUrlOpener(UrlOpener opener)
+{
+    m_openUrl = std::move(opener);
+}
+
+void TAboutForm::AboutLabelClick()
+{
+    if (m_openUrl)
+        static_cast<void>(m_openUrl(QUrl(m_AboutLabel->text())));
+}
+
+void TAboutForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        centreOnScreen(*this);
 }
 
 } // namespace slovnik

@@ -1,16 +1,65 @@
 #pragma once
 
-// The About window, shown modally by the dictionary window. Created once at start-up, hidden when
-// closed; its content comes later.
+// The About window, shown modally by the dictionary window: what the program is, where its words
+// come from, and a link to the project's web page. Created once at start-up, hidden when closed.
 
 #include <QDialog>
 
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QUrl;
+
 namespace slovnik {
+
+class LinkLabel;
+
+/// The project's web page: AboutLabel's caption and what it opens.
+inline constexpr const char16_t *ProjectWebAddress = u"https://github.com/slovnik-app/slovnik";
 
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
+    /// Asks the desktop to open an address; true when it could.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+
+    /// Hidden and modal; the link opens through QDesktopServices::openUrl.
     explicit TAboutForm(QWidget *parent = nullptr);
+
+    /// Replaces the desktop's opener, so that a test can see what the link asks for.
+    void setUrlOpener(UrlOpener opener);
+
+    // The components, by their design names, for the tests.
+    QGroupBox *GroupBox1() const { return m_GroupBox1; }
+    QLabel *Image1() const { return m_Image1; }
+    QLabel *Label12() const { return m_Label12; }
+    QPlainTextEdit *Memo1() const { return m_Memo1; }
+    QLabel *Image3() const { return m_Image3; }
+    QLabel *Image4() const { return m_Image4; }
+    LinkLabel *AboutLabel() const { return m_AboutLabel; }
+
+protected:
+    /// Centred each time it appears.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildTitleRow();
+    void buildDescription();
+    void buildLinkRow();
+
+    /// Opens the address AboutLabel shows. A desktop that cannot open it changes nothing here.
+    void AboutLabelClick();
+
+    UrlOpener m_openUrl;
+    QGroupBox *const m_GroupBox1;
+    QLabel *m_Image1 = nullptr;
+    QLabel *m_Label12 = nullptr;
+    QPlainTextEdit *m_Memo1 = nullptr;
+    QLabel *m_Image3 = nullptr;
+    QLabel *m_Image4 = nullptr;
+    LinkLabel *m_AboutLabel = nullptr;
 };
 
 } // namespace slovnik

@@ -1,14 +1,17 @@
 #pragma once
 
-// The dictionary help window. Created once at start-up, hidden when closed; its text comes later.
+// The dictionary help window: shown without blocking by the dictionary window's help button, and
+// kept above every other window while it is shown, the dictionary window included, so the learner
+// can read it while typing a query.
 
-#include <QWidget>
+#include "HelpWindow.h"
 
 namespace slovnik {
 
-class TDicHelpForm : public QWidget {
+class TDicHelpForm : public HelpWindow {
     Q_OBJECT
 public:
+    /// Hidden at first; Memo1 holds the dictionary help text, 23 lines.
     explicit TDicHelpForm(QWidget *parent = nullptr);
 };
 

@@ -1,14 +1,16 @@
 #pragma once
 
-// The translator help window. Created once at start-up, hidden when closed; its text comes later.
+// The translator help window: shown without blocking by the translator's help button; an
+// ordinary window that others may cover.
 
-#include <QWidget>
+#include "HelpWindow.h"
 
 namespace slovnik {
 
-class TTrHelpForm : public QWidget {
+class TTrHelpForm : public HelpWindow {
     Q_OBJECT
 public:
+    /// Hidden at first; Memo1 holds the translator help text, 23 lines.
     explicit TTrHelpForm(QWidget *parent = nullptr);
 };
 

@@ -80,6 +80,7 @@ TEx3DButton *makeButton(QWidget *parent, ImageList *images, const ButtonDesign &
     button->setCaption(QString::fromUtf16(design.caption));
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(QString::fromUtf16(design.hint));
+    button->setAccessibleName(QString::fromUtf16(design.hint));
     return button;
 }
 
@@ -178,10 +179,12 @@ void TTransForm::buildTextPanels()
     m_Label2->move(0, 0);
     m_Label2->adjustSize();
     m_Memo1 = makeMemo(m_Panel4);
+    m_Memo1->setAccessibleName(m_Label2->text());
     m_Label1 = new QLabel(QStringLiteral("Přeložený text"), m_Panel3);
     m_Label1->move(0, 0);
     m_Label1->adjustSize();
     m_Memo2 = makeMemo(m_Panel3);
+    m_Memo2->setAccessibleName(m_Label1->text());
 }
 
 void TTransForm::buildWordArea()
@@ -190,6 +193,7 @@ void TTransForm::buildWordArea()
     m_scrollContent = new QWidget(m_ScrollBox1);
     m_StringGrid1 = new WordGrid(m_scrollContent);
     m_StringGrid1->setGeometry(0, 0, kGridWidth, kDesignWordAreaHeight);
+    m_StringGrid1->setAccessibleName(QStringLiteral("Slova zdrojového textu"));
     m_ComboPanel = new QWidget(m_scrollContent);
     m_ComboPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
     fitScrollContent();
@@ -336,6 +340,7 @@ void TTransForm::createWordBoxes(int count)
     QWidget *previous = m_Memo1;
     for (int index = 0; index < count; ++index) {
         QComboBox *const box = makeWordBox(m_ComboPanel, index, m_ComboPanel->width());
+        box->setAccessibleName(m_StringGrid1->word(index));
         m_WordBoxes.append(box);
         setTabOrder(previous, box);
         previous = box;

@@ -1,0 +1,277 @@
+// The About window: its components where the design puts them, the link that opens the project's
+// page (through an opener the test puts in place of the desktop's), the picture beside it that
+// opens nothing, and the modal showing.
+
+#include "About.h"
+#include "LinkLabel.h"
+#include "WhenShown.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QUrl>
+#include <QtTest>
+
+using namespace slovnik;
+
+namespace {
+
+// Every address the window asked the desktop to open, and the answer it got.
+struct RecordingOpener {
+    QList<QUrl> opened;
+    bool answer = true;
+
+    TAboutForm::UrlOpener opener()
+    {
+        return [this](const QUrl &url) {
+            opened.append(url);
+            return answer;
+        };
+    }
+};
+
+QWidget *component(const TAboutForm &window, const QString &name)
+{
+    const QHash<QString, QWidget *> components{
+        {QStringLiteral("GroupBox1"), window.GroupBox1()}, {QStringLiteral("Image1"), window.Image1()},
+        {QStringLiteral("Label12"), window.Label12()},     {QStringLiteral("Memo1"), window.Memo1()},
+        {QStringLiteral("Image3"), window.Image3()},       {QStringLiteral("Image4"), window.Image4()},
+        {QStringLiteral("AboutLabel"), window.AboutLabel()}};
+    return components.value(name);
+}
+
+const QColor kBlue(0x00, 0x00, 0xFF);
+
+} // namespace
+
+class AboutTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void titleSizeAndBorder();
+    void componentsStandWhereTheDesignPutsThem_data();
+    void componentsStandWhereTheDesignPutsThem();
+    void linkLabelHoldsTheWholeAddress();
+    void titleLabel();
+    void descriptionCreditsTheWordList();
+    void linkLabelLooksLikeALink();
+    void picturesArePainted();
+    void clickingImage4OpensNothing();
+    void clickingTheLabelOpensTheAddress();
+    void pressDraggedOffTheLabelOpensNothing();
+    void keyboardOpensTheAddress_data();
+    void keyboardOpensTheAddress();
+    void anAddressThatCannotBeOpenedChangesNothing();
+    void shownModallyAndHiddenWhenClosed();
+    void centredWhenShown();
+
+private:
+    std::unique_ptr<TAboutForm> m_window;
+    RecordingOpener m_opener;
+};
+
+void AboutTest::init()
+{
+    m_opener = RecordingOpener();
+    m_window = std::make_unique<TAboutForm>();
+    m_window->setUrlOpener(m_opener.opener());
+}
+
+void AboutTest::cleanup()
+{
+    m_window.reset();
+}
+
+void AboutTest::titleSizeAndBorder()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral(" Anglicko- český slovník"));
+    QCOMPARE(m_window->size(), QSize(536, 429));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_window->isHidden());
+}
+
+void AboutTest::componentsStandWhereTheDesignPutsThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("GroupBox1") << QStringLiteral("GroupBox1") << QRect(0, 3, 536, 423);
+    QTest::newRow("Image1") << QStringLiteral("Image1") << QRect(6, 10, 32, 32);
+    QTest::newRow("Label12") << QStringLiteral("Label12") << QRect(50, 15, 459, 22);
+    QTest::newRow("Memo1") << QStringLiteral("Memo1") << QRect(6, 45, 525, 346);
+    QTest::newRow("Image3") << QStringLiteral("Image3") << QRect(7, 397, 74, 21);
+    QTest::newRow("Image4") << QStringLiteral("Image4") << QRect(170, 400, 16, 16);
+}
+
+void AboutTest::componentsStandWhereTheDesignPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    const QWidget *widget = component(*m_window, name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    const QWidget *expectedParent = name == QStringLiteral("GroupBox1") ? static_cast<QWidget *>(m_window.get())
+                                                                         : m_window->GroupBox1();
+    QCOMPARE(widget->parentWidget(), expectedParent);
+}
+
+void AboutTest::linkLabelHoldsTheWholeAddress()
+{
+    const LinkLabel *label = m_window->AboutLabel();
+    QCOMPARE(label->pos(), QPoint(200, 400));
+    QCOMPARE(label->height(), 16);
+    QVERIFY(label->width() >= 136);
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    QVERIFY(label->geometry().right() < m_window->GroupBox1()->width());
+}
+
+void AboutTest::titleLabel()
+{
+    const QLabel *label = m_window->Label12();
+    QCOMPARE(label->text(), QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
+    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->font().pixelSize(), 19);
+    QCOMPARE(label->palette().color(QPalette::WindowText), kBlue);
+}
+
+void AboutTest::descriptionCreditsTheWordList()
+{
+    const QPlainTextEdit *memo = m_window->Memo1();
+    QVERIFY(memo->isReadOnly());
+    QCOMPARE(memo->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+    QCOMPARE(memo->palette().color(QPalette::Base), memo->palette().color(QPalette::Button));
+    QCOMPARE(memo->frameShape(), QFrame::Box);
+    QCOMPARE(memo->frameShadow(), QFrame::Plain);
+    const QString text = memo->toPlainText();
+    QVERIFY(text.contains(QStringLiteral("FreeDict")));
+    QVERIFY(text.contains(QStringLiteral("GNU GPL verze 2 nebo novější")));
+    QVERIFY(text.contains(QStringLiteral("translátor"), Qt::CaseInsensitive));
+}
+
+void AboutTest::linkLabelLooksLikeALink()
+{
+    const LinkLabel *label = m_window->AboutLabel();
+    QCOMPARE(label->text(), QString::fromUtf16(ProjectWebAddress));
+    QCOMPARE(label->toolTip(), QStringLiteral("Připojit k internetové stránce"));
+    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(label->alignment(), Qt::AlignCenter);
+    QVERIFY(label->font().bold());
+    QCOMPARE(label->font().pixelSize(), 11);
+    QCOMPARE(label->palette().color(QPalette::WindowText), kBlue);
+    QCOMPARE(m_window->Image4()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void AboutTest::picturesArePainted()
+{
+    for (const QLabel *picture : {m_window->Image1(), m_window->Image3(), m_window->Image4()}) {
+        const QImage image = picture->pixmap().toImage();
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.deviceIndependentSize().toSize(), picture->size());
+        // Drawn transparent: the corners of the icon and the globe let the group box show.
+        bool painted = false;
+        for (int y = 0; y < image.height() && !painted; ++y)
+            for (int x = 0; x < image.width() && !painted; ++x)
+                painted = qAlpha(image.pixel(x, y)) > 0;
+        QVERIFY2(painted, qPrintable(picture->accessibleName()));
+    }
+    QCOMPARE(qAlpha(m_window->Image4()->pixmap().toImage().pixel(0, 0)), 0);
+}
+
+void AboutTest::clickingImage4OpensNothing()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::mouseClick(m_window->Image4(), Qt::LeftButton);
+    QVERIFY(m_opener.opened.isEmpty());
+    QVERIFY(m_window->isVisible());
+}
+
+void AboutTest::clickingTheLabelOpensTheAddress()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::mouseClick(m_window->AboutLabel(), Qt::LeftButton);
+    QCOMPARE(m_opener.opened, QList<QUrl>{QUrl(QStringLiteral("https://github.com/slovnik-app/slovnik"))});
+    QVERIFY(m_window->isVisible());
+
+    QTest::mouseClick(m_window->AboutLabel(), Qt::RightButton);
+    QCOMPARE(m_opener.opened.size(), 1);
+}
+
+void AboutTest::pressDraggedOffTheLabelOpensNothing()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    LinkLabel *label = m_window->AboutLabel();
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(5, label->height() + 10));
+    QVERIFY(m_opener.opened.isEmpty());
+}
+
+void AboutTest::keyboardOpensTheAddress_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void AboutTest::keyboardOpensTheAddress()
+{
+    QFETCH(int, key);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->AboutLabel()->setFocus();
+    QTest::keyClick(m_window->AboutLabel(), static_cast<Qt::Key>(key));
+    QCOMPARE(m_opener.opened.size(), 1);
+    QVERIFY(m_window->isVisible());
+}
+
+void AboutTest::anAddressThatCannotBeOpenedChangesNothing()
+{
+    m_opener.answer = false;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QWidgetList before = QApplication::topLevelWidgets();
+    QTest::mouseClick(m_window->AboutLabel(), Qt::LeftButton);
+    QCOMPARE(m_opener.opened.size(), 1);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->AboutLabel()->text(), QString::fromUtf16(ProjectWebAddress));
+    QCOMPARE(QApplication::topLevelWidgets(), before);
+    QCOMPARE(QApplication::activeModalWidget(), m_window.get());
+}
+
+void AboutTest::shownModallyAndHiddenWhenClosed()
+{
+    bool modalWhileShown = false;
+    bool shownWhileModal = false;
+    whenShown([] { return QApplication::activeModalWidget(); },
+              [&](QWidget &modal) {
+                  modalWhileShown = &modal == m_window.get() && m_window->isModal()
+                                    && m_window->windowModality() == Qt::ApplicationModal;
+                  shownWhileModal = m_window->isVisible();
+                  modal.close();
+              });
+    m_window->exec();
+    QVERIFY(modalWhileShown);
+    QVERIFY(shownWhileModal);
+    QVERIFY(m_window->isHidden());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void AboutTest::centredWhenShown()
+{
+    m_window->move(0, 0);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QPoint centre = m_window->screen()->availableGeometry().center();
+    QVERIFY((m_window->frameGeometry().center() - centre).manhattanLength() <= 1);
+}
+
+QTEST_MAIN(AboutTest)
+#include "AboutTest.moc"

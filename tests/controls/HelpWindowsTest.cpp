@@ -1,0 +1,219 @@
+// The two help windows: their texts line by line, their borders and sizes, which one stays on
+// top, and that what the user types into them stays.
+
+#include "DicHelp.h"
+#include "TrHelp.h"
+
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+#include <QtTest>
+
+using namespace slovnik;
+
+namespace {
+
+constexpr int kHelpLines = 23;
+
+QString lineOf(const HelpWindow &window, int line)
+{
+    return window.Memo1()->document()->findBlockByNumber(line - 1).text();
+}
+
+QPoint screenCentre(const QWidget &window)
+{
+    return window.screen()->availableGeometry().center();
+}
+
+} // namespace
+
+class HelpWindowsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dictionaryHelpLines_data();
+    void dictionaryHelpLines();
+    void translatorHelpLines_data();
+    void translatorHelpLines();
+    void bothTextsHaveTwentyThreeLines();
+    void titlesAndClientSizes();
+    void onlyTheDictionaryHelpStaysOnTop();
+    void dialogBordersWithTheCloseBoxOnly();
+    void memosAreEditableAndWrapAtTheirWidth();
+    void memoFillsTheWindow();
+    void designFontOfElevenPixels();
+    void typedTextStaysAfterCloseAndShow();
+    void centredEachTimeItIsShown();
+};
+
+void HelpWindowsTest::dictionaryHelpLines_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first line keeps its trailing blank")
+        << 1 << QStringLiteral("Slovník obsahuje databázi 27000 slov v obou jazicích. Je rozšířen o ");
+    QTest::newRow("misspelling kept") << 2
+        << QStringLiteral("nepravidelná slovesa včetně minuléhu a trpného tvaru. Novou funkcí ");
+    QTest::newRow("short line with blank") << 7 << QStringLiteral("sloveso GO. ");
+    QTest::newRow("empty line 8") << 8 << QString();
+    QTest::newRow("two blanks before the bracket")
+        << 10 << QStringLiteral("zobrazen první abecedně řazený ekvivalent. Další  ( pokud ve slovníku ");
+    QTest::newRow("longest line") << 11
+        << QStringLiteral("existují) zobrazíte kliknutím na tlačítko v trojuhelníkem v pravé části pole. ");
+    QTest::newRow("no trailing blank") << 14 << QStringLiteral("části levého pole a do seznamu.");
+    QTest::newRow("quoted button name")
+        << 16 << QStringLiteral("Tlačítko \"Přidat do seznamu\" vloží do seznamu slovo z pravého ");
+    QTest::newRow("flag button") << 19 << QStringLiteral("Tlačitko s vlajkou umožňuje změnu směru překladu. ");
+    QTest::newRow("last text line") << 22 << QStringLiteral("vyhledávacího pole a jsou vyhledány ekvivalenty.");
+    QTest::newRow("closing empty line") << 23 << QString();
+}
+
+void HelpWindowsTest::dictionaryHelpLines()
+{
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    const TDicHelpForm window;
+    QCOMPARE(lineOf(window, line), text);
+}
+
+void HelpWindowsTest::translatorHelpLines_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("capitals with diacritics") << 1 << QStringLiteral("TRANSLÁTOR UMOŽŇUJE PŘEKLAD Z ČESKÉHO ");
+    QTest::newRow("line 4") << 4 << QStringLiteral("PŘELOŽIT NEUMÍ. ");
+    QTest::newRow("empty line 5") << 5 << QString();
+    QTest::newRow("quoted paste button")
+        << 8 << QStringLiteral("ze schránky pomocí tlačitka \"Vložit zdrojový text\".");
+    QTest::newRow("quote opened at the end")
+        << 10 << QStringLiteral("Zdrojový text vložte do mřížky pomocí tlačitka \"Vložit ");
+    QTest::newRow("quote closed after four dots")
+        << 11 << QStringLiteral("text ....\" a proveďte překlad tlačitkem \"Překlad\".");
+    QTest::newRow("sentence button") << 16 << QStringLiteral("Tlačitkem \"Sestavit větu ..\" sestavíte větu ze ");
+    QTest::newRow("translated text box")
+        << 17 << QStringLiteral("zvolených výrazů a vložíte do pole \"Přeložený text\".");
+    QTest::newRow("copy button") << 19 << QStringLiteral("Tlačítkem \"Kopírovat přeložený ..\" vložíte text do ");
+    QTest::newRow("last line, no empty line after it")
+        << 23 << QStringLiteral("překládate delší text, rozdělte jej na menší části.");
+}
+
+void HelpWindowsTest::translatorHelpLines()
+{
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    const TTrHelpForm window;
+    QCOMPARE(lineOf(window, line), text);
+}
+
+void HelpWindowsTest::bothTextsHaveTwentyThreeLines()
+{
+    const TDicHelpForm dictionaryHelp;
+    const TTrHelpForm translatorHelp;
+    QCOMPARE(dictionaryHelp.Memo1()->document()->blockCount(), kHelpLines);
+    QCOMPARE(translatorHelp.Memo1()->document()->blockCount(), kHelpLines);
+    QVERIFY(dictionaryHelp.Memo1()->toPlainText().endsWith(QStringLiteral("ekvivalenty.\n")));
+    QVERIFY(translatorHelp.Memo1()->toPlainText().endsWith(QStringLiteral("části.")));
+}
+
+void HelpWindowsTest::titlesAndClientSizes()
+{
+    const TDicHelpForm dictionaryHelp;
+    const TTrHelpForm translatorHelp;
+    QCOMPARE(dictionaryHelp.windowTitle(), QStringLiteral("Slovník - nápověda"));
+    QCOMPARE(dictionaryHelp.size(), QSize(355, 320));
+    QCOMPARE(translatorHelp.windowTitle(), QStringLiteral("Translátor - nápověda"));
+    QCOMPARE(translatorHelp.size(), QSize(259, 308));
+}
+
+void HelpWindowsTest::onlyTheDictionaryHelpStaysOnTop()
+{
+    const TDicHelpForm dictionaryHelp;
+    const TTrHelpForm translatorHelp;
+    QVERIFY(dictionaryHelp.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!translatorHelp.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(dictionaryHelp.isWindow());
+    QCOMPARE(dictionaryHelp.windowModality(), Qt::NonModal);
+    QCOMPARE(translatorHelp.windowModality(), Qt::NonModal);
+}
+
+void HelpWindowsTest::dialogBordersWithTheCloseBoxOnly()
+{
+    const TDicHelpForm dictionaryHelp;
+    const TTrHelpForm translatorHelp;
+    for (const QWidget *window : {static_cast<const QWidget *>(&dictionaryHelp),
+                                  static_cast<const QWidget *>(&translatorHelp)}) {
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+    }
+}
+
+void HelpWindowsTest::memosAreEditableAndWrapAtTheirWidth()
+{
+    const TDicHelpForm dictionaryHelp;
+    const TTrHelpForm translatorHelp;
+    for (const HelpWindow *window : {static_cast<const HelpWindow *>(&dictionaryHelp),
+                                     static_cast<const HelpWindow *>(&translatorHelp)}) {
+        const QPlainTextEdit *memo = window->Memo1();
+        QVERIFY(!memo->isReadOnly());
+        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+}
+
+void HelpWindowsTest::memoFillsTheWindow()
+{
+    TDicHelpForm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.Memo1()->geometry(), window.rect());
+}
+
+void HelpWindowsTest::designFontOfElevenPixels()
+{
+    const TDicHelpForm dictionaryHelp;
+    const TTrHelpForm translatorHelp;
+    for (const HelpWindow *window : {static_cast<const HelpWindow *>(&dictionaryHelp),
+                                     static_cast<const HelpWindow *>(&translatorHelp)}) {
+        const QFont font = window->Memo1()->font();
+        QCOMPARE(font.pixelSize(), 11);
+        QCOMPARE(font.families().value(0), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(font.styleHint(), QFont::SansSerif);
+    }
+}
+
+void HelpWindowsTest::typedTextStaysAfterCloseAndShow()
+{
+    TTrHelpForm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPlainTextEdit *memo = window.Memo1();
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(memo, QStringLiteral("moje poznamka "));
+    QVERIFY(window.close());
+    QVERIFY(window.isHidden());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(lineOf(window, 1), QStringLiteral("moje poznamka TRANSLÁTOR UMOŽŇUJE PŘEKLAD Z ČESKÉHO "));
+    QCOMPARE(memo->document()->blockCount(), kHelpLines);
+}
+
+void HelpWindowsTest::centredEachTimeItIsShown()
+{
+    TDicHelpForm window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY((window.frameGeometry().center() - screenCentre(window)).manhattanLength() <= 1);
+
+    window.hide();
+    window.move(0, 0);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY((window.frameGeometry().center() - screenCentre(window)).manhattanLength() <= 1);
+}
+
+QTEST_MAIN(HelpWindowsTest)
+#include "HelpWindowsTest.moc"

@@ -1,0 +1,256 @@
+// The help and About windows as the program's buttons show them: one window however often its
+// button is pressed, the dictionary help above the others, the About window modal; and every
+// control of the five windows named for assistive technology.
+
+#include "About.h"
+#include "AccessibleControls.h"
+#include "ApplicationWindows.h"
+#include "DicHelp.h"
+#include "Ex3DButton.h"
+#include "LinkLabel.h"
+#include "MainForm.h"
+#include "ResultChooser.h"
+#include "Trans.h"
+#include "TrHelp.h"
+#include "WhenShown.h"
+#include "WordGrid.h"
+#include "WordListView.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace slovnik;
+
+namespace {
+
+void quietOrdinal1() noexcept {}
+std::uint32_t quietOrdinal2() noexcept
+{
+    return 0;
+}
+
+template <typename Window>
+int visibleCount()
+{
+    int count = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<const Window *>(widget) && widget->isVisible() ? 1 : 0;
+    return count;
+}
+
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void helpButtonTwiceGivesOneWindow();
+    void translatorHelpButtonTwiceGivesOneWindow();
+    void onlyTheDictionaryHelpStaysAboveTheOtherWindows();
+    void aboutButtonShowsTheAboutWindowModally();
+    void imageButtonPressedThroughAccessibilityOpensItsWindow();
+    void dictionaryWindowControlsAreNamed_data();
+    void dictionaryWindowControlsAreNamed();
+    void translatorWindowControlsAreNamed_data();
+    void translatorWindowControlsAreNamed();
+    void wordBoxesAreNamedAfterTheirWords();
+    void helpAndAboutControlsAreNamed();
+
+private:
+    std::unique_ptr<ApplicationWindows> m_windows;
+};
+
+void SecondaryWindowsTest::initTestCase()
+{
+    installAccessibleControls();
+    m_windows = std::make_unique<ApplicationWindows>(ExternalModule{quietOrdinal1, quietOrdinal2});
+    m_windows->AboutForm->setUrlOpener([](const QUrl &) { return false; });
+    m_windows->MainForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_windows->MainForm.get()));
+}
+
+void SecondaryWindowsTest::cleanupTestCase()
+{
+    m_windows.reset();
+}
+
+void SecondaryWindowsTest::init()
+{
+    m_windows->DicHelpForm->hide();
+    m_windows->TrHelpForm->hide();
+    m_windows->TransForm->hide();
+}
+
+void SecondaryWindowsTest::helpButtonTwiceGivesOneWindow()
+{
+    TDicHelpForm *help = m_windows->DicHelpForm.get();
+    QCOMPARE(visibleCount<TDicHelpForm>(), 0);
+    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QCOMPARE(visibleCount<TDicHelpForm>(), 1);
+    QVERIFY(help->isVisible());
+
+    // Closed and opened again: the same window, with what was typed into it.
+    help->Memo1()->setFocus();
+    help->Memo1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(help->Memo1(), QStringLiteral("dog"));
+    QVERIFY(help->close());
+    QCOMPARE(visibleCount<TDicHelpForm>(), 0);
+    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QCOMPARE(visibleCount<TDicHelpForm>(), 1);
+    QVERIFY(help->Memo1()->toPlainText().endsWith(QStringLiteral("\ndog")));
+}
+
+void SecondaryWindowsTest::translatorHelpButtonTwiceGivesOneWindow()
+{
+    m_windows->TransForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_windows->TransForm.get()));
+    QTest::mouseClick(m_windows->TransForm->Help(), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(m_windows->TrHelpForm.get()));
+    QTest::mouseClick(m_windows->TransForm->Help(), Qt::LeftButton);
+    QCOMPARE(visibleCount<TTrHelpForm>(), 1);
+    QCOMPARE(visibleCount<TDicHelpForm>(), 0);
+}
+
+void SecondaryWindowsTest::onlyTheDictionaryHelpStaysAboveTheOtherWindows()
+{
+    QVERIFY(m_windows->DicHelpForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!m_windows->TrHelpForm->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // The dictionary window clicked while its help shows: the help stays shown and on top.
+    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowExposed(m_windows->DicHelpForm.get()));
+    QTest::mouseClick(m_windows->MainForm->ComboBox1(), Qt::LeftButton);
+    m_windows->MainForm->activateWindow();
+    m_windows->MainForm->raise();
+    QVERIFY(m_windows->DicHelpForm->isVisible());
+    QVERIFY(m_windows->DicHelpForm->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void SecondaryWindowsTest::aboutButtonShowsTheAboutWindowModally()
+{
+    TAboutForm *about = m_windows->AboutForm.get();
+    QWidget *modalSeen = nullptr;
+    bool applicationModal = false;
+    whenShown([] { return QApplication::activeModalWidget(); },
+              [&](QWidget &modal) {
+                  modalSeen = &modal;
+                  // Every other window of the program waits for this one.
+                  applicationModal = modal.windowModality() == Qt::ApplicationModal
+                                     && QGuiApplication::modalWindow() == modal.windowHandle();
+                  modal.close();
+              });
+    QTest::mouseClick(m_windows->MainForm->AboutBtn(), Qt::LeftButton);
+    // The click returns only once the window is closed.
+    QCOMPARE(modalSeen, about);
+    QVERIFY(applicationModal);
+    QVERIFY(about->isHidden());
+}
+
+void SecondaryWindowsTest::imageButtonPressedThroughAccessibilityOpensItsWindow()
+{
+    QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(m_windows->MainForm->HelpButton());
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(m_windows->DicHelpForm->isVisible());
+}
+
+void SecondaryWindowsTest::dictionaryWindowControlsAreNamed_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("CopyBtn") << QStringLiteral("CopyBtn") << QStringLiteral("Kopírovat");
+    QTest::newRow("PasteBtn") << QStringLiteral("PasteBtn") << QStringLiteral("Vložit");
+    QTest::newRow("ToListBtn") << QStringLiteral("ToListBtn") << QStringLiteral("Přidat do seznamu");
+    QTest::newRow("LangBtn") << QStringLiteral("LangBtn") << QStringLiteral("Změna směru překladu");
+    QTest::newRow("HelpButton") << QStringLiteral("HelpButton") << QStringLiteral("Nápověda");
+    QTest::newRow("AboutBtn") << QStringLiteral("AboutBtn") << QStringLiteral("O aplikaci");
+    QTest::newRow("TranslBtn") << QStringLiteral("TranslBtn") << QStringLiteral("Translátor");
+    QTest::newRow("ComboBox1") << QStringLiteral("ComboBox1") << QStringLiteral("Zadejte slovo pro překlad");
+    QTest::newRow("ComboBox2") << QStringLiteral("ComboBox2") << QStringLiteral("Nalezené překlady");
+    QTest::newRow("ListView1") << QStringLiteral("ListView1") << QStringLiteral("Seznam slov");
+}
+
+void SecondaryWindowsTest::dictionaryWindowControlsAreNamed()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    const TMainForm &form = *m_windows->MainForm;
+    const QHash<QString, QWidget *> controls{
+        {QStringLiteral("CopyBtn"), form.CopyBtn()},     {QStringLiteral("PasteBtn"), form.PasteBtn()},
+        {QStringLiteral("ToListBtn"), form.ToListBtn()}, {QStringLiteral("LangBtn"), form.LangBtn()},
+        {QStringLiteral("HelpButton"), form.HelpButton()}, {QStringLiteral("AboutBtn"), form.AboutBtn()},
+        {QStringLiteral("TranslBtn"), form.TranslBtn()}, {QStringLiteral("ComboBox1"), form.ComboBox1()},
+        {QStringLiteral("ComboBox2"), form.ComboBox2()}, {QStringLiteral("ListView1"), form.ListView1()}};
+    QCOMPARE(accessibleName(controls.value(control)), name);
+}
+
+void SecondaryWindowsTest::translatorWindowControlsAreNamed_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("PasteBtn") << QStringLiteral("PasteBtn") << QStringLiteral("Vložit zdrojový text");
+    QTest::newRow("CopyBtn") << QStringLiteral("CopyBtn") << QStringLiteral("Kopírovat přeložený text");
+    QTest::newRow("ToListBtn") << QStringLiteral("ToListBtn") << QStringLiteral("Vložit text do mřížky pro překlad");
+    QTest::newRow("FromListBtn") << QStringLiteral("FromListBtn") << QStringLiteral("Sestavit větu z přeložených slov");
+    QTest::newRow("TransBtn") << QStringLiteral("TransBtn") << QStringLiteral("Přeložit");
+    QTest::newRow("LangBtn") << QStringLiteral("LangBtn") << QStringLiteral("Změna směru překladu");
+    QTest::newRow("Help") << QStringLiteral("Help") << QStringLiteral("Nápověda");
+    QTest::newRow("Memo1") << QStringLiteral("Memo1") << QStringLiteral("Zdrojový text");
+    QTest::newRow("Memo2") << QStringLiteral("Memo2") << QStringLiteral("Přeložený text");
+    QTest::newRow("StringGrid1") << QStringLiteral("StringGrid1") << QStringLiteral("Slova zdrojového textu");
+}
+
+void SecondaryWindowsTest::translatorWindowControlsAreNamed()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    const TTransForm &form = *m_windows->TransForm;
+    const QHash<QString, QWidget *> controls{
+        {QStringLiteral("PasteBtn"), form.PasteBtn()},       {QStringLiteral("CopyBtn"), form.CopyBtn()},
+        {QStringLiteral("ToListBtn"), form.ToListBtn()},     {QStringLiteral("FromListBtn"), form.FromListBtn()},
+        {QStringLiteral("TransBtn"), form.TransBtn()},       {QStringLiteral("LangBtn"), form.LangBtn()},
+        {QStringLiteral("Help"), form.Help()},               {QStringLiteral("Memo1"), form.Memo1()},
+        {QStringLiteral("Memo2"), form.Memo2()},             {QStringLiteral("StringGrid1"), form.StringGrid1()}};
+    QCOMPARE(accessibleName(controls.value(control)), name);
+}
+
+void SecondaryWindowsTest::wordBoxesAreNamedAfterTheirWords()
+{
+    TTransForm &form = *m_windows->TransForm;
+    form.Memo1()->setPlainText(QStringLiteral("Ahoj, Petře!"));
+    QTest::mouseClick(form.ToListBtn(), Qt::LeftButton);
+    QCOMPARE(form.WordCount(), 2);
+    QCOMPARE(accessibleName(form.WordBoxes().at(0)), QStringLiteral("ahoj"));
+    QCOMPARE(accessibleName(form.WordBoxes().at(1)), QStringLiteral("petře"));
+}
+
+void SecondaryWindowsTest::helpAndAboutControlsAreNamed()
+{
+    QCOMPARE(accessibleName(m_windows->DicHelpForm->Memo1()), QStringLiteral("Slovník - nápověda"));
+    QCOMPARE(accessibleName(m_windows->TrHelpForm->Memo1()), QStringLiteral("Translátor - nápověda"));
+    const TAboutForm &about = *m_windows->AboutForm;
+    QCOMPARE(accessibleName(about.GroupBox1()), QStringLiteral("O aplikaci"));
+    QCOMPARE(accessibleName(about.Label12()), QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
+    QCOMPARE(accessibleName(about.AboutLabel()), QString::fromUtf16(ProjectWebAddress));
+    QCOMPARE(QAccessible::queryAccessibleInterface(about.AboutLabel())->role(), QAccessible::Link);
+    for (QWidget *control : {static_cast<QWidget *>(about.Image1()), static_cast<QWidget *>(about.Memo1()),
+                             static_cast<QWidget *>(about.Image3()), static_cast<QWidget *>(about.Image4())})
+        QVERIFY2(!accessibleName(control).isEmpty(), control->metaObject()->className());
+}
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "SecondaryWindowsTest.moc"

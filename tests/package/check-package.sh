@@ -1,0 +1,91 @@
+#!/bin/sh
+# Checks a built Debian package of slovnik as a desktop would take it: the files it installs, the
+# dependencies that let apt install it on a fresh Debian 12, a program that finds its module
+# library, and a menu entry and AppStream description that the freedesktop validators accept.
+#
+#   tests/package/check-package.sh build/slovnik_<version>_<arch>.deb
+#
+# Needs dpkg-deb, desktop-file-validate (desktop-file-utils), appstreamcli (appstream) and ldd.
+# Every check runs; the last line counts them, and the exit status is 1 if any failed.
+set -eu
+
+app_id=io.github.slovnik_app.slovnik
+
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    echo "usage: $0 path/to/slovnik_<version>_<arch>.deb" >&2
+    exit 2
+fi
+deb=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok      $1"; }
+fail() { failed=$((failed + 1)); echo "FAILED  $1"; }
+check() { # description, then the command that must succeed
+    description=$1
+    shift
+    if "$@" >"$work/output" 2>&1; then pass "$description"; else fail "$description"; sed 's/^/        /' "$work/output"; fi
+}
+
+dpkg-deb -x "$deb" "$root"
+# Paths only: a symbolic link's line ends in "-> target".
+dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents"
+field() { dpkg-deb -f "$deb" "$1"; }
+
+has_path() { grep -Eqx "$1" "$work/contents"; }
+check "contents: the program in /usr/bin" has_path '\./usr/bin/slovnik'
+check "contents: the module library in a private folder" has_path '\./usr/lib/([^/]+/)?slovnik/libMorvella\.so\.0'
+check "contents: the desktop entry" has_path "\./usr/share/applications/$app_id\.desktop"
+check "contents: the scalable icon" has_path '\./usr/share/icons/hicolor/scalable/apps/slovnik\.svg'
+check "contents: the AppStream metainfo" has_path "\./usr/share/metainfo/$app_id\.metainfo\.xml"
+check "contents: the copyright file" has_path '\./usr/share/doc/slovnik/copyright'
+no_build_leftovers() {
+    ! grep -E '/include/|\.a$|\.so$|/slovnik-(cli|screenshots|tablegen)$|Test$|_bench$|^\./usr/(local|src)/' "$work/contents"
+}
+check "contents: nothing for developers or the build" no_build_leftovers
+
+check "control: package slovnik" test "$(field Package)" = slovnik
+depends=$(field Depends)
+depends_on() { echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$1"; }
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+    check "control: depends on $package" depends_on "$package"
+done
+# Every dependency must be a package that apt can find (the suite Debian 12 ships).
+installable() {
+    for package in $(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//'); do
+        apt-cache show "$package" >/dev/null 2>&1 || { echo "no package $package"; return 1; }
+    done
+}
+check "control: every dependency is known to apt" installable
+release_matches() {
+    grep -q "<release version=\"$(field Version)\"" "$root/usr/share/metainfo/$app_id.metainfo.xml"
+}
+check "control: the version has its release in the metainfo" release_matches
+
+finds_module() {
+    ldd "$root/usr/bin/slovnik" >"$work/ldd"
+    cat "$work/ldd"
+    ! grep -q 'not found' "$work/ldd" && grep -q "libMorvella.so.0 => $root/usr/bin/../lib/" "$work/ldd"
+}
+check "program: finds its module library in the package" finds_module
+# Wayland joins windows to their menu entry by this name, which the program sets itself.
+check "program: names itself after the desktop entry" grep -qa "$app_id" "$root/usr/bin/slovnik"
+
+entry=$root/usr/share/applications/$app_id.desktop
+check "desktop entry: desktop-file-validate" desktop-file-validate "$entry"
+entry_value() { sed -n "s/^$1=//p" "$entry"; }
+check "desktop entry: Exec is the packaged program" test -x "$root/usr/bin/$(entry_value Exec | cut -d' ' -f1)"
+check "desktop entry: Icon is the packaged icon" test -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry_value Icon).svg"
+in_categories() { entry_value Categories | tr ';' '\n' | grep -qx "$1"; }
+check "desktop entry: in Education" in_categories Education
+check "desktop entry: in Dictionary" in_categories Dictionary
+check "desktop entry: a Czech comment" test -n "$(sed -n 's/^Comment\[cs\]=//p' "$entry")"
+
+check "metainfo: appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+check "metainfo: appstreamcli validate-tree" appstreamcli validate-tree --no-net "$root"
+
+echo "package: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,151 @@
+// slovnik-screenshots: the program's windows in typical states, saved as PNG pictures for the
+// README. Needs a real display; `make screenshots` runs it under Xvfb.
+//
+//   slovnik-screenshots [folder]     writes dictionary.png, dictionary-results.png,
+//                                    translator.png, help.png, translator-help.png and about.png
+//                                    into folder (default docs)
+
+#include "About.h"
+#include "AccessibleControls.h"
+#include "ApplicationIdentity.h"
+#include "ApplicationWindows.h"
+#include "DicHelp.h"
+#include "Ex3DButton.h"
+#include "MainForm.h"
+#include "ResultChooser.h"
+#include "ScreenGrab.h"
+#include "Trans.h"
+#include "TrHelp.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSize>
+
+#include <cstdio>
+
+using namespace slovnik;
+using slovnik::screenshots::saveScreenshot;
+using slovnik::screenshots::settle;
+
+namespace {
+
+// Pressed the way assistive technology presses it, which is also how a click reaches the window.
+void press(TEx3DButton *button)
+{
+    QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(button);
+    if (accessible && accessible->actionInterface())
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+void typeQuery(TMainForm &window, const QString &text)
+{
+    window.ComboBox1()->lineEdit()->setText(text);
+    window.ComboBox1Change();
+}
+
+// An arrow key on the closed result chooser chooses the next line, as the learner would.
+void chooseNextLine(TMainForm &window)
+{
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.ComboBox2(), &down);
+}
+
+class Shots {
+public:
+    explicit Shots(const QDir &folder) : m_folder(folder) {}
+
+    void take(const QList<QWidget *> &windows, const QString &name)
+    {
+        settle(*windows.front());
+        const QString path = m_folder.filePath(name);
+        if (saveScreenshot(windows, path)) {
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+        } else {
+            std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+            m_failed = true;
+        }
+    }
+
+    bool failed() const { return m_failed; }
+
+private:
+    QDir m_folder;
+    bool m_failed = false;
+};
+
+// Tall enough for the open result list to stay within the window.
+constexpr QSize kDictionaryShotSize(520, 330);
+
+void dictionaryShots(TMainForm &window, Shots &shots)
+{
+    window.resize(kDictionaryShotSize);
+    window.show();
+    settle(window);
+    press(window.LangBtn());
+    typeQuery(window, QStringLiteral("walk"));
+    chooseNextLine(window);
+    chooseNextLine(window);
+    typeQuery(window, QStringLiteral("garden"));
+    chooseNextLine(window);
+    typeQuery(window, QStringLiteral("house"));
+    chooseNextLine(window);
+    shots.take({&window}, QStringLiteral("dictionary.png"));
+
+    typeQuery(window, QStringLiteral("dog"));
+    window.ComboBox2()->showPopup();
+    QWidget *const popup = window.ComboBox2()->view()->window();
+    shots.take({&window, popup}, QStringLiteral("dictionary-results.png"));
+    window.ComboBox2()->hidePopup();
+    window.hide();
+}
+
+void translatorShot(TTransForm &window, Shots &shots)
+{
+    window.show();
+    settle(window);
+    press(window.LangBtn());
+    window.Memo1()->setPlainText(QStringLiteral("The cat sleeps on the old chair."));
+    press(window.ToListBtn());
+    press(window.TransBtn());
+    press(window.FromListBtn());
+    shots.take({&window}, QStringLiteral("translator.png"));
+    window.hide();
+}
+
+void windowShot(QWidget &window, Shots &shots, const QString &name)
+{
+    window.show();
+    shots.take({&window}, name);
+    window.hide();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    nameApplication();
+    installAccessibleControls();
+    const QStringList arguments = QCoreApplication::arguments();
+    const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs"));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+
+    const ApplicationWindows windows;
+    Shots shots(folder);
+    dictionaryShots(*windows.MainForm, shots);
+    translatorShot(*windows.TransForm, shots);
+    windowShot(*windows.DicHelpForm, shots, QStringLiteral("help.png"));
+    windowShot(*windows.TrHelpForm, shots, QStringLiteral("translator-help.png"));
+    // Shown without its modal loop, so that the picture can be taken; it looks the same.
+    windowShot(*windows.AboutForm, shots, QStringLiteral("about.png"));
+    return shots.failed() ? 1 : 0;
+}
