@@ -24,10 +24,7 @@ namespace slovnik {
 
 namespace {
 
-// The design gives outer sizes on a frame 8 pixels wider and 27 higher than the client area; Qt
-// sizes the client area and leaves the frame to the window manager.
 constexpr QSize kDesignClientSize(468, 201);
-constexpr QSize kDesignFrame(476 - 468, 228 - 201);
 constexpr QSize kMinimumOuterSize(425, 122);
 
 constexpr int kFontPixels = 11;

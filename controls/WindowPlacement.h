@@ -8,6 +8,10 @@ class QWidget;
 
 namespace slovnik {
 
+/// The windows' design sizes are outer sizes, on a frame 8 pixels wider and 27 higher than the
+/// client area; Qt sizes the client area and leaves the frame to the window manager.
+inline constexpr QSize kDesignFrame(8, 27);
+
 /// Moves a top-level window so that it stands in the middle of its screen's available area.
 /// Before the window is first shown its frame is not yet known, so the window's own size is
 /// centred; the frame adds the same few pixels on every side.

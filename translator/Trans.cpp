@@ -11,6 +11,7 @@
 #include "ScrollBox.h"
 #include "Translate.h"
 #include "Translation.h"
+#include "WindowPlacement.h"
 #include "WordGrid.h"
 
 #include <QComboBox>
@@ -27,10 +28,7 @@ namespace slovnik {
 
 namespace {
 
-// The design gives outer sizes on a frame 8 pixels wider and 27 higher than the client area; Qt
-// sizes the client area and leaves the frame to the window manager.
 constexpr QSize kDesignOuterSize(274, 376);
-constexpr QSize kDesignFrame(8, 27);
 constexpr QSize kDesignClientSize = kDesignOuterSize - kDesignFrame;
 constexpr int kScreenBottomGap = 40;
 constexpr int kScreenRightGap = 1;
