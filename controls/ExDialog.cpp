@@ -4,6 +4,8 @@
 #include "ImageList.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFrame>
 #include <QLabel>
 #include <QToolButton>
@@ -50,6 +52,13 @@ QToolButton *makeToolButton(QWidget *toolBar, const ImageList &images, int image
     button->setGeometry(QRect(QPoint(left, (toolBar->height() - kButtonSize.height()) / 2),
                               kButtonSize));
     return button;
+}
+
+// The available width of the screen the dialog will show on.
+int widestWindow(const QWidget &dialog)
+{
+    const QScreen *screen = dialog.screen() ? dialog.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : QWIDGETSIZE_MAX;
 }
 
 } // namespace
@@ -105,6 +114,13 @@ void TDlgForm::SetupDialog()
 
     Label1->setText(MessageText);
     Label1->adjustSize();
+    // A text wider than the screen (a long pasted query) would put the button out of reach, and
+    // the dialog cannot be closed without it: the text is shortened in its middle instead.
+    const int widestLabel = widestWindow(*this) - 2 * kLabelMargin;
+    if (Label1->width() > widestLabel) {
+        Label1->setText(Label1->fontMetrics().elidedText(MessageText, Qt::ElideMiddle, widestLabel));
+        Label1->adjustSize();
+    }
 
     const int windowWidth = dialogWidthForLabel(Label1->width());
     setFixedSize(windowWidth, kDesignClientSize.height());

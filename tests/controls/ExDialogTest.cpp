@@ -2,6 +2,7 @@
 #include "WhenShown.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void widthForLabel();
     void emptyTextShowsADotWithTheButtonCentred();
     void longTextWidensTheWindowAroundTheLabel();
+    void textWiderThanTheScreenKeepsTheButtonWithinReach();
     void closeIsRefusedUntilTheButtonIsPressed();
     void twoMessagesInARowAreLaidOutAlike();
     void kindsAndLanguagesPickTitlesAndCaptions_data();
@@ -126,6 +128,20 @@ void ExDialogTest::longTextWidensTheWindowAroundTheLabel()
     QCOMPARE(seen.width, seen.labelGeometry.width() + 60);
     QCOMPARE(seen.labelGeometry.left(), 30);
     QCOMPARE(seen.toolBar.left(), (seen.width - 74) / 2);
+}
+
+void ExDialogTest::textWiderThanTheScreenKeepsTheButtonWithinReach()
+{
+    // A long pasted query: at full width its button would stand far off the screen.
+    const QString text = QStringLiteral("slovo ").repeated(5000);
+    const Seen seen = showAndClose(text);
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    QVERIFY(seen.width <= screenWidth);
+    QVERIFY(QRect(0, 0, seen.width, 94).contains(seen.button1InDialog));
+    QCOMPARE(seen.toolBar.left(), (seen.width - 74) / 2);
+    QVERIFY(seen.label.startsWith(u"slovo slovo"));
+    QVERIFY(seen.label.endsWith(u"slovo ."));
+    QCOMPARE(seen.labelGeometry.left(), (seen.width - seen.labelGeometry.width()) / 2);
 }
 
 void ExDialogTest::closeIsRefusedUntilTheButtonIsPressed()
