@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 
 # Debian 12 packages the build, the tests and the benchmarks need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
 
@@ -51,4 +51,5 @@ clean:
 	rm -rf $(BUILD_DIR)
 
 include mk/checks.mk
+include mk/robustness.mk
 include mk/desktop.mk

@@ -1,0 +1,127 @@
+// A learner's short session with the program's real windows, for tools that watch a whole process
+// (strace, Valgrind): the start as main() does it, a search typed key by key, and, unless only
+// the search is asked for, a translation through the translator's buttons and a copy from both
+// windows with the message dialog answered. Then the dictionary window is closed, which ends the
+// message loop as it does for the user.
+//
+//   session_driver [search|session]     exit code 0 when every step showed what it should
+
+#include "ApplicationIdentity.h"
+#include "ApplicationWindows.h"
+#include "ExDialog.h"
+#include "Ex3DButton.h"
+#include "MainForm.h"
+#include "ResultChooser.h"
+#include "Trans.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cstdio>
+
+using namespace slovnik;
+
+namespace {
+
+int failures = 0;
+
+void check(bool ok, const char *step)
+{
+    std::fprintf(stderr, "%s: %s\n", ok ? "ok" : "FAILED", step);
+    if (!ok)
+        ++failures;
+}
+
+void click(TEx3DButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Presses the message dialog's button from inside its modal loop, as the learner does.
+class DialogAnswerer : public QObject {
+public:
+    DialogAnswerer() { qApp->installEventFilter(this); }
+    ~DialogAnswerer() override { qApp->removeEventFilter(this); }
+    int answered = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *const dialog = qobject_cast<TDlgForm *>(watched);
+        if (dialog && event->type() == QEvent::Show) {
+            ++answered;
+            QToolButton *const button = dialog->ToolButton1;
+            QMetaObject::invokeMethod(
+                button, [button] { QTest::mouseClick(button, Qt::LeftButton); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+void search(TMainForm &main)
+{
+    check(QTest::qWaitForWindowExposed(&main), "the dictionary window shows");
+    QLineEdit *const edit = main.ComboBox1()->lineEdit();
+    main.ComboBox1()->setFocus();
+    for (const QChar c : QStringLiteral("pes")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+    check(main.ComboBox2()->chosenLine().startsWith(QStringLiteral("pes = ")), "typing 'pes' finds its lines");
+}
+
+void translate(TMainForm &main, TTransForm &translator)
+{
+    click(main.TranslBtn());
+    check(QTest::qWaitForWindowExposed(&translator), "the translator shows");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Pes spí na zahradě."));
+    click(translator.PasteBtn());
+    click(translator.ToListBtn());
+    click(translator.TransBtn());
+    click(translator.FromListBtn());
+    check(translator.WordCount() == 4, "the pasted text splits into four words");
+    check(translator.Memo2()->toPlainText().startsWith(QStringLiteral("dog ")), "the sentence begins with 'dog'");
+}
+
+void copy(TMainForm &main, TTransForm &translator)
+{
+    translator.Memo2()->selectAll();
+    click(translator.CopyBtn());
+    check(QGuiApplication::clipboard()->text() == translator.Memo2()->toPlainText(), "the translator copies");
+
+    main.activateWindow();
+    check(QTest::qWaitForWindowActive(&main), "the dictionary window is active again");
+    main.ComboBox1()->setFocus();
+    const DialogAnswerer answerer;
+    click(main.CopyBtn());
+    check(answerer.answered == 1, "the copy's message is shown and answered");
+    check(QGuiApplication::clipboard()->text() == QStringLiteral("pes"), "the dictionary copies the query");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const bool searchOnly = QCoreApplication::arguments().contains(QStringLiteral("search"));
+    nameApplication();
+    const ApplicationWindows windows;
+    TMainForm &main = *windows.MainForm;
+    QTimer::singleShot(0, &main, [&main, &windows, searchOnly] {
+        search(main);
+        if (!searchOnly) {
+            translate(main, *windows.TransForm);
+            copy(main, *windows.TransForm);
+        }
+        main.close();
+    });
+    const int exitCode = runMessageLoop(main);
+    check(exitCode == 0, "closing the dictionary window ends the program with 0");
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Nothing written, nothing sent: runs a learner's session (start, search, translation, copy) with the
+# program's real windows, and a start of the program itself, under strace, and fails on any file
+# opened for writing or changed on disk outside the platform's own runtime files, on any network
+# socket, and on any other program started (a helper could write or send in its place).
+#
+#   no-writes.sh SESSION_DRIVER PROGRAM     exit 0 clean, 1 a write or a socket, 77 no strace
+#
+# The platform comes from QT_QPA_PLATFORM: CTest uses offscreen, which needs no display server;
+# run it under xvfb-run with QT_QPA_PLATFORM=xcb to see what the X11 platform adds.
+set -euo pipefail
+
+driver=${1:?session driver}
+program=${2:?program}
+
+if ! command -v strace >/dev/null 2>&1; then
+    echo "SKIP: strace is not installed (Debian package strace; make robustness-deps)"
+    exit 77
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A program that never stops by itself is ended after this long; what it did until then is checked.
+readonly start_seconds=5
+
+# A path as an extended regular expression that matches it alone.
+literal() {
+    sed -E 's/[][\\.*^$+?(){}|]/\\&/g' <<<"$1"
+}
+
+# Paths the platform's own libraries may write, each as an extended regular expression.
+allowed_writes=(
+    # Qt's runtime directory: QStandardPaths creates /tmp/runtime-$USER when XDG_RUNTIME_DIR is unset.
+    '^/tmp/runtime-[^/]+(/.*)?$'
+    # Where output is thrown away.
+    '^/dev/null$'
+    # X11 shared-memory images (MIT-SHM) of the xcb platform.
+    '^/dev/shm/'
+    # fontconfig rebuilds its cache of the installed fonts when they changed since the last one.
+    '^/var/cache/fontconfig/'
+    "^$(literal "${XDG_CACHE_HOME:-${HOME:-/nonexistent}/.cache}")/fontconfig/"
+)
+if [[ -n ${XDG_RUNTIME_DIR:-} ]]; then
+    allowed_writes+=("^$(literal "$XDG_RUNTIME_DIR")(/.*)?$")
+fi
+
+# Local sockets the platform may connect to, as extended regular expressions of the socket's path.
+allowed_local_sockets=(
+    # glibc's name-service cache, asked for the user's home directory; absent on most machines.
+    '^/(var/)?run/nscd/socket$'
+    # The X server of the xcb platform (abstract and file sockets).
+    '^@?/tmp/\.X11-unix/X[0-9]+$'
+)
+
+# The programs a run may start: the traced one itself, and timeout, which ends the program's start.
+allowed_programs=("$driver" "$program" "$(command -v timeout)")
+
+matches_any() {
+    local text=$1
+    shift
+    local pattern
+    for pattern in "$@"; do
+        [[ $text =~ $pattern ]] && return 0
+    done
+    return 1
+}
+
+# The quoted paths of one strace line.
+paths_of() {
+    grep -oE '"([^"\\]|\\.)*"' <<<"$1" | sed -E 's/^"(.*)"$/\1/' || true
+}
+
+# Prints every offending call of a log; returns 1 when there is one.
+check_log() {
+    local log=$1 line call path bad=0
+    while IFS= read -r line; do
+        call=$(sed -E 's/^[0-9]+ +([a-z0-9_]+)\(.*/\1/' <<<"$line")
+        case $call in
+            open | openat | openat2 | open_by_handle_at)
+                grep -qE 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND' <<<"$line" || continue ;;
+            creat | mkdir | mkdirat | rmdir | unlink | unlinkat | rename | renameat | renameat2 | \
+                link | linkat | symlink | symlinkat | mknod | mknodat | truncate | chmod | fchmodat | \
+                chown | lchown | fchownat | utime | utimes | utimensat | futimesat | \
+                setxattr | lsetxattr | removexattr | lremovexattr) ;;
+            socket | socketpair | connect | bind | listen | accept | accept4 | sendto | sendmsg | \
+                sendmmsg | recvfrom | recvmsg | getsockname | getpeername | setsockopt | getsockopt | shutdown)
+                if grep -qE 'AF_(INET6?|NETLINK|PACKET|BLUETOOTH|CAN|VSOCK|TIPC|X25|AX25|IPX|APPLETALK|ROSE|DECnet|IRDA|LLC|IB|MPLS|RDS|SMC|XDP|ALG|KEY)\b' <<<"$line"; then
+                    echo "network: $line"
+                    bad=1
+                elif [[ $call == connect || $call == bind ]] && grep -q 'AF_UNIX' <<<"$line"; then
+                    path=$(grep -oE 'sun_path=@?"[^"]*"' <<<"$line" | sed -E 's/^sun_path=(@?)"(.*)"$/\1\2/')
+                    if ! matches_any "$path" "${allowed_local_sockets[@]}"; then
+                        echo "local socket: $line"
+                        bad=1
+                    fi
+                fi
+                continue ;;
+            execve | execveat)
+                path=$(paths_of "$line" | head -n 1)
+                if ! printf '%s\n' "${allowed_programs[@]}" | grep -qxF -- "$path"; then
+                    echo "another program: $line"
+                    bad=1
+                fi
+                continue ;;
+            *) continue ;;
+        esac
+        while IFS= read -r path; do
+            [[ -z $path ]] && continue
+            if ! matches_any "$path" "${allowed_writes[@]}"; then
+                echo "write: $line"
+                bad=1
+                break
+            fi
+        done < <(paths_of "$line")
+    done < <(grep -E '^[0-9]+ +[a-z0-9_]+\(' "$log")
+    return $bad
+}
+
+summarise() {
+    local log=$1
+    local opened written
+    opened=$(grep -cE '^[0-9]+ +(open|openat)\(' "$log" || true)
+    written=$(grep -E '^[0-9]+ +(open|openat|creat|mkdir|mkdirat)\(' "$log" \
+        | grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND|mkdir' || true)
+    echo "  $opened opens; sockets: $(grep -cE '^[0-9]+ +socket\(' "$log" || true)"
+    [[ -n $written ]] && sed 's/^/  write-like call: /' <<<"$written"
+    return 0
+}
+
+# LeakSanitizer cannot run under ptrace and would fail a sanitized build's session; the test suites
+# that run without strace check its leaks.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+trace() {
+    strace -f -qq -e trace=%file,%network -o "$@"
+}
+
+status=0
+
+echo "== session: start, search, translation, copy"
+set +e
+trace "$work/session.log" "$driver" session
+code=$?
+set -e
+if [[ $code -ne 0 ]]; then
+    echo "the session did not go as a learner's would (exit code $code)"
+    status=1
+fi
+summarise "$work/session.log"
+check_log "$work/session.log" || status=1
+
+echo "== the program's own start, ended after $start_seconds s"
+set +e
+trace "$work/start.log" timeout --signal=TERM "$start_seconds" "$program"
+code=$?
+set -e
+# 124: still running when timeout ended it, as it should be with no one to close its window.
+if [[ $code -ne 124 && $code -ne 0 ]]; then
+    echo "the program ended by itself with exit code $code"
+    status=1
+fi
+summarise "$work/start.log"
+check_log "$work/start.log" || status=1
+
+if [[ $status -eq 0 ]]; then
+    echo "nothing written, nothing sent"
+fi
+exit $status
