@@ -3,7 +3,7 @@
 #include "BusyCursor.h"
 #include "Cp1250.h"
 #include "Dic.h"
-#include "DisplayedLines.h"
+#include "SourceLines.h"
 #include "Ex3DButton.h"
 #include "ExDialog.h"
 #include "Icons.h"
@@ -261,7 +261,7 @@ void TTransForm::ToListBtnClick()
 {
     m_StringGrid1->setWords({});
     destroyWordBoxes();
-    const SourceWords source = SplitSourceLines(displayedLines(*m_Memo1));
+    const SourceWords source = SplitSourceLines(sourceLines(*m_Memo1));
     if (source.truncated)
         ShowExtendedDialog(ShortenedTextNotice(), CzechLanguage);
     if (source.words.empty())

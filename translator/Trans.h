@@ -3,11 +3,12 @@
 // The translator window. Created once at start-up, right after the dictionary window, and only
 // hidden when closed, so its texts, words and direction last until the program ends.
 //
-// The source text box's lines, wrapped ones included, are split into at most MaxWords words; each
-// gets a row of the word grid and an editable word box level with it. Translating fills every box
-// with the offers of its word in the translator's own direction; the sentence joins what the boxes
-// hold into the translated text box. The split, the offers and the sentence are the shared
-// translator logic; the window reads its controls, calls that logic and shows what comes back.
+// The source text box's lines as typed, however the box wraps them, are split into at most
+// MaxWords words; each gets a row of the word grid and an editable word box level with it.
+// Translating fills every box with the offers of its word in the translator's own direction; the
+// sentence joins what the boxes hold into the translated text box. The split, the offers and the
+// sentence are the shared translator logic; the window reads its controls, calls that logic and
+// shows what comes back.
 
 #include "Direction.h"
 

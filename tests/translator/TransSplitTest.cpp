@@ -64,9 +64,8 @@ private Q_SLOTS:
     void secondSplitDestroysTheBoxesAndLeavesTheTranslation();
     void splitWithoutWordsKeepsTheHeights_data();
     void splitWithoutWordsKeepsTheHeights();
-    void wrapCutsAWordAsTheBoxShowsIt();
-    void wrapAtBlanksKeepsWordsWhole();
-    void wrapCutsWordsOfParagraphsOutOfView();
+    void softWrapNeverSplitsAWord_data();
+    void softWrapNeverSplitsAWord();
 };
 
 void TransSplitTest::wordsOfTheSourceText_data()
@@ -236,51 +235,36 @@ void TransSplitTest::splitWithoutWordsKeepsTheHeights()
     QCOMPARE(form.ComboPanel()->height(), 112);
 }
 
-// The box breaks a word longer than its line where the line ends; the split reads the lines as
-// shown, so the pieces become words of their own.
-void TransSplitTest::wrapCutsAWordAsTheBoxShowsIt()
+// Wherever the box wraps its lines, the words are those between blanks, separators and line
+// breaks: the same at every width of the window.
+void TransSplitTest::softWrapNeverSplitsAWord_data()
 {
-    TranslatorWindow window;
-    TTransForm &form = window.form;
-    const QString longWord = QStringLiteral("abcdefghij").repeated(12);
-    split(form, longWord);
-    const int shownLines = form.Memo1()->document()->firstBlock().layout()->lineCount();
-    QVERIFY(shownLines > 1);
-    const QStringList words = gridWords(form);
-    QCOMPARE(words.size(), shownLines);
-    QCOMPARE(words.join(QString()), longWord);
-
-    // A narrower box shows the word on more lines, and the split follows.
-    form.resize(form.width() / 2, form.height());
-    click(form.ToListBtn());
-    const int narrowerLines = form.Memo1()->document()->firstBlock().layout()->lineCount();
-    QVERIFY(narrowerLines > shownLines);
-    QCOMPARE(form.WordCount(), narrowerLines);
-    QCOMPARE(gridWords(form).join(QString()), longWord);
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("words");
+    const QString sixty = QStringLiteral("abcdefghij").repeated(6);
+    const QString filler = QStringLiteral("slovo").repeated(7);
+    QTest::newRow("hyphen near the right edge")
+        << filler + u" self-control "_qs + filler << QStringList{filler, u"self-control"_qs, filler};
+    QTest::newRow("word longer than a line keeps its first fifty letters")
+        << sixty << QStringList{sixty.left(50)};
+    QTest::newRow("wrap at blanks") << QStringList(30, u"slovo"_qs).join(u' ') << QStringList(30, u"slovo"_qs);
+    QTest::newRow("paragraphs out of view") << QStringList(8, sixty).join(u'\n')
+                                            << QStringList(8, sixty.left(50));
+    QTest::newRow("line separator ends a word") << u"pes\u2028kočka"_qs << QStringList{u"pes"_qs, u"kočka"_qs};
 }
 
-void TransSplitTest::wrapAtBlanksKeepsWordsWhole()
+void TransSplitTest::softWrapNeverSplitsAWord()
 {
+    QFETCH(QString, text);
+    QFETCH(QStringList, words);
     TranslatorWindow window;
     TTransForm &form = window.form;
-    const QStringList words(30, QStringLiteral("slovo"));
-    split(form, words.join(u' '));
+    for (const int width : {form.width(), 200, 150, 100}) {
+        form.resize(width, form.height());
+        split(form, text);
+        QCOMPARE(gridWords(form), words);
+    }
     QVERIFY(form.Memo1()->document()->firstBlock().layout()->lineCount() > 1);
-    QCOMPARE(gridWords(form), words);
-}
-
-// The box lays out only what comes into view; the lines further down are split as they would
-// show too.
-void TransSplitTest::wrapCutsWordsOfParagraphsOutOfView()
-{
-    TranslatorWindow window;
-    TTransForm &form = window.form;
-    const QString longWord = QStringLiteral("abcdefghij").repeated(12);
-    const QStringList paragraphs(8, longWord);
-    split(form, paragraphs.join(u'\n'));
-    const QStringList words = gridWords(form);
-    QVERIFY(words.size() > 2 * paragraphs.size());
-    QCOMPARE(words.join(QString()), paragraphs.join(QString()));
 }
 
 QTEST_MAIN(TransSplitTest)
