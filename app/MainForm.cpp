@@ -10,6 +10,7 @@
 #include "ResultChooser.h"
 #include "Search.h"
 #include "WindowPlacement.h"
+#include "WindowParts.h"
 #include "WordListView.h"
 
 #include <QApplication>
@@ -27,7 +28,6 @@ namespace {
 constexpr QSize kDesignClientSize(468, 201);
 constexpr QSize kMinimumOuterSize(425, 122);
 
-constexpr int kFontPixels = 11;
 constexpr int kButtonStripHeight = 23;
 constexpr int kQueryRowTop = kButtonStripHeight;
 constexpr int kQueryRowHeight = 24;
@@ -36,44 +36,19 @@ constexpr int kQueryBoxWidth = 170;
 constexpr int kComboTop = 1;
 constexpr int kComboHeight = 22;
 constexpr QSize kTranslatorPanelSize(80, 23);
-constexpr QRect kTranslBtnGeometry(4, 1, 71, 22);
-constexpr int kVisibleLines = 8;
 constexpr qsizetype kMaxOtherWord = 100;
 constexpr qsizetype kMaxCopiedText = 255;
 constexpr std::uint8_t kCzech = 0;
 
-struct ButtonDesign {
-    int left;
-    int width;
-    int image;
-    const char16_t *hint;
-};
-
 constexpr int kSquare = 22;
-constexpr ButtonDesign kCopyBtn{1, kSquare, ButtonImage::Copy, u"Kopírovat"};
-constexpr ButtonDesign kPasteBtn{23, kSquare, ButtonImage::Paste, u"Vložit"};
-constexpr ButtonDesign kToListBtn{50, kSquare, ButtonImage::IntoList, u"Přidat do seznamu"};
-constexpr ButtonDesign kLangBtn{79, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
-constexpr ButtonDesign kHelpButton{118, kSquare, ButtonImage::HelpBook, u"Nápověda"};
-constexpr ButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O aplikaci"};
-
-TEx3DButton *makeButton(QWidget *parent, ImageList *images, const ButtonDesign &design)
-{
-    auto *button = new TEx3DButton(parent);
-    button->setGeometry(design.left, 1, design.width, kSquare);
-    button->setImages(images);
-    button->setImageIndex(design.image);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setToolTip(QString::fromUtf16(design.hint));
-    button->setAccessibleName(QString::fromUtf16(design.hint));
-    return button;
-}
-
-int flagOf(TranslationDirection direction)
-{
-    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
-                                                             : FlagImage::EnglishToCzech;
-}
+constexpr StripButtonDesign kCopyBtn{1, kSquare, ButtonImage::Copy, u"Kopírovat"};
+constexpr StripButtonDesign kPasteBtn{23, kSquare, ButtonImage::Paste, u"Vložit"};
+constexpr StripButtonDesign kToListBtn{50, kSquare, ButtonImage::IntoList, u"Přidat do seznamu"};
+constexpr StripButtonDesign kLangBtn{79, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
+constexpr StripButtonDesign kHelpButton{118, kSquare, ButtonImage::HelpBook, u"Nápověda"};
+constexpr StripButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O aplikaci"};
+// Within Panel3; it has a caption and no hint.
+constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Translátor"};
 
 // The two words of a result line, as the window splits it at its first "=".
 struct LineWords {
@@ -86,15 +61,6 @@ LineWords wordsOf(const QString &line)
     const std::string bytes = toCp1250(line);
     const ResultLineParts parts = SplitResultLine(bytes);
     return {fromCp1250(parts.word), fromCp1250(parts.other)};
-}
-
-void showInFront(QWidget *window)
-{
-    if (!window)
-        return;
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 } // namespace
@@ -113,9 +79,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
 {
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
     setWindowIcon(dictionaryWindowIcon());
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(kFontPixels);
-    setFont(font);
+    setFont(arialFont(kDesignFontPixels));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     buildButtonStrip();
@@ -134,22 +98,16 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
 
 void TMainForm::buildButtonStrip()
 {
-    m_CopyBtn = makeButton(m_Panel2, m_ImageList1, kCopyBtn);
-    m_PasteBtn = makeButton(m_Panel2, m_ImageList1, kPasteBtn);
-    m_ToListBtn = makeButton(m_Panel2, m_ImageList1, kToListBtn);
-    m_LangBtn = makeButton(m_Panel2, m_ImageList2, kLangBtn);
-    m_HelpButton = makeButton(m_Panel2, m_ImageList1, kHelpButton);
-    m_AboutBtn = makeButton(m_Panel2, m_ImageList1, kAboutBtn);
+    m_CopyBtn = addStripButton(m_Panel2, m_ImageList1, kCopyBtn);
+    m_PasteBtn = addStripButton(m_Panel2, m_ImageList1, kPasteBtn);
+    m_ToListBtn = addStripButton(m_Panel2, m_ImageList1, kToListBtn);
+    m_LangBtn = addStripButton(m_Panel2, m_ImageList2, kLangBtn);
+    m_HelpButton = addStripButton(m_Panel2, m_ImageList1, kHelpButton);
+    m_AboutBtn = addStripButton(m_Panel2, m_ImageList1, kAboutBtn);
 
     m_Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_Panel3->resize(kTranslatorPanelSize);
-    m_TranslBtn = new TEx3DButton(m_Panel3);
-    m_TranslBtn->setGeometry(kTranslBtnGeometry);
-    m_TranslBtn->setImages(m_ImageList1);
-    m_TranslBtn->setImageIndex(ButtonImage::Sheet);
-    m_TranslBtn->setCaption(QStringLiteral("Translátor"));
-    m_TranslBtn->setCursor(Qt::PointingHandCursor);
-    m_TranslBtn->setAccessibleName(m_TranslBtn->caption());
+    m_TranslBtn = addStripButton(m_Panel3, m_ImageList1, kTranslBtn);
 }
 
 void TMainForm::buildQueryRow()
@@ -159,7 +117,7 @@ void TMainForm::buildQueryRow()
     // The history grows only by chosen result lines, never by what is typed.
     m_ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     m_ComboBox1->setCompleter(nullptr);
-    m_ComboBox1->setMaxVisibleItems(kVisibleLines);
+    m_ComboBox1->setMaxVisibleItems(kVisibleListLines);
     m_ComboBox1->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
     m_ComboBox1->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
     m_ComboBox1->setAccessibleName(m_ComboBox1->toolTip());

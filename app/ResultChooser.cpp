@@ -1,6 +1,7 @@
 #include "ResultChooser.h"
 
 #include "Cp1250.h"
+#include "WindowParts.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kLeftTextIndent = 2;
 constexpr qsizetype kMaxRightText = 30;
-constexpr int kVisibleLines = 8;
 
 class ResultLineDelegate final : public QStyledItemDelegate {
 public:
@@ -124,7 +124,7 @@ ResultChooser::ResultChooser(QWidget *parent)
 {
     setModel(m_model);
     setEditable(false);
-    setMaxVisibleItems(kVisibleLines);
+    setMaxVisibleItems(kVisibleListLines);
     // Styles that open a non-editable box's list over the box ignore the visible-line limit;
     // the plain drop-down list below the box keeps to it.
     setStyleSheet(QStringLiteral("combobox-popup: 0;"));

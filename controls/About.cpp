@@ -1,11 +1,11 @@
 #include "About.h"
 
 #include "AboutPictures.h"
-#include "HelpWindow.h"
 #include "Icons.h"
 #include "ImageList.h"
 #include "LinkLabel.h"
 #include "WindowPlacement.h"
+#include "WindowParts.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -22,7 +22,6 @@ namespace slovnik {
 namespace {
 
 constexpr QSize kClientSize(536, 429);
-constexpr int kFontPixels = 11;
 constexpr int kTitlePixels = 19;
 // The window's own blue, as the design fixes it for the title and the link.
 const QColor kDesignBlue(0x00, 0x00, 0xFF);
@@ -93,7 +92,7 @@ TAboutForm::TAboutForm(QWidget *parent)
 {
     // One blank before, none after the hyphen: the window's own spelling.
     setWindowTitle(QStringLiteral(" Anglicko- český slovník"));
-    setFont(designSansFont(kFontPixels));
+    setFont(designFont());
     setModal(true);
     m_GroupBox1->setGeometry(kGroupBox1);
     m_GroupBox1->setBackgroundRole(QPalette::Button);
@@ -110,9 +109,7 @@ void TAboutForm::buildTitleRow()
     m_Image1 = makePicture(m_GroupBox1, kImage1, dictionaryWindowIcon(), QStringLiteral("Ikona slovníku"));
     m_Label12 = new QLabel(QStringLiteral("Anglicko - český oboustranný slovník + translátor"), m_GroupBox1);
     m_Label12->setGeometry(kLabel12);
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setStyleHint(QFont::SansSerif);
-    titleFont.setPixelSize(kTitlePixels);
+    QFont titleFont = arialFont(kTitlePixels);
     titleFont.setBold(true);
     m_Label12->setFont(titleFont);
     paintText(*m_Label12, kDesignBlue);
@@ -145,7 +142,7 @@ void TAboutForm::buildLinkRow()
     m_Image4->setCursor(Qt::PointingHandCursor);
 
     m_AboutLabel = new LinkLabel(m_GroupBox1);
-    QFont linkFont = designSansFont(kFontPixels);
+    QFont linkFont = designFont();
     linkFont.setBold(true);
     m_AboutLabel->setFont(linkFont);
     paintText(*m_AboutLabel, kDesignBlue);

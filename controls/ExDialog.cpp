@@ -2,6 +2,7 @@
 
 #include "Icons.h"
 #include "ImageList.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -27,8 +28,9 @@ constexpr int kLabelDrop = 5;
 constexpr std::size_t kKindsPerLanguage = 3;
 constexpr std::size_t kSingleButtonColumn = 0;
 
-QFont boldened(QFont font)
+QFont boldDesignFont()
 {
+    QFont font = designFont();
     font.setBold(true);
     return font;
 }
@@ -37,7 +39,7 @@ QWidget *makeToolBar(QWidget *dialog)
 {
     auto *toolBar = new QWidget(dialog);
     toolBar->setGeometry(kDesignToolBar);
-    toolBar->setFont(boldened(dialog->font()));
+    toolBar->setFont(boldDesignFont());
     return toolBar;
 }
 
@@ -80,12 +82,13 @@ TDlgForm::TDlgForm(QWidget *parent)
       Bevel1(new QFrame(this))
 {
     setWindowIcon(dialogWindowIcon());
+    setFont(designFont());
     setModal(true);
     setFixedSize(kDesignClientSize);
 
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(boldened(font()));
+    Label1->setFont(boldDesignFont());
     Label1->move(kDesignLabel);
 
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);

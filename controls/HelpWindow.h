@@ -4,7 +4,6 @@
 // with a help text the user may edit. Only hidden when closed, so an edit stays until the program
 // ends; nothing is saved.
 
-#include <QFont>
 #include <QSize>
 #include <QWidget>
 
@@ -32,9 +31,5 @@ protected:
 private:
     QPlainTextEdit *const m_Memo1;
 };
-
-/// "MS Sans Serif" at `pixelSize`; where that family is missing, Arial or its metric twin
-/// Liberation Sans, and failing those the platform's sans-serif face, never a serif one.
-QFont designSansFont(int pixelSize);
 
 } // namespace slovnik

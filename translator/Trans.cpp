@@ -1,6 +1,5 @@
 #include "Trans.h"
 
-#include "BusyCursor.h"
 #include "Cp1250.h"
 #include "Dic.h"
 #include "SourceLines.h"
@@ -12,6 +11,7 @@
 #include "Translate.h"
 #include "Translation.h"
 #include "WindowPlacement.h"
+#include "WindowParts.h"
 #include "WordGrid.h"
 
 #include <QComboBox>
@@ -33,7 +33,6 @@ constexpr QSize kDesignClientSize = kDesignOuterSize - kDesignFrame;
 constexpr int kScreenBottomGap = 40;
 constexpr int kScreenRightGap = 1;
 
-constexpr int kFontPixels = 11;
 constexpr int kToolStripHeight = 24;
 constexpr int kTextPanelHeight = 45;
 constexpr int kMemoHeight = 32;
@@ -49,38 +48,14 @@ constexpr int kComboPanelLeft = 135;
 constexpr int kDesignWordAreaHeight = 230;
 // A box spans its grid row; the grid line below the row stays free.
 constexpr int kBoxHeight = RowPitch - 1;
-constexpr int kVisibleOffers = 8;
 
-struct ButtonDesign {
-    int left;
-    int width;
-    int image;
-    const char16_t *hint;
-    const char16_t *caption;
-};
-
-constexpr int kButtonTop = 1;
-constexpr int kButtonHeight = 22;
-constexpr ButtonDesign kPasteBtn{3, 22, ButtonImage::Paste, u"Vložit zdrojový text", u""};
-constexpr ButtonDesign kCopyBtn{26, 22, ButtonImage::Copy, u"Kopírovat přeložený text", u""};
-constexpr ButtonDesign kToListBtn{50, 22, ButtonImage::IntoList, u"Vložit text do mřížky pro překlad", u""};
-constexpr ButtonDesign kFromListBtn{72, 22, ButtonImage::OutOfList, u"Sestavit větu z přeložených slov", u""};
-constexpr ButtonDesign kTransBtn{100, 21, ButtonImage::OpenBook, u"Přeložit", u"Překlad"};
-constexpr ButtonDesign kLangBtn{126, 34, FlagImage::CzechToEnglish, u"Změna směru překladu", u""};
-constexpr ButtonDesign kHelp{162, 22, ButtonImage::HelpBook, u"Nápověda", u"Nápověda"};
-
-TEx3DButton *makeButton(QWidget *parent, ImageList *images, const ButtonDesign &design)
-{
-    auto *button = new TEx3DButton(parent);
-    button->setGeometry(design.left, kButtonTop, design.width, kButtonHeight);
-    button->setImages(images);
-    button->setImageIndex(design.image);
-    button->setCaption(QString::fromUtf16(design.caption));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setToolTip(QString::fromUtf16(design.hint));
-    button->setAccessibleName(QString::fromUtf16(design.hint));
-    return button;
-}
+constexpr StripButtonDesign kPasteBtn{3, 22, ButtonImage::Paste, u"Vložit zdrojový text"};
+constexpr StripButtonDesign kCopyBtn{26, 22, ButtonImage::Copy, u"Kopírovat přeložený text"};
+constexpr StripButtonDesign kToListBtn{50, 22, ButtonImage::IntoList, u"Vložit text do mřížky pro překlad"};
+constexpr StripButtonDesign kFromListBtn{72, 22, ButtonImage::OutOfList, u"Sestavit větu z přeložených slov"};
+constexpr StripButtonDesign kTransBtn{100, 21, ButtonImage::OpenBook, u"Přeložit", u"Překlad"};
+constexpr StripButtonDesign kLangBtn{126, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
+constexpr StripButtonDesign kHelp{162, 22, ButtonImage::HelpBook, u"Nápověda", u"Nápověda"};
 
 QPlainTextEdit *makeMemo(QWidget *parent)
 {
@@ -101,7 +76,7 @@ QComboBox *makeWordBox(QWidget *panel, int index, int width)
     // The offers are the dictionary's; what the user types only changes the box's text.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->setMaxVisibleItems(kVisibleOffers);
+    box->setMaxVisibleItems(kVisibleListLines);
     box->setGeometry(0, RowPitch * index + GridBorder, width, kBoxHeight);
     box->show();
     return box;
@@ -118,20 +93,6 @@ void showOffers(QComboBox &box, const QStringList &offers)
         box.setCurrentIndex(0);
 }
 
-int flagOf(TranslationDirection direction)
-{
-    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
-                                                             : FlagImage::EnglishToCzech;
-}
-
-class BusyCursorScope {
-public:
-    BusyCursorScope() { setBusyCursor(true); }
-    ~BusyCursorScope() { setBusyCursor(false); }
-    BusyCursorScope(const BusyCursorScope &) = delete;
-    BusyCursorScope &operator=(const BusyCursorScope &) = delete;
-};
-
 } // namespace
 
 TTransForm::TTransForm(ImageList *flagImages, QWidget *parent)
@@ -145,9 +106,7 @@ TTransForm::TTransForm(ImageList *flagImages, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kFontPixels);
-    setFont(font);
+    setFont(designFont());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     buildToolStrip(flagImages);
@@ -162,13 +121,13 @@ TTransForm::TTransForm(ImageList *flagImages, QWidget *parent)
 
 void TTransForm::buildToolStrip(ImageList *flagImages)
 {
-    m_PasteBtn = makeButton(m_Panel2, m_ImageList1, kPasteBtn);
-    m_CopyBtn = makeButton(m_Panel2, m_ImageList1, kCopyBtn);
-    m_ToListBtn = makeButton(m_Panel2, m_ImageList1, kToListBtn);
-    m_FromListBtn = makeButton(m_Panel2, m_ImageList1, kFromListBtn);
-    m_TransBtn = makeButton(m_Panel2, m_ImageList1, kTransBtn);
-    m_LangBtn = makeButton(m_Panel2, flagImages, kLangBtn);
-    m_Help = makeButton(m_Panel2, m_ImageList1, kHelp);
+    m_PasteBtn = addStripButton(m_Panel2, m_ImageList1, kPasteBtn);
+    m_CopyBtn = addStripButton(m_Panel2, m_ImageList1, kCopyBtn);
+    m_ToListBtn = addStripButton(m_Panel2, m_ImageList1, kToListBtn);
+    m_FromListBtn = addStripButton(m_Panel2, m_ImageList1, kFromListBtn);
+    m_TransBtn = addStripButton(m_Panel2, m_ImageList1, kTransBtn);
+    m_LangBtn = addStripButton(m_Panel2, flagImages, kLangBtn);
+    m_Help = addStripButton(m_Panel2, m_ImageList1, kHelp);
 }
 
 void TTransForm::buildTextPanels()
@@ -309,11 +268,7 @@ void TTransForm::LangBtnClick()
 
 void TTransForm::HelpClick()
 {
-    if (!m_helpWindow)
-        return;
-    m_helpWindow->show();
-    m_helpWindow->raise();
-    m_helpWindow->activateWindow();
+    showInFront(m_helpWindow);
 }
 
 void TTransForm::ComboPanelResize()

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QUrl>
+#include <QFontInfo>
 #include <QtTest>
 
 using namespace slovnik;
@@ -133,7 +134,7 @@ void AboutTest::titleLabel()
 {
     const QLabel *label = m_window->Label12();
     QCOMPARE(label->text(), QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
-    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
     QVERIFY(label->font().bold());
     QCOMPARE(label->font().pixelSize(), 19);
     QCOMPARE(label->palette().color(QPalette::WindowText), kBlue);

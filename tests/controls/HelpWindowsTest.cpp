@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -40,7 +41,7 @@ private Q_SLOTS:
     void dialogBordersWithTheCloseBoxOnly();
     void memosAreEditableAndWrapAtTheirWidth();
     void memoFillsTheWindow();
-    void designFontOfElevenPixels();
+    void everyLineShowsWholeWithoutAScrollBar();
     void typedTextStaysAfterCloseAndShow();
     void centredEachTimeItIsShown();
 };
@@ -170,16 +171,20 @@ void HelpWindowsTest::memoFillsTheWindow()
     QCOMPARE(window.Memo1()->geometry(), window.rect());
 }
 
-void HelpWindowsTest::designFontOfElevenPixels()
+void HelpWindowsTest::everyLineShowsWholeWithoutAScrollBar()
 {
-    const TDicHelpForm dictionaryHelp;
-    const TTrHelpForm translatorHelp;
-    for (const HelpWindow *window : {static_cast<const HelpWindow *>(&dictionaryHelp),
-                                     static_cast<const HelpWindow *>(&translatorHelp)}) {
-        const QFont font = window->Memo1()->font();
-        QCOMPARE(font.pixelSize(), 11);
-        QCOMPARE(font.families().value(0), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(font.styleHint(), QFont::SansSerif);
+    TDicHelpForm dictionaryHelp;
+    TTrHelpForm translatorHelp;
+    for (HelpWindow *window : {static_cast<HelpWindow *>(&dictionaryHelp),
+                               static_cast<HelpWindow *>(&translatorHelp)}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QPlainTextEdit *memo = window->Memo1();
+        QVERIFY(!memo->verticalScrollBar()->isVisible());
+        for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+            QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+        const QTextBlock last = memo->document()->lastBlock();
+        QVERIFY(memo->cursorRect(QTextCursor(last)).bottom() < memo->viewport()->height());
     }
 }
 

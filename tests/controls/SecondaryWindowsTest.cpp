@@ -6,6 +6,7 @@
 #include "AccessibleControls.h"
 #include "ApplicationWindows.h"
 #include "DicHelp.h"
+#include "ExDialog.h"
 #include "Ex3DButton.h"
 #include "LinkLabel.h"
 #include "MainForm.h"
@@ -18,6 +19,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -68,6 +70,7 @@ private Q_SLOTS:
     void translatorWindowControlsAreNamed();
     void wordBoxesAreNamedAfterTheirWords();
     void helpAndAboutControlsAreNamed();
+    void everyWindowDrawsInAFreeFaceOfTheDesignSize();
 
 private:
     std::unique_ptr<ApplicationWindows> m_windows;
@@ -250,6 +253,26 @@ void SecondaryWindowsTest::helpAndAboutControlsAreNamed()
     for (QWidget *control : {static_cast<QWidget *>(about.Image1()), static_cast<QWidget *>(about.Memo1()),
                              static_cast<QWidget *>(about.Image3()), static_cast<QWidget *>(about.Image4())})
         QVERIFY2(!accessibleName(control).isEmpty(), control->metaObject()->className());
+}
+
+// Fontconfig answers a family it lacks with the desktop's default face, far wider than the
+// design's: each window asks for a face that the package brings along.
+void SecondaryWindowsTest::everyWindowDrawsInAFreeFaceOfTheDesignSize()
+{
+    const TDlgForm dialog;
+    const std::pair<const QWidget *, QString> windows[] = {
+        {m_windows->MainForm.get(), u"Liberation Sans"_qs},
+        {m_windows->TransForm.get(), u"Liberation Sans Narrow"_qs},
+        {m_windows->TrHelpForm.get(), u"Liberation Sans Narrow"_qs},
+        {m_windows->AboutForm.get(), u"Liberation Sans Narrow"_qs},
+        {m_windows->DicHelpForm.get(), u"Liberation Sans Narrow"_qs},
+        {dialog.Label1, u"Liberation Sans Narrow"_qs},
+    };
+    for (const auto &[window, family] : windows) {
+        const QFontInfo face(window->font());
+        QCOMPARE(face.family(), family);
+        QCOMPARE(face.pixelSize(), 11);
+    }
 }
 
 QTEST_MAIN(SecondaryWindowsTest)

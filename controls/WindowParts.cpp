@@ -1,0 +1,75 @@
+#include "WindowParts.h"
+
+#include "BusyCursor.h"
+#include "Ex3DButton.h"
+#include "Icons.h"
+
+#include <QWidget>
+
+namespace slovnik {
+
+namespace {
+
+// Asked for by name, not through fontconfig's stand-in for a missing family: a family it does not
+// know comes back as the desktop's default face, which is far wider than the design's.
+QFont namedFont(const QString &family, int pixelSize)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
+QFont designFont()
+{
+    return namedFont(QStringLiteral("Liberation Sans Narrow"), kDesignFontPixels);
+}
+
+QFont arialFont(int pixelSize)
+{
+    return namedFont(QStringLiteral("Liberation Sans"), pixelSize);
+}
+
+TEx3DButton *addStripButton(QWidget *strip, ImageList *images, const StripButtonDesign &design)
+{
+    auto *button = new TEx3DButton(strip);
+    button->setGeometry(design.left, kStripButtonTop, design.width, kStripButtonHeight);
+    button->setImages(images);
+    button->setImageIndex(design.image);
+    button->setCaption(QString::fromUtf16(design.caption));
+    button->setCursor(Qt::PointingHandCursor);
+    const QString hint = QString::fromUtf16(design.hint);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    button->setAccessibleName(hint.isEmpty() ? button->caption() : hint);
+    return button;
+}
+
+int flagOf(TranslationDirection direction)
+{
+    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
+                                                             : FlagImage::EnglishToCzech;
+}
+
+void showInFront(QWidget *window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+BusyCursorScope::BusyCursorScope()
+{
+    setBusyCursor(true);
+}
+
+BusyCursorScope::~BusyCursorScope()
+{
+    setBusyCursor(false);
+}
+
+} // namespace slovnik

@@ -1,0 +1,65 @@
+#pragma once
+
+// What the dictionary window, the translator and the secondary windows build alike: the design
+// fonts, the button strip, the flag of a direction, bringing a window to the front and the busy
+// cursor of a handler. Each rule is written here once; a window only names its own values.
+
+#include "Direction.h"
+
+#include <QFont>
+
+class QWidget;
+
+namespace slovnik {
+
+class ImageList;
+class TEx3DButton;
+
+/// The design's 8-point fonts are 11 pixels high at 96 dots per inch.
+inline constexpr int kDesignFontPixels = 11;
+/// Every drop-down list of the windows shows at most this many lines at a time.
+inline constexpr int kVisibleListLines = 8;
+
+/// The face every window is designed in ("MS Sans Serif", 8 points), which no free system has.
+/// Liberation Sans Narrow at 11 pixels stands in for it: its capitals are 8 pixels and its small
+/// letters 6 pixels high, as in the design's face, and its letters are about as wide, so each
+/// line of the help windows fits the width the window was laid out for.
+QFont designFont();
+
+/// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics.
+QFont arialFont(int pixelSize);
+
+/// One image button of a window's button strip, as the design places it.
+struct StripButtonDesign {
+    int left;
+    int width;
+    int image;             ///< index into the image list the button shows
+    const char16_t *hint;  ///< tool tip and accessible name; empty for none
+    const char16_t *caption = u"";
+};
+
+/// Every strip button stands at top 1 and is 22 pixels high.
+inline constexpr int kStripButtonTop = 1;
+inline constexpr int kStripButtonHeight = 22;
+
+/// Creates a button of a strip: placed on `strip` as `design` says, showing `images` (not owned),
+/// with the hand-point cursor. Its accessible name is its hint, or its caption when it has none.
+/// A window adds one more button by one more design row and one more call.
+TEx3DButton *addStripButton(QWidget *strip, ImageList *images, const StripButtonDesign &design);
+
+/// The image of the flag images that a direction button shows for `direction`.
+int flagOf(TranslationDirection direction);
+
+/// Shows a modeless window, or brings it back to the front; does nothing without one.
+void showInFront(QWidget *window);
+
+/// The busy cursor from construction to the end of the scope, however the scope is left.
+class BusyCursorScope {
+public:
+    BusyCursorScope();
+    ~BusyCursorScope();
+    BusyCursorScope(const BusyCursorScope &) = delete;
+    BusyCursorScope &operator=(const BusyCursorScope &) = delete;
+};
+
+} // namespace slovnik
