@@ -6,8 +6,8 @@ namespace slovnik {
 
 void nameApplication()
 {
-    QCoreApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopFileName));
+    QCoreApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kDesktopFileName));
 }
 
 } // namespace slovnik

@@ -8,6 +8,8 @@
 #include "Icons.h"
 #include "ImageList.h"
 #include "ResultChooser.h"
+#include "ResultLine.h"
+#include "ResultLineText.h"
 #include "Search.h"
 #include "WindowPlacement.h"
 #include "WindowParts.h"
@@ -36,9 +38,6 @@ constexpr int kQueryBoxWidth = 170;
 constexpr int kComboTop = 1;
 constexpr int kComboHeight = 22;
 constexpr QSize kTranslatorPanelSize(80, 23);
-constexpr qsizetype kMaxOtherWord = 100;
-constexpr qsizetype kMaxCopiedText = 255;
-constexpr std::uint8_t kCzech = 0;
 
 constexpr int kSquare = 22;
 constexpr StripButtonDesign kCopyBtn{1, kSquare, ButtonImage::Copy, u"Kopírovat"};
@@ -49,19 +48,6 @@ constexpr StripButtonDesign kHelpButton{118, kSquare, ButtonImage::HelpBook, u"N
 constexpr StripButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O aplikaci"};
 // Within Panel3; it has a caption and no hint.
 constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Translátor"};
-
-// The two words of a result line, as the window splits it at its first "=".
-struct LineWords {
-    QString word;
-    QString other;
-};
-
-LineWords wordsOf(const QString &line)
-{
-    const std::string bytes = toCp1250(line);
-    const ResultLineParts parts = SplitResultLine(bytes);
-    return {fromCp1250(parts.word), fromCp1250(parts.other)};
-}
 
 } // namespace
 
@@ -160,8 +146,8 @@ void TMainForm::ComboBox1Change()
 void TMainForm::ComboBox2Click()
 {
     const QString line = m_ComboBox2->chosenLine();
-    LineWords words = wordsOf(line);
-    words.other.truncate(kMaxOtherWord);
+    LineWords words = lineWords(line);
+    words.other.truncate(kMaxOtherWordLength);
     if (words.word.isEmpty() || words.other.isEmpty())
         return;
     bool inHistory = false;
@@ -206,12 +192,9 @@ void TMainForm::CopyBtnClick()
 {
     const QWidget *focused = QApplication::focusWidget();
     const bool queryBoxHasFocus = focused && (focused == m_ComboBox1 || m_ComboBox1->isAncestorOf(focused));
-    QString text = queryBoxHasFocus ? m_ComboBox1->currentText() : m_ComboBox2->chosenLine();
-    ShowExtendedDialog(text, kCzech);
-    const qsizetype equals = text.indexOf(u'=');
-    if (equals >= 0)
-        text = text.mid(equals + 2, kMaxCopiedText);
-    QGuiApplication::clipboard()->setText(text);
+    const QString text = queryBoxHasFocus ? m_ComboBox1->currentText() : m_ComboBox2->chosenLine();
+    ShowExtendedDialog(text, MessageLanguage::Czech);
+    QGuiApplication::clipboard()->setText(takenText(text));
 }
 
 void TMainForm::PasteBtnClick()
@@ -223,7 +206,7 @@ void TMainForm::PasteBtnClick()
 
 void TMainForm::ToListBtnClick()
 {
-    m_ListView1->addRow(wordsOf(m_ComboBox2->chosenLine()).word, std::nullopt);
+    m_ListView1->addRow(lineWords(m_ComboBox2->chosenLine()).word, std::nullopt);
 }
 
 void TMainForm::TranslBtnClick()

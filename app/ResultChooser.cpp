@@ -12,7 +12,6 @@ namespace slovnik {
 namespace {
 
 constexpr int kLeftTextIndent = 2;
-constexpr qsizetype kMaxRightText = 30;
 
 class ResultLineDelegate final : public QStyledItemDelegate {
 public:
@@ -32,18 +31,10 @@ public:
 
 } // namespace
 
-DrawnColumns ResultLineColumns(const QString &line)
-{
-    const qsizetype equals = line.indexOf(u'=');
-    if (equals < 0)
-        return {line, {}};
-    return {line.left(std::max<qsizetype>(0, equals - 1)), line.mid(equals, kMaxRightText)};
-}
-
 void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line,
                        const QPalette &palette, bool selected)
 {
-    const DrawnColumns columns = ResultLineColumns(line);
+    const DrawnColumns columns = resultLineColumns(line);
     painter.save();
     painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
     painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));

@@ -6,21 +6,13 @@
 
 #include "ListOrder.h"
 #include "QueryRun.h"
+#include "ResultLineText.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
 namespace slovnik {
-
-/// The two texts ComboBox2DrawItem draws for a line: the searched word (before " = ") and the
-/// part from the "=" on, at most 30 characters ("dog = pes" -> "dog", "= pes"). A line without
-/// "=" is drawn whole on the left.
-struct DrawnColumns {
-    QString left;
-    QString right;
-};
-DrawnColumns ResultLineColumns(const QString &line);
 
 /// Draws one result line into its rectangle: background, the left text at left + 2, the right
 /// text at right div 2 (half the rectangle's right edge, not the middle of the line).

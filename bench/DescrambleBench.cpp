@@ -23,7 +23,7 @@ void BM_DescrambleTable(benchmark::State &state)
     // Each pass shifts the copy once more; the cost does not depend on the values.
     std::vector<DictionaryEntry> table = storedCopy();
     for (auto _ : state) {
-        slovnik::DescrambleEntries(table);
+        slovnik::descrambleEntries(table);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * sizeof(slovnik::Table)));

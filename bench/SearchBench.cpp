@@ -22,14 +22,6 @@ struct CountingSink final : LineSink {
     void addLine(std::string_view line) override { count += line.size(); }
 };
 
-const std::span<const DictionaryEntry> &readableTable()
-{
-    static const std::span<const DictionaryEntry> table = [] {
-        DescrambleTable();
-        return std::span<const DictionaryEntry>(DictionaryTable);
-    }();
-    return table;
-}
 
 // The one-letter query with the most prefix hits in a direction: the slowest keystroke.
 std::string worstLetter(TranslationDirection direction)
@@ -50,7 +42,7 @@ std::string worstLetter(TranslationDirection direction)
 
 void BM_BarePass(benchmark::State &state)
 {
-    const auto table = readableTable();
+    const std::span<const DictionaryEntry> table = readableTable();
     for (auto _ : state) {
         unsigned sum = 0;
         for (const DictionaryEntry &entry : table)
@@ -63,12 +55,12 @@ BENCHMARK(BM_BarePass);
 // The scans of one English query run: the exact look-ups of its base forms, then the prefix.
 void scansOfQueryRun(benchmark::State &state, const std::string &query)
 {
-    const auto table = readableTable();
+    const std::span<const DictionaryEntry> table = readableTable();
     std::size_t scans = 0;
     for (auto _ : state) {
         CountingSink sink;
         scans = 1;
-        for (const std::string &candidate : InflectedCandidates(query)) {
+        for (const std::string &candidate : inflectedCandidates(query)) {
             ExactSearch(table, candidate, kEn, sink);
             ++scans;
         }

@@ -50,7 +50,7 @@ const QString kCzechText = QStringLiteral(
 // notice of a shortened text.
 QString firstWords(const QString &text)
 {
-    const SourceWords source = SplitSourceLines({text});
+    const SourceWords source = splitSourceLines({text});
     if (!source.truncated)
         qFatal("the benchmark text must have more than %zu words", MaxWords);
     QStringList words;
@@ -71,7 +71,7 @@ private Q_SLOTS:
 
 void TranslatorBench::initTestCase()
 {
-    DescrambleTable();
+    readableTable();
 }
 
 void TranslatorBench::transBtnClick_data()

@@ -27,15 +27,6 @@ QCollator wordListCollator()
     return collator;
 }
 
-void sortStable(QStringList &lines, const QCollator &collator)
-{
-    CollatedLines collated(collator);
-    for (const QString &line : std::as_const(lines))
-        collated.append(line);
-    collated.sort();
-    lines = collated.lines();
-}
-
 CollatedLines::CollatedLines(QCollator collator) : m_collator(std::move(collator)) {}
 
 void CollatedLines::clear()

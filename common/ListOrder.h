@@ -21,9 +21,6 @@ QCollator resultLineCollator();
 /// Rows of the word list: alphabetical, letter case taken into account.
 QCollator wordListCollator();
 
-/// Sorts lines by the collator, keeping lines that compare equal in the order they came.
-void sortStable(QStringList &lines, const QCollator &collator);
-
 /// A list of lines that is sorted again and again as lines are added (a result list fills over
 /// several search runs and sorts after each): each line's sort key is made once, when it comes.
 class CollatedLines {

@@ -18,7 +18,7 @@ public:
     int AddPrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
                         TranslationDirection direction)
     {
-        const int hits = PrefixOffers(table, word, direction, *this);
+        const int hits = prefixOffers(table, word, direction, *this);
         m_offers.sort();
         return hits;
     }
@@ -26,7 +26,7 @@ public:
     void AddReducedOffers(std::span<const DictionaryEntry> table, std::string_view word,
                           TranslationDirection direction)
     {
-        for (const std::string &form : ReducedOfferForms(word))
+        for (const std::string &form : reducedOfferForms(word))
             AddPrefixOffers(table, form, direction);
     }
 
@@ -38,10 +38,10 @@ private:
 
 } // namespace
 
-QStringList WordOffers(std::span<const DictionaryEntry> table, std::string_view word,
+QStringList wordOffers(std::span<const DictionaryEntry> table, std::string_view word,
                        TranslationDirection direction)
 {
-    const std::string lowered = LowerAsciiLetters(word);
+    const std::string lowered = lowerAsciiLetters(word);
     if (lowered.empty())
         return {};
     OfferList list;
@@ -51,16 +51,16 @@ QStringList WordOffers(std::span<const DictionaryEntry> table, std::string_view 
     return list.offers();
 }
 
-SourceWords SplitSourceLines(const QStringList &lines)
+SourceWords splitSourceLines(const QStringList &lines)
 {
     std::vector<std::string> encoded;
     encoded.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString &line : lines)
         encoded.push_back(toCp1250(line));
-    return SplitSourceText(encoded);
+    return splitSourceText(encoded);
 }
 
-QString ShortenedTextNotice()
+QString shortenedTextNotice()
 {
     return QStringLiteral("Zdrojový text byl zkrácen na prvních %1 slov").arg(MaxWords);
 }

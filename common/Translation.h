@@ -19,13 +19,13 @@ namespace slovnik {
 /// typed), sorted case-blind as the dictionary's result list; for an English word without hits,
 /// the lines of its plural and comparative reductions instead. Offer 0 is the one chosen; no
 /// offers leave the box empty.
-QStringList WordOffers(std::span<const DictionaryEntry> table, std::string_view word,
+QStringList wordOffers(std::span<const DictionaryEntry> table, std::string_view word,
                        TranslationDirection direction);
 
-/// Splits the lines of a source text as the translator does (see SplitSourceText).
-SourceWords SplitSourceLines(const QStringList &lines);
+/// Splits the lines of a source text as the translator does (see splitSourceText).
+SourceWords splitSourceLines(const QStringList &lines);
 
 /// The notice after a source text with more than MaxWords words was shortened.
-QString ShortenedTextNotice();
+QString shortenedTextNotice();
 
 } // namespace slovnik

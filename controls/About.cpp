@@ -135,9 +135,9 @@ void TAboutForm::buildDescription()
 void TAboutForm::buildLinkRow()
 {
     m_Image3 = makePicture(m_GroupBox1, kImage3,
-                           pictureIcon(pictures::slovnikBadge, QSizeF(pictures::BadgeSize)),
+                           pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize)),
                            QStringLiteral("slovnik"));
-    m_Image4 = makePicture(m_GroupBox1, kImage4, pictureIcon(pictures::globe, QSizeF(pictures::GlobeSize)),
+    m_Image4 = makePicture(m_GroupBox1, kImage4, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize)),
                            QStringLiteral("Internetová stránka"));
     m_Image4->setCursor(Qt::PointingHandCursor);
 
@@ -148,7 +148,7 @@ void TAboutForm::buildLinkRow()
     paintText(*m_AboutLabel, kDesignBlue);
     m_AboutLabel->setAlignment(Qt::AlignCenter);
     m_AboutLabel->setToolTip(QStringLiteral("Připojit k internetové stránce"));
-    m_AboutLabel->setText(QString::fromUtf16(ProjectWebAddress));
+    m_AboutLabel->setText(QString::fromUtf16(kProjectWebAddress));
     // The design's 136 pixels held a shorter address; a cut address could be neither read nor
     // trusted, so the label widens to the right as far as the address needs.
     const int textWidth = m_AboutLabel->fontMetrics().horizontalAdvance(m_AboutLabel->text())

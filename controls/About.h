@@ -17,7 +17,7 @@ namespace slovnik {
 class LinkLabel;
 
 /// The project's web page: AboutLabel's caption and what it opens.
-inline constexpr const char16_t *ProjectWebAddress = u"https://github.com/slovnik-app/slovnik";
+inline constexpr const char16_t *kProjectWebAddress = u"https://github.com/slovnik-app/slovnik";
 
 class TAboutForm : public QDialog {
     Q_OBJECT

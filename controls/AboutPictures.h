@@ -8,8 +8,8 @@ class QPainter;
 
 namespace slovnik::pictures {
 
-inline constexpr QSize BadgeSize(74, 21);
-inline constexpr QSize GlobeSize(16, 16);
+inline constexpr QSize kBadgeSize(74, 21);
+inline constexpr QSize kGlobeSize(16, 16);
 
 /// The program's badge: the two flags and its name on a light plate with a blue edge.
 void slovnikBadge(QPainter &painter);

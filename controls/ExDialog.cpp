@@ -25,8 +25,9 @@ constexpr QRect kDesignToolBar(71, 60, 150, 30);
 constexpr QSize kButtonSize(74, 26);
 constexpr QPoint kDesignLabel(125, 25);
 constexpr int kLabelDrop = 5;
-constexpr std::size_t kKindsPerLanguage = 3;
 constexpr std::size_t kSingleButtonColumn = 0;
+constexpr std::size_t kYesColumn = 1;
+constexpr std::size_t kNoColumn = 2;
 
 QFont boldDesignFont()
 {
@@ -103,16 +104,18 @@ TDlgForm::TDlgForm(QWidget *parent)
 void TDlgForm::SetupDialog()
 {
     // Values outside the tables would index past them; they keep what the dialog shows instead.
-    const std::size_t language = DialogLanguage == EnglishLanguage ? EnglishLanguage : CzechLanguage;
-    const std::size_t base = language * kKindsPerLanguage;
-    if (DialogKind < kKindsPerLanguage)
-        setWindowTitle(QString::fromUtf8(DialogTitles[base + DialogKind]));
+    const std::size_t language = DialogLanguage == MessageLanguage::English ? 1 : 0;
+    const auto kind = static_cast<std::size_t>(DialogKind);
+    const auto &titles = DialogTitles[language];
+    const auto &captions = DialogButtonCaptions[language];
+    if (kind < titles.size())
+        setWindowTitle(QString::fromUtf8(titles[kind]));
 
-    if (DialogKind == ErrorKind || DialogKind == InformationKind) {
-        ToolButton1->setText(QString::fromUtf8(DialogButtonCaptions[base + kSingleButtonColumn]));
-    } else if (DialogKind == QuestionKind) {
-        ToolButton1->setText(QString::fromUtf8(DialogButtonCaptions[base + 1]));
-        ToolButton2->setText(QString::fromUtf8(DialogButtonCaptions[base + 2]));
+    if (DialogKind == MessageKind::Error || DialogKind == MessageKind::Information) {
+        ToolButton1->setText(QString::fromUtf8(captions[kSingleButtonColumn]));
+    } else if (DialogKind == MessageKind::Question) {
+        ToolButton1->setText(QString::fromUtf8(captions[kYesColumn]));
+        ToolButton2->setText(QString::fromUtf8(captions[kNoColumn]));
     }
 
     Label1->setText(MessageText);
@@ -129,7 +132,7 @@ void TDlgForm::SetupDialog()
     setFixedSize(windowWidth, kDesignClientSize.height());
 
     int toolBarWidth = kButtonSize.width();
-    if (DialogKind == QuestionKind)
+    if (DialogKind == MessageKind::Question)
         toolBarWidth = 2 * ToolButton1->width();
     else
         ToolButton2->hide();
@@ -170,19 +173,19 @@ void TDlgForm::done(int result)
 void TDlgForm::ToolButton1Click()
 {
     CloseAllowed = true;
-    done(ResultYes);
+    done(kResultYes);
 }
 
 void TDlgForm::ToolButton2Click()
 {
     CloseAllowed = true;
-    done(ResultNo);
+    done(kResultNo);
 }
 
-void ShowExtendedDialog(const QString &text, std::uint8_t language)
+void ShowExtendedDialog(const QString &text, MessageLanguage language)
 {
     const auto DlgForm = std::make_unique<TDlgForm>();
-    DlgForm->DialogKind = InformationKind;
+    DlgForm->DialogKind = MessageKind::Information;
     DlgForm->DialogLanguage = language;
     DlgForm->MessageText = text + QLatin1Char('.');
     DlgForm->SetupDialog();

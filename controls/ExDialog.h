@@ -20,25 +20,27 @@ namespace slovnik {
 
 class ImageList;
 
-inline constexpr std::uint8_t CzechLanguage = 0;
-inline constexpr std::uint8_t EnglishLanguage = 1;
+/// The language of the dialog's title and captions. A stored value other than Czech or English
+/// (a caller's cast) is shown as Czech.
+enum class MessageLanguage : std::uint8_t { Czech = 0, English = 1 };
 
-inline constexpr std::uint8_t ErrorKind = 0;
-inline constexpr std::uint8_t QuestionKind = 1;
-inline constexpr std::uint8_t InformationKind = 2;
+/// What the dialog asks or tells. A stored value outside these leaves title and captions as they
+/// were.
+enum class MessageKind : std::uint8_t { Error = 0, Question = 1, Information = 2 };
 
-/// Modal results of the two buttons.
-inline constexpr int ResultYes = 6;
-inline constexpr int ResultNo = 7;
+/// The modal results of the first and second button: the codes message boxes have always given
+/// for Yes and No, so that a caller may compare with either convention.
+inline constexpr int kResultYes = 6;
+inline constexpr int kResultNo = 7;
 
-/// Indexed by language x 3 + kind.
-inline constexpr std::array<const char *, 6> DialogTitles{
-    " Chybová zpráva", " Dotaz", " Informace", " Error Message", " Confirmation", " Information"};
+/// Indexed by [language][kind].
+inline constexpr std::array<std::array<const char *, 3>, 2> DialogTitles{
+    {{" Chybová zpráva", " Dotaz", " Informace"}, {" Error Message", " Confirmation", " Information"}}};
 
-/// Indexed by language x 3 + column: column 0 is the single button of an error or an
-/// information, columns 1 and 2 the two buttons of a question.
-inline constexpr std::array<const char *, 6> DialogButtonCaptions{
-    "  OK  ", "  Ano  ", "   Ne   ", "  OK  ", "  Yes  ", "   No   "};
+/// Indexed by [language][column]: column 0 is the single button of an error or an information,
+/// columns 1 and 2 the two buttons of a question.
+inline constexpr std::array<std::array<const char *, 3>, 2> DialogButtonCaptions{
+    {{"  OK  ", "  Ano  ", "   Ne   "}, {"  OK  ", "  Yes  ", "   No   "}}};
 
 /// The window width for a label of `labelWidth` pixels: the label and 30 pixels each side once
 /// the label is 160 wide or wider, else 220; never below 220.
@@ -55,8 +57,8 @@ public:
     /// has been pressed.
     explicit TDlgForm(QWidget *parent = nullptr);
 
-    std::uint8_t DialogLanguage = CzechLanguage; ///< a value other than 0 or 1 is taken as 0
-    std::uint8_t DialogKind = InformationKind;   ///< any other value leaves title and captions
+    MessageLanguage DialogLanguage = MessageLanguage::Czech;
+    MessageKind DialogKind = MessageKind::Information;
     QString MessageText;
 
     /// Applies DialogKind, DialogLanguage and MessageText: title, captions, label text, window
@@ -87,9 +89,8 @@ private:
     bool CloseAllowed = false;
 };
 
-/// Shows `text` followed by "." as an information in `language` (CzechLanguage or
-/// EnglishLanguage) in a fresh modal dialog, and returns once its button has been pressed. The
+/// Shows `text` followed by "." as an information in `language` in a fresh modal dialog, and returns once its button has been pressed. The
 /// dialog is destroyed before the call returns.
-void ShowExtendedDialog(const QString &text, std::uint8_t language);
+void ShowExtendedDialog(const QString &text, MessageLanguage language);
 
 } // namespace slovnik

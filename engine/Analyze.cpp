@@ -1,7 +1,9 @@
 #include "Analyze.h"
 
 namespace slovnik {
-namespace analyze {
+namespace {
+
+// The rules' helpers, as the rules name them.
 
 std::string_view LastChars(std::string_view w, std::size_t n)
 {
@@ -29,8 +31,6 @@ bool IsVowelOrW(std::string_view c)
 {
     return c.size() == 1 && std::string_view("aeiouw").find(c.front()) != std::string_view::npos;
 }
-
-namespace {
 
 // The two characters just before a final ending of (n - 3) letters; on a shorter word the
 // first two characters of the word are compared instead, as the rules have no length test.
@@ -83,9 +83,6 @@ std::string reduceSForm(std::string_view w)
 }
 
 } // namespace
-} // namespace analyze
-
-using namespace analyze;
 
 std::string ReducePlural(std::string_view word)
 {

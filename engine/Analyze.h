@@ -20,20 +20,4 @@ std::string ReduceComparative(std::string_view word);
 /// applies, or when the word is "ying" (no stem to inspect).
 std::string ReduceVerbForm(std::string_view word);
 
-namespace analyze {
-// The rules' helpers, exposed for their own tests.
-
-/// The last n characters of w, or the whole of w when it is shorter.
-std::string_view LastChars(std::string_view w, std::size_t n);
-/// The last character of a non-empty w, as a one-character text.
-std::string_view LastChar(std::string_view w);
-/// w without its last n characters; empty when w has no more than n.
-std::string_view DropLast(std::string_view w, std::size_t n);
-/// True when w has at least six characters and the two just before a final ending of k - 1
-/// characters are equal ("bigger", k = 3: the "gg").
-bool HasDoubledLetter(std::string_view w, std::size_t k);
-/// True for "a", "e", "i", "o", "u" and "w" only.
-bool IsVowelOrW(std::string_view c);
-
-} // namespace analyze
 } // namespace slovnik

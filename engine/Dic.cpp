@@ -1,6 +1,7 @@
 #include "Dic.h"
 
 #include <cstring>
+#include <mutex>
 
 namespace slovnik {
 
@@ -58,7 +59,7 @@ void descrambleField(ShortField &field)
 
 } // namespace
 
-void DescrambleEntries(std::span<DictionaryEntry> entries)
+void descrambleEntries(std::span<DictionaryEntry> entries)
 {
     for (DictionaryEntry &entry : entries) {
         descrambleField(entry.English);
@@ -68,7 +69,14 @@ void DescrambleEntries(std::span<DictionaryEntry> entries)
 
 void DescrambleTable()
 {
-    DescrambleEntries(DictionaryTable);
+    static std::once_flag descrambled;
+    std::call_once(descrambled, [] { descrambleEntries(DictionaryTable); });
+}
+
+const Table &readableTable()
+{
+    DescrambleTable();
+    return DictionaryTable;
 }
 
 } // namespace slovnik

@@ -26,29 +26,33 @@ struct DictionaryEntry {
     ShortField Czech;
 };
 
-inline constexpr std::size_t EntrySize = 42;
+inline constexpr std::size_t kEntrySize = 42;
 static_assert(sizeof(ShortField) == 1 + FieldCapacity);
-static_assert(sizeof(DictionaryEntry) == EntrySize, "the stored layout is two 21-byte fields");
+static_assert(sizeof(DictionaryEntry) == kEntrySize, "the stored layout is two 21-byte fields");
 static_assert(offsetof(DictionaryEntry, Czech) == 1 + FieldCapacity);
 
 using Table = std::array<DictionaryEntry, EntryCount>;
-static_assert(sizeof(Table) == EntryCount * EntrySize);
+static_assert(sizeof(Table) == EntryCount * kEntrySize);
 
 /// The program's one table, in stored order. Scrambled until DescrambleTable has run, read-only
-/// afterwards; nothing sorts, inserts or removes entries.
+/// afterwards; nothing sorts, inserts or removes entries. Read it through readableTable().
 extern Table DictionaryTable;
 
-/// Turns DictionaryTable into readable Windows-1250 text in place. Exactly one caller, the
-/// start-up sequence: a second run would shift every character again.
+/// Turns DictionaryTable into readable Windows-1250 text in place, once per process: the shift
+/// is not idempotent, so every later call, from any thread, only waits for the first to finish.
 void DescrambleTable();
+
+/// The readable table for every user (the windows, the tool, tests, benchmarks): de-scrambles it
+/// on first use if the start-up sequence has not done so yet.
+const Table &readableTable();
 
 /// The de-scrambling of any run of entries, for DescrambleTable and for tests on small tables.
 /// Each character byte b inside a field's length becomes b - 1 (mod 256); a length above
 /// FieldCapacity is taken as FieldCapacity; bytes beyond the length are left as they are.
-void DescrambleEntries(std::span<DictionaryEntry> entries);
+void descrambleEntries(std::span<DictionaryEntry> entries);
 
 /// The value of a field: its first min(length, FieldCapacity) characters.
-inline std::string_view FieldText(const ShortField &field)
+inline std::string_view fieldText(const ShortField &field)
 {
     const std::size_t length = field.length < FieldCapacity ? field.length : FieldCapacity;
     return {reinterpret_cast<const char *>(field.chars.data()), length};

@@ -4,7 +4,7 @@
 
 namespace slovnik {
 
-std::string LowerAsciiLetters(std::string_view text)
+std::string lowerAsciiLetters(std::string_view text)
 {
     std::string lowered(text);
     for (char &c : lowered) {

@@ -11,7 +11,7 @@ namespace slovnik {
 
 /// Lower-cases the letters A to Z only; every other byte, Czech capitals with diacritics
 /// included, stays as typed.
-std::string LowerAsciiLetters(std::string_view text);
+std::string lowerAsciiLetters(std::string_view text);
 
 /// Removes one leading blank, then (English queries only) a leading "a " and then a leading
 /// "the ", then every apostrophe. Inner and trailing blanks and all other characters stay.

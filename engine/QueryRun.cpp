@@ -5,7 +5,7 @@
 
 namespace slovnik {
 
-std::vector<std::string> InflectedCandidates(std::string_view query)
+std::vector<std::string> inflectedCandidates(std::string_view query)
 {
     std::vector<std::string> candidates;
     for (std::string form : {ReducePlural(query), ReduceComparative(query),
@@ -25,7 +25,7 @@ void QueryRun::run(std::string_view typedText, TranslationDirection direction)
 {
     const std::uint64_t generation = ++m_generation;
     m_list.clearLines();
-    const std::string query = NormalizeQuery(LowerAsciiLetters(typedText), direction);
+    const std::string query = NormalizeQuery(lowerAsciiLetters(typedText), direction);
     if (query.empty())
         return;
     if (direction == TranslationDirection::EnglishToCzech && !InflectedSearch(query, direction, generation))
@@ -36,7 +36,7 @@ void QueryRun::run(std::string_view typedText, TranslationDirection direction)
 bool QueryRun::InflectedSearch(std::string_view query, TranslationDirection direction,
                                std::uint64_t generation)
 {
-    for (const std::string &candidate : InflectedCandidates(query)) {
+    for (const std::string &candidate : inflectedCandidates(query)) {
         if (!searchRun(Scan::Exact, candidate, direction, generation))
             return false;
     }

@@ -2,6 +2,17 @@
 
 // The query run of the dictionary window: what one change of the query text does to the result
 // list. The window implements the list and the host; tests implement recording ones.
+//
+// Why a run re-enters the event loop: a one-letter query has thousands of hits, and the list is
+// filled while the user goes on typing. Between the scans of a run (and while the list sorts)
+// the host handles the waiting window events, so each keystroke is seen at once. A keystroke
+// handled there changes the query and starts a newer run inside the older one's call.
+//
+// How that stays safe: every run takes the next value of a generation counter. After each
+// re-entry a run compares its value with the counter; once a newer run has started, the older
+// one returns at once and never touches the list again, so the list only ever holds the lines
+// of the newest query. Nothing a run holds (the table, the query bytes it copied) can be
+// invalidated by the newer run.
 
 #include "Dic.h"
 #include "Direction.h"
@@ -38,7 +49,7 @@ public:
 
 /// The non-empty candidate base forms of an English query, in the order they are looked up:
 /// plural, comparative (the query itself when it has no comparative ending), verb form.
-std::vector<std::string> InflectedCandidates(std::string_view query);
+std::vector<std::string> inflectedCandidates(std::string_view query);
 
 class QueryRun {
 public:
@@ -51,10 +62,10 @@ public:
     /// processing) supersedes it: the older run stops and never touches the list again.
     void run(std::string_view typedText, TranslationDirection direction);
 
-    /// The exact searches of InflectedCandidates; false when a newer run superseded this one.
+private:
+    /// The exact searches of inflectedCandidates; false when a newer run superseded this one.
     bool InflectedSearch(std::string_view query, TranslationDirection direction, std::uint64_t generation);
 
-private:
     enum class Scan { Prefix, Exact };
     bool searchRun(Scan scan, std::string_view text, TranslationDirection direction,
                    std::uint64_t generation);

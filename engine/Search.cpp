@@ -7,8 +7,6 @@
 namespace slovnik {
 namespace {
 
-constexpr std::size_t kWordPartBound = FieldCapacity + ResultSeparator.size();
-
 // A line is built in a fixed buffer: a one-letter query has thousands of hits, and a heap
 // allocation for each would cost more than the scan itself.
 class LineBuffer {
@@ -24,16 +22,16 @@ public:
     std::string_view text() const { return {m_chars.data(), m_size}; }
 
 private:
-    std::array<char, MaxResultLineLength> m_chars;
+    std::array<char, kMaxResultLineLength> m_chars;
     std::size_t m_size = 0;
 };
 
 LineBuffer resultLine(const DictionaryEntry &entry, TranslationDirection direction)
 {
     LineBuffer line;
-    line.appendBounded(FieldText(SearchedField(entry, direction)), kWordPartBound);
-    line.appendBounded(ResultSeparator, kWordPartBound);
-    line.appendBounded(FieldText(OtherField(entry, direction)), MaxResultLineLength);
+    line.appendBounded(fieldText(SearchedField(entry, direction)), kMaxWordPartLength);
+    line.appendBounded(ResultSeparator, kMaxWordPartLength);
+    line.appendBounded(fieldText(OtherField(entry, direction)), kMaxResultLineLength);
     return line;
 }
 
@@ -67,15 +65,10 @@ const ShortField &OtherField(const DictionaryEntry &entry, TranslationDirection 
     return direction == TranslationDirection::EnglishToCzech ? entry.Czech : entry.English;
 }
 
-std::string BuildResultLine(const DictionaryEntry &entry, TranslationDirection direction)
-{
-    return std::string(resultLine(entry, direction).text());
-}
-
 void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query,
                   TranslationDirection direction, LineSink &sink)
 {
-    query = query.substr(0, MaxPrefixQueryLength);
+    query = query.substr(0, kMaxPrefixQueryLength);
     if (query.empty())
         return;
     const auto first = static_cast<unsigned char>(query.front());
@@ -97,17 +90,6 @@ void ExactSearch(std::span<const DictionaryEntry> table, std::string_view word,
         return field.length == word.size() && field.chars[0] == first
                && std::memcmp(field.chars.data(), word.data(), word.size()) == 0;
     });
-}
-
-ResultLineParts SplitResultLine(std::string_view line)
-{
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return {line, {}};
-    // The word ends one blank before the "=", the other word starts one blank after it.
-    const std::size_t wordLength = equals >= 1 ? equals - 1 : 0;
-    const std::size_t otherStart = std::min(line.size(), equals + 2);
-    return {line.substr(0, wordLength), line.substr(otherStart)};
 }
 
 } // namespace slovnik

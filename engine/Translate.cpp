@@ -2,11 +2,10 @@
 
 #include "Analyze.h"
 #include "Query.h"
+#include "ResultLine.h"
 
 namespace slovnik {
 namespace {
-
-constexpr std::size_t kMaxPartLength = 255;
 
 class WordCollector {
 public:
@@ -23,7 +22,7 @@ public:
             m_out.truncated = true;
         } else {
             m_word.resize(std::min(m_word.size(), WordCapacity));
-            m_out.words.push_back(LowerAsciiLetters(m_word));
+            m_out.words.push_back(lowerAsciiLetters(m_word));
         }
         m_word.clear();
     }
@@ -35,7 +34,7 @@ private:
 
 } // namespace
 
-SourceWords SplitSourceText(std::span<const std::string> lines)
+SourceWords splitSourceText(std::span<const std::string> lines)
 {
     SourceWords result;
     WordCollector collector(result);
@@ -51,7 +50,7 @@ SourceWords SplitSourceText(std::span<const std::string> lines)
     return result;
 }
 
-int PrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
+int prefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
                  TranslationDirection direction, LineSink &offers)
 {
     struct Counting final : LineSink {
@@ -68,7 +67,7 @@ int PrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
     return counting.hits;
 }
 
-std::vector<std::string> ReducedOfferForms(std::string_view word)
+std::vector<std::string> reducedOfferForms(std::string_view word)
 {
     std::vector<std::string> forms;
     for (std::string form : {ReducePlural(word), ReduceComparative(word)}) {
@@ -78,21 +77,18 @@ std::vector<std::string> ReducedOfferForms(std::string_view word)
     return forms;
 }
 
-std::string SentencePart(std::string_view boxText)
+std::string sentencePart(std::string_view boxText)
 {
     if (boxText.empty())
-        return std::string(EmptyBoxPart);
-    const std::size_t equals = boxText.find('=');
-    if (equals != std::string_view::npos)
-        boxText = boxText.substr(std::min(boxText.size(), equals + 2));
-    return std::string(boxText.substr(0, kMaxPartLength));
+        return std::string(kEmptyBoxPart);
+    return std::string(takenText(boxText).substr(0, kMaxTakenTextLength));
 }
 
-std::string BuildSentence(std::span<const std::string> boxTexts)
+std::string buildSentence(std::span<const std::string> boxTexts)
 {
     std::string sentence;
     for (const std::string &text : boxTexts) {
-        sentence += SentencePart(text);
+        sentence += sentencePart(text);
         sentence += ' ';
     }
     return sentence;

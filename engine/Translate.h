@@ -19,7 +19,7 @@ inline constexpr std::size_t WordCapacity = 50;
 /// Turned into blanks before a line is split: digits and the punctuation that ends or marks
 /// off words. Everything else, apostrophes, hyphens and brackets included, stays in a word.
 inline constexpr std::string_view SeparatorChars = "!,.0123456789?[]";
-inline constexpr std::string_view EmptyBoxPart = "[..]";
+inline constexpr std::string_view kEmptyBoxPart = "[..]";
 
 struct SourceWords {
     std::vector<std::string> words; ///< at most MaxWords, each 1 to WordCapacity characters
@@ -29,21 +29,21 @@ struct SourceWords {
 /// Splits the lines of a source text (Windows-1250) into words: separators become blanks, only
 /// blanks separate words, A to Z are lower-cased, words are cut to WordCapacity characters, and
 /// a word never continues into the next line. Words after the MaxWords-th are dropped.
-SourceWords SplitSourceText(std::span<const std::string> lines);
+SourceWords splitSourceText(std::span<const std::string> lines);
 
 /// The prefix hits of a word as typed (no clean-up), in table order; returns their number.
-int PrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
+int prefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
                  TranslationDirection direction, LineSink &offers);
 
 /// The second try for an English word without hits: its plural and comparative reductions,
 /// non-empty ones only, each to be searched by prefix.
-std::vector<std::string> ReducedOfferForms(std::string_view word);
+std::vector<std::string> reducedOfferForms(std::string_view word);
 
-/// What a box's text contributes to the sentence: "[..]" for an empty box, the text after "= "
-/// when it holds "=", else the text itself; at most 255 characters.
-std::string SentencePart(std::string_view boxText);
+/// What a box's text contributes to the sentence: "[..]" for an empty box, else its takenText, at most
+/// kMaxTakenTextLength characters.
+std::string sentencePart(std::string_view boxText);
 
 /// Each box's part followed by one blank, the last one included.
-std::string BuildSentence(std::span<const std::string> boxTexts);
+std::string buildSentence(std::span<const std::string> boxTexts);
 
 } // namespace slovnik

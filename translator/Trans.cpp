@@ -77,7 +77,7 @@ QComboBox *makeWordBox(QWidget *panel, int index, int width)
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     box->setMaxVisibleItems(kVisibleListLines);
-    box->setGeometry(0, RowPitch * index + GridBorder, width, kBoxHeight);
+    box->setGeometry(0, RowPitch * index + kGridBorder, width, kBoxHeight);
     box->show();
     return box;
 }
@@ -95,8 +95,10 @@ void showOffers(QComboBox &box, const QStringList &offers)
 
 } // namespace
 
-TTransForm::TTransForm(ImageList *flagImages, QWidget *parent)
+TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> table,
+                       QWidget *parent)
     : QWidget(parent, Qt::Window),
+      m_table(table),
       m_ImageList1(createButtonImages(this)),
       m_Panel1(new QWidget(this)),
       m_Panel2(new QWidget(m_Panel1)),
@@ -220,9 +222,9 @@ void TTransForm::ToListBtnClick()
 {
     m_StringGrid1->setWords({});
     destroyWordBoxes();
-    const SourceWords source = SplitSourceLines(sourceLines(*m_Memo1));
+    const SourceWords source = splitSourceLines(sourceLines(*m_Memo1));
     if (source.truncated)
-        ShowExtendedDialog(ShortenedTextNotice(), CzechLanguage);
+        ShowExtendedDialog(shortenedTextNotice(), MessageLanguage::Czech);
     if (source.words.empty())
         return;
 
@@ -245,7 +247,7 @@ void TTransForm::FromListBtnClick()
     boxTexts.reserve(static_cast<std::size_t>(m_WordBoxes.size()));
     for (const QComboBox *box : m_WordBoxes)
         boxTexts.push_back(toCp1250(box->currentText()));
-    m_Memo2->setPlainText(fromCp1250(BuildSentence(boxTexts)));
+    m_Memo2->setPlainText(fromCp1250(buildSentence(boxTexts)));
 }
 
 void TTransForm::TransBtnClick()
@@ -256,7 +258,7 @@ void TTransForm::TransBtnClick()
     for (int row = 0; row < m_WordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_WordBoxes[row];
         const std::string word = toCp1250(m_StringGrid1->word(row));
-        showOffers(CurrentBox, WordOffers(DictionaryTable, word, m_TransDirection));
+        showOffers(CurrentBox, wordOffers(m_table, word, m_TransDirection));
     }
 }
 

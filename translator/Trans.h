@@ -10,10 +10,13 @@
 // sentence are the shared translator logic; the window reads its controls, calls that logic and
 // shows what comes back.
 
+#include "Dic.h"
 #include "Direction.h"
 
 #include <QList>
 #include <QWidget>
+
+#include <span>
 
 class QComboBox;
 class QLabel;
@@ -30,8 +33,11 @@ class TTransForm : public QWidget {
     Q_OBJECT
 public:
     /// Builds the controls and runs FormCreate; the window stays hidden. `flagImages` is the
-    /// dictionary window's ImageList2 (not owned; it outlives this window).
-    explicit TTransForm(ImageList *flagImages, QWidget *parent = nullptr);
+    /// dictionary window's ImageList2 (not owned; it outlives this window). The word offers come
+    /// from `table`: the program's own unless a test brings a small one.
+    explicit TTransForm(ImageList *flagImages,
+                        std::span<const DictionaryEntry> table = DictionaryTable,
+                        QWidget *parent = nullptr);
 
     /// The translator help window that the help button shows; created after this window.
     void setHelpWindow(QWidget *helpWindow);
@@ -89,6 +95,7 @@ private:
     /// The scroll area's content is as large as the grid and the box panel beside it.
     void fitScrollContent();
 
+    const std::span<const DictionaryEntry> m_table;
     TranslationDirection m_TransDirection = TranslationDirection::CzechToEnglish;
     QList<QComboBox *> m_WordBoxes;
     QWidget *m_helpWindow = nullptr;

@@ -11,7 +11,7 @@ constexpr int kDefaultColWidth = 129;
 WordGrid::WordGrid(QWidget *parent) : QTableWidget(1, 1, parent)
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(GridBorder);
+    setLineWidth(kGridBorder);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);

@@ -10,12 +10,12 @@ namespace slovnik {
 /// A 21-pixel row and the 1-pixel grid line below it: the distance from one word to the next.
 inline constexpr int RowPitch = 22;
 /// The flat border around the grid, on each side.
-inline constexpr int GridBorder = 1;
+inline constexpr int kGridBorder = 1;
 
 /// The height that shows `rows` rows whole, border included: RowPitch × rows + 2.
 constexpr int gridHeightFor(int rows)
 {
-    return RowPitch * rows + 2 * GridBorder;
+    return RowPitch * rows + 2 * kGridBorder;
 }
 
 /// One column, no headers, a flat border, not editable, no scroll bars of its own. Always holds at

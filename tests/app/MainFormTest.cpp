@@ -363,10 +363,10 @@ void MainFormTest::keystrokesDuringASearchRunLeaveOnlyTheNewestLines()
 
 void MainFormTest::resultLineIsDrawnInTwoColumns()
 {
-    const DrawnColumns columns = ResultLineColumns(u"dog = pes"_qs);
+    const DrawnColumns columns = resultLineColumns(u"dog = pes"_qs);
     QCOMPARE(columns.left, u"dog"_qs);
     QCOMPARE(columns.right, u"= pes"_qs);
-    QCOMPARE(ResultLineColumns(u"x = "_qs).right, u"= "_qs);
+    QCOMPARE(resultLineColumns(u"x = "_qs).right, u"= "_qs);
 
     QImage image(200, 15, QImage::Format_ARGB32);
     QPalette palette;

@@ -44,7 +44,7 @@ bool tableStillScrambled()
     std::string stored = wordList().pairs.front().english;
     for (char &c : stored)
         c = static_cast<char>(static_cast<unsigned char>(c) + 1u);
-    return FieldText(DictionaryTable[0].English) == stored;
+    return fieldText(DictionaryTable[0].English) == stored;
 }
 
 struct ModuleCalls {
@@ -139,8 +139,8 @@ void StartupTest::tableIsReadableFromStartUp()
     const std::vector<WordPair> &pairs = wordList().pairs;
     QCOMPARE(pairs.size(), EntryCount);
     for (std::size_t i = 0; i < EntryCount; ++i) {
-        if (FieldText(DictionaryTable[i].English) != pairs[i].english
-            || FieldText(DictionaryTable[i].Czech) != pairs[i].czech)
+        if (fieldText(DictionaryTable[i].English) != pairs[i].english
+            || fieldText(DictionaryTable[i].Czech) != pairs[i].czech)
             QFAIL(qPrintable(QStringLiteral("entry %1 is not the word list's pair").arg(i)));
     }
 }

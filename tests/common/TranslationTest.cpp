@@ -29,56 +29,56 @@ const std::vector<DictionaryEntry> kTable = table({
 
 QStringList offers(const char *word, TranslationDirection direction)
 {
-    return WordOffers(kTable, word, direction);
+    return wordOffers(kTable, word, direction);
 }
 
-TEST(WordOffers, PrefixHitsSortedFirstOneChosen)
+TEST(wordOffers, PrefixHitsSortedFirstOneChosen)
 {
     EXPECT_EQ(offers("pes", kCs), (QStringList{u"pes = dog"_qs, u"pesimista = pessimist"_qs}));
     EXPECT_TRUE(offers("sp\xed", kCs).isEmpty()); // spí
 }
 
-TEST(WordOffers, EnglishWordWithoutHitsTriesItsPluralByPrefix)
+TEST(wordOffers, EnglishWordWithoutHitsTriesItsPluralByPrefix)
 {
     EXPECT_EQ(offers("cats", kEn), (QStringList{u"cat = kočka"_qs, u"catch = chytit"_qs}));
 }
 
-TEST(WordOffers, EnglishWordWithoutHitsTriesItsComparative)
+TEST(wordOffers, EnglishWordWithoutHitsTriesItsComparative)
 {
     EXPECT_EQ(offers("bigger", kEn), (QStringList{u"big = velký"_qs, u"bigot = bigotní"_qs}));
 }
 
-TEST(WordOffers, CzechWordsGetNoSecondTry)
+TEST(wordOffers, CzechWordsGetNoSecondTry)
 {
     EXPECT_TRUE(offers("psi", kCs).isEmpty());
     EXPECT_TRUE(offers("pesy", kCs).isEmpty());
 }
 
-TEST(WordOffers, CapitalWithDiacriticHitsOnlyItself)
+TEST(wordOffers, CapitalWithDiacriticHitsOnlyItself)
 {
     EXPECT_EQ(offers("\xc8" "aj", kCs), (QStringList{u"Čaj = tea"_qs}));
     EXPECT_EQ(offers("\xe8" "aj", kCs), (QStringList{u"čaj = tea"_qs}));
 }
 
-TEST(WordOffers, AToZAreLoweredButTheWordIsNotCleaned)
+TEST(wordOffers, AToZAreLoweredButTheWordIsNotCleaned)
 {
     EXPECT_EQ(offers("THE", kEn).size(), 3); // "The Hague" begins with "The", not "the"
     EXPECT_TRUE(offers("the ", kEn).isEmpty());
     EXPECT_TRUE(offers("", kEn).isEmpty());
 }
 
-TEST(WordOffers, TranslatingTwiceGivesTheSameOffers)
+TEST(wordOffers, TranslatingTwiceGivesTheSameOffers)
 {
     EXPECT_EQ(offers("the", kEn), offers("the", kEn));
 }
 
-TEST(SplitSourceLines, EncodesEachLineAndSplitsIt)
+TEST(splitSourceLines, EncodesEachLineAndSplitsIt)
 {
-    const SourceWords source = SplitSourceLines({u"Ahoj, Petře!"_qs, u"Jak se máš?"_qs});
+    const SourceWords source = splitSourceLines({u"Ahoj, Petře!"_qs, u"Jak se máš?"_qs});
     ASSERT_EQ(source.words.size(), 5u);
     EXPECT_EQ(source.words[1], "pet\xf8" "e");
     // Characters outside Windows-1250 become "?", which separates words.
-    EXPECT_EQ(SplitSourceLines({u"a😀b"_qs}).words, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(splitSourceLines({u"a😀b"_qs}).words, (std::vector<std::string>{"a", "b"}));
 }
 
 } // namespace

@@ -157,7 +157,7 @@ void AboutTest::descriptionCreditsTheWordList()
 void AboutTest::linkLabelLooksLikeALink()
 {
     const LinkLabel *label = m_window->AboutLabel();
-    QCOMPARE(label->text(), QString::fromUtf16(ProjectWebAddress));
+    QCOMPARE(label->text(), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(label->toolTip(), QStringLiteral("Připojit k internetové stránce"));
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(label->alignment(), Qt::AlignCenter);
@@ -242,7 +242,7 @@ void AboutTest::anAddressThatCannotBeOpenedChangesNothing()
     QTest::mouseClick(m_window->AboutLabel(), Qt::LeftButton);
     QCOMPARE(m_opener.opened.size(), 1);
     QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->AboutLabel()->text(), QString::fromUtf16(ProjectWebAddress));
+    QCOMPARE(m_window->AboutLabel()->text(), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(QApplication::topLevelWidgets(), before);
     QCOMPARE(QApplication::activeModalWidget(), m_window.get());
 }

@@ -63,7 +63,7 @@ Seen showAndClose(const QString &text)
         seen.stayedOpenAfterEscape = dialog.isVisible();
         QTest::mouseClick(dialog.ToolButton1, Qt::LeftButton);
     });
-    ShowExtendedDialog(text, CzechLanguage);
+    ShowExtendedDialog(text, MessageLanguage::Czech);
     return seen;
 }
 
@@ -185,8 +185,8 @@ void ExDialogTest::kindsAndLanguagesPickTitlesAndCaptions()
     QFETCH(QString, second);
 
     TDlgForm dialog;
-    dialog.DialogLanguage = static_cast<std::uint8_t>(language);
-    dialog.DialogKind = static_cast<std::uint8_t>(kind);
+    dialog.DialogLanguage = static_cast<MessageLanguage>(language);
+    dialog.DialogKind = static_cast<MessageKind>(kind);
     dialog.MessageText = QStringLiteral("x");
     dialog.SetupDialog();
     QTEST(dialog.windowTitle(), "title");
@@ -204,8 +204,8 @@ void ExDialogTest::questionButtonsEndTheDialogWithYesOrNo_data()
     QTest::addColumn<bool>("second");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("first button: yes") << false << ResultYes;
-    QTest::newRow("second button: no") << true << ResultNo;
+    QTest::newRow("first button: yes") << false << kResultYes;
+    QTest::newRow("second button: no") << true << kResultNo;
 }
 
 void ExDialogTest::questionButtonsEndTheDialogWithYesOrNo()
@@ -213,7 +213,7 @@ void ExDialogTest::questionButtonsEndTheDialogWithYesOrNo()
     QFETCH(bool, second);
 
     TDlgForm dialog;
-    dialog.DialogKind = QuestionKind;
+    dialog.DialogKind = MessageKind::Question;
     dialog.MessageText = QStringLiteral("Smazat?");
     dialog.SetupDialog();
     whenShown(shownDialog, [second](QWidget &widget) {

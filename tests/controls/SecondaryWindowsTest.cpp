@@ -248,7 +248,7 @@ void SecondaryWindowsTest::helpAndAboutControlsAreNamed()
     const TAboutForm &about = *m_windows->AboutForm;
     QCOMPARE(accessibleName(about.GroupBox1()), QStringLiteral("O aplikaci"));
     QCOMPARE(accessibleName(about.Label12()), QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
-    QCOMPARE(accessibleName(about.AboutLabel()), QString::fromUtf16(ProjectWebAddress));
+    QCOMPARE(accessibleName(about.AboutLabel()), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(QAccessible::queryAccessibleInterface(about.AboutLabel())->role(), QAccessible::Link);
     for (QWidget *control : {static_cast<QWidget *>(about.Image1()), static_cast<QWidget *>(about.Memo1()),
                              static_cast<QWidget *>(about.Image3()), static_cast<QWidget *>(about.Image4())})

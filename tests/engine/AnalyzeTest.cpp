@@ -119,10 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
                       NormalizeExample{"empty", "", kEn, ""}),
     [](const auto &row) { return std::string(row.param.name); });
 
-TEST(LowerAsciiLetters, LowersOnlyAToZ)
+TEST(lowerAsciiLetters, LowersOnlyAToZ)
 {
     // "ŽLUŤOUČKÝ" in Windows-1250: the capitals with diacritics stay.
-    EXPECT_EQ(LowerAsciiLetters("Dog \x8eLU\x8dOU\xc8K\xdd @[`{"), "dog \x8elu\x8dou\xc8k\xdd @[`{");
+    EXPECT_EQ(lowerAsciiLetters("Dog \x8eLU\x8dOU\xc8K\xdd @[`{"), "dog \x8elu\x8dou\xc8k\xdd @[`{");
 }
 
 } // namespace

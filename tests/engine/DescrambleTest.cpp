@@ -19,13 +19,13 @@ ShortField storedField(std::uint8_t length, std::initializer_list<unsigned char>
 
 std::string text(const ShortField &field)
 {
-    return std::string(FieldText(field));
+    return std::string(fieldText(field));
 }
 
 TEST(Descramble, EmptyFieldStaysEmptyAndItsRoomUntouched)
 {
     std::vector<DictionaryEntry> table{{storedField(0, {}), storedField(0, {})}};
-    DescrambleEntries(table);
+    descrambleEntries(table);
     EXPECT_EQ(table[0].English.length, 0);
     EXPECT_TRUE(std::all_of(table[0].English.chars.begin(), table[0].English.chars.end(),
                             [](unsigned char c) { return c == 0xAB; }));
@@ -34,7 +34,7 @@ TEST(Descramble, EmptyFieldStaysEmptyAndItsRoomUntouched)
 TEST(Descramble, ShiftsEachCharacterDownByOneWrappingAtZero)
 {
     std::vector<DictionaryEntry> table{{storedField(3, {'b', 'c', 'd'}), storedField(3, {1, 0, 255})}};
-    DescrambleEntries(table);
+    descrambleEntries(table);
     EXPECT_EQ(text(table[0].English), "abc");
     // A stored 1 is a real character 0 inside the text, not a terminator.
     EXPECT_EQ(table[0].Czech.length, 3);
@@ -44,7 +44,7 @@ TEST(Descramble, ShiftsEachCharacterDownByOneWrappingAtZero)
 TEST(Descramble, LeavesBytesBeyondTheLengthAsTheyWere)
 {
     std::vector<DictionaryEntry> table{{storedField(2, {'x', 'y', 'z', 'w'}), storedField(1, {'b'})}};
-    DescrambleEntries(table);
+    descrambleEntries(table);
     EXPECT_EQ(text(table[0].English), "wx");
     EXPECT_EQ(table[0].English.chars[2], 'z');
     EXPECT_EQ(table[0].English.chars[3], 'w');
@@ -58,7 +58,7 @@ TEST(Descramble, LengthAboveCapacityIsCappedToTheWholeRoom)
     for (std::size_t i = 0; i < FieldCapacity; ++i)
         stored.chars[i] = static_cast<unsigned char>('b' + i);
     std::vector<DictionaryEntry> table{{stored, storedField(0, {})}};
-    DescrambleEntries(table);
+    descrambleEntries(table);
     EXPECT_EQ(table[0].English.length, FieldCapacity);
     EXPECT_EQ(text(table[0].English), "abcdefghijklmnopqrst");
 }
@@ -69,7 +69,7 @@ TEST(Descramble, FieldsAndEntriesAreIndependent)
         {storedField(1, {'b'}), storedField(20, {'c', 'd'}, 'f')},
         {storedField(0, {'z'}), storedField(2, {'!', '"'})},
     };
-    DescrambleEntries(table);
+    descrambleEntries(table);
     EXPECT_EQ(text(table[0].English), "a");
     EXPECT_EQ(text(table[0].Czech), "bceeeeeeeeeeeeeeeeee");
     EXPECT_EQ(text(table[1].English), "");

@@ -189,13 +189,13 @@ TEST_F(QueryRunTest, NestedRunThatCleansAwayEmptiesTheList)
     EXPECT_EQ(recorder.count("busy"), 0);
 }
 
-TEST(InflectedCandidates, AreTheNonEmptyReductionsInLookUpOrder)
+TEST(inflectedCandidates, AreTheNonEmptyReductionsInLookUpOrder)
 {
-    EXPECT_THAT(InflectedCandidates("runs"), ElementsAre("run", "runs", "run"));
-    EXPECT_THAT(InflectedCandidates("bigger"), ElementsAre("big"));
-    EXPECT_THAT(InflectedCandidates("a"), ElementsAre("a"));
-    EXPECT_THAT(InflectedCandidates("ying"), ElementsAre("ying"));
-    EXPECT_THAT(InflectedCandidates(""), IsEmpty());
+    EXPECT_THAT(inflectedCandidates("runs"), ElementsAre("run", "runs", "run"));
+    EXPECT_THAT(inflectedCandidates("bigger"), ElementsAre("big"));
+    EXPECT_THAT(inflectedCandidates("a"), ElementsAre("a"));
+    EXPECT_THAT(inflectedCandidates("ying"), ElementsAre("ying"));
+    EXPECT_THAT(inflectedCandidates(""), IsEmpty());
 }
 
 } // namespace

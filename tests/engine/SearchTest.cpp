@@ -82,16 +82,16 @@ TEST(ExactSearch, MatchesTheWholeFieldOnly)
 
 TEST(ResultLine, IsSearchedSeparatorOther)
 {
-    EXPECT_EQ(BuildResultLine(kTable[1], kEn), "cat = kočka");
-    EXPECT_EQ(BuildResultLine(kTable[1], kCs), "kočka = cat");
-    EXPECT_EQ(BuildResultLine(kTable[6], kEn), "x = ");
-    EXPECT_EQ(BuildResultLine(kTable[5], kEn).size(), 20u + 3u + 6u);
+    EXPECT_THAT(exact("cat", kEn), ElementsAre("cat = kočka"));
+    EXPECT_THAT(exact("kočka", kCs), ElementsAre("kočka = cat"));
+    EXPECT_THAT(exact("x", kEn), ElementsAre("x = "));
+    EXPECT_EQ(exact("abcdefghijklmnopqrst", kEn).at(0).size(), 20u + 3u + 6u);
 }
 
 TEST(ResultLine, SplitsAtTheFirstEqualsSign)
 {
     const auto parts = [](std::string_view line) {
-        const ResultLineParts p = SplitResultLine(line);
+        const ResultLineParts p = resultLineParts(line);
         return std::pair(std::string(p.word), std::string(p.other));
     };
     EXPECT_EQ(parts("dog = pes"), std::pair(std::string("dog"), std::string("pes")));

@@ -14,7 +14,7 @@ using ::testing::IsEmpty;
 
 SourceWords split(std::vector<std::string> lines)
 {
-    return SplitSourceText(lines);
+    return splitSourceText(lines);
 }
 
 std::string words(int count, std::string_view separator = " ")
@@ -99,30 +99,30 @@ TEST(Split, NulAndHighBytesAreWordCharacters)
 TEST(Sentence, JoinsThePartAfterEqualsOfEachBox)
 {
     const std::vector<std::string> boxes{"pes = dog", "", "pes = dog = hound", "hello"};
-    EXPECT_EQ(BuildSentence(boxes), "dog [..] dog = hound hello ");
+    EXPECT_EQ(buildSentence(boxes), "dog [..] dog = hound hello ");
 }
 
 TEST(Sentence, EmptyPartAfterEqualsLeavesTwoBlanks)
 {
     const std::vector<std::string> boxes{"x=", "y"};
-    EXPECT_EQ(BuildSentence(boxes), " y ");
-    EXPECT_EQ(SentencePart("x="), "");
-    EXPECT_EQ(SentencePart("="), "");
-    EXPECT_EQ(SentencePart("a=bc"), "c");
+    EXPECT_EQ(buildSentence(boxes), " y ");
+    EXPECT_EQ(sentencePart("x="), "");
+    EXPECT_EQ(sentencePart("="), "");
+    EXPECT_EQ(sentencePart("a=bc"), "c");
 }
 
 TEST(Sentence, PartsAreCutTo255Characters)
 {
-    EXPECT_EQ(SentencePart(std::string(300, 'a')).size(), 255u);
-    EXPECT_EQ(SentencePart("x = " + std::string(300, 'b')), std::string(255, 'b'));
-    EXPECT_THAT(BuildSentence(std::vector<std::string>{}), IsEmpty());
+    EXPECT_EQ(sentencePart(std::string(300, 'a')).size(), 255u);
+    EXPECT_EQ(sentencePart("x = " + std::string(300, 'b')), std::string(255, 'b'));
+    EXPECT_THAT(buildSentence(std::vector<std::string>{}), IsEmpty());
 }
 
 TEST(ReducedOffers, ArePluralThenComparative)
 {
-    EXPECT_THAT(ReducedOfferForms("cats"), ElementsAre("cat", "cats"));
-    EXPECT_THAT(ReducedOfferForms("bigger"), ElementsAre("big"));
-    EXPECT_THAT(ReducedOfferForms("er"), IsEmpty());
+    EXPECT_THAT(reducedOfferForms("cats"), ElementsAre("cat", "cats"));
+    EXPECT_THAT(reducedOfferForms("bigger"), ElementsAre("big"));
+    EXPECT_THAT(reducedOfferForms("er"), IsEmpty());
 }
 
 } // namespace

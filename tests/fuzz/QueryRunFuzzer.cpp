@@ -44,7 +44,7 @@ private:
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    DescrambleTable(); // exactly once, as the start-up does
+    readableTable();
     return 0;
 }
 
@@ -57,13 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
 
     RecordingList list;
-    QueryRun queryRun(DictionaryTable, list, list);
+    QueryRun queryRun(readableTable(), list, list);
     queryRun.run(typed, direction);
 
-    const std::string query = NormalizeQuery(LowerAsciiLetters(typed), direction);
-    const std::string_view prefix = std::string_view(query).substr(0, MaxPrefixQueryLength);
+    const std::string query = NormalizeQuery(lowerAsciiLetters(typed), direction);
+    const std::string_view prefix = std::string_view(query).substr(0, kMaxPrefixQueryLength);
     const std::vector<std::string> candidates = direction == TranslationDirection::EnglishToCzech
-                                                    ? InflectedCandidates(query)
+                                                    ? inflectedCandidates(query)
                                                     : std::vector<std::string>{};
     if (query.empty())
         require(list.lines.empty(), "an empty query found lines", typed);

@@ -46,13 +46,13 @@ void checkSentence(const SourceWords &split, const std::vector<std::string> &lin
     std::vector<std::string> boxes = split.words;
     boxes.insert(boxes.end(), lines.begin(), lines.end());
     boxes.emplace_back();
-    const std::string sentence = BuildSentence(boxes);
+    const std::string sentence = buildSentence(boxes);
 
     std::string expected;
     for (const std::string &box : boxes) {
-        const std::string part = SentencePart(box);
+        const std::string part = sentencePart(box);
         require(part.size() <= 255, "a sentence part longer than 255", part);
-        require(!box.empty() || part == EmptyBoxPart, "an empty box that is not [..]");
+        require(!box.empty() || part == kEmptyBoxPart, "an empty box that is not [..]");
         expected += part;
         expected += ' ';
     }
@@ -65,12 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string_view text = slovnik::fuzz::asText(data, size);
     const std::vector<std::string> lines = splitLines(text);
-    const SourceWords split = SplitSourceText(lines);
+    const SourceWords split = splitSourceText(lines);
     checkWords(split);
     checkSentence(split, lines);
 
     // The box's text in Unicode, as pasted: invalid UTF-8 becomes replacement characters.
     const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(size));
-    checkWords(SplitSourceLines(unicode.split(u'\n')));
+    checkWords(splitSourceLines(unicode.split(u'\n')));
     return 0;
 }

@@ -132,7 +132,7 @@ void TranslatorHostileTest::tenThousandWordsKeepTheFirst128()
     TTransForm &form = m_program->translator;
     DialogAnswerer answerer;
     pasteSplitAndTranslate(text, answerer);
-    QCOMPARE(answerer.texts, QStringList{ShortenedTextNotice() + u'.'});
+    QCOMPARE(answerer.texts, QStringList{shortenedTextNotice() + u'.'});
     QCOMPARE(gridWords(form), text.split(u' ').mid(0, kMaxWords));
     for (const QComboBox *box : form.WordBoxes())
         QCOMPARE(box->currentText(), QString());

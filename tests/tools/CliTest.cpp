@@ -78,9 +78,11 @@ TEST(CliLookup, ListsTheDogLinesSortedWithDuplicates)
         EXPECT_TRUE(line.startsWith(u"dog")) << line.toStdString();
     // "dog" itself is found by the exact look-up of the unchanged word and by the prefix search.
     EXPECT_EQ(lines.count(u"dog = pes"_qs), 2);
-    QStringList inOrder = lines;
-    slovnik::sortStable(inOrder, slovnik::resultLineCollator());
-    EXPECT_EQ(lines, inOrder);
+    slovnik::CollatedLines inOrder(slovnik::resultLineCollator());
+    for (const QString &line : std::as_const(lines))
+        inOrder.append(line);
+    inOrder.sort();
+    EXPECT_EQ(lines, inOrder.lines());
 }
 
 TEST(CliLookup, DirectionDecidesWhichWordsAreSearched)

@@ -165,7 +165,7 @@ void TransSplitTest::oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled()
     const QString text = numberedWords(129);
     split(form, text);
 
-    QCOMPARE(answerer.texts, QStringList{ShortenedTextNotice() + u'.'});
+    QCOMPARE(answerer.texts, QStringList{shortenedTextNotice() + u'.'});
     QCOMPARE(answerer.titles, QStringList{QStringLiteral(" Informace")});
     QCOMPARE(atNotice.rows, 1);
     QCOMPARE(atNotice.firstRow, QString());

@@ -21,7 +21,7 @@ constexpr auto kCs = TranslationDirection::CzechToEnglish;
 
 QStringList tableOffers(const QString &word, TranslationDirection direction)
 {
-    return WordOffers(DictionaryTable, toCp1250(word), direction);
+    return wordOffers(readableTable(), toCp1250(word), direction);
 }
 
 void setDirection(TTransForm &form, TranslationDirection direction)
@@ -73,7 +73,7 @@ private Q_SLOTS:
 
 void TransTranslateTest::initTestCase()
 {
-    DescrambleTable();
+    readableTable();
 }
 
 void TransTranslateTest::cleanup()
@@ -182,7 +182,7 @@ void TransTranslateTest::everyBoxHoldsItsWordsOffers()
         chosen.push_back(expected.isEmpty() ? std::string() : toCp1250(expected.front()));
     }
     click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), fromCp1250(BuildSentence(chosen)));
+    QCOMPARE(form.Memo2()->toPlainText(), fromCp1250(buildSentence(chosen)));
 }
 
 void TransTranslateTest::translationReplacesTypedTexts()

@@ -10,14 +10,14 @@ namespace slovnik::cli {
 
 int dump(std::FILE *out)
 {
-    DescrambleTable();
+    const Table &table = readableTable();
     QByteArray text;
     text.reserve(static_cast<qsizetype>(EntryCount * 2 * FieldCapacity));
     for (std::size_t position = 0; position < EntryCount; ++position) {
-        const DictionaryEntry &entry = DictionaryTable[position];
+        const DictionaryEntry &entry = table[position];
         text += QByteArray::number(static_cast<qulonglong>(position)) + '\t'
-                + fromCp1250(FieldText(entry.English)).toUtf8() + '\t'
-                + fromCp1250(FieldText(entry.Czech)).toUtf8() + '\n';
+                + fromCp1250(fieldText(entry.English)).toUtf8() + '\t'
+                + fromCp1250(fieldText(entry.Czech)).toUtf8() + '\n';
     }
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
     return std::fflush(out) == 0 ? Success : BadInput;

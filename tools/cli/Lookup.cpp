@@ -8,10 +8,9 @@ namespace slovnik::cli {
 
 int lookup(const QString &text, TranslationDirection direction, std::FILE *out)
 {
-    DescrambleTable();
     CollectedResults list;
     QuietSearchHost host;
-    QueryRun(DictionaryTable, list, host).run(toCp1250(text), direction);
+    QueryRun(readableTable(), list, host).run(toCp1250(text), direction);
     QByteArray printed;
     for (qsizetype i = 0; i < list.lines().size(); ++i)
         printed += list.lines().at(i).toUtf8() + '\n';

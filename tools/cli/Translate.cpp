@@ -30,17 +30,16 @@ QStringList sourceLines(const QString &text)
 int translate(const QString &text, TranslationDirection direction, bool listOffers, std::FILE *out,
               std::FILE *err)
 {
-    DescrambleTable();
-    const SourceWords source = SplitSourceLines(sourceLines(text));
+    const SourceWords source = splitSourceLines(sourceLines(text));
     if (source.truncated)
-        std::fprintf(err, "slovnik-cli: %s.\n", qPrintable(ShortenedTextNotice()));
+        std::fprintf(err, "slovnik-cli: %s.\n", qPrintable(shortenedTextNotice()));
     if (source.words.empty())
         return Success;
 
     QByteArray printed;
     std::vector<std::string> chosen;
     for (const std::string &word : source.words) {
-        const QStringList offers = WordOffers(DictionaryTable, word, direction);
+        const QStringList offers = wordOffers(readableTable(), word, direction);
         chosen.push_back(offers.isEmpty() ? std::string() : toCp1250(offers.front()));
         if (listOffers) {
             printed += fromCp1250(word).toUtf8() + '\n';
@@ -49,7 +48,7 @@ int translate(const QString &text, TranslationDirection direction, bool listOffe
         }
     }
     if (!listOffers)
-        printed = fromCp1250(BuildSentence(chosen)).toUtf8() + '\n';
+        printed = fromCp1250(buildSentence(chosen)).toUtf8() + '\n';
     std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
     return std::fflush(out) == 0 ? Success : BadInput;
 }
