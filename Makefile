@@ -1,6 +1,7 @@
 # Set-up and everyday commands; see README.md. Each target installs what is missing first.
 
-BUILD_DIR ?= build
+# The release preset's build folder (CMakePresets.json).
+BUILD_DIR := build
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -18,9 +19,10 @@ run: build
 	$(BUILD_DIR)/app/slovnik
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	ctest --preset release -j $(JOBS)
 
 bench: build
+	cmake --build --preset release --target slovnik_benchmarks -j $(JOBS)
 	$(BUILD_DIR)/bench/descramble_bench
 	$(BUILD_DIR)/bench/search_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
@@ -28,8 +30,8 @@ bench: build
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --preset release $(CMAKE_FLAGS)
+	cmake --build --preset release -j $(JOBS)
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \

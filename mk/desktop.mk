@@ -26,6 +26,7 @@ package-check: package
 	tests/package/check-package.sh $$(ls -t $(BUILD_DIR)/slovnik_*.deb | head -n 1)
 
 screenshots: build desktop-deps
+	cmake --build --preset release --target slovnik-screenshots -j $(JOBS)
 	xvfb-run -a -s "-screen 0 $(SCREENSHOT_SCREEN)" $(BUILD_DIR)/tools/screenshots/slovnik-screenshots $(SCREENSHOT_DIR)
 
 desktop-deps:

@@ -1,13 +1,14 @@
 // The dictionary window through its controls, on small tables where counts matter.
 
+#include "QuietModule.h"
 #include "Ex3DButton.h"
 #include "ExDialog.h"
 #include "MainForm.h"
 #include "ResultChooser.h"
 #include "WordListView.h"
 
-#include "../controls/WhenShown.h"
-#include "../engine/SmallTable.h"
+#include "WhenShown.h"
+#include "SmallTable.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -21,12 +22,6 @@
 using namespace slovnik;
 
 namespace {
-
-void quietOrdinal1() noexcept {}
-std::uint32_t quietOrdinal2() noexcept
-{
-    return 0;
-}
 
 // Engine text is Windows-1250: "ko\xe8ka" is kočka, "d\xf9m" is dům.
 const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
@@ -93,7 +88,7 @@ private:
 
 void MainFormTest::init()
 {
-    m_form = std::make_unique<TMainForm>(ExternalModule{quietOrdinal1, quietOrdinal2}, kTable);
+    m_form = std::make_unique<TMainForm>(slovnik::testing::quietModule(), kTable);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }

@@ -1,6 +1,6 @@
 #include "Translation.h"
 
-#include "../engine/SmallTable.h"
+#include "SmallTable.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // button is pressed, the dictionary help above the others, the About window modal; and every
 // control of the five windows named for assistive technology.
 
+#include "QuietModule.h"
 #include "About.h"
 #include "AccessibleControls.h"
 #include "ApplicationWindows.h"
@@ -28,12 +29,6 @@
 using namespace slovnik;
 
 namespace {
-
-void quietOrdinal1() noexcept {}
-std::uint32_t quietOrdinal2() noexcept
-{
-    return 0;
-}
 
 template <typename Window>
 int visibleCount()
@@ -79,7 +74,7 @@ private:
 void SecondaryWindowsTest::initTestCase()
 {
     installAccessibleControls();
-    m_windows = std::make_unique<ApplicationWindows>(ExternalModule{quietOrdinal1, quietOrdinal2});
+    m_windows = std::make_unique<ApplicationWindows>(slovnik::testing::quietModule());
     m_windows->AboutForm->setUrlOpener([](const QUrl &) { return false; });
     m_windows->MainForm->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_windows->MainForm.get()));

@@ -1,0 +1,23 @@
+#pragma once
+
+// A stand-in for the external module: the start-up sequence calls it as it would the real one,
+// and it does nothing.
+
+#include "Startup.h"
+
+#include <cstdint>
+
+namespace slovnik::testing {
+
+inline void quietOrdinal1() noexcept {}
+inline std::uint32_t quietOrdinal2() noexcept
+{
+    return 0;
+}
+
+inline ExternalModule quietModule()
+{
+    return {quietOrdinal1, quietOrdinal2};
+}
+
+} // namespace slovnik::testing

@@ -1,0 +1,60 @@
+#pragma once
+
+// Acting on a window that a modal loop (a dialog's exec, a menu's exec) shows, from inside that
+// loop, without knowing when the loop starts.
+
+#include <QApplication>
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace slovnik::testing {
+
+/// Watches the application's Show events; after each, once the event has been handled, asks
+/// `find` for the widget to act on.
+template <typename Find, typename Act>
+class ShowWatcher final : public QObject {
+public:
+    ShowWatcher(Find find, Act act) : QObject(qApp), m_find(std::move(find)), m_act(std::move(act))
+    {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            QTimer::singleShot(0, this, [this] { tryToAct(); });
+        return false;
+    }
+
+private:
+    void tryToAct()
+    {
+        if (m_done)
+            return;
+        if (QWidget *const widget = m_find()) {
+            m_done = true;
+            qApp->removeEventFilter(this);
+            deleteLater();
+            m_act(*widget);
+        }
+    }
+
+    Find m_find;
+    Act m_act;
+    bool m_done = false;
+};
+
+} // namespace slovnik::testing
+
+/// Runs `act` on the widget `find` returns as soon as a Show event makes it exist, however slow
+/// the run. `act` must end the modal loop (press the dialog's button, close the menu).
+template <typename Find, typename Act>
+void whenShown(Find find, Act act)
+{
+    new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act)); // owned by qApp
+}
