@@ -173,3 +173,22 @@ TEST(CliTranslate, InputThatIsNotUtf8IsRefusedAndArgumentsAreChecked)
 }
 
 } // namespace
+
+namespace {
+
+// A full disk or a closed pipe is a failure of its own, never reported as success or as bad
+// input.
+TEST(CliOutput, OutputThatCannotBeWrittenIsReportedAsSuch)
+{
+    for (const QStringList &arguments : {QStringList{QStringLiteral("dump")},
+                                         QStringList{QStringLiteral("lookup"), QStringLiteral("p")}}) {
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(SLOVNIK_CLI_PATH), arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 3) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().contains("cannot write the output"));
+    }
+}
+
+} // namespace

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace slovnik::cli {
@@ -34,7 +36,7 @@ constexpr const char *kUsage =
     "  -h, --help                show this help and exit\n"
     "\n"
     "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
-    "UTF-8, 2 on wrong usage.\n";
+    "UTF-8, 2 on wrong usage, 3 when the output cannot be written.\n";
 
 int wrongUsage(std::FILE *err, const QString &message)
 {
@@ -120,10 +122,20 @@ int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
     const std::optional<QString> text = decodeUtf8(texts.front());
     if (!text)
         return notUtf8(err, "lookup: TEXT");
-    return lookup(*text, direction, out);
+    return lookup(*text, direction, out, err);
 }
 
 } // namespace
+
+int writeAll(const QByteArray &text, std::FILE *out, std::FILE *err)
+{
+    const auto size = static_cast<std::size_t>(text.size());
+    const bool written = std::fwrite(text.constData(), 1, size, out) == size;
+    if (std::fflush(out) == 0 && written)
+        return Success;
+    std::fprintf(err, "slovnik-cli: cannot write the output: %s\n", std::strerror(errno));
+    return CannotWrite;
+}
 
 int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
@@ -138,7 +150,7 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
     if (command == "dump") {
         if (!rest.isEmpty())
             return wrongUsage(err, QStringLiteral("dump takes no arguments, got '%1'").arg(QString::fromUtf8(rest.front())));
-        return dump(out);
+        return dump(out, err);
     }
     if (command == "lookup")
         return runLookup(rest, out, err);

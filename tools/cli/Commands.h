@@ -7,12 +7,12 @@
 
 namespace slovnik::cli {
 
-/// De-scrambles the word table and prints every entry, UTF-8, as "position TAB English TAB Czech".
-int dump(std::FILE *out);
+/// Prints every entry, UTF-8, as "position TAB English TAB Czech".
+int dump(std::FILE *out, std::FILE *err);
 
 /// Runs the dictionary window's query run on the text as if typed into the query box and prints
 /// the result lines in the window's order, one a line, duplicates included.
-int lookup(const QString &text, TranslationDirection direction, std::FILE *out);
+int lookup(const QString &text, TranslationDirection direction, std::FILE *out, std::FILE *err);
 
 /// Splits the source text as the translator does, offers every word's dictionary lines, chooses
 /// offer 0 everywhere and prints the sentence (or, with listOffers, each word and its offers).

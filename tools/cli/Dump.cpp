@@ -8,7 +8,7 @@
 
 namespace slovnik::cli {
 
-int dump(std::FILE *out)
+int dump(std::FILE *out, std::FILE *err)
 {
     const Table &table = readableTable();
     QByteArray text;
@@ -19,8 +19,7 @@ int dump(std::FILE *out)
                 + fromCp1250(fieldText(entry.English)).toUtf8() + '\t'
                 + fromCp1250(fieldText(entry.Czech)).toUtf8() + '\n';
     }
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), out);
-    return std::fflush(out) == 0 ? Success : BadInput;
+    return writeAll(text, out, err);
 }
 
 } // namespace slovnik::cli

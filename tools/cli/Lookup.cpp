@@ -6,7 +6,7 @@
 
 namespace slovnik::cli {
 
-int lookup(const QString &text, TranslationDirection direction, std::FILE *out)
+int lookup(const QString &text, TranslationDirection direction, std::FILE *out, std::FILE *err)
 {
     CollectedResults list;
     QuietSearchHost host;
@@ -14,8 +14,7 @@ int lookup(const QString &text, TranslationDirection direction, std::FILE *out)
     QByteArray printed;
     for (qsizetype i = 0; i < list.lines().size(); ++i)
         printed += list.lines().at(i).toUtf8() + '\n';
-    std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
-    return std::fflush(out) == 0 ? Success : BadInput;
+    return writeAll(printed, out, err);
 }
 
 } // namespace slovnik::cli

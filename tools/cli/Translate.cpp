@@ -49,8 +49,7 @@ int translate(const QString &text, TranslationDirection direction, bool listOffe
     }
     if (!listOffers)
         printed = fromCp1250(buildSentence(chosen)).toUtf8() + '\n';
-    std::fwrite(printed.constData(), 1, static_cast<std::size_t>(printed.size()), out);
-    return std::fflush(out) == 0 ? Success : BadInput;
+    return writeAll(printed, out, err);
 }
 
 } // namespace slovnik::cli
