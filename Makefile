@@ -27,7 +27,7 @@ bench: build
 	$(BUILD_DIR)/bench/search_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
-	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15
+	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
 
 build: deps
 	cmake --preset release $(CMAKE_FLAGS)

@@ -2,9 +2,12 @@
 """Start-up of the program as a user sees it: from the process start to the dictionary window
 mapped on the X display, and the resident memory at that moment. Run under Xvfb:
 
-    xvfb-run -a python3 bench/startup.py build/app/slovnik [RUNS]
+    xvfb-run -a python3 bench/startup.py build/app/slovnik [RUNS] [BARE_WINDOW]
 
-Prints the minimum, median and maximum of each figure over RUNS starts (default 15)."""
+Prints the minimum, median and maximum of each figure over RUNS starts (default 15). With
+BARE_WINDOW (build/bench/bare_window: a plain Qt window with a combo box and a list), that
+program is started alternately with the dictionary, so that both see the same machine, and the
+ratios of the medians are printed: the program against the floor Qt itself sets."""
 
 import ctypes
 import ctypes.util
@@ -71,21 +74,33 @@ def one_start(program, xlib, display):
         process.wait()
 
 
+def report(name, times, memory):
+    for label, values, unit in (("start to window shown", times, "ms"),
+                                ("resident memory then", memory, "MiB")):
+        print(f"{name}: {label}: min {min(values):.1f} {unit}, median {statistics.median(values):.1f} "
+              f"{unit}, max {max(values):.1f} {unit} ({len(values)} runs)")
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
-    program = os.path.abspath(sys.argv[1])
+    programs = [os.path.abspath(sys.argv[1])]
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    if len(sys.argv) > 3:
+        programs.append(os.path.abspath(sys.argv[3]))
     xlib, display = open_x()
-    times, memory = [], []
+    figures = {program: ([], []) for program in programs}
     for _ in range(runs):
-        shown_ms, rss_mib = one_start(program, xlib, display)
-        times.append(shown_ms)
-        memory.append(rss_mib)
-    for label, values, unit in (("start to window shown", times, "ms"),
-                                ("resident memory then", memory, "MiB")):
-        print(f"{label}: min {min(values):.1f} {unit}, median {statistics.median(values):.1f} {unit}, "
-              f"max {max(values):.1f} {unit} ({runs} runs)")
+        for program in programs:
+            shown_ms, rss_mib = one_start(program, xlib, display)
+            figures[program][0].append(shown_ms)
+            figures[program][1].append(rss_mib)
+    for program in programs:
+        report(os.path.basename(program), *figures[program])
+    if len(programs) == 2:
+        ours, bare = (figures[program] for program in programs)
+        print(f"ratio to the bare window: time {statistics.median(ours[0]) / statistics.median(bare[0]):.2f}, "
+              f"memory {statistics.median(ours[1]) / statistics.median(bare[1]):.2f}")
 
 
 if __name__ == "__main__":
