@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 
+#include <QFile>
 #include <QString>
 #include <QStringDecoder>
 
@@ -27,6 +28,9 @@ constexpr const char *kUsage =
     "                            read a text from standard input, translate it word by word\n"
     "                            choosing each word's first offer, and print the sentence;\n"
     "                            with --offers print each word and its offers instead\n"
+    "  say [--wav FILE] [--] TEXT\n"
+    "                            read the first 128 words of TEXT aloud in English; with --wav\n"
+    "                            write them to FILE as a 16-bit mono WAV file instead\n"
     "\n"
     "Directions:\n"
     "  --cs-en                   TEXT is Czech (the default, as the window starts)\n"
@@ -36,7 +40,8 @@ constexpr const char *kUsage =
     "  -h, --help                show this help and exit\n"
     "\n"
     "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
-    "UTF-8, 2 on wrong usage, 3 when the output cannot be written.\n";
+    "UTF-8, 2 on wrong usage, 3 when the output cannot be written, and when say has no voice or\n"
+    "no audio output.\n";
 
 int wrongUsage(std::FILE *err, const QString &message)
 {
@@ -125,6 +130,32 @@ int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
     return lookup(*text, direction, out, err);
 }
 
+int runSay(const QByteArrayList &arguments, std::FILE *err)
+{
+    std::optional<QString> wavFile;
+    QByteArrayList texts;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QByteArray &argument = arguments[i];
+        if (!optionsEnded && argument == "--")
+            optionsEnded = true;
+        else if (!optionsEnded && argument == "--wav") {
+            if (++i == arguments.size())
+                return wrongUsage(err, QStringLiteral("say: --wav needs a FILE"));
+            wavFile = QFile::decodeName(arguments[i]);
+        } else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
+            return wrongUsage(err, QStringLiteral("say: unknown option '%1'").arg(QString::fromUtf8(argument)));
+        else
+            texts << argument;
+    }
+    if (texts.size() != 1)
+        return wrongUsage(err, QStringLiteral("say takes exactly one TEXT, got %1").arg(texts.size()));
+    const std::optional<QString> text = decodeUtf8(texts.front());
+    if (!text)
+        return notUtf8(err, "say: TEXT");
+    return say(*text, wavFile, err);
+}
+
 } // namespace
 
 int writeAll(const QByteArray &text, std::FILE *out, std::FILE *err)
@@ -143,7 +174,7 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
         return wrongUsage(err, QStringLiteral("no command given"));
     const QByteArray &command = arguments.front();
     const QByteArrayList rest = arguments.mid(1);
-    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup" || command == "translate") && asksForHelp(rest))) {
+    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup" || command == "translate" || command == "say") && asksForHelp(rest))) {
         std::fputs(kUsage, out);
         return Success;
     }
@@ -156,6 +187,8 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
         return runLookup(rest, out, err);
     if (command == "translate")
         return runTranslate(rest, in, out, err);
+    if (command == "say")
+        return runSay(rest, err);
     return wrongUsage(err, QStringLiteral("unknown command '%1'").arg(QString::fromUtf8(command)));
 }
 

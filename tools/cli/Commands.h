@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdio>
+#include <optional>
 
 namespace slovnik::cli {
 
@@ -18,5 +19,9 @@ int lookup(const QString &text, TranslationDirection direction, std::FILE *out, 
 /// offer 0 everywhere and prints the sentence (or, with listOffers, each word and its offers).
 int translate(const QString &text, TranslationDirection direction, bool listOffers, std::FILE *out,
               std::FILE *err);
+
+/// Reads the first words of the text aloud in English, or with `wavFile` writes them there as a
+/// 16-bit mono WAV file instead.
+int say(const QString &text, const std::optional<QString> &wavFile, std::FILE *err);
 
 } // namespace slovnik::cli

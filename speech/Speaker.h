@@ -1,0 +1,90 @@
+#pragma once
+
+// The one voice of the program, shared by both windows: a text asked for is cut to what the
+// voice reads (speakableText), synthesized on a thread of its own and played as its samples
+// come, so the first sound follows the request at once and the GUI thread never waits for the
+// voice. A new request silences the one still playing, from whichever window it came.
+//
+// Nothing is loaded before the first request: no voice, no thread, no audio library and no
+// connection to the sound server. What that first request finds out (no voice, no audio
+// output) is kept and told through availabilityChanged; the windows then disable their buttons.
+
+#include "AudioSink.h"
+#include "Voice.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QThread;
+
+namespace slovnik {
+
+class Speaker : public QObject {
+    Q_OBJECT
+public:
+    enum class Availability {
+        Untried,       ///< nothing asked for yet: speaking is offered
+        Ready,         ///< a text has been heard
+        NoVoice,       ///< the voice cannot be loaded
+        NoAudioOutput, ///< there is nothing to play on
+    };
+
+    /// Where the voice and the sink come from; each is made once, when first needed.
+    struct Parts {
+        std::function<std::unique_ptr<Voice>()> voice;
+        std::function<std::unique_ptr<AudioSink>()> sink;
+    };
+    /// flite's English voice and the sound card.
+    static Parts systemParts();
+
+    explicit Speaker(Parts parts = systemParts(), QObject *parent = nullptr);
+    ~Speaker() override;
+
+    /// Speaks the readable part of `text` after silencing what is still playing. Does nothing
+    /// more when nothing in it is readable or speaking is not available.
+    void say(const QString &text);
+    /// Silences what is playing and drops what is still being synthesized.
+    void stop();
+
+    Availability availability() const { return m_availability; }
+    /// Untried or Ready: a button that speaks may be pressed.
+    bool offersSpeech() const;
+    /// Something asked for is still being synthesized or heard.
+    bool isSpeaking() const;
+
+Q_SIGNALS:
+    void availabilityChanged(slovnik::Speaker::Availability availability);
+    /// The last samples of the latest request have gone to the sink (they may still be playing).
+    void synthesisFinished();
+
+private:
+    void startThread();
+    void synthesize(std::uint64_t request, const std::string &text);
+    void play(std::uint64_t request, const std::vector<std::int16_t> &samples, int sampleRate);
+    void finish(std::uint64_t request, bool voiceLoaded);
+    void setAvailability(Availability availability);
+
+    Parts m_parts;
+    Availability m_availability = Availability::Untried;
+    // The latest request; the synthesis thread stops as soon as it sees a newer one.
+    std::atomic<std::uint64_t> m_request{0};
+    bool m_synthesizing = false;
+
+    // GUI thread.
+    std::unique_ptr<AudioSink> m_sink;
+    bool m_sinkOpen = false;
+
+    // Synthesis thread; made by the first request.
+    std::unique_ptr<QThread> m_thread;
+    std::unique_ptr<QObject> m_threadContext;
+    std::unique_ptr<Voice> m_voice;
+};
+
+} // namespace slovnik
