@@ -7,7 +7,8 @@ CMAKE_FLAGS ?=
 
 # Debian 12 packages the build, the tests and the benchmarks need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
-            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
+            qt6-multimedia-dev flite1-dev
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
 
@@ -27,6 +28,7 @@ bench: build
 	$(BUILD_DIR)/bench/search_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
+	$(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
 
 build: deps

@@ -38,9 +38,10 @@ The word list of some 27,000 pairs is derived from the FreeDict English-Czech
 dictionary (GPL-2+).")
 # The libraries' packages come from dpkg-shlibdeps. Qt finds its windowing plugins in
 # qt6-qpa-plugins, which libqt6gui6 only recommends; the windows are laid out for Arial's
-# metrics, which Liberation Sans has.
+# metrics, which Liberation Sans has. The English voice is loaded by name when a word is first
+# read aloud, so no linked library names its package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, libflite1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # The program's own module library is in the package; dpkg-shlibdeps must find it there
 # rather than look for a package that provides it.

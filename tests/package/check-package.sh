@@ -38,19 +38,21 @@ field() { dpkg-deb -f "$deb" "$1"; }
 has_path() { grep -Eqx "$1" "$work/contents"; }
 check "contents: the program in /usr/bin" has_path '\./usr/bin/slovnik'
 check "contents: the module library in a private folder" has_path '\./usr/lib/([^/]+/)?slovnik/libMorvella\.so\.0'
+check "contents: the audio module in the private folder" has_path '\./usr/lib/([^/]+/)?slovnik/libslovnik-audio\.so'
 check "contents: the desktop entry" has_path "\./usr/share/applications/$app_id\.desktop"
 check "contents: the scalable icon" has_path '\./usr/share/icons/hicolor/scalable/apps/slovnik\.svg'
 check "contents: the AppStream metainfo" has_path "\./usr/share/metainfo/$app_id\.metainfo\.xml"
 check "contents: the copyright file" has_path '\./usr/share/doc/slovnik/copyright'
 no_build_leftovers() {
-    ! grep -E '/include/|\.a$|\.so$|/slovnik-(cli|screenshots|tablegen)$|Test$|_bench$|^\./usr/(local|src)/' "$work/contents"
+    grep -Ev '/slovnik/libslovnik-audio\.so$' "$work/contents" \
+        | { ! grep -E '/include/|\.a$|\.so$|/slovnik-(cli|screenshots|tablegen)$|Test$|_bench$|^\./usr/(local|src)/'; }
 }
 check "contents: nothing for developers or the build" no_build_leftovers
 
 check "control: package slovnik" test "$(field Package)" = slovnik
 depends=$(field Depends)
 depends_on() { echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$1"; }
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libqt6multimedia6 libflite1; do
     check "control: depends on $package" depends_on "$package"
 done
 # Every dependency must be a package that apt can find (the suite Debian 12 ships).

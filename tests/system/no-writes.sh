@@ -2,7 +2,8 @@
 # Nothing written, nothing sent: runs a learner's session (start, search, translation, copy) with the
 # program's real windows, and a start of the program itself, under strace, and fails on any file
 # opened for writing or changed on disk outside the platform's own runtime files, on any network
-# socket, and on any other program started (a helper could write or send in its place).
+# socket, on any other program started (a helper could write or send in its place), and on the
+# voice or the audio libraries loaded although nothing was read aloud.
 #
 #   no-writes.sh SESSION_DRIVER PROGRAM     exit 0 clean, 1 a write or a socket, 77 no strace
 #
@@ -53,6 +54,11 @@ allowed_local_sockets=(
     '^@?/tmp/\.X11-unix/X[0-9]+$'
 )
 
+# Libraries that only reading a word aloud may load: the voice, Qt Multimedia and the sound
+# server's client. A session that never asks for a word to be heard never opens them, and so
+# cannot have connected to the sound server either.
+speech_only_libraries='/(libflite[^/]*|libslovnik-audio[^/]*|libQt6Multimedia[^/]*|libpulse[^/]*)$'
+
 # The programs a run may start: the traced one itself, and timeout, which ends the program's start.
 allowed_programs=("$driver" "$program" "$(command -v timeout)")
 
@@ -78,6 +84,11 @@ check_log() {
         call=$(sed -E 's/^[0-9]+ +([a-z0-9_]+)\(.*/\1/' <<<"$line")
         case $call in
             open | openat | openat2 | open_by_handle_at)
+                if paths_of "$line" | grep -qE "$speech_only_libraries"; then
+                    echo "speech without a request: $line"
+                    bad=1
+                    continue
+                fi
                 grep -qE 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND' <<<"$line" || continue ;;
             creat | mkdir | mkdirat | rmdir | unlink | unlinkat | rename | renameat | renameat2 | \
                 link | linkat | symlink | symlinkat | mknod | mknodat | truncate | chmod | fchmodat | \

@@ -2,7 +2,10 @@
 
 #include "ListOrder.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -188,6 +191,52 @@ TEST(CliOutput, OutputThatCannotBeWrittenIsReportedAsSuch)
         ASSERT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitCode(), 3) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(process.readAllStandardError().contains("cannot write the output"));
+    }
+}
+
+
+TEST(CliSay, WavFileHoldsTheWordAsSixteenBitMono)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("dog.wav"));
+    const CliRun run = runCli({QStringLiteral("say"), QStringLiteral("--wav"), path, QStringLiteral("dog")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray wave = file.readAll();
+    ASSERT_GT(wave.size(), 44);
+    EXPECT_TRUE(wave.startsWith("RIFF") && wave.mid(8, 8) == "WAVEfmt ");
+    EXPECT_EQ(qFromLittleEndian<quint16>(wave.constData() + 22), 1);  // channels
+    EXPECT_EQ(qFromLittleEndian<quint16>(wave.constData() + 34), 16); // bits per sample
+    const quint32 rate = qFromLittleEndian<quint32>(wave.constData() + 24);
+    const quint32 dataBytes = qFromLittleEndian<quint32>(wave.constData() + 40);
+    EXPECT_EQ(dataBytes, quint32(wave.size() - 44));
+    // A word with its pauses: more than a fifth of a second, less than two.
+    EXPECT_GT(dataBytes, rate * 2 / 5);
+    EXPECT_LT(dataBytes, rate * 2 * 2);
+}
+
+TEST(CliSay, RefusalsHaveTheirExitCodes)
+{
+    // Arguments as the shell spells them, so that bytes that are not UTF-8 reach the tool.
+    const struct {
+        const char *arguments;
+        int exitCode;
+    } cases[] = {
+        {"say \"$(printf 'p\\377s')\"", 1},
+        {"say", 2},
+        {"say dog cat", 2},
+        {"say --wav", 2},
+        {"say --loud dog", 2},
+        {"say --wav /nonexistent/folder/dog.wav dog", 3},
+    };
+    for (const auto &refused : cases) {
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + QString::fromLatin1(refused.arguments),
+                                               QStringLiteral(SLOVNIK_CLI_PATH)});
+        ASSERT_TRUE(shell.waitForFinished(30000));
+        EXPECT_EQ(shell.exitCode(), refused.exitCode) << refused.arguments;
+        EXPECT_FALSE(shell.readAllStandardError().isEmpty()) << refused.arguments;
     }
 }
 
