@@ -176,8 +176,7 @@ void TMainForm::ListView1MouseDown(int x)
         return;
     // A row added by the button holds one word: right of column 1 that word is taken too.
     const std::optional<QString> other = m_ListView1->otherAt(row);
-    const bool rightOfFirstColumn = x > m_ListView1->columnWidth(0);
-    setQueryText(rightOfFirstColumn && other ? *other : m_ListView1->wordAt(row));
+    setQueryText(m_ListView1->rightOfFirstColumn(x) && other ? *other : m_ListView1->wordAt(row));
     ComboBox1Change();
 }
 

@@ -2,14 +2,16 @@
 
 #include "ListOrder.h"
 
+#include "WindowParts.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace slovnik {
 namespace {
 
 constexpr int kColumns = 2;
-constexpr int kColumnGap = 4;
 
 } // namespace
 
@@ -26,6 +28,8 @@ WordListView::WordListView(QWidget *parent) : QTableWidget(0, kColumns, parent),
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab and Shift+Tab follow the window's tab order instead of walking the cells.
+    setTabKeyNavigation(false);
     viewport()->setCursor(Qt::PointingHandCursor);
 }
 
@@ -66,6 +70,11 @@ int WordListView::selectedRow() const
     return ranges.isEmpty() ? -1 : ranges.front().topRow();
 }
 
+bool WordListView::rightOfFirstColumn(int x) const
+{
+    return x > columnViewportPosition(1);
+}
+
 void WordListView::mousePressEvent(QMouseEvent *event)
 {
     QTableWidget::mousePressEvent(event);
@@ -75,18 +84,31 @@ void WordListView::mousePressEvent(QMouseEvent *event)
     Q_EMIT pressedAt(event->position().toPoint().x());
 }
 
-void WordListView::resizeEvent(QResizeEvent *event)
+void WordListView::paintEvent(QPaintEvent *event)
 {
-    QTableWidget::resizeEvent(event);
-    ListView1Resize();
+    QTableWidget::paintEvent(event);
+    // Around the whole view, so that an empty list shows it too.
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        drawFocusFrame(painter, *this, viewport()->rect());
+    }
+}
+
+bool WordListView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Resize)
+        ListView1Resize();
+    return QTableWidget::viewportEvent(event);
 }
 
 void WordListView::ListView1Resize()
 {
-    const int outer = width();
-    const int first = outer / 2;
+    // Within the view, inside the frame and beside the vertical scroll bar: columns as wide as the
+    // list itself would run under the bar and make the view scroll sideways on a click.
+    const int view = viewport()->width();
+    const int first = view / 2;
     setColumnWidth(0, first);
-    setColumnWidth(1, std::max(0, outer - first - kColumnGap));
+    setColumnWidth(1, view - first);
 }
 
 } // namespace slovnik

@@ -26,6 +26,10 @@ public:
     /// The selected row, or -1.
     int selectedRow() const;
 
+    /// Whether a point `x` pixels from the left of the list's view lies right of column 1. The
+    /// columns always fit the view, so the view never scrolls sideways; x is taken as it is.
+    bool rightOfFirstColumn(int x) const;
+
 Q_SIGNALS:
     /// A mouse button was pressed over the list, after the list took the focus and moved (or
     /// cleared) the selection; x in the list's client area.
@@ -33,7 +37,9 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    /// The view narrows when the vertical scroll bar appears; the columns follow it.
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void ListView1Resize();

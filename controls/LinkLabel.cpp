@@ -1,10 +1,10 @@
 #include "LinkLabel.h"
 
+#include "WindowParts.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace slovnik {
 
@@ -66,9 +66,7 @@ void LinkLabel::paintEvent(QPaintEvent *event)
         return;
     // The only sign of where a keyboard user stands; the label draws no frame of its own.
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    drawFocusFrame(painter, *this, rect());
 }
 
 } // namespace slovnik

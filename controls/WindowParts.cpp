@@ -4,6 +4,9 @@
 #include "Ex3DButton.h"
 #include "Icons.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace slovnik {
@@ -51,6 +54,15 @@ int flagOf(TranslationDirection direction)
 {
     return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
                                                              : FlagImage::EnglishToCzech;
+}
+
+void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect)
+{
+    QStyleOptionFocusRect option;
+    option.initFrom(&widget);
+    option.rect = rect;
+    option.backgroundColor = widget.palette().color(widget.backgroundRole());
+    widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
 }
 
 void showInFront(QWidget *window)

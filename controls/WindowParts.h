@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace slovnik {
@@ -49,6 +51,10 @@ TEx3DButton *addStripButton(QWidget *strip, ImageList *images, const StripButton
 
 /// The image of the flag images that a direction button shows for `direction`.
 int flagOf(TranslationDirection direction);
+
+/// The style's focus frame around `rect`, painted for `widget`: for a control whose own look shows
+/// no focus. Like the style's controls, it shows once the keyboard has moved the focus.
+void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect);
 
 /// Shows a modeless window, or brings it back to the front; does nothing without one.
 void showInFront(QWidget *window);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QToolButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace slovnik;
@@ -74,6 +75,8 @@ private Q_SLOTS:
     void toListButtonAddsTheSearchedWordAlone();
     void wordListClickTakesTheColumnUnderThePointer();
     void wordListRowsStayInOrder();
+    void wordListWithAScrollBarNeverScrollsSideways();
+    void tabLeavesTheWordList();
     void pasteSearchesTheClipboardText();
     void keystrokesDuringASearchRunLeaveOnlyTheNewestLines();
     void resultLineIsDrawnInTwoColumns();
@@ -141,8 +144,9 @@ void MainFormTest::layoutFollowsTheClientWidth()
 {
     m_form->resize(468, 201);
     QCOMPARE(m_form->ComboBox2()->width(), 298);
-    QCOMPARE(m_form->ListView1()->columnWidth(0), 234);
-    QCOMPARE(m_form->ListView1()->columnWidth(1), 230);
+    const WordListView *list = m_form->ListView1();
+    QCOMPARE(list->columnWidth(0), list->viewport()->width() / 2);
+    QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
     m_form->resize(700, 300);
     QCOMPARE(m_form->ComboBox2()->x(), 170);
     QCOMPARE(m_form->ComboBox2()->width(), 530);
@@ -322,6 +326,38 @@ void MainFormTest::wordListRowsStayInOrder()
     for (int i = 0; i < list->rowCount(); ++i)
         rows << list->wordAt(i);
     QCOMPARE(rows, (QStringList{u"auto"_qs, u"cibule"_qs, u"Cibule"_qs, u"čaj"_qs, u"hrad"_qs, u"chata"_qs}));
+}
+
+// Enough rows for a vertical scroll bar: the columns still fit the view beside it, and a click
+// in column 2 takes the column-2 word without moving the list.
+void MainFormTest::wordListWithAScrollBarNeverScrollsSideways()
+{
+    WordListView *list = m_form->ListView1();
+    for (int i = 0; i < 20; ++i)
+        list->addRow(u"práce"_qs, u"work"_qs);
+    QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+    QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+
+    const QRect second = list->visualRect(list->model()->index(0, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(list->horizontalScrollBar()->value(), 0);
+    QCOMPARE(list->visualRect(list->model()->index(0, 0)).left(), 0);
+    QCOMPARE(m_form->ComboBox1()->currentText(), u"work"_qs);
+}
+
+void MainFormTest::tabLeavesTheWordList()
+{
+    m_form->ListView1()->addRow(u"pes"_qs, u"dog"_qs);
+    m_form->ListView1()->addRow(u"kočka"_qs, u"cat"_qs);
+    m_form->ComboBox1()->setFocus();
+    const QList<QWidget *> order{m_form->ListView1(), m_form->ComboBox2(), m_form->ComboBox1(),
+                                 m_form->ListView1()};
+    for (QWidget *expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), m_form->ComboBox1());
 }
 
 void MainFormTest::pasteSearchesTheClipboardText()
