@@ -76,10 +76,12 @@ QLabel *makePicture(QWidget *parent, const QRect &geometry, const QIcon &icon,
     return picture;
 }
 
+// The role the label draws its text in: on the group box's button-face background that is the
+// button text, not the window text.
 void paintText(QWidget &widget, const QColor &colour)
 {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(widget.foregroundRole(), colour);
     widget.setPalette(palette);
 }
 
