@@ -5,6 +5,7 @@
 #include "WindowParts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QFrame>
@@ -55,6 +56,16 @@ QToolButton *makeToolButton(QWidget *toolBar, const ImageList &images, int image
     button->setGeometry(QRect(QPoint(left, (toolBar->height() - kButtonSize.height()) / 2),
                               kButtonSize));
     return button;
+}
+
+// The label has room for one line: each line break of a pasted text shows as a blank.
+QString asOneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(QChar::LineSeparator),
+                                  QChar(QChar::ParagraphSeparator)})
+        text.replace(lineBreak, u' ');
+    return text;
 }
 
 // The available width of the screen the dialog will show on.
@@ -118,13 +129,14 @@ void TDlgForm::SetupDialog()
         ToolButton2->setText(QString::fromUtf8(captions[kNoColumn]));
     }
 
-    Label1->setText(MessageText);
+    const QString shownText = asOneLine(MessageText);
+    Label1->setText(shownText);
     Label1->adjustSize();
     // A text wider than the screen (a long pasted query) would put the button out of reach, and
     // the dialog cannot be closed without it: the text is shortened in its middle instead.
     const int widestLabel = widestWindow(*this) - 2 * kLabelMargin;
     if (Label1->width() > widestLabel) {
-        Label1->setText(Label1->fontMetrics().elidedText(MessageText, Qt::ElideMiddle, widestLabel));
+        Label1->setText(Label1->fontMetrics().elidedText(shownText, Qt::ElideMiddle, widestLabel));
         Label1->adjustSize();
     }
 
@@ -152,6 +164,31 @@ void TDlgForm::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     FormResize();
+}
+
+void TDlgForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Enter and Space press the button that has the focus, so it shows from the start.
+    ToolButton1->setFocus();
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void TDlgForm::keyPressEvent(QKeyEvent *event)
+{
+    // A button's own keys, Enter and Space, end the dialog as a click would; only a close that
+    // does not come from a button is refused.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (!event->isAutoRepeat())
+            (ToolButton2->isVisible() && ToolButton2->hasFocus() ? ToolButton2 : ToolButton1)->click();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void TDlgForm::closeEvent(QCloseEvent *event)

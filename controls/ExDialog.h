@@ -11,9 +11,11 @@
 #include <cstdint>
 
 class QCloseEvent;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QResizeEvent;
+class QShowEvent;
 class QToolButton;
 
 namespace slovnik {
@@ -79,6 +81,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;  // FormClose
+    void showEvent(QShowEvent *event) override;
+    /// Enter and Space press the focused button, or the first one.
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override; // FormResize
 
 private:
@@ -89,7 +94,8 @@ private:
     bool CloseAllowed = false;
 };
 
-/// Shows `text` followed by "." as an information in `language` in a fresh modal dialog, and returns once its button has been pressed. The
+/// Shows `text` followed by "." on one line, each line break as a blank, as an information in
+/// `language` in a fresh modal dialog, and returns once its button has been pressed. The
 /// dialog is destroyed before the call returns.
 void ShowExtendedDialog(const QString &text, MessageLanguage language);
 

@@ -72,6 +72,7 @@ private Q_SLOTS:
     void directionButtonTwiceRestoresTheList();
     void copyTakesTheQueryBoxOrTheChosenLine_data();
     void copyTakesTheQueryBoxOrTheChosenLine();
+    void copyShowsLineBreaksAsBlanksAndCopiesThem();
     void toListButtonAddsTheSearchedWordAlone();
     void wordListClickTakesTheColumnUnderThePointer();
     void wordListRowsStayInOrder();
@@ -269,6 +270,18 @@ void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine()
     QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
     QTEST(shown, "shown");
     QTEST(QGuiApplication::clipboard()->text(), "copied");
+}
+
+void MainFormTest::copyShowsLineBreaksAsBlanksAndCopiesThem()
+{
+    QGuiApplication::clipboard()->setText(u"dog\ncat"_qs);
+    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
+    m_form->ComboBox1()->setFocus();
+    QString shown;
+    answerDialog(shown);
+    QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
+    QCOMPARE(shown, u"dog cat."_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"dog\ncat"_qs);
 }
 
 void MainFormTest::toListButtonAddsTheSearchedWordAlone()

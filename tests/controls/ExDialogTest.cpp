@@ -78,6 +78,9 @@ private Q_SLOTS:
     void longTextWidensTheWindowAroundTheLabel();
     void textWiderThanTheScreenKeepsTheButtonWithinReach();
     void closeIsRefusedUntilTheButtonIsPressed();
+    void lineBreaksShowAsBlanksOnOneLine();
+    void buttonKeysCloseTheDialog_data();
+    void buttonKeysCloseTheDialog();
     void twoMessagesInARowAreLaidOutAlike();
     void kindsAndLanguagesPickTitlesAndCaptions_data();
     void kindsAndLanguagesPickTitlesAndCaptions();
@@ -151,6 +154,42 @@ void ExDialogTest::closeIsRefusedUntilTheButtonIsPressed()
     QVERIFY(seen.stayedOpenAfterClose);
     QVERIFY(seen.stayedOpenAfterEscape);
     QCOMPARE(shownDialog(), nullptr);
+}
+
+void ExDialogTest::lineBreaksShowAsBlanksOnOneLine()
+{
+    const Seen seen = showAndClose(QStringLiteral("dog\ncat\r\nmouse\u2029bird"));
+    QCOMPARE(seen.label, QStringLiteral("dog cat mouse bird."));
+    QCOMPARE(seen.labelGeometry.height(), showAndClose(QStringLiteral("dog")).labelGeometry.height());
+    QVERIFY(seen.labelGeometry.bottom() < seen.toolBar.top());
+}
+
+void ExDialogTest::buttonKeysCloseTheDialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+// Sent where the keyboard sends it: to the widget with the focus.
+void ExDialogTest::buttonKeysCloseTheDialog()
+{
+    QFETCH(int, key);
+    bool focusOnTheButton = false;
+    bool closedByTheKey = false;
+    whenShown(shownDialog, [&](QWidget &widget) {
+        auto &dialog = static_cast<TDlgForm &>(widget);
+        QWidget *const focused = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
+        focusOnTheButton = focused == dialog.ToolButton1;
+        QTest::keyClick(focused, Qt::Key(key));
+        closedByTheKey = !dialog.isVisible();
+        if (!closedByTheKey)
+            QTest::mouseClick(dialog.ToolButton1, Qt::LeftButton);
+    });
+    ShowExtendedDialog(QStringLiteral("slovo"), MessageLanguage::Czech);
+    QVERIFY(focusOnTheButton);
+    QVERIFY(closedByTheKey);
 }
 
 void ExDialogTest::twoMessagesInARowAreLaidOutAlike()
