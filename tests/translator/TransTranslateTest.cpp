@@ -1,9 +1,10 @@
-// Translating the words and building the sentence through the window's buttons, on the real word
-// table; and the clipboard buttons.
+// Translating the words and building the sentence through the window's buttons, on a small table
+// of the test's own; and the clipboard buttons.
 
 #include "BusyCursor.h"
 #include "Cp1250.h"
 #include "Dic.h"
+#include "SmallTable.h"
 #include "Translation.h"
 #include "TranslatorWindow.h"
 
@@ -19,9 +20,47 @@ namespace {
 constexpr auto kEn = TranslationDirection::EnglishToCzech;
 constexpr auto kCs = TranslationDirection::CzechToEnglish;
 
+std::vector<DictionaryEntry> tableOf(std::initializer_list<std::pair<const char *, const char *>> pairs)
+{
+    std::vector<DictionaryEntry> entries;
+    for (const auto &[english, czech] : pairs)
+        entries.push_back({slovnik::testing::field(toCp1250(QString::fromUtf8(english))),
+                           slovnik::testing::field(toCp1250(QString::fromUtf8(czech)))});
+    return entries;
+}
+
+const std::vector<DictionaryEntry> kTable = tableOf({
+    {"dog", "pes"},
+    {"pesto", "pesto"},
+    {"colorful", "pestrý"},
+    {"pest", "škůdce"},
+    {"Red River", "Červená řeka"},
+    {"tea", "čaj"},
+    {"cat", "kočka"},
+    {"cats", "kočky"},
+    {"apple", "jablko"},
+    {"apple tree", "jabloň"},
+    {"cold", "studený"},
+    {"cold", "zima"},
+    {"garden", "zahrada"},
+    {"window", "okno"},
+    {"school", "škola"},
+    {"book", "kniha"},
+    {"brother", "bratr"},
+    {"coffee", "káva"},
+    {"sugar", "cukr"},
+    {"and", "a"},
+    {"but", "ale"},
+});
+
+/// The window on the test's table.
+struct SmallTableWindow : TranslatorWindow {
+    SmallTableWindow() : TranslatorWindow(kTable) {}
+};
+
 QStringList tableOffers(const QString &word, TranslationDirection direction)
 {
-    return wordOffers(readableTable(), toCp1250(word), direction);
+    return wordOffers(kTable, toCp1250(word), direction);
 }
 
 void setDirection(TTransForm &form, TranslationDirection direction)
@@ -49,7 +88,6 @@ const QString kCzechText = QStringLiteral(
 class TransTranslateTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void cleanup();
 
     void wordWithHitsAndWordWithout();
@@ -71,11 +109,6 @@ private Q_SLOTS:
     void copyTakesTheSelectedTranslation();
 };
 
-void TransTranslateTest::initTestCase()
-{
-    readableTable();
-}
-
 void TransTranslateTest::cleanup()
 {
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -83,7 +116,7 @@ void TransTranslateTest::cleanup()
 
 void TransTranslateTest::wordWithHitsAndWordWithout()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
     click(form.TransBtn());
@@ -101,7 +134,7 @@ void TransTranslateTest::wordWithHitsAndWordWithout()
 
 void TransTranslateTest::typedTextBecomesItsPart()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
     click(form.TransBtn());
@@ -131,7 +164,7 @@ void TransTranslateTest::englishWordWithoutHitsTriesItsReductions()
     QFETCH(QString, word);
     QFETCH(QString, searched);
 
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     setDirection(form, kEn);
     split(form, word);
@@ -160,7 +193,7 @@ void TransTranslateTest::czechWordsAreSearchedAsSplit()
     QFETCH(QString, text);
     QFETCH(QStringList, offers);
 
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, text);
     click(form.TransBtn());
@@ -170,7 +203,7 @@ void TransTranslateTest::czechWordsAreSearchedAsSplit()
 // The window gives what the command-line tool gives for the same text.
 void TransTranslateTest::everyBoxHoldsItsWordsOffers()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, kCzechText);
     QCOMPARE(form.WordCount(), 29);
@@ -187,7 +220,7 @@ void TransTranslateTest::everyBoxHoldsItsWordsOffers()
 
 void TransTranslateTest::translationReplacesTypedTexts()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
     typeInto(*form.WordBoxes()[0], QStringLiteral("xyz"));
@@ -202,7 +235,7 @@ void TransTranslateTest::translationReplacesTypedTexts()
 
 void TransTranslateTest::translatingTwiceGivesTheSameOffers()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, kCzechText);
     click(form.TransBtn());
@@ -215,7 +248,7 @@ void TransTranslateTest::translatingTwiceGivesTheSameOffers()
 
 void TransTranslateTest::directionChangeLeavesTheOffersUntilTheNextTranslation()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("pes"));
     click(form.TransBtn());
@@ -233,7 +266,7 @@ void TransTranslateTest::directionChangeLeavesTheOffersUntilTheNextTranslation()
 
 void TransTranslateTest::translationShowsTheBusyCursorWhileItRuns()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("pes kočka"));
     std::optional<QPoint> hotSpotWhileFilling;
@@ -265,7 +298,7 @@ void TransTranslateTest::sentenceFromTheBoxTexts()
     QFETCH(QStringList, texts);
     QFETCH(QString, sentence);
 
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     QStringList words(texts.size(), QStringLiteral("slovo"));
     split(form, words.join(u' '));
@@ -278,7 +311,7 @@ void TransTranslateTest::sentenceFromTheBoxTexts()
 
 void TransTranslateTest::withoutWordsTheButtonsDoNothing()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     form.Memo2()->setPlainText(QStringLiteral("kept"));
     click(form.TransBtn());
@@ -306,7 +339,7 @@ void TransTranslateTest::pasteReplacesTheSourceTextWithTheClipboard()
     QFETCH(bool, hasText);
     QFETCH(QString, clipboard);
 
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("pes"));
     form.Memo1()->setPlainText(QStringLiteral("earlier text"));
@@ -323,7 +356,7 @@ void TransTranslateTest::pasteReplacesTheSourceTextWithTheClipboard()
 
 void TransTranslateTest::copyTakesTheSelectedTranslation()
 {
-    TranslatorWindow window;
+    SmallTableWindow window;
     TTransForm &form = window.form;
     QClipboard &clipboard = *QGuiApplication::clipboard();
     form.Memo2()->setPlainText(QStringLiteral("dog sleeps "));

@@ -22,13 +22,14 @@
 
 namespace slovnik::transtest {
 
-/// The window with a flag list of its own that outlives it, shown on the offscreen screen.
+/// The window with a flag list of its own that outlives it, shown on the offscreen screen. Its
+/// offers come from `table`: the program's own unless the test brings a small one.
 struct TranslatorWindow {
     QObject flagOwner;
     ImageList *const flags = createFlagImages(&flagOwner);
-    TTransForm form{flags};
+    TTransForm form;
 
-    TranslatorWindow()
+    explicit TranslatorWindow(std::span<const DictionaryEntry> table = DictionaryTable) : form(flags, table)
     {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
