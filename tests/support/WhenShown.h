@@ -14,8 +14,9 @@
 
 namespace slovnik::testing {
 
-/// Watches the application's Show events; after each, once the event has been handled, asks
-/// `find` for the widget to act on.
+/// Watches the application's Show and activation events; after each, once the event has been
+/// handled, asks `find` for the widget to act on. A window is acted on once it is active (a popup
+/// once it is visible), so that the keyboard focus is where the user would find it.
 template <typename Find, typename Act>
 class ShowWatcher final : public QObject {
 public:
@@ -26,7 +27,9 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show || type == QEvent::WindowActivate || type == QEvent::FocusIn)
+            && watched->isWidgetType())
             QTimer::singleShot(0, this, [this] { tryToAct(); });
         return false;
     }
@@ -36,7 +39,9 @@ private:
     {
         if (m_done)
             return;
-        if (QWidget *const widget = m_find()) {
+        QWidget *const widget = m_find();
+        if (widget && widget->isVisible()
+            && (widget->windowType() == Qt::Popup || widget->isActiveWindow())) {
             m_done = true;
             qApp->removeEventFilter(this);
             deleteLater();
@@ -51,8 +56,8 @@ private:
 
 } // namespace slovnik::testing
 
-/// Runs `act` on the widget `find` returns as soon as a Show event makes it exist, however slow
-/// the run. `act` must end the modal loop (press the dialog's button, close the menu).
+/// Runs `act` on the widget `find` returns as soon as it is shown and active, however slow the
+/// run. `act` must end the modal loop (press the dialog's button, close the menu).
 template <typename Find, typename Act>
 void whenShown(Find find, Act act)
 {
