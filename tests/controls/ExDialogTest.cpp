@@ -180,7 +180,8 @@ void ExDialogTest::buttonKeysCloseTheDialog()
     bool closedByTheKey = false;
     whenShown(shownDialog, [&](QWidget &widget) {
         auto &dialog = static_cast<TDlgForm &>(widget);
-        QWidget *const focused = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
+        // The window's focus widget, which the keys reach once the window is active.
+        QWidget *const focused = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
         focusOnTheButton = focused == dialog.ToolButton1;
         QTest::keyClick(focused, Qt::Key(key));
         closedByTheKey = !dialog.isVisible();
