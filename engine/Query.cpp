@@ -30,4 +30,9 @@ std::string NormalizeQuery(std::string_view text, TranslationDirection direction
     return cleaned;
 }
 
+std::string cleanedQuery(std::string_view typed, TranslationDirection direction)
+{
+    return NormalizeQuery(lowerAsciiLetters(typed), direction);
+}
+
 } // namespace slovnik

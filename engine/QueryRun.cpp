@@ -25,7 +25,7 @@ void QueryRun::run(std::string_view typedText, TranslationDirection direction)
 {
     const std::uint64_t generation = ++m_generation;
     m_list.clearLines();
-    const std::string query = NormalizeQuery(lowerAsciiLetters(typedText), direction);
+    const std::string query = cleanedQuery(typedText, direction);
     if (query.empty())
         return;
     if (direction == TranslationDirection::EnglishToCzech && !InflectedSearch(query, direction, generation))

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <string>
 
 namespace slovnik::cli {
 namespace {
@@ -24,6 +25,9 @@ constexpr const char *kUsage =
     "  lookup [DIRECTION] [--] TEXT\n"
     "                            look TEXT up as if typed into the dictionary's query box and\n"
     "                            print the result lines in the window's order, one a line\n"
+    "  suggest [DIRECTION] [--] WORD\n"
+    "                            the dictionary's words closest to a mistyped WORD, best first,\n"
+    "                            one a line, at most 10; nothing when none is close\n"
     "  translate [DIRECTION] [--offers]\n"
     "                            read a text from standard input, translate it word by word\n"
     "                            choosing each word's first offer, and print the sentence;\n"
@@ -33,8 +37,8 @@ constexpr const char *kUsage =
     "                            write them to FILE as a 16-bit mono WAV file instead\n"
     "\n"
     "Directions:\n"
-    "  --cs-en                   TEXT is Czech (the default, as the window starts)\n"
-    "  --en-cs                   TEXT is English; inflected forms are looked up too\n"
+    "  --cs-en                   TEXT or WORD is Czech (the default, as the window starts)\n"
+    "  --en-cs                   TEXT or WORD is English; lookup finds inflected forms too\n"
     "\n"
     "Options:\n"
     "  -h, --help                show this help and exit\n"
@@ -107,8 +111,11 @@ int runTranslate(const QByteArrayList &arguments, std::FILE *in, std::FILE *out,
     return translate(*text, direction, listOffers, out, err);
 }
 
-int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
+// lookup and suggest: [DIRECTION] [--] TEXT, with lookup's defaults.
+int runWithOneText(const char *command, const QByteArrayList &arguments, std::FILE *out, std::FILE *err,
+                   int (*action)(const QString &, TranslationDirection, std::FILE *, std::FILE *))
 {
+    const QString name = QString::fromLatin1(command);
     TranslationDirection direction = TranslationDirection::CzechToEnglish;
     QByteArrayList texts;
     bool optionsEnded = false;
@@ -118,16 +125,16 @@ int runLookup(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
         else if (const auto chosen = optionsEnded ? std::nullopt : directionOption(argument))
             direction = *chosen;
         else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
-            return wrongUsage(err, QStringLiteral("lookup: unknown option '%1'").arg(QString::fromUtf8(argument)));
+            return wrongUsage(err, QStringLiteral("%1: unknown option '%2'").arg(name, QString::fromUtf8(argument)));
         else
             texts << argument;
     }
     if (texts.size() != 1)
-        return wrongUsage(err, QStringLiteral("lookup takes exactly one TEXT, got %1").arg(texts.size()));
+        return wrongUsage(err, QStringLiteral("%1 takes exactly one TEXT, got %2").arg(name).arg(texts.size()));
     const std::optional<QString> text = decodeUtf8(texts.front());
     if (!text)
-        return notUtf8(err, "lookup: TEXT");
-    return lookup(*text, direction, out, err);
+        return notUtf8(err, (std::string(command) + ": TEXT").c_str());
+    return action(*text, direction, out, err);
 }
 
 int runSay(const QByteArrayList &arguments, std::FILE *err)
@@ -174,7 +181,7 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
         return wrongUsage(err, QStringLiteral("no command given"));
     const QByteArray &command = arguments.front();
     const QByteArrayList rest = arguments.mid(1);
-    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup" || command == "translate" || command == "say") && asksForHelp(rest))) {
+    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup" || command == "suggest" || command == "translate" || command == "say") && asksForHelp(rest))) {
         std::fputs(kUsage, out);
         return Success;
     }
@@ -184,7 +191,9 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
         return dump(out, err);
     }
     if (command == "lookup")
-        return runLookup(rest, out, err);
+        return runWithOneText("lookup", rest, out, err, &lookup);
+    if (command == "suggest")
+        return runWithOneText("suggest", rest, out, err, &suggest);
     if (command == "translate")
         return runTranslate(rest, in, out, err);
     if (command == "say")

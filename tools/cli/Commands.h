@@ -15,6 +15,10 @@ int dump(std::FILE *out, std::FILE *err);
 /// the result lines in the window's order, one a line, duplicates included.
 int lookup(const QString &text, TranslationDirection direction, std::FILE *out, std::FILE *err);
 
+/// Prints the table words closest to a mistyped word, as the dictionary offers them when a
+/// query finds nothing: best first, one a line, at most MaxSuggestions.
+int suggest(const QString &word, TranslationDirection direction, std::FILE *out, std::FILE *err);
+
 /// Splits the source text as the translator does, offers every word's dictionary lines, chooses
 /// offer 0 everywhere and prints the sentence (or, with listOffers, each word and its offers).
 int translate(const QString &text, TranslationDirection direction, bool listOffers, std::FILE *out,

@@ -1,0 +1,127 @@
+#include "TypingErrors.h"
+
+#include <array>
+#include <string_view>
+
+namespace slovnik::typing {
+namespace {
+
+constexpr Cost kVowelCost = 5;
+constexpr Cost kNeighbourCost = 6;
+constexpr Cost kVowelSwapCost = 2;
+
+// Windows-1250 bytes 0x80 to 0xFF: the base letter of each letter with a diacritic, '.' for
+// the rest (punctuation, symbols, and the few letters such as 'ß' without a plain one).
+constexpr std::string_view kUpperHalfBases = "..........s.stzz"  // 0x80 Š Ś Ť Ž Ź
+                                             "..........s.stzz"  // 0x90 š ś ť ž ź
+                                             "...l.a....s....z"  // 0xA0 Ł Ą Ş Ż
+                                             "...l.....as.l.lz"  // 0xB0 ł ą ş Ľ ľ ż
+                                             "raaaalccceeeeiid"  // 0xC0 Ŕ Á Â Ă Ä Ĺ Ć Ç Č É Ę Ë Ě Í Î Ď
+                                             "dnnoooo.ruuuuyt."  // 0xD0 Đ Ń Ň Ó Ô Ő Ö × Ř Ů Ú Ű Ü Ý Ţ ß
+                                             "raaaalccceeeeiid"  // 0xE0 the same in lower case
+                                             "dnnoooo.ruuuuyt."; // 0xF0
+static_assert(kUpperHalfBases.size() == 128);
+
+// The letter rows of an English keyboard, each shifted half a key to the right of the one above.
+constexpr std::array<std::string_view, 3> kKeyRows = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+
+// Letters that sound alike or that a Czech keyboard swaps (QWERTZ puts z where y is).
+constexpr std::array<std::string_view, 7> kLookAlikes = {"ck", "cs", "sz", "yz", "vw", "gj", "fv"};
+
+bool isVowel(char base)
+{
+    return base != 0 && std::string_view("aeiouy").find(base) != std::string_view::npos;
+}
+
+bool areKeyNeighbours(char a, char b)
+{
+    for (std::size_t row = 0; row < kKeyRows.size(); ++row) {
+        const std::size_t at = kKeyRows[row].find(a);
+        if (at == std::string_view::npos)
+            continue;
+        const auto holdsNear = [&](std::size_t r, std::size_t from, std::size_t to) {
+            for (std::size_t k = from; k <= to && k < kKeyRows[r].size(); ++k) {
+                if (kKeyRows[r][k] == b)
+                    return true;
+            }
+            return false;
+        };
+        const bool sameRow = holdsNear(row, at == 0 ? 0 : at - 1, at + 1);
+        const bool above = row > 0 && holdsNear(row - 1, at, at + 1);
+        const bool below = row + 1 < kKeyRows.size() && holdsNear(row + 1, at == 0 ? 0 : at - 1, at);
+        return sameRow || above || below;
+    }
+    return false;
+}
+
+bool lookAlike(char a, char b)
+{
+    for (const std::string_view pair : kLookAlikes) {
+        if ((pair[0] == a && pair[1] == b) || (pair[0] == b && pair[1] == a))
+            return true;
+    }
+    return false;
+}
+
+Cost computeSubstitution(unsigned char typed, unsigned char intended)
+{
+    if (typed == intended)
+        return 0;
+    const char a = baseLetter(typed);
+    const char b = baseLetter(intended);
+    if (a == 0 || b == 0)
+        return kEditCost;
+    if (a == b)
+        return kDiacriticCost;
+    if (isVowel(a) && isVowel(b))
+        return kVowelCost;
+    if (areKeyNeighbours(a, b) || lookAlike(a, b))
+        return kNeighbourCost;
+    return kEditCost;
+}
+
+} // namespace
+
+// Asked for on every cell of the ranking's distance table, so worked out once for every pair.
+const SubstitutionCosts &substitutionCosts()
+{
+    static const SubstitutionCosts table = [] {
+        SubstitutionCosts costs{};
+        for (unsigned typed = 0; typed < 256; ++typed) {
+            for (unsigned intended = 0; intended < 256; ++intended) {
+                const Cost cost = computeSubstitution(static_cast<unsigned char>(typed),
+                                                      static_cast<unsigned char>(intended));
+                costs[typed][intended] = static_cast<std::uint8_t>(cost);
+            }
+        }
+        return costs;
+    }();
+    return table;
+}
+
+char baseLetter(unsigned char c)
+{
+    if (c >= 'a' && c <= 'z')
+        return static_cast<char>(c);
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<char>(c - 'A' + 'a');
+    if (c < 0x80)
+        return 0;
+    const char base = kUpperHalfBases[c - 0x80u];
+    return base == '.' ? 0 : base;
+}
+
+Cost transpositionCost(unsigned char first, unsigned char second)
+{
+    const char a = baseLetter(first);
+    const char b = baseLetter(second);
+    return isVowel(a) && isVowel(b) ? kVowelSwapCost : kEditCost;
+}
+
+Cost insertionOrDeletionCost(unsigned char letter, unsigned char previous)
+{
+    const char base = baseLetter(letter);
+    return base != 0 && base == baseLetter(previous) ? kDoubledLetterCost : kEditCost;
+}
+
+} // namespace slovnik::typing

@@ -1,0 +1,19 @@
+#include "Commands.h"
+
+#include "Cli.h"
+#include "Cp1250.h"
+#include "Dic.h"
+#include "Suggest.h"
+
+namespace slovnik::cli {
+
+int suggest(const QString &word, TranslationDirection direction, std::FILE *out, std::FILE *err)
+{
+    Suggester suggester(readableTable());
+    QByteArray printed;
+    for (const std::string &suggestion : suggester.suggest(toCp1250(word), direction, MaxSuggestions))
+        printed += fromCp1250(suggestion).toUtf8() + '\n';
+    return writeAll(printed, out, err);
+}
+
+} // namespace slovnik::cli
