@@ -5,8 +5,6 @@
 #include "TypingErrors.h"
 
 #include <algorithm>
-#include <numeric>
-#include <unordered_set>
 
 namespace slovnik {
 namespace {
@@ -125,28 +123,33 @@ Suggester::Suggester(std::span<const DictionaryEntry> table) : m_table(table) {}
 
 Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table, TranslationDirection direction)
 {
-    std::vector<std::string_view> words;
-    std::vector<std::uint32_t> firstSeen;
-    std::unordered_set<std::string_view> seen;
+    struct Occurrence {
+        std::string_view word;
+        std::uint32_t position;
+    };
+    std::vector<Occurrence> occurrences;
+    occurrences.reserve(table.size());
     for (std::size_t position = 0; position < table.size(); ++position) {
         const std::string_view word = fieldText(SearchedField(table[position], direction));
-        if (!word.empty() && seen.insert(word).second) {
-            words.push_back(word);
-            firstSeen.push_back(static_cast<std::uint32_t>(position));
-        }
+        if (!word.empty())
+            occurrences.push_back({word, static_cast<std::uint32_t>(position)});
     }
-    std::vector<std::size_t> order(words.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return words[a] < words[b]; });
+    // Sorted by word and then by position, the first of each run of equal words is its commonest.
+    std::sort(occurrences.begin(), occurrences.end(), [](const Occurrence &a, const Occurrence &b) {
+        return a.word != b.word ? a.word < b.word : a.position < b.position;
+    });
 
     Candidates candidates;
+    candidates.bytes.reserve(occurrences.size() * FieldCapacity / 2);
     std::string_view previous;
-    for (const std::size_t k : order) {
-        const std::string_view word = words[k];
+    for (const Occurrence &occurrence : occurrences) {
+        const std::string_view word = occurrence.word;
+        if (word == previous)
+            continue;
         const auto mismatch = std::mismatch(word.begin(), word.end(), previous.begin(), previous.end());
         candidates.shared.push_back(static_cast<std::uint8_t>(mismatch.first - word.begin()));
         candidates.offsets.push_back(static_cast<std::uint32_t>(candidates.bytes.size()));
-        candidates.ranks.push_back(firstSeen[k]);
+        candidates.ranks.push_back(occurrence.position);
         candidates.bytes += word;
         for (const char c : word)
             candidates.alphabet[static_cast<unsigned char>(c)] = true;
@@ -171,7 +174,13 @@ std::vector<std::string> Suggester::suggest(std::string_view typed, TranslationD
     if (query.empty() || query.size() > kMaxTypedLength || limit == 0)
         return {};
     const Candidates &words = candidates(direction);
-    if (!std::all_of(query.begin(), query.end(), [&](char c) { return words.alphabet[static_cast<unsigned char>(c)]; }))
+    const auto couldBeMistyped = [&](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return words.alphabet[byte] || typing::baseLetter(byte) != 0 || c == ' ';
+    };
+    const auto letters = std::count_if(query.begin(), query.end(),
+                                       [](char c) { return typing::baseLetter(static_cast<unsigned char>(c)) != 0; });
+    if (!std::all_of(query.begin(), query.end(), couldBeMistyped) || 2 * static_cast<std::size_t>(letters) < query.size())
         return {};
 
     BestWords best(limit, budgetFor(query.size()));

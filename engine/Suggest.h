@@ -28,8 +28,9 @@ public:
 
     /// Up to min(limit, MaxSuggestions) distinct searched-field words of the table closest to
     /// `typed`, best first; `typed` is cleaned as the query box's text is. Gives nothing for a
-    /// text that cleans to empty, is far longer than any word, or holds a character that no word
-    /// of the field holds (a stray symbol or control character is no typing error of a word).
+    /// text that cleans to empty, is far longer than any word, is less than half letters, or
+    /// holds a symbol or control character that no word of the field holds: none of these is a
+    /// mistyped word (an emoji reaches the engine as "?").
     /// Deterministic. The first call for a direction gathers that field's words once.
     std::vector<std::string> suggest(std::string_view typed, TranslationDirection direction,
                                      std::size_t limit);

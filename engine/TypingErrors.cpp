@@ -9,6 +9,7 @@ namespace {
 constexpr Cost kVowelCost = 5;
 constexpr Cost kNeighbourCost = 6;
 constexpr Cost kVowelSwapCost = 2;
+constexpr Cost kSilentLetterCost = 6;
 
 // Windows-1250 bytes 0x80 to 0xFF: the base letter of each letter with a diacritic, '.' for
 // the rest (punctuation, symbols, and the few letters such as 'ß' without a plain one).
@@ -63,16 +64,9 @@ bool lookAlike(char a, char b)
     return false;
 }
 
-Cost computeSubstitution(unsigned char typed, unsigned char intended)
+// The cost between two different plain letters.
+Cost letterSubstitution(char a, char b)
 {
-    if (typed == intended)
-        return 0;
-    const char a = baseLetter(typed);
-    const char b = baseLetter(intended);
-    if (a == 0 || b == 0)
-        return kEditCost;
-    if (a == b)
-        return kDiacriticCost;
     if (isVowel(a) && isVowel(b))
         return kVowelCost;
     if (areKeyNeighbours(a, b) || lookAlike(a, b))
@@ -82,15 +76,28 @@ Cost computeSubstitution(unsigned char typed, unsigned char intended)
 
 } // namespace
 
-// Asked for on every cell of the ranking's distance table, so worked out once for every pair.
+// Asked for on every cell of the ranking's distance table, so worked out once for every pair:
+// first for the 26 plain letters, then for the bytes through their base letters.
 const SubstitutionCosts &substitutionCosts()
 {
     static const SubstitutionCosts table = [] {
+        constexpr int kLetters = 26;
+        std::array<std::array<Cost, kLetters>, kLetters> letters{};
+        for (int a = 0; a < kLetters; ++a) {
+            for (int b = 0; b < kLetters; ++b)
+                letters[a][b] = a == b ? kDiacriticCost : letterSubstitution(static_cast<char>('a' + a), static_cast<char>('a' + b));
+        }
+        std::array<char, 256> bases{};
+        for (unsigned c = 0; c < 256; ++c)
+            bases[c] = baseLetter(static_cast<unsigned char>(c));
         SubstitutionCosts costs{};
         for (unsigned typed = 0; typed < 256; ++typed) {
             for (unsigned intended = 0; intended < 256; ++intended) {
-                const Cost cost = computeSubstitution(static_cast<unsigned char>(typed),
-                                                      static_cast<unsigned char>(intended));
+                const char a = bases[typed];
+                const char b = bases[intended];
+                const Cost cost = typed == intended ? 0
+                                  : a == 0 || b == 0 ? kEditCost
+                                                     : letters[a - 'a'][b - 'a'];
                 costs[typed][intended] = static_cast<std::uint8_t>(cost);
             }
         }
@@ -121,7 +128,12 @@ Cost transpositionCost(unsigned char first, unsigned char second)
 Cost insertionOrDeletionCost(unsigned char letter, unsigned char previous)
 {
     const char base = baseLetter(letter);
-    return base != 0 && base == baseLetter(previous) ? kDoubledLetterCost : kEditCost;
+    if (base != 0 && base == baseLetter(previous))
+        return kDoubledLetterCost;
+    // The h of ch, gh, ph, sh, th, wh is silent or half heard, and often left out or put in.
+    if (base == 'h' && std::string_view("cgpstw").find(baseLetter(previous)) != std::string_view::npos)
+        return kSilentLetterCost;
+    return kEditCost;
 }
 
 } // namespace slovnik::typing

@@ -175,6 +175,39 @@ TEST(CliTranslate, InputThatIsNotUtf8IsRefusedAndArgumentsAreChecked)
     EXPECT_EQ(runCli({QStringLiteral("translate"), QStringLiteral("pes")}).exitCode, 2);
 }
 
+TEST(CliSuggest, PrintsTheClosestWordsBestFirst)
+{
+    const CliRun english = runCli({QStringLiteral("suggest"), QStringLiteral("--en-cs"), QStringLiteral("recieve")});
+    ASSERT_EQ(english.exitCode, 0) << english.err.toStdString();
+    const QStringList lines = QString::fromUtf8(english.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.front(), u"receive"_qs);
+    EXPECT_LE(lines.size(), 10);
+    const CliRun czech = runCli({QStringLiteral("suggest"), QStringLiteral("--"), QStringLiteral("dekuji")});
+    EXPECT_TRUE(QString::fromUtf8(czech.out).startsWith(u"děkuji\n"_qs)) << czech.out.toStdString();
+}
+
+TEST(CliSuggest, NothingCloseSucceedsQuietlyAndUsageIsChecked)
+{
+    for (const QString &word : {u"😀"_qs, u"a "_qs, QString(32767, u'x')}) {
+        const CliRun run = runCli({QStringLiteral("suggest"), QStringLiteral("--en-cs"), word});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("suggest")},
+          QStringList{QStringLiteral("suggest"), QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("suggest"), QStringLiteral("--de-cs"), QStringLiteral("hund")}}) {
+        EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
+    }
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("exec \"$0\" suggest \"$(printf 'p\\377s')\""),
+                 QStringLiteral(SLOVNIK_CLI_PATH)});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 1);
+}
+
 } // namespace
 
 namespace {
