@@ -1,0 +1,64 @@
+// Spelling suggestions on the real word table for any typed bytes. Every suggestion must be a
+// distinct word of the searched field, there are never more than asked for, an empty cleaned
+// query has none, and asking twice gives the same answer.
+
+#include "Dic.h"
+#include "FuzzCheck.h"
+#include "Query.h"
+#include "Search.h"
+#include "Suggest.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace slovnik;
+using slovnik::fuzz::require;
+
+namespace {
+
+std::set<std::string_view> fieldWords(TranslationDirection direction)
+{
+    std::set<std::string_view> words;
+    for (const DictionaryEntry &entry : DictionaryTable)
+        words.insert(FieldText(SearchedField(entry, direction)));
+    return words;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    DescrambleTable(); // exactly once, as the start-up does
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const auto direction = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish
+                                                : TranslationDirection::EnglishToCzech;
+    const std::size_t limit = (data[0] >> 1) % (MaxSuggestions + 2);
+    const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
+
+    static Suggester suggester(DictionaryTable);
+    static const std::set<std::string_view> english = fieldWords(TranslationDirection::EnglishToCzech);
+    static const std::set<std::string_view> czech = fieldWords(TranslationDirection::CzechToEnglish);
+    const std::set<std::string_view> &words = direction == TranslationDirection::EnglishToCzech ? english : czech;
+
+    const std::vector<std::string> suggestions = suggester.suggest(typed, direction, limit);
+    require(suggestions.size() <= std::min(limit, MaxSuggestions), "more suggestions than asked for", typed);
+    if (cleanedQuery(typed, direction).empty())
+        require(suggestions.empty(), "suggestions for an empty query", typed);
+    std::set<std::string> distinct;
+    for (const std::string &suggestion : suggestions) {
+        require(!suggestion.empty() && words.contains(suggestion), "a suggestion that is no word of the field", suggestion);
+        require(distinct.insert(suggestion).second, "a word suggested twice", suggestion);
+    }
+    require(suggester.suggest(typed, direction, limit) == suggestions, "a second call answered otherwise", typed);
+    return 0;
+}
