@@ -24,15 +24,6 @@ constexpr auto kCs = TranslationDirection::CzechToEnglish;
 constexpr std::size_t kWordsPerLength = 5;
 constexpr std::size_t kSuggestionsShown = 5;
 
-std::span<const DictionaryEntry> readableTable()
-{
-    static const std::span<const DictionaryEntry> table = [] {
-        DescrambleTable();
-        return std::span<const DictionaryEntry>(DictionaryTable);
-    }();
-    return table;
-}
-
 // The commonest words of each length 1 to 20 in the searched field, each mistyped twice over:
 // written without diacritics and with its middle letter replaced by the next one in the
 // alphabet. A line of letters with no word near it is added for each length too, since a text
@@ -43,7 +34,7 @@ std::vector<std::string> misspellings(TranslationDirection direction)
     for (std::size_t length = 1; length <= FieldCapacity; ++length) {
         std::size_t taken = 0;
         for (const DictionaryEntry &entry : readableTable()) {
-            std::string word(FieldText(SearchedField(entry, direction)));
+            std::string word(fieldText(SearchedField(entry, direction)));
             if (word.size() != length || taken == kWordsPerLength)
                 continue;
             for (char &c : word) {

@@ -23,8 +23,8 @@ namespace {
 std::set<std::string_view> fieldWords(TranslationDirection direction)
 {
     std::set<std::string_view> words;
-    for (const DictionaryEntry &entry : DictionaryTable)
-        words.insert(FieldText(SearchedField(entry, direction)));
+    for (const DictionaryEntry &entry : readableTable())
+        words.insert(fieldText(SearchedField(entry, direction)));
     return words;
 }
 
@@ -32,7 +32,7 @@ std::set<std::string_view> fieldWords(TranslationDirection direction)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    DescrambleTable(); // exactly once, as the start-up does
+    readableTable();
     return 0;
 }
 
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::size_t limit = (data[0] >> 1) % (MaxSuggestions + 2);
     const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
 
-    static Suggester suggester(DictionaryTable);
+    static Suggester suggester(readableTable());
     static const std::set<std::string_view> english = fieldWords(TranslationDirection::EnglishToCzech);
     static const std::set<std::string_view> czech = fieldWords(TranslationDirection::CzechToEnglish);
     const std::set<std::string_view> &words = direction == TranslationDirection::EnglishToCzech ? english : czech;
