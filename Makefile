@@ -10,7 +10,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
             qt6-multimedia-dev flite1-dev
 # Only a maintainer who regenerates the word list needs these.
-WORDLIST_PACKAGES := python3 dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
+WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
@@ -45,9 +45,12 @@ deps:
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
 	fi
 
-wordlist: wordlist-deps
+# The list is checked with the program's own engine, built with the new list.
+wordlist: wordlist-deps deps
 	python3 tools/wordlist/make_wordlist.py
-	python3 tools/wordlist/coverage.py
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target slovnik-wordcheck
+	python3 tools/wordlist/coverage.py $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
 
 wordlist-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WORDLIST_PACKAGES)"

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Check data/wordlist.tsv and report how well it serves a learner.
 
-Run from the repository root:  python3 tools/wordlist/coverage.py
-Exits 1 when any line breaks the table's field rules or a target is missed.
+Run from the repository root, after building (the program's table is made
+from data/wordlist.tsv at build time):
 
-"Found" means what the program does in English-to-Czech mode: the cleaned
-query is a prefix of some English field, or one of its non-empty reduced
-forms equals an English field.  Both helpers come from make_wordlist.py so
-the two scripts can never disagree about them.
+    python3 tools/wordlist/coverage.py [build/tools/wordlist/slovnik-wordcheck]
+
+Exits 1 when any line breaks the table's field rules or a target is missed.
+Every figure about finding words or about first offers comes from the
+program's own engine, through slovnik-wordcheck: nothing here repeats the
+program's rules.  The lists sort as they do without a locale (Czech).
 """
 
 import os
@@ -17,11 +19,16 @@ import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import make_wordlist as mw  # noqa: E402
+from choose import TARGET_WORDS, TOTAL_PAIRS  # noqa: E402
+from clean import MAX_FIELD, WRONG_LAYOUT  # noqa: E402
+from rank import target_words  # noqa: E402
+from sources import EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists, read_scowl, read_tsv  # noqa: E402,E501
 
-WORDLIST = os.path.join(mw.ROOT, "data", "wordlist.tsv")
+WORDLIST = OUTPUT
+TOOL = os.path.join(ROOT, "build", "tools", "wordlist", "slovnik-wordcheck")
 MIN_HEADWORDS = 18000
 MIN_COVERAGE = 0.99
+MIN_EVERYDAY_400 = 0.95
 
 MARKUP = re.compile(r"<[^>]*>|\[|\]|\{|\}|Note:|\*\*\*|\\")
 ODD_APOSTROPHES = "\u00b4`\u2019\u2018"
@@ -44,8 +51,8 @@ def field_problems(text, english):
         size = len(text.encode("cp1250"))
     except UnicodeEncodeError:
         return ["not encodable in Windows-1250"]
-    if size > mw.MAX_FIELD:
-        problems.append("longer than %d bytes" % mw.MAX_FIELD)
+    if size > MAX_FIELD:
+        problems.append("longer than %d bytes" % MAX_FIELD)
     if text != text.strip():
         problems.append("leading or trailing blank")
     if "=" in text:
@@ -56,7 +63,7 @@ def field_problems(text, english):
         problems.append("markup")
     if english and any(c in text for c in ODD_APOSTROPHES):
         problems.append("apostrophe not normalised")
-    if not english and mw.WRONG_LAYOUT.search(text):
+    if not english and WRONG_LAYOUT.search(text):
         problems.append("typed on the wrong keyboard layout")
     return problems
 
@@ -74,8 +81,8 @@ def check_rules(raw):
     except UnicodeDecodeError as e:
         return ["not UTF-8: %s" % e], []
     lines = text.split("\n")[:-1]
-    if len(lines) != mw.TOTAL_PAIRS:
-        errors.append("%d lines, expected %d" % (len(lines), mw.TOTAL_PAIRS))
+    if len(lines) != TOTAL_PAIRS:
+        errors.append("%d lines, expected %d" % (len(lines), TOTAL_PAIRS))
     rows, seen = [], set()
     for n, line in enumerate(lines, 1):
         parts = line.split("\t")
@@ -93,50 +100,91 @@ def check_rules(raw):
     return errors, rows
 
 
-def coverage(words, finder):
-    misses = [w for w in words if not finder.finds(w)]
-    return len(words) - len(misses), misses
+def engine(tool, *args, words=None):
+    """Runs slovnik-wordcheck; for word commands, {word: answer}."""
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", LANGUAGE="")
+    text = "".join(w + "\n" for w in words) if words is not None else None
+    out = subprocess.run([tool] + list(args), input=text, capture_output=True, text=True,
+                         check=True, env=env).stdout
+    if words is None:
+        return out
+    return dict(line.split("\t", 1) for line in out.splitlines())
+
+
+def everyday_share(tool, direction, reviewed, bands):
+    """How many of the first n reviewed words get their everyday line as the
+    translator's chosen offer, for each n in bands."""
+    words = [w for w, _ in reviewed]
+    offers = engine(tool, "first-offers", direction, words=words)
+    good = ["%s = %s" % (w, e) == offers.get(w) for w, e in reviewed]
+    misses = ["%s (%s)" % (w, offers.get(w) or "nothing") for (w, _), ok in zip(reviewed, good)
+              if not ok]
+    return [(n, sum(good[:n]), min(n, len(good))) for n in bands], misses
 
 
 def main():
+    tool = sys.argv[1] if len(sys.argv) > 1 else TOOL
     with open(WORDLIST, "rb") as f:
         raw = f.read()
     errors, rows = check_rules(raw)
     english = [en for en, _ in rows]
-    headwords = len(set(english))
+    fields = set(english)
+    headwords = len(fields)
 
-    lists = mw.read_frequency_lists()
-    scowl = mw.read_scowl()
-    targets = mw.target_words(lists, scowl, mw.TARGET_WORDS)
-    plain = mw.plain_alpha_words(lists, mw.TARGET_WORDS)
-    folded = mw.Finder(english, fold=True)
-    strict = mw.Finder(english, fold=False)
+    lists = read_frequency_lists()
+    scowl = read_scowl()
+    targets = target_words(lists, scowl, TARGET_WORDS)
 
-    print("wordlist: %s" % os.path.relpath(WORDLIST, mw.ROOT))
-    print("pairs: %d (required %d)" % (len(rows), mw.TOTAL_PAIRS))
+    print("wordlist: %s" % os.path.relpath(WORDLIST, ROOT))
+    print("pairs: %d (required %d)" % (len(rows), TOTAL_PAIRS))
     print("distinct English words: %d (required at least %d)" % (headwords, MIN_HEADWORDS))
     print("frequency list: zxcvbn us_tv_and_film (python3-zxcvbn %s), the first %d "
           "distinct all-letter entries that SCOWL (scowl %s, size <= 70) lists as "
           "lower-case English words"
-          % (package_version("python3-zxcvbn"), mw.TARGET_WORDS, package_version("scowl")))
+          % (package_version("python3-zxcvbn"), TARGET_WORDS, package_version("scowl")))
 
-    found, misses = coverage(targets, folded)
+    own = [w for w in targets if w in fields]
+    print("an entry of their own: %d / %d = %.2f%% (required %.0f%%)"
+          % (len(own), len(targets), 100 * len(own) / len(targets), 100 * MIN_COVERAGE))
+    print("  without: %s" % " ".join(w for w in targets if w not in fields))
+    counts = engine(tool, "lookup-count", words=targets)
+    misses = [w for w in targets if counts.get(w, "0") == "0"]
+    found = len(targets) - len(misses)
     share = found / len(targets)
-    print("found when typed (case-insensitive match): %d / %d = %.2f%% (required %.0f%%)"
+    print("found when typed (the dictionary lists a line): %d / %d = %.2f%% (required %.0f%%)"
           % (found, len(targets), 100 * share, 100 * MIN_COVERAGE))
     print("  misses: %s" % (" ".join(misses) if misses else "none"))
-    s_found, s_misses = coverage(targets, strict)
-    print("found when typed (stored case must match the lower-cased query): "
-          "%d / %d = %.2f%%" % (s_found, len(targets), 100 * s_found / len(targets)))
-    print("  misses: %s" % (" ".join(s_misses) if s_misses else "none"))
-    p_found, p_misses = coverage(plain, folded)
-    print("same list without the SCOWL filter (names of TV characters included): "
-          "%d / %d = %.2f%%" % (p_found, len(plain), 100 * p_found / len(plain)))
+
+    out = engine(tool, "unreachable").splitlines()
+    print(out[-1] + " (no text typed into the query box lists them)")
+    for line in out[:-1][:20]:
+        print("  " + line)
+
+    shares = []
+    english_reviewed = read_tsv(EVERYDAY_EN)
+    by_word = dict(english_reviewed)
+    subtitle_order = [(w, by_word[w]) for w in targets[:1000] if w in by_word]
+    for label, direction, reviewed, bands in (
+            ("English (the selection's ranking)", "--en-cs", english_reviewed[:1000],
+             (100, 400, 1000)),
+            ("English (subtitle list)", "--en-cs", subtitle_order, (100, 400, 1000)),
+            ("Czech", "--cs-en", read_tsv(EVERYDAY_CS), (500,))):
+        result, missed = everyday_share(tool, direction, reviewed, bands)
+        for n, good, total in result:
+            print("first offer is the reviewed everyday one, %d commonest %s words: "
+                  "%d / %d = %.1f%%" % (n, label, good, total, 100 * good / max(total, 1)))
+            shares.append((label, n, good / max(total, 1)))
+        print("  others: %s" % ("; ".join(missed[:40]) if missed else "none"))
 
     if headwords < MIN_HEADWORDS:
         errors.append("only %d distinct English words" % headwords)
-    if share < MIN_COVERAGE:
-        errors.append("coverage %.2f%% is below %.0f%%" % (100 * share, 100 * MIN_COVERAGE))
+    if share < MIN_COVERAGE or len(own) < MIN_COVERAGE * len(targets):
+        errors.append("coverage is below %.0f%%" % (100 * MIN_COVERAGE))
+    if int(out[-1].split()[-1]) != 0:
+        errors.append("some entries cannot be found")
+    if any(label.startswith("English") and n == 400 and s < MIN_EVERYDAY_400
+           for label, n, s in shares):
+        errors.append("too few everyday first offers among the 400 commonest English words")
     if errors:
         print("rule check: %d problem(s)" % len(errors))
         for e in errors[:50]:

@@ -1,0 +1,286 @@
+"""Step 4: choosing the pairs the table holds, and their order.
+
+Headwords are taken in rank order, each with as many translations as its rank
+earns, until the table is full.  Two checks shape the choice:
+
+- the translator offers, for a word, the result line that sorts first among
+  all lines beginning with it (case-blind, Czech collation), so a pair whose
+  line would sort ahead of a commonest word's reviewed everyday translation
+  is left out, in both directions (FirstOffers);
+- each of the learner's commonest words must show a line when typed; a word
+  that does not gets its base word brought in, or an entry of its own
+  (Chooser.fix_unreachable).
+"""
+
+import sys
+
+import icu
+
+from clean import lower_first_word, strip_parentheses
+from forms import base_candidates, czech_pos, derive_form
+from query_rules import Finder, reduced_forms
+from rank import UNLISTED_BASE, target_words
+
+# The program's table has a fixed number of slots.
+TOTAL_PAIRS = 27378
+# Words typed by a learner are judged against the first TARGET_WORDS plain
+# words of the subtitle list; selection protects a wider band than that so
+# the coverage does not hinge on a handful of rare prefix matches.
+TARGET_WORDS = 3000
+PROTECT_WORDS = 6000
+
+
+def czech_key(cz):
+    return strip_parentheses(cz).lower()
+
+
+def czech_popularity(pool):
+    """How many English headwords share each Czech rendering.
+
+    A Czech word many English words translate to ("jít", "pes") is an
+    everyday one; one that appears once ("kramle") is rarely what a learner
+    looks for first.
+    """
+    pop = {}
+    for en in sorted(pool):
+        for cz in sorted({czech_key(p.cz) for p in pool[en]}):
+            pop[cz] = pop.get(cz, 0) + 1
+    return pop
+
+
+
+# Labels that mark a specialist or odd sense; everyday, colloquial and
+# regional labels are not held against a translation.
+PLAIN_DOMAINS = {"obec", "hovor", "amer", "brit", "am", "hov", "slang", "fráz", "idiom"}
+SOURCE_POS = {"n": "n", "n, pl": "n", "pl": "n", "v": "v", "adj": "adj", "adj, pl": "adj"}
+
+
+def order_translations(en, pairs, preferred, pop, wn_pos):
+    first = {cz: i for i, cz in enumerate(preferred)}
+    want = wn_pos.get(en.lower())
+
+    if " " in en:
+        # Phrases: the plainest rendering is usually the shortest one.
+        return sorted(pairs, key=lambda p: (
+            first.get(p.cz, len(first)), any(d not in PLAIN_DOMAINS for d in p.domains),
+            "(" in p.cz, len(p.cz), p.order))
+
+    def key(p):
+        special = any(d not in PLAIN_DOMAINS for d in p.domains)
+        pos = SOURCE_POS.get(p.pos) or czech_pos(p.cz)
+        # Adverbs and the like are hard to tell from nouns in Czech; only a
+        # clear verb/adjective/noun clash counts against a translation.
+        clash = want in ("n", "v", "adj") and pos != want
+        return (first.get(p.cz, len(first)), special, clash,
+                -min(pop.get(czech_key(p.cz), 0), 8), "(" in p.cz, len(p.cz), p.order)
+    return sorted(pairs, key=key)
+
+
+def quota_for(rank, en):
+    """How many translations a headword of this rank may keep."""
+    if rank <= 150:
+        n = 5
+    elif rank <= 600:
+        n = 4
+    elif rank <= 1500:
+        n = 3
+    elif rank <= 5000:
+        n = 2
+    else:
+        n = 1
+    if " " in en:
+        n = 1
+    elif en != en.lower():
+        n = min(n, 2)
+    return n
+
+
+def list_collator():
+    """The order of the program's result lists and word boxes when no locale
+    is set: Czech, letter case ignored."""
+    collator = icu.Collator.createInstance(icu.Locale("cs_CZ"))
+    collator.setStrength(icu.Collator.SECONDARY)
+    return collator
+
+
+class FirstOffers:
+    """Keeps the reviewed everyday translation of each commonest word the
+    first line offered for it.  A line "searched = other" is offered for every
+    word its searched field begins with; it must not sort ahead of such a
+    word's reviewed line."""
+
+    def __init__(self, everyday_en, everyday_cs):
+        self.key = list_collator().getSortKey
+        self.first_en = {w: self.key("%s = %s" % (w, e)) for w, e in everyday_en.items()}
+        self.first_cs = {w: self.key("%s = %s" % (w, e)) for w, e in everyday_cs.items()}
+        self.everyday_en = set(everyday_en.items())
+        self.everyday_cs = {(e, w) for w, e in everyday_cs.items()}
+
+    def ahead(self, searched, other, firsts):
+        line = None
+        for k in range(1, len(searched) + 1):
+            first = firsts.get(searched[:k])
+            if first is None:
+                continue
+            if line is None:
+                line = self.key("%s = %s" % (searched, other))
+            if line < first:
+                return True
+        return False
+
+    def allows(self, en, cz):
+        """English comes first: a reviewed English pair is kept even where it
+        sorts ahead of a Czech word's reviewed line."""
+        if (en, cz) in self.everyday_en:
+            return True
+        if self.ahead(en, cz, self.first_en):
+            return False
+        return (en, cz) in self.everyday_cs or not self.ahead(cz, en, self.first_cs)
+
+
+class Chooser:
+    def __init__(self, sources, pool, ranker):
+        self.pool = pool
+        self.ranker = ranker
+        self.lists = sources.lists
+        self.scowl = sources.scowl
+        self.exceptions = sources.exceptions
+        self.wn_pos = sources.wn_pos
+        self.overrides = sources.overrides
+        self.hand = sources.hand
+        self.hand_headwords = {en for en, _ in sources.hand}
+        self.lower_index = ranker.lower_index
+        self.word_rank = ranker.word_rank
+        self.headword_rank = ranker.headword_rank
+        self.pop = czech_popularity(pool)
+        self.everyday_en = sources.everyday_en
+        self.first_offers = FirstOffers(sources.everyday_en, sources.everyday_cs)
+        self.derived = {}
+        self.promoted = {}
+
+    def everyday_source(self, en):
+        """The source's spelling of the reviewed everyday translation of the
+        word this headword is written as, if the headword has it."""
+        everyday = self.everyday_en.get(lower_first_word(en))
+        if everyday is None:
+            return None
+        return next((p.cz for p in self.pool[en] if lower_first_word(p.cz) == everyday), None)
+
+    def reviewed(self, en):
+        """The complete list of translations reviewed for a headword, or None."""
+        ov = self.overrides.get(en)
+        if not ov:
+            return None
+        first = self.everyday_source(en)
+        return ([first] if first else []) + [cz for cz in ov if cz != first]
+
+    def ordered(self, en):
+        preferred = self.reviewed(en) or []
+        first = self.everyday_source(en)
+        if first and first not in preferred:
+            preferred.insert(0, first)
+        for h_en, h_cz in self.hand:
+            if h_en == en and h_cz not in preferred:
+                preferred.append(h_cz)
+        return order_translations(en, self.pool[en], preferred, self.pop, self.wn_pos)
+
+    def candidates(self):
+        """[(rank, english)] for every headword that may be chosen."""
+        out = []
+        for en in sorted(self.pool):
+            if en in self.derived:
+                continue
+            r = self.headword_rank(en)
+            if en in self.overrides or en in self.hand_headwords:
+                # Reviewed by hand: a longer phrase still counts.
+                if r is None:
+                    r = self.headword_rank(en, max_tokens=6)
+                if r is None:
+                    r = UNLISTED_BASE
+            if en in self.promoted:
+                r = self.promoted[en] if r is None else min(r, self.promoted[en])
+            written = lower_first_word(en)
+            if written != en and written in self.pool and self.everyday_source(en):
+                # "China" holds the everyday sense of "china": it ranks as the word.
+                own = self.headword_rank(written)
+                if own is not None:
+                    r = own if r is None else min(r, own)
+            if r is not None:
+                out.append((r, en))
+        for en in sorted(self.derived):
+            out.append((self.derived[en][0], en))
+        out.sort()
+        return out
+
+    def select(self):
+        """The pairs as the table stores them: fields lower-cased, pairs that
+        became equal kept once, their places filled by the next headwords."""
+        rows, seen = [], set()
+        for r, en in self.candidates():
+            if en in self.derived:
+                pairs = [self.derived[en][1]]
+            else:
+                pairs = [p.cz for p in self.ordered(en)]
+            reviewed = self.reviewed(en)
+            if reviewed:
+                # A reviewed list is complete: nothing the heuristic adds to it.
+                pairs = pairs[:len(reviewed)]
+                n = min(len(reviewed), 5)
+            else:
+                n = quota_for(r, en)
+            taken = 0
+            for cz in pairs:
+                if taken == n:
+                    break
+                row = (lower_first_word(en), lower_first_word(cz))
+                if row in seen or not self.first_offers.allows(*row):
+                    continue
+                seen.add(row)
+                rows.append(row)
+                taken += 1
+                if len(rows) == TOTAL_PAIRS:
+                    return rows
+        sys.exit("only %d pairs available" % len(rows))
+
+    def fix_unreachable(self, rows):
+        """Give each protected word that the table cannot show an entry."""
+        finder = Finder([en for en, _ in rows])
+        added = 0
+        for w in target_words(self.lists, self.scowl, PROTECT_WORDS):
+            if finder.finds(w) or w in self.derived:
+                continue
+            if w in self.lower_index:
+                continue  # a headword of its own; ranking already covers it
+            # The reducers lead to a word the cut left out ("swans" -> swan):
+            # bring that word in at the rank of the form.
+            base = next((f for f in reduced_forms(w) if f in self.pool), None)
+            if base:
+                r = self.word_rank(w) or UNLISTED_BASE
+                if r < self.promoted.get(base, 1e18):
+                    self.promoted[base] = r
+                    added += 1
+                continue
+            for base, kind in base_candidates(w, self.exceptions):
+                if base not in self.pool:
+                    continue
+                cz = derive_form(w, base, kind, [p.cz for p in self.ordered(base)],
+                                 self.wn_pos)
+                if cz:
+                    self.derived[w] = (self.word_rank(w) or UNLISTED_BASE, cz, base)
+                    added += 1
+                    break
+        return added
+
+    def build(self):
+        rows = self.select()
+        for _ in range(4):
+            if not self.fix_unreachable(rows):
+                break
+            rows = self.select()
+        chosen = set(rows)
+        missing = [w for w, e in self.everyday_en.items() if (w, e) not in chosen]
+        if missing:
+            sys.exit("reviewed everyday translations left out: %s" % " ".join(missing))
+        return rows
+
+
