@@ -1,5 +1,6 @@
 // The table compiled into the program against the committed list it was generated from.
 
+#include "Cp1250.h"
 #include "Dic.h"
 #include "WordList.h"
 
@@ -59,6 +60,20 @@ TEST_F(StoredTable, EveryFieldIsOneToTwentyCharactersWithoutEqualsSign)
             ASSERT_EQ(fieldText(*field).find('='), std::string_view::npos);
         }
     }
+}
+
+TEST_F(StoredTable, NoFieldBeginsWithAWordHoldingACapital)
+{
+    // The query box lower-cases what is typed, so such a field could never be found.
+    QStringList capitalised;
+    for (const WordPair &pair : s_list->pairs) {
+        for (const std::string *field : {&pair.english, &pair.czech}) {
+            const QString firstWord = fromCp1250(*field).section(u' ', 0, 0);
+            if (firstWord != firstWord.toLower())
+                capitalised << fromCp1250(*field);
+        }
+    }
+    EXPECT_TRUE(capitalised.isEmpty()) << capitalised.join(u", ").toStdString();
 }
 
 } // namespace

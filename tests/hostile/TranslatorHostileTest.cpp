@@ -163,7 +163,7 @@ void TranslatorHostileTest::strangeTextInTheTranslator_data()
     row("emoji inside a word", u"pes🐕kočka"_qs) << dogAndCat << dogChick;
     row("emoji sequence with joiners", u"👩‍👩‍👧‍👦 dům"_qs) << QStringList{u"dům"_qs} << u"building "_qs;
     row("Czech decomposed (NFD)", u"koc\u030Cka du\u030Am C\u030Ci\u0301n"_qs)
-        << QStringList{u"kočka"_qs, u"dům"_qs, u"Čín"_qs} << u"chick building Chinese "_qs;
+        << QStringList{u"kočka"_qs, u"dům"_qs, u"Čín"_qs} << u"chick building [..] "_qs;
     row("forty marks on one letter", u"pes"_qs + QString(40, QChar(0x0301))) << QStringList{u"peś"_qs} << u"[..] "_qs;
     row("Hebrew and Arabic", u"pes כלב كلب kočka"_qs) << dogAndCat << dogChick;
     row("right-to-left override", u"\u202Epes kočka\u202C"_qs) << dogAndCat << dogChick;

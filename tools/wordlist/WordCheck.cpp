@@ -15,6 +15,7 @@
 #include "Dic.h"
 #include "Query.h"
 #include "QueryRun.h"
+#include "Search.h"
 #include "Translation.h"
 
 #include <QByteArray>
@@ -42,6 +43,17 @@ public:
     int count = 0;
 };
 
+// The entry's result line, as the searches build it.
+std::string lineOf(const DictionaryEntry &entry, TranslationDirection direction)
+{
+    struct Capture final : LineSink {
+        void addLine(std::string_view line) override { text = line; }
+        std::string text;
+    } capture;
+    ExactSearch(std::span(&entry, 1), fieldText(SearchedField(entry, direction)), direction, capture);
+    return capture.text;
+}
+
 // The dictionary's query run over a table of the one entry: it lists the entry or nothing.
 bool listsEntry(const DictionaryEntry &entry, std::string_view typed, TranslationDirection direction)
 {
@@ -54,7 +66,7 @@ bool listsEntry(const DictionaryEntry &entry, std::string_view typed, Translatio
 // Reachable when the field itself, or any beginning of it, typed into the query box lists it.
 bool reachable(const DictionaryEntry &entry, TranslationDirection direction)
 {
-    const std::string_view field = FieldText(SearchedField(entry, direction));
+    const std::string_view field = fieldText(SearchedField(entry, direction));
     for (std::size_t length = field.size(); length > 0; --length) {
         if (listsEntry(entry, field.substr(0, length), direction))
             return true;
@@ -75,13 +87,14 @@ void print(const QByteArray &text)
 int unreachable()
 {
     int count = 0;
+    const Table &table = readableTable();
     for (std::size_t i = 0; i < EntryCount; ++i) {
-        const DictionaryEntry &entry = DictionaryTable[i];
+        const DictionaryEntry &entry = table[i];
         for (const TranslationDirection direction : {EnglishToCzech, CzechToEnglish}) {
             if (reachable(entry, direction))
                 continue;
             ++count;
-            print(QByteArray::number(qulonglong(i)) + '\t' + utf8(BuildResultLine(entry, direction))
+            print(QByteArray::number(qulonglong(i)) + '\t' + utf8(lineOf(entry, direction))
                   + '\n');
         }
     }
@@ -105,7 +118,7 @@ int eachWord(const std::function<QByteArray(const std::string &)> &answer)
 
 QByteArray firstOffer(const std::string &word, TranslationDirection direction)
 {
-    const QStringList offers = WordOffers(DictionaryTable, LowerAsciiLetters(word), direction);
+    const QStringList offers = wordOffers(readableTable(), lowerAsciiLetters(word), direction);
     return offers.isEmpty() ? QByteArray() : offers.front().toUtf8();
 }
 
@@ -113,13 +126,13 @@ QByteArray lookupCount(const std::string &word)
 {
     CollectedResults list;
     QuietSearchHost host;
-    QueryRun(DictionaryTable, list, host).run(word, EnglishToCzech);
+    QueryRun(readableTable(), list, host).run(word, EnglishToCzech);
     return QByteArray::number(list.lines().size());
 }
 
 QByteArray forms(const std::string &word)
 {
-    const std::string query = NormalizeQuery(LowerAsciiLetters(word), EnglishToCzech);
+    const std::string query = NormalizeQuery(lowerAsciiLetters(word), EnglishToCzech);
     const std::string verbForm = query.empty() ? std::string() : ReduceVerbForm(query);
     return utf8(query) + '\t' + utf8(ReducePlural(query)) + '\t' + utf8(ReduceComparative(query))
            + '\t' + utf8(verbForm);
@@ -144,7 +157,6 @@ int main(int argc, char *argv[])
     const std::string_view option = argc > 2 ? argv[2] : "";
     if (command == "forms")
         return eachWord(forms);
-    DescrambleTable();
     if (command == "unreachable")
         return unreachable();
     if (command == "lookup-count")
