@@ -48,8 +48,8 @@ deps:
 # The list is checked with the program's own engine, built with the new list.
 wordlist: wordlist-deps deps
 	python3 tools/wordlist/make_wordlist.py
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target slovnik-wordcheck
+	cmake --preset release $(CMAKE_FLAGS)
+	cmake --build --preset release --target slovnik-wordcheck -j $(JOBS)
 	python3 tools/wordlist/coverage.py $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
 
 wordlist-deps:
