@@ -22,7 +22,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from choose import TARGET_WORDS, TOTAL_PAIRS  # noqa: E402
 from clean import MAX_FIELD, WRONG_LAYOUT  # noqa: E402
 from rank import target_words  # noqa: E402
-from sources import EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists, read_scowl, read_tsv  # noqa: E402,E501
+from sources import (EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists,  # noqa: E402
+                     read_scowl, read_tsv)
 
 WORDLIST = OUTPUT
 TOOL = os.path.join(ROOT, "build", "tools", "wordlist", "slovnik-wordcheck")
