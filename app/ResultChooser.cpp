@@ -39,7 +39,8 @@ void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line
     painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
     painter.setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const int baseline = rect.top() + painter.fontMetrics().ascent();
-    // The platform's right edge is exclusive: one past the last pixel.
+    // QRect::right() is the last pixel inside the rectangle; the right column starts at half the
+    // edge just past it, left + width, so that its place does not shift by a pixel with the width.
     const int right = rect.left() + rect.width();
     painter.drawText(QPoint(rect.left() + kLeftTextIndent, baseline), columns.left);
     painter.drawText(QPoint(right / 2, baseline), columns.right);

@@ -15,7 +15,8 @@
 namespace slovnik {
 
 /// Draws one result line into its rectangle: background, the left text at left + 2, the right
-/// text at right div 2 (half the rectangle's right edge, not the middle of the line).
+/// text at (left + width) / 2, rounded down: half the x of the rectangle's right edge, which is
+/// the middle of the line only when the rectangle starts at 0.
 void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line,
                        const QPalette &palette, bool selected);
 

@@ -9,8 +9,10 @@
 
 namespace slovnik {
 
-/// The external module's two entry points as the start-up sequence calls them. Both must return
-/// normally, which their noexcept types make a promise rather than a hope.
+/// The external module's two entry points as the start-up sequence calls them. The module exports
+/// them by number, not by name ("ordinal 1" and "ordinal 2"): the first takes and gives nothing,
+/// the second gives a 32-bit value. Both must return normally, which their noexcept types make a
+/// promise rather than a hope.
 struct ExternalModule {
     void (*ordinal1)() noexcept;
     std::uint32_t (*ordinal2)() noexcept;
