@@ -65,13 +65,10 @@ const char16_t *const kDescription =
     u"GNU General Public License verze 2 nebo (podle své volby) kterékoli\n"
     u"pozdější verze. Je šířen v naději, že bude užitečný, ale BEZ JAKÉKOLI ZÁRUKY.";
 
-QLabel *makePicture(QWidget *parent, const QRect &geometry, const QIcon &icon,
-                    const QString &accessibleName)
+QLabel *makePicture(QWidget *parent, const QRect &geometry, const QString &accessibleName)
 {
     auto *const picture = new QLabel(parent);
     picture->setGeometry(geometry);
-    // Rendered for the screen's pixel ratio, so that the vector pictures stay crisp.
-    picture->setPixmap(icon.pixmap(geometry.size(), parent->devicePixelRatioF()));
     picture->setAccessibleName(accessibleName);
     return picture;
 }
@@ -108,7 +105,8 @@ TAboutForm::TAboutForm(QWidget *parent)
 
 void TAboutForm::buildTitleRow()
 {
-    m_Image1 = makePicture(m_GroupBox1, kImage1, dictionaryWindowIcon(), QStringLiteral("Ikona slovníku"));
+    m_Image1 = makePicture(m_GroupBox1, kImage1, QStringLiteral("Ikona slovníku"));
+    m_unpaintedPictures.push_back({m_Image1, dictionaryWindowIcon()});
     m_Label12 = new QLabel(QStringLiteral("Anglicko - český oboustranný slovník + translátor"), m_GroupBox1);
     m_Label12->setGeometry(kLabel12);
     QFont titleFont = arialFont(kTitlePixels);
@@ -136,11 +134,10 @@ void TAboutForm::buildDescription()
 
 void TAboutForm::buildLinkRow()
 {
-    m_Image3 = makePicture(m_GroupBox1, kImage3,
-                           pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize)),
-                           QStringLiteral("slovnik"));
-    m_Image4 = makePicture(m_GroupBox1, kImage4, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize)),
-                           QStringLiteral("Internetová stránka"));
+    m_Image3 = makePicture(m_GroupBox1, kImage3, QStringLiteral("slovnik"));
+    m_unpaintedPictures.push_back({m_Image3, pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize))});
+    m_Image4 = makePicture(m_GroupBox1, kImage4, QStringLiteral("Internetová stránka"));
+    m_unpaintedPictures.push_back({m_Image4, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize))});
     m_Image4->setCursor(Qt::PointingHandCursor);
 
     m_AboutLabel = new LinkLabel(m_GroupBox1);
@@ -177,6 +174,11 @@ void TAboutForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         centreOnScreen(*this);
+    // The window is created at start-up but seldom opened: its pictures are rendered when it
+    // first appears, for the pixel ratio of the screen it appears on, so they stay crisp.
+    for (const auto &[picture, icon] : m_unpaintedPictures)
+        picture->setPixmap(icon.pixmap(picture->size(), devicePixelRatioF()));
+    m_unpaintedPictures.clear();
 }
 
 } // namespace slovnik

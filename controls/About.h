@@ -4,8 +4,11 @@
 // come from, and a link to the project's web page. Created once at start-up, hidden when closed.
 
 #include <QDialog>
+#include <QIcon>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -41,7 +44,7 @@ public:
     LinkLabel *AboutLabel() const { return m_AboutLabel; }
 
 protected:
-    /// Centred each time it appears.
+    /// Centred each time it appears; its pictures are rendered the first time.
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -60,6 +63,7 @@ private:
     QLabel *m_Image3 = nullptr;
     QLabel *m_Image4 = nullptr;
     LinkLabel *m_AboutLabel = nullptr;
+    std::vector<std::pair<QLabel *, QIcon>> m_unpaintedPictures;
 };
 
 } // namespace slovnik

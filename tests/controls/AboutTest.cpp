@@ -194,6 +194,8 @@ void AboutTest::linkLabelLooksLikeALink()
 
 void AboutTest::picturesArePainted()
 {
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     for (const QLabel *picture : {m_window->Image1(), m_window->Image3(), m_window->Image4()}) {
         const QImage image = picture->pixmap().toImage();
         QVERIFY(!image.isNull());
