@@ -3,6 +3,7 @@
 #include "About.h"
 #include "DicHelp.h"
 #include "MainForm.h"
+#include "Speaker.h"
 #include "Trans.h"
 #include "TrHelp.h"
 
@@ -11,7 +12,8 @@
 namespace slovnik {
 
 ApplicationWindows::ApplicationWindows(const ExternalModule &module)
-    : MainForm(std::make_unique<TMainForm>(module)),
+    : speaker(std::make_unique<Speaker>()),
+      MainForm(std::make_unique<TMainForm>(module)),
       TransForm(std::make_unique<TTransForm>(MainForm->flagImages())),
       TrHelpForm(std::make_unique<TTrHelpForm>()),
       AboutForm(std::make_unique<TAboutForm>()),
@@ -19,6 +21,8 @@ ApplicationWindows::ApplicationWindows(const ExternalModule &module)
 {
     MainForm->setCompanionWindows({TransForm.get(), DicHelpForm.get(), AboutForm.get()});
     TransForm->setHelpWindow(TrHelpForm.get());
+    MainForm->setSpeaker(*speaker);
+    TransForm->setSpeaker(*speaker);
 }
 
 ApplicationWindows::~ApplicationWindows() = default;

@@ -8,6 +8,7 @@
 
 namespace slovnik {
 
+class Speaker;
 class TMainForm;
 class TTransForm;
 class TTrHelpForm;
@@ -21,6 +22,10 @@ class TDicHelpForm;
 struct ApplicationWindows {
     explicit ApplicationWindows(const ExternalModule &module = morvellaModule());
     ~ApplicationWindows();
+
+    /// The one voice both windows read English with; it loads nothing until first asked. First
+    /// in, last out: the windows' speaker buttons refer to it.
+    const std::unique_ptr<Speaker> speaker;
 
     // Declared in creation order, so destroyed in the reverse: the translator, which will take
     // images from the dictionary window, goes before it.

@@ -11,6 +11,8 @@
 #include "ResultLine.h"
 #include "ResultLineText.h"
 #include "Search.h"
+#include "SpeakerButton.h"
+#include "SpokenText.h"
 #include "WindowPlacement.h"
 #include "WindowParts.h"
 #include "WordListView.h"
@@ -46,6 +48,10 @@ constexpr StripButtonDesign kToListBtn{50, kSquare, ButtonImage::IntoList, u"Př
 constexpr StripButtonDesign kLangBtn{79, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
 constexpr StripButtonDesign kHelpButton{118, kSquare, ButtonImage::HelpBook, u"Nápověda"};
 constexpr StripButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O aplikaci"};
+// In the strip's free space after the About button, as far from it as the help button is from the
+// direction button.
+constexpr int kSpeakBtnLeft = 167;
+constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglické slovo";
 // Within Panel3; it has a caption and no hint.
 constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Translátor"};
 
@@ -90,6 +96,7 @@ void TMainForm::buildButtonStrip()
     m_LangBtn = addStripButton(m_Panel2, m_ImageList2, kLangBtn);
     m_HelpButton = addStripButton(m_Panel2, m_ImageList1, kHelpButton);
     m_AboutBtn = addStripButton(m_Panel2, m_ImageList1, kAboutBtn);
+    m_SpeakBtn = new SpeakerButton(m_Panel2, kSpeakBtnLeft, kSpeakBtnHint);
 
     m_Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_Panel3->resize(kTranslatorPanelSize);
@@ -131,6 +138,13 @@ void TMainForm::connectHandlers()
 void TMainForm::setCompanionWindows(const CompanionWindows &windows)
 {
     m_companions = windows;
+}
+
+void TMainForm::setSpeaker(Speaker &speaker)
+{
+    m_SpeakBtn->connectSpeaker(speaker, [this] {
+        return dictionaryTextToSpeak(m_ComboBox2->chosenLine(), m_ComboBox1->currentText(), m_direction);
+    });
 }
 
 void TMainForm::FormCreate(const ExternalModule &module)

@@ -22,6 +22,8 @@ namespace slovnik {
 
 class ImageList;
 class ResultChooser;
+class Speaker;
+class SpeakerButton;
 class TEx3DButton;
 class WordListView;
 
@@ -41,6 +43,9 @@ public:
                        std::span<const DictionaryEntry> table = DictionaryTable, QWidget *parent = nullptr);
 
     void setCompanionWindows(const CompanionWindows &windows);
+    /// The voice that the speaker button and its key read the English word with; until one is
+    /// set they are disabled. Not owned; it outlives the window.
+    void setSpeaker(Speaker &speaker);
 
     /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
     TranslationDirection translationDirection() const { return m_direction; }
@@ -57,6 +62,8 @@ public:
     TEx3DButton *LangBtn() const { return m_LangBtn; }
     TEx3DButton *HelpButton() const { return m_HelpButton; }
     TEx3DButton *AboutBtn() const { return m_AboutBtn; }
+    /// Reads the English word aloud: the chosen line's, else an English query's.
+    SpeakerButton *SpeakBtn() const { return m_SpeakBtn; }
     TEx3DButton *TranslBtn() const { return m_TranslBtn; }
 
     /// The query run for the query box's text as it stands.
@@ -105,6 +112,7 @@ private:
     TEx3DButton *m_LangBtn = nullptr;
     TEx3DButton *m_HelpButton = nullptr;
     TEx3DButton *m_AboutBtn = nullptr;
+    SpeakerButton *m_SpeakBtn = nullptr;
     TEx3DButton *m_TranslBtn = nullptr;
     QComboBox *m_ComboBox1 = nullptr;
     ResultChooser *m_ComboBox2 = nullptr;

@@ -141,6 +141,17 @@ void helpBook(QPainter &painter)
     painter.drawEllipse(QPointF(8, 11.5), 1, 1);
 }
 
+void speaker(QPainter &painter)
+{
+    outlined(painter, QPolygonF({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5}, {1.5, 10.5}}),
+             kClip, kOutline);
+    painter.setPen(QPen(kCover, 1.2, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    // Two sound waves, centred on the cone's mouth.
+    for (const qreal radius : {3.0, 6.0})
+        painter.drawArc(QRectF(8.5 - radius, 8 - radius, 2 * radius, 2 * radius), -50 * 16, 100 * 16);
+}
+
 void tick(QPainter &painter)
 {
     painter.setPen(QPen(kArrow, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

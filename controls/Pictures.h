@@ -17,6 +17,7 @@ void arrowOutOfGrid(QPainter &painter);
 void sheetWithLines(QPainter &painter);
 void openBook(QPainter &painter);
 void helpBook(QPainter &painter);
+void speaker(QPainter &painter);
 
 // 30 x 16
 void czechThenBritish(QPainter &painter);

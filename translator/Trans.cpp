@@ -8,6 +8,8 @@
 #include "Icons.h"
 #include "ImageList.h"
 #include "ScrollBox.h"
+#include "SpeakerButton.h"
+#include "SpokenText.h"
 #include "Translate.h"
 #include "Translation.h"
 #include "WindowPlacement.h"
@@ -56,6 +58,9 @@ constexpr StripButtonDesign kFromListBtn{72, 22, ButtonImage::OutOfList, u"Sesta
 constexpr StripButtonDesign kTransBtn{100, 21, ButtonImage::OpenBook, u"Přeložit", u"Překlad"};
 constexpr StripButtonDesign kLangBtn{126, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
 constexpr StripButtonDesign kHelp{162, 22, ButtonImage::HelpBook, u"Nápověda", u"Nápověda"};
+// Right after the help button, as the copy button follows the paste button.
+constexpr int kSpeakBtnLeft = 185;
+constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglický text";
 
 QPlainTextEdit *makeMemo(QWidget *parent)
 {
@@ -130,6 +135,7 @@ void TTransForm::buildToolStrip(ImageList *flagImages)
     m_TransBtn = addStripButton(m_Panel2, m_ImageList1, kTransBtn);
     m_LangBtn = addStripButton(m_Panel2, flagImages, kLangBtn);
     m_Help = addStripButton(m_Panel2, m_ImageList1, kHelp);
+    m_SpeakBtn = new SpeakerButton(m_Panel2, kSpeakBtnLeft, kSpeakBtnHint);
 }
 
 void TTransForm::buildTextPanels()
@@ -169,6 +175,13 @@ void TTransForm::connectHandlers()
     connect(m_LangBtn, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
     connect(m_Help, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
     connect(m_ScrollBox1, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
+}
+
+void TTransForm::setSpeaker(Speaker &speaker)
+{
+    m_SpeakBtn->connectSpeaker(speaker, [this] {
+        return translatorTextToSpeak(m_Memo1->toPlainText(), m_Memo2->toPlainText(), m_TransDirection);
+    });
 }
 
 void TTransForm::setHelpWindow(QWidget *helpWindow)

@@ -26,6 +26,8 @@ namespace slovnik {
 
 class ImageList;
 class ScrollBox;
+class Speaker;
+class SpeakerButton;
 class TEx3DButton;
 class WordGrid;
 
@@ -41,6 +43,9 @@ public:
 
     /// The translator help window that the help button shows; created after this window.
     void setHelpWindow(QWidget *helpWindow);
+    /// The voice that the speaker button and its key read the English text with; until one is
+    /// set they are disabled. Not owned; it outlives the window.
+    void setSpeaker(Speaker &speaker);
 
     /// The translator's own direction: CzechToEnglish from creation on; only LangBtnClick changes
     /// it, and it never changes the dictionary window's.
@@ -58,6 +63,8 @@ public:
     TEx3DButton *TransBtn() const { return m_TransBtn; }
     TEx3DButton *LangBtn() const { return m_LangBtn; }
     TEx3DButton *Help() const { return m_Help; }
+    /// Reads the English side aloud, its first MaxWords words.
+    SpeakerButton *SpeakBtn() const { return m_SpeakBtn; }
     QWidget *Panel2() const { return m_Panel2; }
     QWidget *Panel3() const { return m_Panel3; }
     QWidget *Panel4() const { return m_Panel4; }
@@ -113,6 +120,7 @@ private:
     TEx3DButton *m_TransBtn = nullptr;
     TEx3DButton *m_LangBtn = nullptr;
     TEx3DButton *m_Help = nullptr;
+    SpeakerButton *m_SpeakBtn = nullptr;
     QLabel *m_Label2 = nullptr;
     QPlainTextEdit *m_Memo1 = nullptr;
     QLabel *m_Label1 = nullptr;

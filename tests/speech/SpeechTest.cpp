@@ -1,9 +1,10 @@
 // The speech unit on its own: the text the voice is given, flite's samples, and the speaker's
 // requests, with a recording stand-in for the sound card.
 
-#include "RecordingSink.h"
+#include "SpeechStandIns.h"
 #include "SpeakableText.h"
 #include "Speaker.h"
+#include "SpokenText.h"
 #include "Translate.h"
 #include "Voice.h"
 
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void hostileTextIsSpokenOrRefusedWithoutACrash();
     void withoutAVoiceSpeechIsWithdrawn();
     void withoutAnAudioOutputSpeechIsWithdrawn();
+    void eachWindowReadsItsEnglishSide_data();
+    void eachWindowReadsItsEnglishSide();
 };
 
 void SpeechTest::speakableTextCutsAndFolds_data()
@@ -212,6 +215,37 @@ void SpeechTest::withoutAnAudioOutputSpeechIsWithdrawn()
     speaker.say(u"cat"_qs);
     QVERIFY(!speaker.isSpeaking());
     QVERIFY(recordings.takes.empty());
+}
+
+void SpeechTest::eachWindowReadsItsEnglishSide_data()
+{
+    constexpr auto english = TranslationDirection::EnglishToCzech;
+    constexpr auto czech = TranslationDirection::CzechToEnglish;
+    QTest::addColumn<bool>("dictionary");
+    QTest::addColumn<TranslationDirection>("direction");
+    QTest::addColumn<QString>("first");  // the chosen line, or the source text
+    QTest::addColumn<QString>("second"); // the query box, or the translated text
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("chosen line, English queries") << true << english << u"dog = pes"_qs << u"do"_qs << u"dog"_qs;
+    QTest::newRow("chosen line, Czech queries") << true << czech << u"pes = dog"_qs << u"pe"_qs << u"dog"_qs;
+    QTest::newRow("chosen phrase") << true << english << u"ice cream = zmrzlina"_qs << u"ice"_qs << u"ice cream"_qs;
+    QTest::newRow("no line, English query cleaned") << true << english << QString() << u" The Don't"_qs << u"dont"_qs;
+    QTest::newRow("no line, Czech query") << true << czech << QString() << u"žirafa"_qs << QString();
+    QTest::newRow("no line, nothing typed") << true << english << QString() << QString() << QString();
+    QTest::newRow("translator from English") << false << english << u"The cat"_qs << u"ta kočka"_qs << u"The cat"_qs;
+    QTest::newRow("translator into English") << false << czech << u"Ta kočka"_qs << u"the cat"_qs << u"the cat"_qs;
+}
+
+void SpeechTest::eachWindowReadsItsEnglishSide()
+{
+    QFETCH(bool, dictionary);
+    QFETCH(TranslationDirection, direction);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, spoken);
+    QCOMPARE(dictionary ? dictionaryTextToSpeak(first, second, direction)
+                        : translatorTextToSpeak(first, second, direction),
+             spoken);
 }
 
 QTEST_GUILESS_MAIN(SpeechTest)

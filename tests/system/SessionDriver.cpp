@@ -4,7 +4,9 @@
 // windows with the message dialog answered. Then the dictionary window is closed, which ends the
 // message loop as it does for the user.
 //
-//   session_driver [search|session]     exit code 0 when every step showed what it should
+//   session_driver [search|session|speak]     exit code 0 when every step showed what it should
+//
+// speak: the search, then the word read aloud through the dictionary window's speaker button.
 
 #include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
@@ -12,6 +14,8 @@
 #include "Ex3DButton.h"
 #include "MainForm.h"
 #include "ResultChooser.h"
+#include "SpeakerButton.h"
+#include "Speaker.h"
 #include "Trans.h"
 
 #include <QApplication>
@@ -104,18 +108,35 @@ void copy(TMainForm &main, TTransForm &translator)
     check(QGuiApplication::clipboard()->text() == QStringLiteral("pes"), "the dictionary copies the query");
 }
 
+// The learner asks for the word to be read aloud: the voice loads, and the sound server is asked
+// for an output. Either it plays, or the machine has none and the buttons are withdrawn.
+void speak(TMainForm &main, const Speaker &speaker)
+{
+    click(main.SpeakBtn()->button());
+    constexpr int kAnswerMilliseconds = 15000;
+    const bool answered = QTest::qWaitFor(
+        [&speaker] { return speaker.availability() != Speaker::Availability::Untried; }, kAnswerMilliseconds);
+    check(answered, "the speaker finds out whether it can be heard");
+    check(speaker.availability() == Speaker::Availability::Ready
+              || speaker.availability() == Speaker::Availability::NoAudioOutput,
+          "the voice reads the word, or finds no audio output to read it on");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     const bool searchOnly = QCoreApplication::arguments().contains(QStringLiteral("search"));
+    const bool speaking = QCoreApplication::arguments().contains(QStringLiteral("speak"));
     nameApplication();
     const ApplicationWindows windows;
     TMainForm &main = *windows.MainForm;
-    QTimer::singleShot(0, &main, [&main, &windows, searchOnly] {
+    QTimer::singleShot(0, &main, [&main, &windows, searchOnly, speaking] {
         search(main);
-        if (!searchOnly) {
+        if (speaking)
+            speak(main, *windows.speaker);
+        else if (!searchOnly) {
             translate(main, *windows.TransForm);
             copy(main, *windows.TransForm);
         }

@@ -58,6 +58,16 @@ allowed_local_sockets=(
 # server's client. A session that never asks for a word to be heard never opens them, and so
 # cannot have connected to the sound server either.
 speech_only_libraries='/(libflite[^/]*|libslovnik-audio[^/]*|libQt6Multimedia[^/]*|libpulse[^/]*)$'
+# When a word is read aloud: the sound server's local sockets (PulseAudio's, which PipeWire also
+# offers), and the folder its client library keeps its settings in, which it makes if missing.
+sound_server_sockets=(
+    '/pulse(-[^/]+)?/native$'
+)
+sound_server_writes=(
+    "^$(literal "${XDG_CONFIG_HOME:-${HOME:-/nonexistent}/.config}")/pulse$"
+)
+# Set while the log of a session that read a word aloud is checked.
+speaking=0
 
 # The programs a run may start: the traced one itself, and timeout, which ends the program's start.
 allowed_programs=("$driver" "$program" "$(command -v timeout)")
@@ -84,7 +94,7 @@ check_log() {
         call=$(sed -E 's/^[0-9]+ +([a-z0-9_]+)\(.*/\1/' <<<"$line")
         case $call in
             open | openat | openat2 | open_by_handle_at)
-                if paths_of "$line" | grep -qE "$speech_only_libraries"; then
+                if [[ $speaking -eq 0 ]] && paths_of "$line" | grep -qE "$speech_only_libraries"; then
                     echo "speech without a request: $line"
                     bad=1
                     continue
@@ -101,7 +111,8 @@ check_log() {
                     bad=1
                 elif [[ $call == connect || $call == bind ]] && grep -q 'AF_UNIX' <<<"$line"; then
                     path=$(grep -oE 'sun_path=@?"[^"]*"' <<<"$line" | sed -E 's/^sun_path=(@?)"(.*)"$/\1\2/')
-                    if ! matches_any "$path" "${allowed_local_sockets[@]}"; then
+                    if ! matches_any "$path" "${allowed_local_sockets[@]}" \
+                        && ! { [[ $speaking -eq 1 ]] && matches_any "$path" "${sound_server_sockets[@]}"; }; then
                         echo "local socket: $line"
                         bad=1
                     fi
@@ -118,7 +129,8 @@ check_log() {
         esac
         while IFS= read -r path; do
             [[ -z $path ]] && continue
-            if ! matches_any "$path" "${allowed_writes[@]}"; then
+            if ! matches_any "$path" "${allowed_writes[@]}" \
+                && ! { [[ $speaking -eq 1 ]] && matches_any "$path" "${sound_server_writes[@]}"; }; then
                 echo "write: $line"
                 bad=1
                 break
@@ -160,6 +172,20 @@ if [[ $code -ne 0 ]]; then
 fi
 summarise "$work/session.log"
 check_log "$work/session.log" || status=1
+
+echo "== a word read aloud: only the sound server's local socket is new"
+set +e
+trace "$work/speak.log" "$driver" speak
+code=$?
+set -e
+if [[ $code -ne 0 ]]; then
+    echo "reading a word aloud did not go as a learner's would (exit code $code)"
+    status=1
+fi
+summarise "$work/speak.log"
+speaking=1
+check_log "$work/speak.log" || status=1
+speaking=0
 
 echo "== the program's own start, ended after $start_seconds s"
 set +e
