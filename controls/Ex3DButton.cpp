@@ -212,9 +212,14 @@ void TEx3DButton::mouseReleaseEvent(QMouseEvent *event)
     m_clickArmed = false;
     if (armed && rect().contains(pixelOf(*event))) {
         const QPointer<TEx3DButton> alive(this);
+        m_clicking = true;
+        m_leftWhileClicking = false;
         Q_EMIT clicked();
         if (!alive)
             return;
+        m_clicking = false;
+        if (m_leftWhileClicking)
+            m_mouseInside = false;
     }
     // Whatever the release point, the held press is over: a release reported away from the last
     // move must not leave the button drawn pressed.
@@ -227,6 +232,7 @@ void TEx3DButton::mouseReleaseEvent(QMouseEvent *event)
 void TEx3DButton::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
+    m_leftWhileClicking = false;
     if (!m_mouseInside) {
         m_mouseInside = true;
         repaint();
@@ -236,6 +242,12 @@ void TEx3DButton::enterEvent(QEnterEvent *event)
 void TEx3DButton::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
+    // A modal window opened by the click takes the pointer away; the button keeps its pressed
+    // frame until the click is over, and only then counts the pointer as gone.
+    if (m_clicking) {
+        m_leftWhileClicking = true;
+        return;
+    }
     if (m_mouseInside) {
         m_mouseInside = false;
         repaint();

@@ -1,6 +1,7 @@
 #include "ButtonHost.h"
 #include "WhenShown.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void pressedWhileHeldFollowsTheInsideTest_data();
     void pressedWhileHeldFollowsTheInsideTest();
     void releaseInsideClicksWhileStillDrawnPressed();
+    void modalWindowOpenedByTheClickKeepsThePressedLook();
     void releaseOutsideGivesNoClick_data();
     void releaseOutsideGivesNoClick();
     void releaseReportedAwayFromTheLastMoveLeavesItUnpressed();
@@ -69,6 +71,34 @@ void Ex3DButtonMouseTest::releaseInsideClicksWhileStillDrawnPressed()
     QCOMPARE(clicks, 1);
     QVERIFY(pressedDuringClick);
     QVERIFY(!host.button->pressed());
+}
+
+// The modal window takes the pointer from the button; until it closes the button shows the sunken
+// frame (shadow at top and left) with its content shifted.
+void Ex3DButtonMouseTest::modalWindowOpenedByTheClickKeepsThePressedLook()
+{
+    Host host;
+    host.button->setImages(nullptr);
+    QImage duringModal;
+    connect(host.button, &TEx3DButton::clicked, host.button, [&] {
+        QDialog modal(&host.window);
+        whenShown([&modal]() -> QWidget * { return modal.isVisible() ? &modal : nullptr; },
+                  [&](QWidget &) {
+                      // As an X11 desktop reports it when the modal window takes the pointer.
+                      QEvent leave(QEvent::Leave);
+                      QCoreApplication::sendEvent(host.button, &leave);
+                      settle();
+                      duringModal = host.picture();
+                      modal.accept();
+                  });
+        modal.exec();
+    });
+    host.move(QPoint(48, 11));
+    host.press(QPoint(48, 11));
+    host.release(QPoint(48, 11));
+    QVERIFY(!duringModal.isNull());
+    QCOMPARE(pixel(duringModal, 0, 0), kDark);
+    QCOMPARE(pixel(duringModal, 95, 21), kLight);
 }
 
 void Ex3DButtonMouseTest::releaseOutsideGivesNoClick_data()
