@@ -101,6 +101,13 @@ void TMainForm::buildButtonStrip()
     m_Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_Panel3->resize(kTranslatorPanelSize);
     m_TranslBtn = addStripButton(m_Panel3, m_ImageList1, kTranslBtn);
+    // The button reaches down over the panel's bottom edge; the same border drawn once more, above
+    // the button and blind to the mouse, keeps the raised border whole around it.
+    auto *const border = new QFrame(m_Panel3);
+    border->setFrameStyle(m_Panel3->frameStyle());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border->resize(kTranslatorPanelSize);
+    border->raise();
 }
 
 void TMainForm::buildQueryRow()

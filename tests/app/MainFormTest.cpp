@@ -78,6 +78,7 @@ private Q_SLOTS:
     void wordListRowsStayInOrder();
     void wordListWithAScrollBarNeverScrollsSideways();
     void tabLeavesTheWordList();
+    void translatorPanelShowsItsWholeBorder();
     void pasteSearchesTheClipboardText();
     void keystrokesDuringASearchRunLeaveOnlyTheNewestLines();
     void resultLineIsDrawnInTwoColumns();
@@ -371,6 +372,18 @@ void MainFormTest::tabLeavesTheWordList()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), m_form->ComboBox1());
+}
+
+// The bottom edge runs unbroken under the Translátor button, in the border's own colour.
+void MainFormTest::translatorPanelShowsItsWholeBorder()
+{
+    QWidget *const panel = m_form->TranslBtn()->parentWidget();
+    const QImage image = panel->grab().toImage();
+    const int bottom = image.height() - 1;
+    const QRgb edge = image.pixel(1, bottom);
+    for (int x = 1; x < image.width() - 1; ++x)
+        QCOMPARE(image.pixel(x, bottom), edge);
+    QVERIFY(edge != image.pixel(image.width() / 2, image.height() / 2));
 }
 
 void MainFormTest::pasteSearchesTheClipboardText()
