@@ -17,6 +17,21 @@ const QColor kEdge(0x60, 0x60, 0x60);
 // The pairs: the big flag first, the small one after it, level with its bottom.
 const QRectF kBigFlag(0, 1, 20, 14);
 const QRectF kSmallFlag(22, 9, 8, 6);
+// Nine by seven, so that the crosses have a middle row and column.
+constexpr QPoint kSmallUnionFlag(21, 8);
+
+// The Union Flag drawn cell by cell at 9 x 7 design pixels: a white-edged red cross and white
+// diagonals on the blue. Smoothed stripes at this size only blur into pink; whole cells stay
+// sharp at every scale.
+constexpr const char *kSmallUnionCells[] = {
+    "WBBWRWBBW",
+    "BWBWRWBWB",
+    "WWWWRWWWW",
+    "RRRRRRRRR",
+    "WWWWRWWWW",
+    "BWBWRWBWB",
+    "WBBWRWBBW",
+};
 
 void frame(QPainter &painter, const QRectF &area)
 {
@@ -63,10 +78,22 @@ void britishFlag(QPainter &painter, const QRectF &area)
     painter.restore();
 }
 
+void smallBritishFlag(QPainter &painter, QPoint topLeft)
+{
+    int y = topLeft.y();
+    for (const char *row : kSmallUnionCells) {
+        for (int x = 0; row[x] != '\0'; ++x) {
+            const QColor colour = row[x] == 'R' ? kUnionRed : row[x] == 'W' ? QColor(Qt::white) : kUnionBlue;
+            painter.fillRect(QRect(topLeft.x() + x, y, 1, 1), colour);
+        }
+        ++y;
+    }
+}
+
 void czechThenBritish(QPainter &painter)
 {
     czechFlag(painter, kBigFlag);
-    britishFlag(painter, kSmallFlag);
+    smallBritishFlag(painter, kSmallUnionFlag);
 }
 
 void britishThenCzech(QPainter &painter)

@@ -26,6 +26,9 @@ void britishThenCzech(QPainter &painter);
 // Any rectangle: the flags themselves, for the pairs above and the window icons.
 void czechFlag(QPainter &painter, const QRectF &area);
 void britishFlag(QPainter &painter, const QRectF &area);
+/// The British flag simplified to 9 x 7 whole design pixels, for where the full one is too small
+/// to read.
+void smallBritishFlag(QPainter &painter, QPoint topLeft);
 
 // 20 x 20
 void tick(QPainter &painter);

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void listsHoldWhatTheWindowsIndex_data();
     void listsHoldWhatTheWindowsIndex();
     void imagesRenderAtTheDevicePixelRatio();
+    void smallBritishFlagIsSharpAndReadable_data();
+    void smallBritishFlagIsSharpAndReadable();
     void indexOutsideTheListDrawsNothing();
     void busyCursorIsSetAndTakenBackOnce();
 };
@@ -78,6 +80,40 @@ void ImagesTest::imagesRenderAtTheDevicePixelRatio()
         for (int x = 0; x < image.width() && !finerThanBlocks; x += 2)
             finerThanBlocks = image.pixel(x, y) != image.pixel(x + 1, y + 1);
     QVERIFY(finerThanBlocks);
+}
+
+void ImagesTest::smallBritishFlagIsSharpAndReadable_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+}
+
+// Beside the big Czech flag, at 9 x 7 design pixels from (21, 8): every pixel one of the flag's
+// three colours, none blurred between them; a red cross edged in white and blue corners.
+void ImagesTest::smallBritishFlagIsSharpAndReadable()
+{
+    QFETCH(qreal, ratio);
+    QObject owner;
+    const QImage image = createFlagImages(&owner)->pixmap(FlagImage::CzechToEnglish, ratio).toImage();
+    const QColor blue(0x01, 0x21, 0x69);
+    const QColor red(0xC8, 0x10, 0x2E);
+    const QColor white(Qt::white);
+    const QRect flag(QPoint(21, 8), QSize(9, 7));
+    const auto at = [&](int x, int y) {
+        return image.pixelColor(QPoint(x, y) * ratio);
+    };
+    for (int y = qRound(flag.top() * ratio); y < qRound((flag.bottom() + 1) * ratio); ++y)
+        for (int x = qRound(flag.left() * ratio); x < qRound((flag.right() + 1) * ratio); ++x)
+            QVERIFY2(QList<QColor>({blue, red, white}).contains(image.pixelColor(x, y)),
+                     qPrintable(image.pixelColor(x, y).name()));
+    QCOMPARE(at(25, 11), red);
+    QCOMPARE(at(21, 11), red);
+    QCOMPARE(at(25, 8), red);
+    QCOMPARE(at(24, 10), white);
+    QCOMPARE(at(22, 8), blue);
+    QCOMPARE(at(28, 14), blue);
+    QCOMPARE(at(21, 8), white);
 }
 
 void ImagesTest::indexOutsideTheListDrawsNothing()
