@@ -120,6 +120,8 @@ void TAboutForm::buildDescription()
     m_Memo1 = new QPlainTextEdit(m_GroupBox1);
     m_Memo1->setGeometry(kMemo1);
     m_Memo1->setReadOnly(true);
+    // A caret shows where the focus is, and the keyboard can select the text to copy it.
+    m_Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_Memo1->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QTextOption centred = m_Memo1->document()->defaultTextOption();

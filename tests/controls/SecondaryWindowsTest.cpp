@@ -66,6 +66,7 @@ private Q_SLOTS:
     void wordBoxesAreNamedAfterTheirWords();
     void helpAndAboutControlsAreNamed();
     void everyWindowDrawsInAFreeFaceOfTheDesignSize();
+    void everyControlThatTakesTheFocusShowsIt();
 
 private:
     std::unique_ptr<ApplicationWindows> m_windows;
@@ -268,6 +269,66 @@ void SecondaryWindowsTest::everyWindowDrawsInAFreeFaceOfTheDesignSize()
         QCOMPARE(face.family(), family);
         QCOMPARE(face.pixelSize(), 11);
     }
+}
+
+namespace {
+
+// The controls of a window that Tab reaches, in its tab order.
+QList<QWidget *> tabStops(QWidget &window)
+{
+    QList<QWidget *> stops;
+    for (QWidget *widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+        if (widget->window() == &window && widget->isVisible() && widget->isEnabled()
+            && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
+            stops.append(widget);
+    }
+    return stops;
+}
+
+// The controls of a window that look the same with the focus as without it, once the keyboard
+// has moved the focus.
+QStringList controlsHidingTheFocus(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return {u"inactive "_qs + window.windowTitle()};
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+    QStringList hiding;
+    for (QWidget *control : tabStops(window)) {
+        control->setFocus(Qt::TabFocusReason);
+        const bool tookIt = control->hasFocus();
+        const QImage focused = control->grab().toImage();
+        control->clearFocus();
+        if (!tookIt || focused == control->grab().toImage())
+            hiding.append((tookIt ? u""_qs : u"(no focus) "_qs) + QString::fromLatin1(control->metaObject()->className()) + u' '
+                          + control->accessibleName());
+    }
+    return hiding;
+}
+
+} // namespace
+
+void SecondaryWindowsTest::everyControlThatTakesTheFocusShowsIt()
+{
+    // A steady caret: a text box shows the focus by it.
+    QApplication::setCursorFlashTime(0);
+    TMainForm &dictionary = *m_windows->MainForm;
+    TTransForm &translator = *m_windows->TransForm;
+    TDlgForm dialog;
+    dialog.SetupDialog();
+    QStringList hiding = controlsHidingTheFocus(dictionary);
+    dictionary.ListView1()->addRow(u"pes"_qs, u"dog"_qs);
+    hiding += controlsHidingTheFocus(dictionary);
+    translator.Memo1()->setPlainText(u"pes spí"_qs);
+    QTest::mouseClick(translator.ToListBtn(), Qt::LeftButton);
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             &translator, m_windows->DicHelpForm.get(), m_windows->TrHelpForm.get(), &dialog,
+             m_windows->AboutForm.get()}) {
+        hiding += controlsHidingTheFocus(*window);
+        window->hide();
+    }
+    QVERIFY2(hiding.isEmpty(), qPrintable(hiding.join(u", ")));
 }
 
 QTEST_MAIN(SecondaryWindowsTest)
