@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -26,6 +27,18 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         return {QStyledItemDelegate::sizeHint(option, index).width(), ResultChooser::kLineHeight};
+    }
+};
+
+// Styles that open a non-editable box's list over the box ignore the visible-line limit; the plain
+// drop-down list below the box keeps to it. A style sheet would say the same, but it would also
+// fix the box's font before the window has set its own.
+class ListBelowTheBoxStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
 
@@ -117,9 +130,9 @@ ResultChooser::ResultChooser(QWidget *parent)
     setModel(m_model);
     setEditable(false);
     setMaxVisibleItems(kVisibleListLines);
-    // Styles that open a non-editable box's list over the box ignore the visible-line limit;
-    // the plain drop-down list below the box keeps to it.
-    setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+    auto *const style = new ListBelowTheBoxStyle;
+    style->setParent(this);
+    setStyle(style);
     setItemDelegate(new ResultLineDelegate(this));
     setMinimumHeight(kMinimumHeight);
     // activated comes from the user alone: a click on a line of the list, the same line

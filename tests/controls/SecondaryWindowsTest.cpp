@@ -258,6 +258,7 @@ void SecondaryWindowsTest::everyWindowDrawsInAFreeFaceOfTheDesignSize()
     const TDlgForm dialog;
     const std::pair<const QWidget *, QString> windows[] = {
         {m_windows->MainForm.get(), u"Liberation Sans"_qs},
+        {m_windows->MainForm->ComboBox2(), u"Liberation Sans"_qs},
         {m_windows->TransForm.get(), u"Liberation Sans Narrow"_qs},
         {m_windows->TrHelpForm.get(), u"Liberation Sans Narrow"_qs},
         {m_windows->AboutForm.get(), u"Liberation Sans Narrow"_qs},
