@@ -97,7 +97,9 @@ void dictionaryShots(TMainForm &window, Shots &shots)
     chooseNextLine(window);
     shots.take({&window}, QStringLiteral("dictionary.png"));
 
-    typeQuery(window, QStringLiteral("dog"));
+    // Back to Czech, so that the other pair of flags shows too.
+    press(window.LangBtn());
+    typeQuery(window, QStringLiteral("pes"));
     window.ComboBox2()->showPopup();
     QWidget *const popup = window.ComboBox2()->view()->window();
     shots.take({&window, popup}, QStringLiteral("dictionary-results.png"));
