@@ -1,8 +1,8 @@
 #include "AboutPictures.h"
 
 #include "Pictures.h"
+#include "WindowParts.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -42,11 +42,8 @@ void slovnikBadge(QPainter &painter)
     painter.restore();
 
     painter.save();
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = arialFont(kNamePixels);
     font.setBold(true);
-    font.setPixelSize(kNamePixels);
     painter.setFont(font);
     painter.setPen(kName);
     painter.drawText(kNameArea, Qt::AlignCenter, QStringLiteral("slovnik"));
