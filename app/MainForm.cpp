@@ -13,6 +13,7 @@
 #include "Search.h"
 #include "SpeakerButton.h"
 #include "SpokenText.h"
+#include "SuggestionBar.h"
 #include "WindowPlacement.h"
 #include "WindowParts.h"
 #include "WordListView.h"
@@ -66,6 +67,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
       m_Panel3(new QFrame(m_Panel2)),
       m_PanelTop(new QWidget(m_Panel1)),
       m_ComboBox2(new ResultChooser(m_PanelTop)),
+      m_suggestions(new SuggestionBar(table, m_PanelTop)),
       m_ListView1(new WordListView(m_Panel1)),
       m_queryRun(table, *m_ComboBox2, *this)
 {
@@ -81,6 +83,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_ListView1->setAccessibleName(QStringLiteral("Seznam slov"));
     setTabOrder(m_ComboBox2, m_ComboBox1);
     setTabOrder(m_ComboBox1, m_ListView1);
+    m_suggestions->placeInTabOrder(m_ComboBox1, m_ListView1);
     connectHandlers();
     setMinimumSize(kMinimumOuterSize - kDesignFrame);
     resize(kDesignClientSize);
@@ -123,6 +126,7 @@ void TMainForm::buildQueryRow()
     m_ComboBox1->setAccessibleName(m_ComboBox1->toolTip());
     m_ComboBox2->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth, kComboHeight);
     m_ComboBox2->setAccessibleName(QStringLiteral("Nalezené překlady"));
+    m_suggestions->setGeometry(m_ComboBox2->geometry());
 }
 
 void TMainForm::connectHandlers()
@@ -133,6 +137,7 @@ void TMainForm::connectHandlers()
     connect(m_ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
     connect(m_ComboBox2, &ResultChooser::lineChosenByUser, this, &TMainForm::ComboBox2Click);
     connect(m_ListView1, &WordListView::pressedAt, this, &TMainForm::ListView1MouseDown);
+    connect(m_suggestions, &SuggestionBar::wordChosen, this, &TMainForm::suggestionChosen);
     connect(m_CopyBtn, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
     connect(m_PasteBtn, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
     connect(m_ToListBtn, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
@@ -161,7 +166,10 @@ void TMainForm::FormCreate(const ExternalModule &module)
 
 void TMainForm::ComboBox1Change()
 {
+    // Suggestions stand only where the finished run left the list empty.
+    m_suggestions->hide();
     m_queryRun.run(toCp1250(m_ComboBox1->currentText()), m_direction);
+    m_suggestions->offerFor(m_ComboBox1->currentText(), m_direction, m_ComboBox2->count() > 0);
 }
 
 void TMainForm::ComboBox2Click()
@@ -188,6 +196,7 @@ void TMainForm::ComboBox2Click()
 void TMainForm::PanelTopResize()
 {
     m_ComboBox2->resize(std::max(0, width() - kQueryBoxWidth), m_ComboBox2->height());
+    m_suggestions->setGeometry(m_ComboBox2->geometry());
 }
 
 void TMainForm::ListView1MouseDown(int x)
@@ -199,6 +208,13 @@ void TMainForm::ListView1MouseDown(int x)
     const std::optional<QString> other = m_ListView1->otherAt(row);
     setQueryText(m_ListView1->rightOfFirstColumn(x) && other ? *other : m_ListView1->wordAt(row));
     ComboBox1Change();
+}
+
+void TMainForm::suggestionChosen(const QString &word)
+{
+    setQueryText(word);
+    ComboBox1Change();
+    m_ComboBox1->setFocus();
 }
 
 void TMainForm::LangBtnClick()

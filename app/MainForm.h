@@ -24,6 +24,7 @@ class ImageList;
 class ResultChooser;
 class Speaker;
 class SpeakerButton;
+class SuggestionBar;
 class TEx3DButton;
 class WordListView;
 
@@ -55,6 +56,8 @@ public:
     // The controls, by their design names, for the tests.
     QComboBox *ComboBox1() const { return m_ComboBox1; }
     ResultChooser *ComboBox2() const { return m_ComboBox2; }
+    /// The words suggested in the result chooser's place when a query finds nothing.
+    SuggestionBar *suggestionBar() const { return m_suggestions; }
     WordListView *ListView1() const { return m_ListView1; }
     TEx3DButton *CopyBtn() const { return m_CopyBtn; }
     TEx3DButton *PasteBtn() const { return m_PasteBtn; }
@@ -92,6 +95,9 @@ private:
     void HelpButtonClick();
     void AboutBtnClick();
 
+    /// A suggested word is looked up as a word-list click looks one up; the learner types on.
+    void suggestionChosen(const QString &word);
+
     /// Puts a text into the query box as the program, not as a keystroke: no query runs by itself.
     void setQueryText(const QString &text);
 
@@ -116,6 +122,7 @@ private:
     TEx3DButton *m_TranslBtn = nullptr;
     QComboBox *m_ComboBox1 = nullptr;
     ResultChooser *m_ComboBox2 = nullptr;
+    SuggestionBar *m_suggestions;
     WordListView *m_ListView1;
     QueryRun m_queryRun;
     CompanionWindows m_companions;

@@ -40,6 +40,9 @@ void DictionaryWindowBench::keystroke_data()
     QTest::newRow("Czech 'dogs'") << u"dogs"_qs << false;
     QTest::newRow("English 's' (3101 lines)") << u"s"_qs << true;
     QTest::newRow("English 'dogs'") << u"dogs"_qs << true;
+    // No hits: the query run finds nothing and the closest words are suggested instead.
+    QTest::newRow("English 'recieving' (suggestions)") << u"recieving"_qs << true;
+    QTest::newRow("Czech 'prilezitost' (suggestions)") << u"prilezitost"_qs << false;
 }
 
 void DictionaryWindowBench::keystroke()

@@ -31,6 +31,11 @@ public:
     }
 
     QStringList offers() const { return m_offers.lines(); }
+    QStringList sorted()
+    {
+        m_offers.sort();
+        return m_offers.lines();
+    }
 
 private:
     CollatedLines m_offers{resultLineCollator()};
@@ -49,6 +54,18 @@ QStringList wordOffers(std::span<const DictionaryEntry> table, std::string_view 
         && direction == TranslationDirection::EnglishToCzech)
         list.AddReducedOffers(table, lowered, direction);
     return list.offers();
+}
+
+QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntry> table,
+                            std::string_view word, TranslationDirection direction)
+{
+    QStringList offers;
+    for (const std::string &suggestion : suggester.suggest(word, direction, ShownSuggestions)) {
+        OfferList lines;
+        ExactSearch(table, suggestion, direction, lines);
+        offers += lines.sorted();
+    }
+    return offers;
 }
 
 SourceWords splitSourceLines(const QStringList &lines)

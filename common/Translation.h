@@ -6,6 +6,7 @@
 #include "Dic.h"
 #include "Direction.h"
 
+#include "Suggest.h"
 #include "Translate.h"
 
 #include <QString>
@@ -21,6 +22,12 @@ namespace slovnik {
 /// offers leave the box empty.
 QStringList wordOffers(std::span<const DictionaryEntry> table, std::string_view word,
                        TranslationDirection direction);
+
+/// For a word without offers of its own: the result lines of the words closest to it (up to
+/// ShownSuggestions of them, best word first), each word's lines sorted as offers are. Only lines
+/// of the suggested words themselves, so that the list stays short.
+QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntry> table,
+                            std::string_view word, TranslationDirection direction);
 
 /// Splits the lines of a source text as the translator does (see splitSourceText).
 SourceWords splitSourceLines(const QStringList &lines);

@@ -20,6 +20,8 @@ namespace slovnik {
 
 /// The most suggestions one call gives.
 inline constexpr std::size_t MaxSuggestions = 10;
+/// How many suggested words the windows offer at a time.
+inline constexpr std::size_t ShownSuggestions = 5;
 
 class Suggester {
 public:

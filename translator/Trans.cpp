@@ -10,6 +10,7 @@
 #include "ScrollBox.h"
 #include "SpeakerButton.h"
 #include "SpokenText.h"
+#include "SuggestedOffers.h"
 #include "Translate.h"
 #include "Translation.h"
 #include "WindowPlacement.h"
@@ -104,6 +105,7 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
                        QWidget *parent)
     : QWidget(parent, Qt::Window),
       m_table(table),
+      m_suggester(table),
       m_ImageList1(createButtonImages(this)),
       m_Panel1(new QWidget(this)),
       m_Panel2(new QWidget(m_Panel1)),
@@ -271,7 +273,10 @@ void TTransForm::TransBtnClick()
     for (int row = 0; row < m_WordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_WordBoxes[row];
         const std::string word = toCp1250(m_StringGrid1->word(row));
-        showOffers(CurrentBox, wordOffers(m_table, word, m_TransDirection));
+        const QStringList offers = wordOffers(m_table, word, m_TransDirection);
+        showOffers(CurrentBox, offers);
+        if (offers.isEmpty())
+            showSuggestedOffers(CurrentBox, suggestedOffers(m_suggester, m_table, word, m_TransDirection));
     }
 }
 

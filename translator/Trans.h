@@ -12,6 +12,7 @@
 
 #include "Dic.h"
 #include "Direction.h"
+#include "Suggest.h"
 
 #include <QList>
 #include <QWidget>
@@ -103,6 +104,7 @@ private:
     void fitScrollContent();
 
     const std::span<const DictionaryEntry> m_table;
+    Suggester m_suggester;
     TranslationDirection m_TransDirection = TranslationDirection::CzechToEnglish;
     QList<QComboBox *> m_WordBoxes;
     QWidget *m_helpWindow = nullptr;

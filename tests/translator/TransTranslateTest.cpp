@@ -8,6 +8,7 @@
 #include "Translation.h"
 #include "TranslatorWindow.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 
 #include <optional>
@@ -92,6 +93,7 @@ private Q_SLOTS:
 
     void wordWithHitsAndWordWithout();
     void typedTextBecomesItsPart();
+    void wordWithoutHitsOffersSuggestionsAndStaysEmpty();
     void englishWordWithoutHitsTriesItsReductions_data();
     void englishWordWithoutHitsTriesItsReductions();
     void czechWordsAreSearchedAsSplit_data();
@@ -146,6 +148,31 @@ void TransTranslateTest::typedTextBecomesItsPart()
     form.WordBoxes()[0]->setCurrentIndex(2);
     click(form.FromListBtn());
     QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("colorful sleeps "));
+}
+
+// A mistyped word finds nothing: its box stays empty, but offers the closest words' lines, in
+// italics, and one chosen from the list counts as any offer does. A word with hits never has any.
+void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
+{
+    SmallTableWindow window;
+    TTransForm &form = window.form;
+    click(form.LangBtn());
+    split(form, QStringLiteral("Cofee, sugar."));
+    click(form.TransBtn());
+    QComboBox &mistyped = *form.WordBoxes()[0];
+    QVERIFY(offersOf(mistyped).isEmpty());
+    QCOMPARE(suggestionsOf(mistyped).value(0), QStringLiteral("coffee = káva"));
+    QVERIFY(suggestionsOf(*form.WordBoxes()[1]).isEmpty());
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("[..] cukr "));
+
+    mistyped.showPopup();
+    QAbstractItemView *const list = mistyped.view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(mistyped.model()->index(0, 0)).center());
+    QTRY_VERIFY(!list->isVisible());
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("káva cukr "));
 }
 
 void TransTranslateTest::englishWordWithoutHitsTriesItsReductions_data()

@@ -64,12 +64,31 @@ inline QStringList gridWords(const TTransForm &form)
     return words;
 }
 
+/// An offer shown in italics is a suggestion for a word that found nothing, not one of its own.
+inline bool isSuggestion(const QComboBox &box, int i)
+{
+    return box.itemData(i, Qt::FontRole).value<QFont>().italic();
+}
+
+/// The word's own offers, suggestions left out.
 inline QStringList offersOf(const QComboBox &box)
 {
     QStringList offers;
-    for (int i = 0; i < box.count(); ++i)
-        offers.append(box.itemText(i));
+    for (int i = 0; i < box.count(); ++i) {
+        if (!isSuggestion(box, i))
+            offers.append(box.itemText(i));
+    }
     return offers;
+}
+
+inline QStringList suggestionsOf(const QComboBox &box)
+{
+    QStringList suggestions;
+    for (int i = 0; i < box.count(); ++i) {
+        if (isSuggestion(box, i))
+            suggestions.append(box.itemText(i));
+    }
+    return suggestions;
 }
 
 inline QStringList boxTexts(const TTransForm &form)
