@@ -87,8 +87,9 @@ void WordListView::mousePressEvent(QMouseEvent *event)
 void WordListView::paintEvent(QPaintEvent *event)
 {
     QTableWidget::paintEvent(event);
-    // Around the whole view, so that an empty list shows it too.
-    if (hasFocus()) {
+    // The current cell shows the focus; with no cell to show it, an empty list shows it around
+    // the whole view.
+    if (hasFocus() && !currentIndex().isValid()) {
         QPainter painter(viewport());
         drawFocusFrame(painter, *this, viewport()->rect());
     }
