@@ -2,10 +2,10 @@
 // which entries can be found at all, what the translator offers first for a word, how many lines
 // the dictionary lists for a word, and the query clean-up and word forms of a word.
 //
-//   slovnik-wordcheck unreachable                       the entries no typed text lists
-//   slovnik-wordcheck first-offers --en-cs|--cs-en      per word: the translator's chosen offer
-//   slovnik-wordcheck lookup-count                      per English word: lines the dictionary lists
-//   slovnik-wordcheck forms                             per word: cleaned query, its reductions
+//   slovnik-wordcheck unreachable                    the entries no typed text lists
+//   slovnik-wordcheck first-offers --en-cs|--cs-en   per word: the translator's chosen offer
+//   slovnik-wordcheck lookup-count                   per English word: lines the dictionary lists
+//   slovnik-wordcheck forms                          per word: cleaned query, its reductions
 //
 // Words come one a line on standard input, UTF-8; answers go to standard output, one a line.
 
@@ -50,12 +50,14 @@ std::string lineOf(const DictionaryEntry &entry, TranslationDirection direction)
         void addLine(std::string_view line) override { text = line; }
         std::string text;
     } capture;
-    ExactSearch(std::span(&entry, 1), fieldText(SearchedField(entry, direction)), direction, capture);
+    ExactSearch(std::span(&entry, 1), fieldText(SearchedField(entry, direction)), direction,
+                capture);
     return capture.text;
 }
 
 // The dictionary's query run over a table of the one entry: it lists the entry or nothing.
-bool listsEntry(const DictionaryEntry &entry, std::string_view typed, TranslationDirection direction)
+bool listsEntry(const DictionaryEntry &entry, std::string_view typed,
+                TranslationDirection direction)
 {
     CountingList list;
     QuietSearchHost host;
@@ -162,7 +164,8 @@ int main(int argc, char *argv[])
     if (command == "lookup-count")
         return eachWord(lookupCount);
     if (command == "first-offers" && (option == "--en-cs" || option == "--cs-en")) {
-        const TranslationDirection direction = option == "--en-cs" ? EnglishToCzech : CzechToEnglish;
+        const TranslationDirection direction =
+            option == "--en-cs" ? EnglishToCzech : CzechToEnglish;
         return eachWord(
             [direction](const std::string &word) { return firstOffer(word, direction); });
     }
