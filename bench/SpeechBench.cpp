@@ -23,6 +23,7 @@ public:
     explicit FirstSampleSink(QEventLoop &loop) : m_loop(loop) {}
     bool open(int) override { return true; }
     void write(std::span<const std::int16_t>) override { m_loop.quit(); }
+    void finish() override {}
     void stop() override {}
     bool isPlaying() const override { return false; }
 

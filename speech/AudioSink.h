@@ -19,6 +19,9 @@ public:
     virtual bool open(int sampleRate) = 0;
     /// Plays `samples` after those written before, without waiting for them to be heard.
     virtual void write(std::span<const std::int16_t> samples) = 0;
+    /// Nothing more follows until the next stop(): everything written is to be played out, however
+    /// little it is.
+    virtual void finish() = 0;
     /// Falls silent at once and forgets everything not yet heard.
     virtual void stop() = 0;
     /// Something written is still to be heard.

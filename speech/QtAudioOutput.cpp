@@ -16,8 +16,9 @@ namespace slovnik {
 
 namespace {
 
-// Room for most words and short sentences at once, so they go out in one write.
-constexpr int kBufferMilliseconds = 2000;
+// Enough to ride out a busy moment of the GUI thread, which refills it; short, because the sound
+// server starts playing only once the buffer is full.
+constexpr int kBufferMilliseconds = 250;
 // How often what did not fit is offered again.
 constexpr int kRefillMilliseconds = 20;
 constexpr int kBytesPerSample = 2;
@@ -54,6 +55,16 @@ public:
     {
         m_pending.append(reinterpret_cast<const char *>(samples.data()),
                          static_cast<qsizetype>(samples.size_bytes()));
+        feed();
+    }
+
+    void finish() override
+    {
+        // A word shorter than the buffer would never fill it, and so never start: a buffer's worth
+        // of silence after it fills it and plays the word out.
+        if (!m_output)
+            return;
+        m_pending.append(QByteArray(m_sink->bufferSize(), '\0'));
         feed();
     }
 

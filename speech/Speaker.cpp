@@ -117,6 +117,8 @@ void Speaker::finish(std::uint64_t request, bool voiceLoaded)
     if (request != m_request)
         return;
     m_synthesizing = false;
+    if (m_sinkOpen)
+        m_sink->finish();
     Q_EMIT synthesisFinished();
 }
 

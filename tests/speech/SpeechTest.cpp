@@ -154,6 +154,8 @@ void SpeechTest::aNewRequestSilencesTheOneStillPlaying()
     QCOMPARE(finished.size(), 1);
     QCOMPARE(recordings.stops, 1);
     QCOMPARE(recordings.takes.size(), std::size_t(2));
+    // Only the word is played out to its end.
+    QCOMPARE(recordings.finished, 1);
     QVERIFY(recordings.takes.front().size() < synthesized(kTwentyWords).size());
     // The voice's noise differs from one reading to the next, its length does not.
     QCOMPARE(recordings.takes.back().size(), synthesized(u"dog"_qs).size());

@@ -25,6 +25,8 @@ struct Recordings {
     std::vector<std::vector<std::int16_t>> takes;
     int sampleRate = 0;
     int stops = 0;
+    /// Takes that were told that nothing more follows.
+    int finished = 0;
     /// Called after each write, with the samples written so far in this take.
     std::function<void(std::size_t)> afterWrite;
 };
@@ -53,6 +55,7 @@ public:
         if (m_recordings.afterWrite)
             m_recordings.afterWrite(take.size());
     }
+    void finish() override { ++m_recordings.finished; }
     void stop() override { ++m_recordings.stops; }
     bool isPlaying() const override { return false; }
 
