@@ -10,6 +10,7 @@ constexpr Cost kVowelCost = 5;
 constexpr Cost kNeighbourCost = 6;
 constexpr Cost kVowelSwapCost = 2;
 constexpr Cost kSilentLetterCost = 6;
+constexpr Cost kVowelInOrOutCost = 7;
 
 // Windows-1250 bytes 0x80 to 0xFF: the base letter of each letter with a diacritic, '.' for
 // the rest (punctuation, symbols, and the few letters such as 'ß' without a plain one).
@@ -133,6 +134,9 @@ Cost insertionOrDeletionCost(unsigned char letter, unsigned char previous)
     // The h of ch, gh, ph, sh, th, wh is silent or half heard, and often left out or put in.
     if (base == 'h' && std::string_view("cgpstw").find(baseLetter(previous)) != std::string_view::npos)
         return kSilentLetterCost;
+    // An unstressed vowel is easily left out ("intresting") or heard where there is none.
+    if (isVowel(base))
+        return kVowelInOrOutCost;
     return kEditCost;
 }
 
