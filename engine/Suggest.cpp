@@ -11,9 +11,9 @@ namespace {
 
 using typing::Cost;
 
-// The most that all the errors in one word may cost: four plain edits. It also bounds how much
+// The most that all the errors in one word may cost: three plain edits. It also bounds how much
 // longer than any word a typed text can be and still be a mistyped word.
-constexpr Cost kMaxBudget = 4 * typing::kEditCost;
+constexpr Cost kMaxBudget = 3 * typing::kEditCost;
 constexpr std::size_t kMaxTypedLength = FieldCapacity + kMaxBudget / typing::kDoubledLetterCost;
 
 // One plain edit for a one-letter word, and one more for every three letters after it: a short
