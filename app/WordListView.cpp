@@ -15,10 +15,13 @@ constexpr int kColumns = 2;
 
 } // namespace
 
-WordListView::WordListView(QWidget *parent) : QTableWidget(0, kColumns, parent), m_order(wordListCollator())
+WordListView::WordListView(QWidget *parent) : QTableWidget(parent), m_order(wordListCollator())
 {
+    // The columns come after the headers are hidden: a visible header measures its sections in
+    // the bold face, which would load a font file that nothing shows.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setColumnCount(kColumns);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);

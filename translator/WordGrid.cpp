@@ -8,12 +8,16 @@ namespace {
 constexpr int kDefaultColWidth = 129;
 }
 
-WordGrid::WordGrid(QWidget *parent) : QTableWidget(1, 1, parent)
+WordGrid::WordGrid(QWidget *parent) : QTableWidget(parent)
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kGridBorder);
+    // The cell comes after the headers are hidden: a visible header measures its sections in the
+    // bold face, which would load a font file that nothing shows.
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setRowCount(1);
+    setColumnCount(1);
     horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
     // Qt counts the grid line into the row, so a section of RowPitch is the 21-pixel row and its
     // line; the minimum must allow it, whatever the font.
