@@ -1,8 +1,15 @@
 #include "Voice.h"
 
 #include <QLibrary>
+#include <QMutex>
+#include <QMutexLocker>
 
 #include <flite/flite.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace slovnik {
 
@@ -15,9 +22,36 @@ constexpr const char *kVoiceLibrary = "flite_cmu_us_slt";
 constexpr int kVoiceLibraryVersion = 1;
 constexpr const char *kRegisterVoice = "register_cmu_us_slt";
 
+// flite reads a whole text before its first sample, and cannot be stopped while it does: a
+// number alone becomes as many words as it has digits. So a text goes to it a sentence at a time,
+// and a long sentence a few words at a time.
+constexpr std::size_t kMaxUtteranceWords = 12;
+constexpr std::string_view kSentenceEnds = ".!?;:";
+
+// The stretches of `text` (words separated by single blanks) read one at a time.
+std::vector<std::string_view> utterances(std::string_view text)
+{
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    std::size_t words = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != ' ')
+            continue;
+        ++words;
+        const bool sentenceEnds = i > 0 && kSentenceEnds.find(text[i - 1]) != std::string_view::npos;
+        if (i == text.size() || sentenceEnds || words == kMaxUtteranceWords) {
+            pieces.push_back(text.substr(start, i - start));
+            start = i + 1;
+            words = 0;
+        }
+    }
+    return pieces;
+}
+
 struct FliteFunctions {
     int (*init)() = nullptr;
     cst_voice *(*registerVoice)(const char *) = nullptr;
+    void (*unregisterVoice)(cst_voice *) = nullptr;
     cst_wave *(*textToWave)(const char *, cst_voice *) = nullptr;
     void (*deleteWave)(cst_wave *) = nullptr;
     cst_audio_streaming_info *(*newStreamingInfo)() = nullptr;
@@ -26,7 +60,10 @@ struct FliteFunctions {
 
     bool resolve(QLibrary &library, const char *registerFunction)
     {
+        // flite names a voice's two functions alike: register_x and unregister_x.
+        const QByteArray unregisterFunction = "un" + QByteArray(registerFunction);
         return find(library, "flite_init", init) && find(library, registerFunction, registerVoice)
+            && find(library, unregisterFunction.constData(), unregisterVoice)
             && find(library, "flite_text_to_wave", textToWave) && find(library, "delete_wave", deleteWave)
             && find(library, "new_audio_streaming_info", newStreamingInfo)
             && find(library, "audio_streaming_info_val", streamingInfoValue)
@@ -42,10 +79,94 @@ private:
     }
 };
 
+// One loaded flite voice. flite keeps a registered voice once per process and is not made for two
+// syntheses at a time, so every FliteVoice of the same library shares this one, one text at a
+// time. It lives until the process ends, its library beyond.
+class LoadedVoice {
+public:
+    /// The voice of `library`, loaded on the first call; nullptr when it cannot be loaded.
+    static LoadedVoice *of(const char *library, const char *registerFunction)
+    {
+        static QMutex mutex;
+        static std::map<std::string, std::unique_ptr<LoadedVoice>> voices;
+        const QMutexLocker lock(&mutex);
+        auto found = voices.find(library);
+        if (found == voices.end()) {
+            auto voice = std::make_unique<LoadedVoice>(library);
+            if (!voice->load(registerFunction))
+                voice.reset();
+            found = voices.emplace(library, std::move(voice)).first;
+        }
+        return found->second.get();
+    }
+
+    explicit LoadedVoice(const char *library) : m_library(QString::fromLatin1(library), kVoiceLibraryVersion) {}
+    ~LoadedVoice()
+    {
+        if (m_voice)
+            m_flite.unregisterVoice(m_voice);
+    }
+    LoadedVoice(const LoadedVoice &) = delete;
+    LoadedVoice &operator=(const LoadedVoice &) = delete;
+
+    void synthesize(const std::string &text, const SampleSink &sink)
+    {
+        const QMutexLocker lock(&m_synthesis);
+        bool stopped = false;
+        const SampleSink stopping = [&sink, &stopped](std::span<const std::int16_t> samples, int rate) {
+            stopped = stopped || !sink(samples, rate);
+            return !stopped;
+        };
+        m_sink = &stopping;
+        for (const std::string_view piece : utterances(text)) {
+            if (cst_wave *wave = m_flite.textToWave(std::string(piece).c_str(), m_voice))
+                m_flite.deleteWave(wave);
+            if (stopped)
+                break;
+        }
+        m_sink = nullptr;
+    }
+
+private:
+    bool load(const char *registerFunction)
+    {
+        // The voice's tables live in its library, so it stays mapped.
+        m_library.setLoadHints(QLibrary::PreventUnloadHint);
+        if (!m_library.load() || !m_flite.resolve(m_library, registerFunction))
+            return false;
+        m_flite.init();
+        m_voice = m_flite.registerVoice(nullptr);
+        if (!m_voice)
+            return false;
+        // Owned by the voice's features from here on.
+        cst_audio_streaming_info *streaming = m_flite.newStreamingInfo();
+        streaming->asc = &LoadedVoice::takeChunk;
+        streaming->userdata = this;
+        m_flite.setFeature(m_voice->features, "streaming_info", m_flite.streamingInfoValue(streaming));
+        return true;
+    }
+
+    // flite calls this with each new stretch of the wave it is building.
+    static int takeChunk(const cst_wave *wave, int start, int size, int /*last*/,
+                         cst_audio_streaming_info *info)
+    {
+        const auto *self = static_cast<const LoadedVoice *>(info->userdata);
+        const std::span<const std::int16_t> samples(wave->samples + start, static_cast<std::size_t>(size));
+        const bool more = self->m_sink && (*self->m_sink)(samples, wave->sample_rate);
+        return more ? CST_AUDIO_STREAM_CONT : CST_AUDIO_STREAM_STOP;
+    }
+
+    QLibrary m_library;
+    FliteFunctions m_flite;
+    cst_voice *m_voice = nullptr;
+    QMutex m_synthesis;
+    const SampleSink *m_sink = nullptr;
+};
+
 class FliteVoice final : public Voice {
 public:
     FliteVoice(const char *library, const char *registerFunction)
-        : m_library(QString::fromLatin1(library), kVoiceLibraryVersion), m_registerFunction(registerFunction)
+        : m_library(library), m_registerFunction(registerFunction)
     {
     }
 
@@ -53,7 +174,7 @@ public:
     {
         if (!m_tried) {
             m_tried = true;
-            m_voice = loadVoice();
+            m_voice = LoadedVoice::of(m_library, m_registerFunction);
         }
         return m_voice != nullptr;
     }
@@ -62,55 +183,16 @@ public:
     {
         if (!load())
             return false;
-        if (text.empty())
-            return true;
-        m_sink = &sink;
-        m_stopped = false;
-        if (cst_wave *wave = m_flite.textToWave(text.c_str(), m_voice))
-            m_flite.deleteWave(wave);
-        m_sink = nullptr;
+        if (!text.empty())
+            m_voice->synthesize(text, sink);
         return true;
     }
 
 private:
-    cst_voice *loadVoice()
-    {
-        // The library stays mapped for the rest of the process: the voice's tables live in it.
-        m_library.setLoadHints(QLibrary::PreventUnloadHint);
-        if (!m_library.load() || !m_flite.resolve(m_library, m_registerFunction))
-            return nullptr;
-        m_flite.init();
-        cst_voice *voice = m_flite.registerVoice(nullptr);
-        if (!voice)
-            return nullptr;
-        // Owned by the voice's features from here on.
-        cst_audio_streaming_info *streaming = m_flite.newStreamingInfo();
-        streaming->asc = &FliteVoice::takeChunk;
-        streaming->userdata = this;
-        m_flite.setFeature(voice->features, "streaming_info", m_flite.streamingInfoValue(streaming));
-        return voice;
-    }
-
-    // flite calls this with each new stretch of the wave it is building.
-    static int takeChunk(const cst_wave *wave, int start, int size, int /*last*/,
-                         cst_audio_streaming_info *info)
-    {
-        auto *self = static_cast<FliteVoice *>(info->userdata);
-        if (!self->m_sink || self->m_stopped)
-            return CST_AUDIO_STREAM_STOP;
-        const std::span<const std::int16_t> samples(wave->samples + start, static_cast<std::size_t>(size));
-        if (!(*self->m_sink)(samples, wave->sample_rate))
-            self->m_stopped = true;
-        return self->m_stopped ? CST_AUDIO_STREAM_STOP : CST_AUDIO_STREAM_CONT;
-    }
-
-    QLibrary m_library;
+    const char *m_library;
     const char *m_registerFunction;
-    FliteFunctions m_flite;
     bool m_tried = false;
-    cst_voice *m_voice = nullptr;
-    const SampleSink *m_sink = nullptr;
-    bool m_stopped = false;
+    LoadedVoice *m_voice = nullptr;
 };
 
 } // namespace
