@@ -5,7 +5,8 @@
 #
 #   tests/package/check-package.sh build/slovnik_<version>_<arch>.deb
 #
-# Needs dpkg-deb, desktop-file-validate (desktop-file-utils), appstreamcli (appstream) and ldd.
+# Needs dpkg-deb, desktop-file-validate (desktop-file-utils), appstreamcli (appstream), ldd and
+# strings (binutils).
 # Every check runs; the last line counts them, and the exit status is 1 if any failed.
 set -eu
 
@@ -73,6 +74,14 @@ finds_module() {
     ! grep -q 'not found' "$work/ldd" && grep -q "libMorvella.so.0 => $root/usr/bin/../lib/" "$work/ldd"
 }
 check "program: finds its module library in the package" finds_module
+# The audio module is loaded by a path relative to the program, the first time a word is read aloud.
+finds_audio_module() {
+    # The path is kept as UTF-16 text.
+    relative=$(strings -e l "$root/usr/bin/slovnik" | grep -oE '\.\./lib/([^/]+/)?slovnik/libslovnik-audio\.so' | head -n 1)
+    echo "the program looks for ${relative:-no audio module}"
+    [ -n "$relative" ] && [ -f "$root/usr/bin/$relative" ]
+}
+check "program: finds its audio module in the package" finds_audio_module
 # Wayland joins windows to their menu entry by this name, which the program sets itself.
 check "program: names itself after the desktop entry" grep -qa "$app_id" "$root/usr/bin/slovnik"
 
