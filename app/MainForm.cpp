@@ -60,16 +60,16 @@ constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Transl�
 
 TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEntry> table, QWidget *parent)
     : QWidget(parent, Qt::Window),
-      m_ImageList1(createButtonImages(this)),
-      m_ImageList2(createFlagImages(this)),
-      m_Panel1(new QWidget(this)),
-      m_Panel2(new QWidget(m_Panel1)),
-      m_Panel3(new QFrame(m_Panel2)),
-      m_PanelTop(new QWidget(m_Panel1)),
-      m_ComboBox2(new ResultChooser(m_PanelTop)),
-      m_suggestions(new SuggestionBar(table, m_PanelTop)),
-      m_ListView1(new WordListView(m_Panel1)),
-      m_queryRun(table, *m_ComboBox2, *this)
+      m_buttonImages(createButtonImages(this)),
+      m_flagImages(createFlagImages(this)),
+      m_body(new QWidget(this)),
+      m_buttonStrip(new QWidget(m_body)),
+      m_translatorPanel(new QFrame(m_buttonStrip)),
+      m_queryRow(new QWidget(m_body)),
+      m_resultChooser(new ResultChooser(m_queryRow)),
+      m_suggestions(new SuggestionBar(table, m_queryRow)),
+      m_wordList(new WordListView(m_body)),
+      m_queryRun(table, *m_resultChooser, *this)
 {
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
     setWindowIcon(dictionaryWindowIcon());
@@ -78,12 +78,12 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     setAutoFillBackground(true);
     buildButtonStrip();
     buildQueryRow();
-    m_ListView1->setGeometry(0, kWordListTop, kDesignClientSize.width(),
+    m_wordList->setGeometry(0, kWordListTop, kDesignClientSize.width(),
                              kDesignClientSize.height() - kWordListTop);
-    m_ListView1->setAccessibleName(QStringLiteral("Seznam slov"));
-    setTabOrder(m_ComboBox2, m_ComboBox1);
-    setTabOrder(m_ComboBox1, m_ListView1);
-    m_suggestions->placeInTabOrder(m_ComboBox1, m_ListView1);
+    m_wordList->setAccessibleName(QStringLiteral("Seznam slov"));
+    setTabOrder(m_resultChooser, m_queryBox);
+    setTabOrder(m_queryBox, m_wordList);
+    m_suggestions->placeInTabOrder(m_queryBox, m_wordList);
     connectHandlers();
     setMinimumSize(kMinimumOuterSize - kDesignFrame);
     resize(kDesignClientSize);
@@ -93,21 +93,21 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
 
 void TMainForm::buildButtonStrip()
 {
-    m_CopyBtn = addStripButton(m_Panel2, m_ImageList1, kCopyBtn);
-    m_PasteBtn = addStripButton(m_Panel2, m_ImageList1, kPasteBtn);
-    m_ToListBtn = addStripButton(m_Panel2, m_ImageList1, kToListBtn);
-    m_LangBtn = addStripButton(m_Panel2, m_ImageList2, kLangBtn);
-    m_HelpButton = addStripButton(m_Panel2, m_ImageList1, kHelpButton);
-    m_AboutBtn = addStripButton(m_Panel2, m_ImageList1, kAboutBtn);
-    m_SpeakBtn = new SpeakerButton(m_Panel2, kSpeakBtnLeft, kSpeakBtnHint);
+    m_copyButton = addStripButton(m_buttonStrip, m_buttonImages, kCopyBtn);
+    m_pasteButton = addStripButton(m_buttonStrip, m_buttonImages, kPasteBtn);
+    m_toListButton = addStripButton(m_buttonStrip, m_buttonImages, kToListBtn);
+    m_directionButton = addStripButton(m_buttonStrip, m_flagImages, kLangBtn);
+    m_helpButton = addStripButton(m_buttonStrip, m_buttonImages, kHelpButton);
+    m_aboutButton = addStripButton(m_buttonStrip, m_buttonImages, kAboutBtn);
+    m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
 
-    m_Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_Panel3->resize(kTranslatorPanelSize);
-    m_TranslBtn = addStripButton(m_Panel3, m_ImageList1, kTranslBtn);
+    m_translatorPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_translatorPanel->resize(kTranslatorPanelSize);
+    m_translatorButton = addStripButton(m_translatorPanel, m_buttonImages, kTranslBtn);
     // The button reaches down over the panel's bottom edge; the same border drawn once more, above
     // the button and blind to the mouse, keeps the raised border whole around it.
-    auto *const border = new QFrame(m_Panel3);
-    border->setFrameStyle(m_Panel3->frameStyle());
+    auto *const border = new QFrame(m_translatorPanel);
+    border->setFrameStyle(m_translatorPanel->frameStyle());
     border->setAttribute(Qt::WA_TransparentForMouseEvents);
     border->resize(kTranslatorPanelSize);
     border->raise();
@@ -115,36 +115,36 @@ void TMainForm::buildButtonStrip()
 
 void TMainForm::buildQueryRow()
 {
-    m_ComboBox1 = new QComboBox(m_PanelTop);
-    m_ComboBox1->setEditable(true);
+    m_queryBox = new QComboBox(m_queryRow);
+    m_queryBox->setEditable(true);
     // The history grows only by chosen result lines, never by what is typed.
-    m_ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    m_ComboBox1->setCompleter(nullptr);
-    m_ComboBox1->setMaxVisibleItems(kVisibleListLines);
-    m_ComboBox1->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
-    m_ComboBox1->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
-    m_ComboBox1->setAccessibleName(m_ComboBox1->toolTip());
-    m_ComboBox2->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth, kComboHeight);
-    m_ComboBox2->setAccessibleName(QStringLiteral("Nalezené překlady"));
-    m_suggestions->setGeometry(m_ComboBox2->geometry());
+    m_queryBox->setInsertPolicy(QComboBox::NoInsert);
+    m_queryBox->setCompleter(nullptr);
+    m_queryBox->setMaxVisibleItems(kVisibleListLines);
+    m_queryBox->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
+    m_queryBox->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
+    m_queryBox->setAccessibleName(m_queryBox->toolTip());
+    m_resultChooser->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth, kComboHeight);
+    m_resultChooser->setAccessibleName(QStringLiteral("Nalezené překlady"));
+    m_suggestions->setGeometry(m_resultChooser->geometry());
 }
 
 void TMainForm::connectHandlers()
 {
     // Typing runs the query; so does picking a history line. Texts the program puts into the box
     // go through setQueryText and run it by their handler's own call.
-    connect(m_ComboBox1->lineEdit(), &QLineEdit::textEdited, this, &TMainForm::ComboBox1Change);
-    connect(m_ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
-    connect(m_ComboBox2, &ResultChooser::lineChosenByUser, this, &TMainForm::ComboBox2Click);
-    connect(m_ListView1, &WordListView::pressedAt, this, &TMainForm::ListView1MouseDown);
+    connect(m_queryBox->lineEdit(), &QLineEdit::textEdited, this, &TMainForm::ComboBox1Change);
+    connect(m_queryBox, &QComboBox::activated, this, &TMainForm::ComboBox1Change);
+    connect(m_resultChooser, &ResultChooser::lineChosenByUser, this, &TMainForm::ComboBox2Click);
+    connect(m_wordList, &WordListView::pressedAt, this, &TMainForm::ListView1MouseDown);
     connect(m_suggestions, &SuggestionBar::wordChosen, this, &TMainForm::suggestionChosen);
-    connect(m_CopyBtn, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
-    connect(m_PasteBtn, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
-    connect(m_ToListBtn, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
-    connect(m_LangBtn, &TEx3DButton::clicked, this, &TMainForm::LangBtnClick);
-    connect(m_HelpButton, &TEx3DButton::clicked, this, &TMainForm::HelpButtonClick);
-    connect(m_AboutBtn, &TEx3DButton::clicked, this, &TMainForm::AboutBtnClick);
-    connect(m_TranslBtn, &TEx3DButton::clicked, this, &TMainForm::TranslBtnClick);
+    connect(m_copyButton, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
+    connect(m_pasteButton, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
+    connect(m_toListButton, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
+    connect(m_directionButton, &TEx3DButton::clicked, this, &TMainForm::LangBtnClick);
+    connect(m_helpButton, &TEx3DButton::clicked, this, &TMainForm::HelpButtonClick);
+    connect(m_aboutButton, &TEx3DButton::clicked, this, &TMainForm::AboutBtnClick);
+    connect(m_translatorButton, &TEx3DButton::clicked, this, &TMainForm::TranslBtnClick);
 }
 
 void TMainForm::setCompanionWindows(const CompanionWindows &windows)
@@ -154,8 +154,8 @@ void TMainForm::setCompanionWindows(const CompanionWindows &windows)
 
 void TMainForm::setSpeaker(Speaker &speaker)
 {
-    m_SpeakBtn->connectSpeaker(speaker, [this] {
-        return dictionaryTextToSpeak(m_ComboBox2->chosenLine(), m_ComboBox1->currentText(), m_direction);
+    m_speakButton->connectSpeaker(speaker, [this] {
+        return dictionaryTextToSpeak(m_resultChooser->chosenLine(), m_queryBox->currentText(), m_direction);
     });
 }
 
@@ -168,45 +168,45 @@ void TMainForm::ComboBox1Change()
 {
     // Suggestions stand only where the finished run left the list empty.
     m_suggestions->hide();
-    m_queryRun.run(toCp1250(m_ComboBox1->currentText()), m_direction);
-    m_suggestions->offerFor(m_ComboBox1->currentText(), m_direction, m_ComboBox2->count() > 0);
+    m_queryRun.run(toCp1250(m_queryBox->currentText()), m_direction);
+    m_suggestions->offerFor(m_queryBox->currentText(), m_direction, m_resultChooser->count() > 0);
 }
 
 void TMainForm::ComboBox2Click()
 {
-    const QString line = m_ComboBox2->chosenLine();
+    const QString line = m_resultChooser->chosenLine();
     LineWords words = lineWords(line);
     words.other.truncate(kMaxOtherWordLength);
     if (words.word.isEmpty() || words.other.isEmpty())
         return;
     bool inHistory = false;
-    for (int i = 0; i < m_ComboBox1->count() && !inHistory; ++i)
-        inHistory = m_ComboBox1->itemText(i).compare(line, Qt::CaseInsensitive) == 0;
+    for (int i = 0; i < m_queryBox->count() && !inHistory; ++i)
+        inHistory = m_queryBox->itemText(i).compare(line, Qt::CaseInsensitive) == 0;
     if (!inHistory) {
         // The first line of an empty history would become the chosen one and the box's text;
         // the query stays, and no history line is chosen until the user picks one.
-        const QString typed = m_ComboBox1->currentText();
-        m_ComboBox1->addItem(line);
-        m_ComboBox1->setCurrentIndex(-1);
+        const QString typed = m_queryBox->currentText();
+        m_queryBox->addItem(line);
+        m_queryBox->setCurrentIndex(-1);
         setQueryText(typed);
     }
-    m_ListView1->addRow(words.word, words.other);
+    m_wordList->addRow(words.word, words.other);
 }
 
 void TMainForm::PanelTopResize()
 {
-    m_ComboBox2->resize(std::max(0, width() - kQueryBoxWidth), m_ComboBox2->height());
-    m_suggestions->setGeometry(m_ComboBox2->geometry());
+    m_resultChooser->resize(std::max(0, width() - kQueryBoxWidth), m_resultChooser->height());
+    m_suggestions->setGeometry(m_resultChooser->geometry());
 }
 
 void TMainForm::ListView1MouseDown(int x)
 {
-    const int row = m_ListView1->selectedRow();
+    const int row = m_wordList->selectedRow();
     if (row < 0)
         return;
     // A row added by the button holds one word: right of column 1 that word is taken too.
-    const std::optional<QString> other = m_ListView1->otherAt(row);
-    setQueryText(m_ListView1->rightOfFirstColumn(x) && other ? *other : m_ListView1->wordAt(row));
+    const std::optional<QString> other = m_wordList->otherAt(row);
+    setQueryText(m_wordList->rightOfFirstColumn(x) && other ? *other : m_wordList->wordAt(row));
     ComboBox1Change();
 }
 
@@ -214,21 +214,21 @@ void TMainForm::suggestionChosen(const QString &word)
 {
     setQueryText(word);
     ComboBox1Change();
-    m_ComboBox1->setFocus();
+    m_queryBox->setFocus();
 }
 
 void TMainForm::LangBtnClick()
 {
     m_direction = flipped(m_direction);
-    m_LangBtn->setImageIndex(flagOf(m_direction));
+    m_directionButton->setImageIndex(flagOf(m_direction));
     ComboBox1Change();
 }
 
 void TMainForm::CopyBtnClick()
 {
     const QWidget *focused = QApplication::focusWidget();
-    const bool queryBoxHasFocus = focused && (focused == m_ComboBox1 || m_ComboBox1->isAncestorOf(focused));
-    const QString text = queryBoxHasFocus ? m_ComboBox1->currentText() : m_ComboBox2->chosenLine();
+    const bool queryBoxHasFocus = focused && (focused == m_queryBox || m_queryBox->isAncestorOf(focused));
+    const QString text = queryBoxHasFocus ? m_queryBox->currentText() : m_resultChooser->chosenLine();
     ShowExtendedDialog(text, MessageLanguage::Czech);
     QGuiApplication::clipboard()->setText(takenText(text));
 }
@@ -242,7 +242,7 @@ void TMainForm::PasteBtnClick()
 
 void TMainForm::ToListBtnClick()
 {
-    m_ListView1->addRow(lineWords(m_ComboBox2->chosenLine()).word, std::nullopt);
+    m_wordList->addRow(lineWords(m_resultChooser->chosenLine()).word, std::nullopt);
 }
 
 void TMainForm::TranslBtnClick()
@@ -264,7 +264,7 @@ void TMainForm::AboutBtnClick()
 void TMainForm::setQueryText(const QString &text)
 {
     // QLineEdit::setText is not an edit by the user, so textEdited stays quiet.
-    m_ComboBox1->lineEdit()->setText(text);
+    m_queryBox->lineEdit()->setText(text);
 }
 
 void TMainForm::processPendingEvents()
@@ -290,7 +290,7 @@ void TMainForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // FormShow: the learner can type at once.
-    m_ComboBox1->setFocus();
+    m_queryBox->setFocus();
 }
 
 void TMainForm::resizeEvent(QResizeEvent *event)
@@ -298,12 +298,12 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     const int w = width();
     const int h = height();
-    m_Panel1->setGeometry(0, 0, w, h);
-    m_Panel2->setGeometry(0, 0, w, kButtonStripHeight);
-    m_Panel3->move(w - kTranslatorPanelSize.width(), 0);
-    m_PanelTop->setGeometry(0, kQueryRowTop, w, kQueryRowHeight);
+    m_body->setGeometry(0, 0, w, h);
+    m_buttonStrip->setGeometry(0, 0, w, kButtonStripHeight);
+    m_translatorPanel->move(w - kTranslatorPanelSize.width(), 0);
+    m_queryRow->setGeometry(0, kQueryRowTop, w, kQueryRowHeight);
     PanelTopResize();
-    m_ListView1->setGeometry(0, kWordListTop, w, std::max(0, h - kWordListTop));
+    m_wordList->setGeometry(0, kWordListTop, w, std::max(0, h - kWordListTop));
 }
 
 } // namespace slovnik

@@ -51,23 +51,23 @@ public:
     /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
     TranslationDirection translationDirection() const { return m_direction; }
     /// ImageList2: the two flags, also shown by the translator's direction button.
-    ImageList *flagImages() const { return m_ImageList2; }
+    ImageList *flagImages() const { return m_flagImages; }
 
     // The controls, by their design names, for the tests.
-    QComboBox *ComboBox1() const { return m_ComboBox1; }
-    ResultChooser *ComboBox2() const { return m_ComboBox2; }
+    QComboBox *ComboBox1() const { return m_queryBox; }
+    ResultChooser *ComboBox2() const { return m_resultChooser; }
     /// The words suggested in the result chooser's place when a query finds nothing.
     SuggestionBar *suggestionBar() const { return m_suggestions; }
-    WordListView *ListView1() const { return m_ListView1; }
-    TEx3DButton *CopyBtn() const { return m_CopyBtn; }
-    TEx3DButton *PasteBtn() const { return m_PasteBtn; }
-    TEx3DButton *ToListBtn() const { return m_ToListBtn; }
-    TEx3DButton *LangBtn() const { return m_LangBtn; }
-    TEx3DButton *HelpButton() const { return m_HelpButton; }
-    TEx3DButton *AboutBtn() const { return m_AboutBtn; }
+    WordListView *ListView1() const { return m_wordList; }
+    TEx3DButton *CopyBtn() const { return m_copyButton; }
+    TEx3DButton *PasteBtn() const { return m_pasteButton; }
+    TEx3DButton *ToListBtn() const { return m_toListButton; }
+    TEx3DButton *LangBtn() const { return m_directionButton; }
+    TEx3DButton *HelpButton() const { return m_helpButton; }
+    TEx3DButton *AboutBtn() const { return m_aboutButton; }
     /// Reads the English word aloud: the chosen line's, else an English query's.
-    SpeakerButton *SpeakBtn() const { return m_SpeakBtn; }
-    TEx3DButton *TranslBtn() const { return m_TranslBtn; }
+    SpeakerButton *SpeakBtn() const { return m_speakButton; }
+    TEx3DButton *TranslBtn() const { return m_translatorButton; }
 
     /// The query run for the query box's text as it stands.
     void ComboBox1Change();
@@ -106,24 +106,24 @@ private:
     void setBusyCursor(bool busy) override;
 
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
-    ImageList *m_ImageList1;
-    ImageList *m_ImageList2;
-    QWidget *m_Panel1;
-    QWidget *m_Panel2;
-    QFrame *m_Panel3;
-    QWidget *m_PanelTop;
-    TEx3DButton *m_CopyBtn = nullptr;
-    TEx3DButton *m_PasteBtn = nullptr;
-    TEx3DButton *m_ToListBtn = nullptr;
-    TEx3DButton *m_LangBtn = nullptr;
-    TEx3DButton *m_HelpButton = nullptr;
-    TEx3DButton *m_AboutBtn = nullptr;
-    SpeakerButton *m_SpeakBtn = nullptr;
-    TEx3DButton *m_TranslBtn = nullptr;
-    QComboBox *m_ComboBox1 = nullptr;
-    ResultChooser *m_ComboBox2 = nullptr;
+    ImageList *m_buttonImages;
+    ImageList *m_flagImages;
+    QWidget *m_body;
+    QWidget *m_buttonStrip;
+    QFrame *m_translatorPanel;
+    QWidget *m_queryRow;
+    TEx3DButton *m_copyButton = nullptr;
+    TEx3DButton *m_pasteButton = nullptr;
+    TEx3DButton *m_toListButton = nullptr;
+    TEx3DButton *m_directionButton = nullptr;
+    TEx3DButton *m_helpButton = nullptr;
+    TEx3DButton *m_aboutButton = nullptr;
+    SpeakerButton *m_speakButton = nullptr;
+    TEx3DButton *m_translatorButton = nullptr;
+    QComboBox *m_queryBox = nullptr;
+    ResultChooser *m_resultChooser = nullptr;
     SuggestionBar *m_suggestions;
-    WordListView *m_ListView1;
+    WordListView *m_wordList;
     QueryRun m_queryRun;
     CompanionWindows m_companions;
 };

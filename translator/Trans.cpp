@@ -106,12 +106,12 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     : QWidget(parent, Qt::Window),
       m_table(table),
       m_suggester(table),
-      m_ImageList1(createButtonImages(this)),
-      m_Panel1(new QWidget(this)),
-      m_Panel2(new QWidget(m_Panel1)),
-      m_Panel4(new QWidget(m_Panel1)),
-      m_Panel3(new QWidget(m_Panel1)),
-      m_Panel6(new QWidget(m_Panel1))
+      m_buttonImages(createButtonImages(this)),
+      m_body(new QWidget(this)),
+      m_buttonStrip(new QWidget(m_body)),
+      m_sourcePanel(new QWidget(m_body)),
+      m_translatedPanel(new QWidget(m_body)),
+      m_spacer(new QWidget(m_body))
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
@@ -121,8 +121,8 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     buildToolStrip(flagImages);
     buildTextPanels();
     buildWordArea();
-    setTabOrder(m_Memo2, m_Memo1);
-    setTabOrder(m_Memo1, m_StringGrid1);
+    setTabOrder(m_translatedText, m_sourceText);
+    setTabOrder(m_sourceText, m_wordGrid);
     connectHandlers();
     resize(kDesignClientSize);
     FormCreate();
@@ -130,59 +130,59 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
 
 void TTransForm::buildToolStrip(ImageList *flagImages)
 {
-    m_PasteBtn = addStripButton(m_Panel2, m_ImageList1, kPasteBtn);
-    m_CopyBtn = addStripButton(m_Panel2, m_ImageList1, kCopyBtn);
-    m_ToListBtn = addStripButton(m_Panel2, m_ImageList1, kToListBtn);
-    m_FromListBtn = addStripButton(m_Panel2, m_ImageList1, kFromListBtn);
-    m_TransBtn = addStripButton(m_Panel2, m_ImageList1, kTransBtn);
-    m_LangBtn = addStripButton(m_Panel2, flagImages, kLangBtn);
-    m_Help = addStripButton(m_Panel2, m_ImageList1, kHelp);
-    m_SpeakBtn = new SpeakerButton(m_Panel2, kSpeakBtnLeft, kSpeakBtnHint);
+    m_pasteButton = addStripButton(m_buttonStrip, m_buttonImages, kPasteBtn);
+    m_copyButton = addStripButton(m_buttonStrip, m_buttonImages, kCopyBtn);
+    m_toListButton = addStripButton(m_buttonStrip, m_buttonImages, kToListBtn);
+    m_fromListButton = addStripButton(m_buttonStrip, m_buttonImages, kFromListBtn);
+    m_translateButton = addStripButton(m_buttonStrip, m_buttonImages, kTransBtn);
+    m_directionButton = addStripButton(m_buttonStrip, flagImages, kLangBtn);
+    m_helpButton = addStripButton(m_buttonStrip, m_buttonImages, kHelp);
+    m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
 }
 
 void TTransForm::buildTextPanels()
 {
-    m_Label2 = new QLabel(QStringLiteral("Zdrojový text"), m_Panel4);
-    m_Label2->move(0, 0);
-    m_Label2->adjustSize();
-    m_Memo1 = makeMemo(m_Panel4);
-    m_Memo1->setAccessibleName(m_Label2->text());
-    m_Label1 = new QLabel(QStringLiteral("Přeložený text"), m_Panel3);
-    m_Label1->move(0, 0);
-    m_Label1->adjustSize();
-    m_Memo2 = makeMemo(m_Panel3);
-    m_Memo2->setAccessibleName(m_Label1->text());
+    m_sourceLabel = new QLabel(QStringLiteral("Zdrojový text"), m_sourcePanel);
+    m_sourceLabel->move(0, 0);
+    m_sourceLabel->adjustSize();
+    m_sourceText = makeMemo(m_sourcePanel);
+    m_sourceText->setAccessibleName(m_sourceLabel->text());
+    m_translatedLabel = new QLabel(QStringLiteral("Přeložený text"), m_translatedPanel);
+    m_translatedLabel->move(0, 0);
+    m_translatedLabel->adjustSize();
+    m_translatedText = makeMemo(m_translatedPanel);
+    m_translatedText->setAccessibleName(m_translatedLabel->text());
 }
 
 void TTransForm::buildWordArea()
 {
-    m_ScrollBox1 = new ScrollBox(m_Panel1);
-    m_scrollContent = new QWidget(m_ScrollBox1);
-    m_StringGrid1 = new WordGrid(m_scrollContent);
-    m_StringGrid1->setGeometry(0, 0, kGridWidth, kDesignWordAreaHeight);
-    m_StringGrid1->setAccessibleName(QStringLiteral("Slova zdrojového textu"));
-    m_ComboPanel = new QWidget(m_scrollContent);
-    m_ComboPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
+    m_wordArea = new ScrollBox(m_body);
+    m_scrollContent = new QWidget(m_wordArea);
+    m_wordGrid = new WordGrid(m_scrollContent);
+    m_wordGrid->setGeometry(0, 0, kGridWidth, kDesignWordAreaHeight);
+    m_wordGrid->setAccessibleName(QStringLiteral("Slova zdrojového textu"));
+    m_wordBoxPanel = new QWidget(m_scrollContent);
+    m_wordBoxPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
     fitScrollContent();
-    m_ScrollBox1->setWidget(m_scrollContent);
+    m_wordArea->setWidget(m_scrollContent);
 }
 
 void TTransForm::connectHandlers()
 {
-    connect(m_PasteBtn, &TEx3DButton::clicked, this, &TTransForm::PasteBtnClick);
-    connect(m_CopyBtn, &TEx3DButton::clicked, this, &TTransForm::CopyBtnClick);
-    connect(m_ToListBtn, &TEx3DButton::clicked, this, &TTransForm::ToListBtnClick);
-    connect(m_FromListBtn, &TEx3DButton::clicked, this, &TTransForm::FromListBtnClick);
-    connect(m_TransBtn, &TEx3DButton::clicked, this, &TTransForm::TransBtnClick);
-    connect(m_LangBtn, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
-    connect(m_Help, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
-    connect(m_ScrollBox1, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
+    connect(m_pasteButton, &TEx3DButton::clicked, this, &TTransForm::PasteBtnClick);
+    connect(m_copyButton, &TEx3DButton::clicked, this, &TTransForm::CopyBtnClick);
+    connect(m_toListButton, &TEx3DButton::clicked, this, &TTransForm::ToListBtnClick);
+    connect(m_fromListButton, &TEx3DButton::clicked, this, &TTransForm::FromListBtnClick);
+    connect(m_translateButton, &TEx3DButton::clicked, this, &TTransForm::TransBtnClick);
+    connect(m_directionButton, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
+    connect(m_helpButton, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
+    connect(m_wordArea, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
 }
 
 void TTransForm::setSpeaker(Speaker &speaker)
 {
-    m_SpeakBtn->connectSpeaker(speaker, [this] {
-        return translatorTextToSpeak(m_Memo1->toPlainText(), m_Memo2->toPlainText(), m_TransDirection);
+    m_speakButton->connectSpeaker(speaker, [this] {
+        return translatorTextToSpeak(m_sourceText->toPlainText(), m_translatedText->toPlainText(), m_direction);
     });
 }
 
@@ -193,7 +193,7 @@ void TTransForm::setHelpWindow(QWidget *helpWindow)
 
 void TTransForm::FormCreate()
 {
-    m_TransDirection = TranslationDirection::CzechToEnglish;
+    m_direction = TranslationDirection::CzechToEnglish;
     if (const QScreen *const screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         resize(width(), area.height() - kScreenBottomGap - kDesignFrame.height());
@@ -205,39 +205,39 @@ void TTransForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // FormShow: the source text can be typed or pasted at once.
-    m_Memo1->setFocus();
+    m_sourceText->setFocus();
 }
 
 void TTransForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const int w = width();
-    m_Panel1->setGeometry(rect());
-    m_Panel2->setGeometry(0, 0, w, kToolStripHeight);
-    m_Panel4->setGeometry(0, kSourcePanelTop, w, kTextPanelHeight);
-    m_Panel3->setGeometry(0, kTranslatedPanelTop, w, kTextPanelHeight);
-    m_Panel6->setGeometry(0, kSpacerTop, w, kSpacerHeight);
-    m_Memo1->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
-    m_Memo2->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
-    m_ScrollBox1->setGeometry(0, kScrollBoxTop, w, std::max(0, height() - kScrollBoxTop));
+    m_body->setGeometry(rect());
+    m_buttonStrip->setGeometry(0, 0, w, kToolStripHeight);
+    m_sourcePanel->setGeometry(0, kSourcePanelTop, w, kTextPanelHeight);
+    m_translatedPanel->setGeometry(0, kTranslatedPanelTop, w, kTextPanelHeight);
+    m_spacer->setGeometry(0, kSpacerTop, w, kSpacerHeight);
+    m_sourceText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
+    m_translatedText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
+    m_wordArea->setGeometry(0, kScrollBoxTop, w, std::max(0, height() - kScrollBoxTop));
 }
 
 void TTransForm::PasteBtnClick()
 {
-    m_Memo1->clear();
-    m_Memo1->paste();
+    m_sourceText->clear();
+    m_sourceText->paste();
 }
 
 void TTransForm::CopyBtnClick()
 {
-    m_Memo2->copy();
+    m_translatedText->copy();
 }
 
 void TTransForm::ToListBtnClick()
 {
-    m_StringGrid1->setWords({});
+    m_wordGrid->setWords({});
     destroyWordBoxes();
-    const SourceWords source = splitSourceLines(sourceLines(*m_Memo1));
+    const SourceWords source = splitSourceLines(sourceLines(*m_sourceText));
     if (source.truncated)
         ShowExtendedDialog(shortenedTextNotice(), MessageLanguage::Czech);
     if (source.words.empty())
@@ -246,44 +246,44 @@ void TTransForm::ToListBtnClick()
     QStringList words;
     for (const std::string &word : source.words)
         words.append(fromCp1250(word));
-    m_StringGrid1->setWords(words);
+    m_wordGrid->setWords(words);
     const int count = static_cast<int>(words.size());
     createWordBoxes(count);
-    m_StringGrid1->resize(kGridWidth, gridHeightFor(count));
-    m_ComboPanel->resize(m_ComboPanel->width(), gridHeightFor(count));
+    m_wordGrid->resize(kGridWidth, gridHeightFor(count));
+    m_wordBoxPanel->resize(m_wordBoxPanel->width(), gridHeightFor(count));
     fitScrollContent();
 }
 
 void TTransForm::FromListBtnClick()
 {
-    if (m_WordBoxes.isEmpty())
+    if (m_wordBoxes.isEmpty())
         return;
     std::vector<std::string> boxTexts;
-    boxTexts.reserve(static_cast<std::size_t>(m_WordBoxes.size()));
-    for (const QComboBox *box : m_WordBoxes)
+    boxTexts.reserve(static_cast<std::size_t>(m_wordBoxes.size()));
+    for (const QComboBox *box : m_wordBoxes)
         boxTexts.push_back(toCp1250(box->currentText()));
-    m_Memo2->setPlainText(fromCp1250(buildSentence(boxTexts)));
+    m_translatedText->setPlainText(fromCp1250(buildSentence(boxTexts)));
 }
 
 void TTransForm::TransBtnClick()
 {
-    if (m_WordBoxes.isEmpty())
+    if (m_wordBoxes.isEmpty())
         return;
     const BusyCursorScope busy;
-    for (int row = 0; row < m_WordBoxes.size(); ++row) {
-        QComboBox &CurrentBox = *m_WordBoxes[row];
-        const std::string word = toCp1250(m_StringGrid1->word(row));
-        const QStringList offers = wordOffers(m_table, word, m_TransDirection);
+    for (int row = 0; row < m_wordBoxes.size(); ++row) {
+        QComboBox &CurrentBox = *m_wordBoxes[row];
+        const std::string word = toCp1250(m_wordGrid->word(row));
+        const QStringList offers = wordOffers(m_table, word, m_direction);
         showOffers(CurrentBox, offers);
         if (offers.isEmpty())
-            showSuggestedOffers(CurrentBox, suggestedOffers(m_suggester, m_table, word, m_TransDirection));
+            showSuggestedOffers(CurrentBox, suggestedOffers(m_suggester, m_table, word, m_direction));
     }
 }
 
 void TTransForm::LangBtnClick()
 {
-    m_TransDirection = flipped(m_TransDirection);
-    m_LangBtn->setImageIndex(flagOf(m_TransDirection));
+    m_direction = flipped(m_direction);
+    m_directionButton->setImageIndex(flagOf(m_direction));
 }
 
 void TTransForm::HelpClick()
@@ -295,36 +295,36 @@ void TTransForm::ComboPanelResize()
 {
     // The view's width, not the area's: a vertical scroll bar would otherwise cover the boxes'
     // drop-down arrows and call up a horizontal one.
-    const int width = std::max(0, m_ScrollBox1->viewport()->width() - kComboPanelLeft);
-    m_ComboPanel->resize(width, m_ComboPanel->height());
-    for (QComboBox *box : m_WordBoxes)
+    const int width = std::max(0, m_wordArea->viewport()->width() - kComboPanelLeft);
+    m_wordBoxPanel->resize(width, m_wordBoxPanel->height());
+    for (QComboBox *box : m_wordBoxes)
         box->resize(width, box->height());
     fitScrollContent();
 }
 
 void TTransForm::destroyWordBoxes()
 {
-    qDeleteAll(m_WordBoxes);
-    m_WordBoxes.clear();
+    qDeleteAll(m_wordBoxes);
+    m_wordBoxes.clear();
 }
 
 void TTransForm::createWordBoxes(int count)
 {
-    QWidget *previous = m_Memo1;
+    QWidget *previous = m_sourceText;
     for (int index = 0; index < count; ++index) {
-        QComboBox *const box = makeWordBox(m_ComboPanel, index, m_ComboPanel->width());
-        box->setAccessibleName(m_StringGrid1->word(index));
-        m_WordBoxes.append(box);
+        QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width());
+        box->setAccessibleName(m_wordGrid->word(index));
+        m_wordBoxes.append(box);
         setTabOrder(previous, box);
         previous = box;
     }
-    setTabOrder(previous, m_StringGrid1);
+    setTabOrder(previous, m_wordGrid);
 }
 
 void TTransForm::fitScrollContent()
 {
-    const QRect grid = m_StringGrid1->geometry();
-    const QRect panel = m_ComboPanel->geometry();
+    const QRect grid = m_wordGrid->geometry();
+    const QRect panel = m_wordBoxPanel->geometry();
     m_scrollContent->resize(std::max(grid.right(), panel.right()) + 1,
                             std::max(grid.bottom(), panel.bottom()) + 1);
 }

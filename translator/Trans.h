@@ -50,33 +50,33 @@ public:
 
     /// The translator's own direction: CzechToEnglish from creation on; only LangBtnClick changes
     /// it, and it never changes the dictionary window's.
-    TranslationDirection TransDirection() const { return m_TransDirection; }
+    TranslationDirection TransDirection() const { return m_direction; }
     /// The words of the last split, one box each, in grid order; 0 to MaxWords.
-    int WordCount() const { return static_cast<int>(m_WordBoxes.size()); }
+    int WordCount() const { return static_cast<int>(m_wordBoxes.size()); }
     /// Box k - 1 stands beside grid row k - 1. Destroyed by the next split.
-    const QList<QComboBox *> &WordBoxes() const { return m_WordBoxes; }
+    const QList<QComboBox *> &WordBoxes() const { return m_wordBoxes; }
 
     // The controls, by their design names, for the tests.
-    TEx3DButton *PasteBtn() const { return m_PasteBtn; }
-    TEx3DButton *CopyBtn() const { return m_CopyBtn; }
-    TEx3DButton *ToListBtn() const { return m_ToListBtn; }
-    TEx3DButton *FromListBtn() const { return m_FromListBtn; }
-    TEx3DButton *TransBtn() const { return m_TransBtn; }
-    TEx3DButton *LangBtn() const { return m_LangBtn; }
-    TEx3DButton *Help() const { return m_Help; }
+    TEx3DButton *PasteBtn() const { return m_pasteButton; }
+    TEx3DButton *CopyBtn() const { return m_copyButton; }
+    TEx3DButton *ToListBtn() const { return m_toListButton; }
+    TEx3DButton *FromListBtn() const { return m_fromListButton; }
+    TEx3DButton *TransBtn() const { return m_translateButton; }
+    TEx3DButton *LangBtn() const { return m_directionButton; }
+    TEx3DButton *Help() const { return m_helpButton; }
     /// Reads the English side aloud, its first MaxWords words.
-    SpeakerButton *SpeakBtn() const { return m_SpeakBtn; }
-    QWidget *Panel2() const { return m_Panel2; }
-    QWidget *Panel3() const { return m_Panel3; }
-    QWidget *Panel4() const { return m_Panel4; }
-    QWidget *Panel6() const { return m_Panel6; }
-    QLabel *Label1() const { return m_Label1; }
-    QLabel *Label2() const { return m_Label2; }
-    QPlainTextEdit *Memo1() const { return m_Memo1; }
-    QPlainTextEdit *Memo2() const { return m_Memo2; }
-    ScrollBox *ScrollBox1() const { return m_ScrollBox1; }
-    WordGrid *StringGrid1() const { return m_StringGrid1; }
-    QWidget *ComboPanel() const { return m_ComboPanel; }
+    SpeakerButton *SpeakBtn() const { return m_speakButton; }
+    QWidget *Panel2() const { return m_buttonStrip; }
+    QWidget *Panel3() const { return m_translatedPanel; }
+    QWidget *Panel4() const { return m_sourcePanel; }
+    QWidget *Panel6() const { return m_spacer; }
+    QLabel *Label1() const { return m_translatedLabel; }
+    QLabel *Label2() const { return m_sourceLabel; }
+    QPlainTextEdit *Memo1() const { return m_sourceText; }
+    QPlainTextEdit *Memo2() const { return m_translatedText; }
+    ScrollBox *ScrollBox1() const { return m_wordArea; }
+    WordGrid *StringGrid1() const { return m_wordGrid; }
+    QWidget *ComboPanel() const { return m_wordBoxPanel; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -105,32 +105,32 @@ private:
 
     const std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
-    TranslationDirection m_TransDirection = TranslationDirection::CzechToEnglish;
-    QList<QComboBox *> m_WordBoxes;
+    TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
+    QList<QComboBox *> m_wordBoxes;
     QWidget *m_helpWindow = nullptr;
 
-    ImageList *const m_ImageList1;
-    QWidget *const m_Panel1;
-    QWidget *const m_Panel2;
-    QWidget *const m_Panel4;
-    QWidget *const m_Panel3;
-    QWidget *const m_Panel6;
-    TEx3DButton *m_PasteBtn = nullptr;
-    TEx3DButton *m_CopyBtn = nullptr;
-    TEx3DButton *m_ToListBtn = nullptr;
-    TEx3DButton *m_FromListBtn = nullptr;
-    TEx3DButton *m_TransBtn = nullptr;
-    TEx3DButton *m_LangBtn = nullptr;
-    TEx3DButton *m_Help = nullptr;
-    SpeakerButton *m_SpeakBtn = nullptr;
-    QLabel *m_Label2 = nullptr;
-    QPlainTextEdit *m_Memo1 = nullptr;
-    QLabel *m_Label1 = nullptr;
-    QPlainTextEdit *m_Memo2 = nullptr;
-    ScrollBox *m_ScrollBox1 = nullptr;
+    ImageList *const m_buttonImages;
+    QWidget *const m_body;
+    QWidget *const m_buttonStrip;
+    QWidget *const m_sourcePanel;
+    QWidget *const m_translatedPanel;
+    QWidget *const m_spacer;
+    TEx3DButton *m_pasteButton = nullptr;
+    TEx3DButton *m_copyButton = nullptr;
+    TEx3DButton *m_toListButton = nullptr;
+    TEx3DButton *m_fromListButton = nullptr;
+    TEx3DButton *m_translateButton = nullptr;
+    TEx3DButton *m_directionButton = nullptr;
+    TEx3DButton *m_helpButton = nullptr;
+    SpeakerButton *m_speakButton = nullptr;
+    QLabel *m_sourceLabel = nullptr;
+    QPlainTextEdit *m_sourceText = nullptr;
+    QLabel *m_translatedLabel = nullptr;
+    QPlainTextEdit *m_translatedText = nullptr;
+    ScrollBox *m_wordArea = nullptr;
     QWidget *m_scrollContent = nullptr;
-    WordGrid *m_StringGrid1 = nullptr;
-    QWidget *m_ComboPanel = nullptr;
+    WordGrid *m_wordGrid = nullptr;
+    QWidget *m_wordBoxPanel = nullptr;
 };
 
 } // namespace slovnik
