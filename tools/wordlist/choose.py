@@ -28,6 +28,8 @@ TOTAL_PAIRS = 27378
 # the coverage does not hinge on a handful of rare prefix matches.
 TARGET_WORDS = 3000
 PROTECT_WORDS = 6000
+# A headword holding a common Czech word's reviewed line ranks at least this high.
+CZECH_EVERYDAY_RANK = 5000
 
 
 def czech_key(cz):
@@ -154,6 +156,10 @@ class Chooser:
         self.headword_rank = ranker.headword_rank
         self.pop = czech_popularity(pool)
         self.everyday_en = sources.everyday_en
+        # The reviewed everyday English of a common Czech word, by English headword.
+        self.everyday_cs = {}
+        for cz, en in sources.everyday_cs.items():
+            self.everyday_cs.setdefault(en, set()).add(cz)
         self.first_offers = FirstOffers(sources.everyday_en, sources.everyday_cs)
         self.derived = {}
         self.promoted = {}
@@ -191,12 +197,16 @@ class Chooser:
             if en in self.derived:
                 continue
             r = self.headword_rank(en)
-            if en in self.overrides or en in self.hand_headwords:
+            if (en in self.overrides or en in self.hand_headwords
+                    or lower_first_word(en) in self.everyday_cs):
                 # Reviewed by hand: a longer phrase still counts.
                 if r is None:
                     r = self.headword_rank(en, max_tokens=6)
                 if r is None:
                     r = UNLISTED_BASE
+            if r is not None and lower_first_word(en) in self.everyday_cs:
+                # It holds a common Czech word's everyday line: it must make the cut.
+                r = min(r, CZECH_EVERYDAY_RANK)
             if en in self.promoted:
                 r = self.promoted[en] if r is None else min(r, self.promoted[en])
             written = lower_first_word(en)
@@ -221,23 +231,27 @@ class Chooser:
                 pairs = [self.derived[en][1]]
             else:
                 pairs = [p.cz for p in self.ordered(en)]
+            # A common Czech word's reviewed line is kept on top of the headword's share.
+            czech = self.everyday_cs.get(lower_first_word(en), ())
             reviewed = self.reviewed(en)
             if reviewed:
                 # A reviewed list is complete: nothing the heuristic adds to it.
-                pairs = pairs[:len(reviewed)]
+                pairs = pairs[:len(reviewed)] + [cz for cz in pairs[len(reviewed):]
+                                                 if lower_first_word(cz) in czech]
                 n = min(len(reviewed), 5)
             else:
                 n = quota_for(r, en)
             taken = 0
             for cz in pairs:
-                if taken == n:
-                    break
                 row = (lower_first_word(en), lower_first_word(cz))
+                extra = row[1] in czech
+                if taken >= n and not extra:
+                    continue
                 if row in seen or not self.first_offers.allows(*row):
                     continue
                 seen.add(row)
                 rows.append(row)
-                taken += 1
+                taken += not extra
                 if len(rows) == TOTAL_PAIRS:
                     return rows
         sys.exit("only %d pairs available" % len(rows))
@@ -281,6 +295,10 @@ class Chooser:
         missing = [w for w, e in self.everyday_en.items() if (w, e) not in chosen]
         if missing:
             sys.exit("reviewed everyday translations left out: %s" % " ".join(missing))
+        missing = ["%s (%s)" % (cz, en) for en, words in sorted(self.everyday_cs.items())
+                   for cz in sorted(words) if (en, cz) not in chosen]
+        if missing:
+            print("reviewed Czech lines not in the table: %s" % ", ".join(missing))
         return rows
 
 

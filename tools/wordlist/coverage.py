@@ -30,6 +30,7 @@ TOOL = os.path.join(ROOT, "build", "tools", "wordlist", "slovnik-wordcheck")
 MIN_HEADWORDS = 18000
 MIN_COVERAGE = 0.99
 MIN_EVERYDAY_400 = 0.95
+MIN_EVERYDAY_CS = 0.95
 
 MARKUP = re.compile(r"<[^>]*>|\[|\]|\{|\}|Note:|\*\*\*|\\")
 ODD_APOSTROPHES = "\u00b4`\u2019\u2018"
@@ -186,6 +187,8 @@ def main():
     if any(label.startswith("English") and n == 400 and s < MIN_EVERYDAY_400
            for label, n, s in shares):
         errors.append("too few everyday first offers among the 400 commonest English words")
+    if any(label == "Czech" and s < MIN_EVERYDAY_CS for label, n, s in shares):
+        errors.append("too few everyday first offers among the 500 commonest Czech words")
     if errors:
         print("rule check: %d problem(s)" % len(errors))
         for e in errors[:50]:
