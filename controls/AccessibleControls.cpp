@@ -63,8 +63,7 @@ QAccessibleInterface *buttonInterface(TEx3DButton *button)
     return new PressableWidget(
         button, QAccessible::Button,
         [button] { return firstNonEmpty({button->accessibleName(), button->caption(), button->toolTip()}); },
-        // A press through assistive technology is a click; the button has no other way to say so.
-        [button] { Q_EMIT button->clicked(); });
+        [button] { button->click(); });
 }
 
 QAccessibleInterface *linkInterface(LinkLabel *link)

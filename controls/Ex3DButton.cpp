@@ -25,8 +25,13 @@ QPoint pixelOf(const QMouseEvent &event)
 
 } // namespace
 
-TEx3DButton::TEx3DButton(QWidget *parent) : QWidget(parent)
+TEx3DButton::TEx3DButton(QWidget *parent) : QAbstractButton(parent)
 {
+    // Flat on its parent: the parent's colours and a plain widget's size policy, not a push
+    // button's.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
+    setSizePolicy(QSizePolicy());
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     resize(kConstructionSize);
@@ -119,14 +124,14 @@ void TEx3DButton::paintEvent(QPaintEvent *)
     parts.imageShown = imageShown;
     parts.imageSize = list ? list->imageSize() : QSize();
     parts.hasCaption = !m_caption.isEmpty();
-    parts.pressed = m_pressed;
+    parts.pressed = isDown();
     parts.enabled = isEnabled();
     const Ex3DButtonLayout layout = layoutEx3DButton(parts);
 
     if (!m_transparent)
         painter.fillRect(rect(), colours.color(backgroundRole()));
     if (m_mouseInside && isEnabled())
-        drawEdge(painter, rect(), m_pressed ? Edge::SunkenOuter : Edge::RaisedInner, colours);
+        drawEdge(painter, rect(), isDown() ? Edge::SunkenOuter : Edge::RaisedInner, colours);
 
     const QColor textColour = colours.color(foregroundRole());
     if (isEnabled())
@@ -149,13 +154,19 @@ bool TEx3DButton::holdsInside(QPoint point) const
     return point.x() >= 0 && point.x() < width() && point.y() >= 0 && point.y() <= height();
 }
 
+// At once, not scheduled: the look must change before whatever the press or release runs next.
+void TEx3DButton::setPressed(bool pressed)
+{
+    setDown(pressed);
+    repaint();
+}
+
 void TEx3DButton::handlePress(QMouseEvent &event)
 {
     event.accept();
-    if (event.button() != Qt::LeftButton || !isEnabled() || m_pressed)
+    if (event.button() != Qt::LeftButton || !isEnabled() || isDown())
         return;
-    m_pressed = true;
-    repaint();
+    setPressed(true);
     if (!m_dropdownMenu)
         return;
     const QPointer<TEx3DButton> alive(this);
@@ -166,8 +177,7 @@ void TEx3DButton::handlePress(QMouseEvent &event)
     m_capturing = false;
     m_clickArmed = false;
     m_mouseInside = false;
-    m_pressed = false;
-    repaint();
+    setPressed(false);
 }
 
 void TEx3DButton::mousePressEvent(QMouseEvent *event)
@@ -196,10 +206,8 @@ void TEx3DButton::mouseMoveEvent(QMouseEvent *event)
     if (!m_capturing)
         return;
     const bool inside = holdsInside(pixelOf(*event));
-    if (inside != m_pressed) {
-        m_pressed = inside;
-        repaint();
-    }
+    if (inside != isDown())
+        setPressed(inside);
 }
 
 void TEx3DButton::mouseReleaseEvent(QMouseEvent *event)
@@ -210,7 +218,7 @@ void TEx3DButton::mouseReleaseEvent(QMouseEvent *event)
     m_capturing = false;
     const bool armed = m_clickArmed;
     m_clickArmed = false;
-    if (armed && rect().contains(pixelOf(*event))) {
+    if (armed && hitButton(pixelOf(*event))) {
         const QPointer<TEx3DButton> alive(this);
         m_clicking = true;
         m_leftWhileClicking = false;
@@ -223,10 +231,8 @@ void TEx3DButton::mouseReleaseEvent(QMouseEvent *event)
     }
     // Whatever the release point, the held press is over: a release reported away from the last
     // move must not leave the button drawn pressed.
-    if (m_pressed) {
-        m_pressed = false;
-        repaint();
-    }
+    if (isDown())
+        setPressed(false);
 }
 
 void TEx3DButton::enterEvent(QEnterEvent *event)
@@ -252,6 +258,17 @@ void TEx3DButton::leaveEvent(QEvent *event)
         m_mouseInside = false;
         repaint();
     }
+}
+
+// The base lets go of a held press when the button is disabled; this one keeps its pressed look
+// (a disabled button still shifts its caption and arrow), and the release puts it to rest.
+void TEx3DButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QAbstractButton::changeEvent(event);
 }
 
 bool TEx3DButton::ShowDropdownMenu()

@@ -4,10 +4,16 @@
 // dictionary and translator windows. At rest it shows an image and an optional caption without a
 // frame; under the pointer a raised frame; while held a sunken frame with the content one pixel
 // right and down. It never takes the keyboard focus.
+//
+// A button to Qt: click() and the clicked() signal are the base's, so a click from assistive
+// technology or a test is the same click the mouse gives. The mouse handling is its own, as the
+// base's differs in three ways: the held press also counts the row just below the button as
+// inside, a double-click clicks once, and the button still looks pressed while its click's
+// handlers run (the base lets go of it first). The design's Pressed is the base's down.
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 #include <cstdint>
 
@@ -17,7 +23,7 @@ namespace slovnik {
 
 class ImageList;
 
-class TEx3DButton : public QWidget {
+class TEx3DButton : public QAbstractButton {
     Q_OBJECT
 public:
     /// 96 x 22, Space 2, everything else empty, zero or false.
@@ -45,17 +51,14 @@ public:
     QMenu *dropdownMenu() const;
     void setDropdownMenu(QMenu *menu);
 
-    /// Drawn pressed: the left button went down on it and the pointer is still inside.
-    bool pressed() const { return m_pressed; }
     /// Hot: the pointer is over the button.
     bool mouseInside() const { return m_mouseInside; }
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
-    /// The left button was pressed and released inside. Emitted before the button is drawn
-    /// unpressed, so it still looks pressed while the handlers run.
-    void clicked();
+    // clicked(): the left button was pressed and released inside. Emitted before the button is
+    // drawn unpressed, so it still looks pressed while the handlers run. isDown(): drawn pressed,
+    // the left button went down on it and the pointer is still inside.
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -65,13 +68,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void handlePress(QMouseEvent &event);
     /// Pops the menu up with its top-left at the button's bottom-left; true once it has closed.
     bool ShowDropdownMenu();
-    /// The held pointer counts as inside down to the row just below the button.
+    /// The held pointer counts as inside down to the row just below the button; a click needs the
+    /// release on the button itself (the base's hitButton()).
     bool holdsInside(QPoint point) const;
+    void setPressed(bool pressed);
 
     QString m_caption;
     QPointer<ImageList> m_images;
@@ -82,7 +88,6 @@ private:
     QPointer<QMenu> m_dropdownMenu;
     bool m_transparent = false;
 
-    bool m_pressed = false;
     bool m_mouseInside = false;
     bool m_capturing = false;  // the left button went down on us and is still held
     bool m_clickArmed = false; // that press was a single press, not the second of a double-click

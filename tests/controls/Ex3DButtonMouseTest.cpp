@@ -49,11 +49,11 @@ void Ex3DButtonMouseTest::pressedWhileHeldFollowsTheInsideTest()
 
     Host host;
     host.press(QPoint(48, 11));
-    QVERIFY(host.button->pressed());
+    QVERIFY(host.button->isDown());
     host.move(point);
-    QCOMPARE(host.button->pressed(), pressed);
+    QCOMPARE(host.button->isDown(), pressed);
     host.move(QPoint(48, 11));
-    QVERIFY(host.button->pressed());
+    QVERIFY(host.button->isDown());
     host.release(QPoint(48, 11));
 }
 
@@ -64,13 +64,13 @@ void Ex3DButtonMouseTest::releaseInsideClicksWhileStillDrawnPressed()
     bool pressedDuringClick = false;
     connect(host.button, &TEx3DButton::clicked, host.button, [&] {
         ++clicks;
-        pressedDuringClick = host.button->pressed();
+        pressedDuringClick = host.button->isDown();
     });
     host.press(QPoint(48, 11));
     host.release(QPoint(48, 11));
     QCOMPARE(clicks, 1);
     QVERIFY(pressedDuringClick);
-    QVERIFY(!host.button->pressed());
+    QVERIFY(!host.button->isDown());
 }
 
 // The modal window takes the pointer from the button; until it closes the button shows the sunken
@@ -121,7 +121,7 @@ void Ex3DButtonMouseTest::releaseOutsideGivesNoClick()
     host.move(point);
     host.release(point);
     QCOMPARE(clicks, 0);
-    QVERIFY(!host.button->pressed());
+    QVERIFY(!host.button->isDown());
 }
 
 void Ex3DButtonMouseTest::releaseReportedAwayFromTheLastMoveLeavesItUnpressed()
@@ -133,7 +133,7 @@ void Ex3DButtonMouseTest::releaseReportedAwayFromTheLastMoveLeavesItUnpressed()
     QTest::mousePress(host.button, Qt::LeftButton, {}, QPoint(48, 11));
     QTest::mouseRelease(host.button, Qt::LeftButton, {}, QPoint(150, 60));
     QCOMPARE(clicks, 0);
-    QVERIFY(!host.button->pressed());
+    QVERIFY(!host.button->isDown());
 }
 
 void Ex3DButtonMouseTest::secondPressOfADoubleClickIsDrawnButFiresNoClick()
@@ -144,10 +144,10 @@ void Ex3DButtonMouseTest::secondPressOfADoubleClickIsDrawnButFiresNoClick()
     QTest::mouseClick(host.button, Qt::LeftButton, {}, QPoint(48, 11));
     QCOMPARE(clicks, 1);
     QTest::mouseDClick(host.button, Qt::LeftButton, {}, QPoint(48, 11));
-    QVERIFY(host.button->pressed());
+    QVERIFY(host.button->isDown());
     QTest::mouseRelease(host.button, Qt::LeftButton, {}, QPoint(48, 11));
     QCOMPARE(clicks, 1);
-    QVERIFY(!host.button->pressed());
+    QVERIFY(!host.button->isDown());
 }
 
 void Ex3DButtonMouseTest::doubleClickClicksOnce()
@@ -157,7 +157,7 @@ void Ex3DButtonMouseTest::doubleClickClicksOnce()
     connect(host.button, &TEx3DButton::clicked, host.button, [&] { ++clicks; });
     QTest::mouseDClick(host.handle(), Qt::LeftButton, {}, host.at(QPoint(48, 11)));
     QCOMPARE(clicks, 1);
-    QVERIFY(!host.button->pressed());
+    QVERIFY(!host.button->isDown());
 }
 
 void Ex3DButtonMouseTest::pointerOverTheButtonMakesItHot()
@@ -216,7 +216,7 @@ void Ex3DButtonMouseTest::dropdownMenuOpensBelowAndLeavesTheButtonAtRest()
     whenShown([] { return QApplication::activePopupWidget(); },
               [&](QWidget &popup) {
                   shownAt = popup.pos();
-                  pressedWhileOpen = host.button->pressed();
+                  pressedWhileOpen = host.button->isDown();
                   popup.close();
               });
     host.move(QPoint(48, 11));
@@ -224,7 +224,7 @@ void Ex3DButtonMouseTest::dropdownMenuOpensBelowAndLeavesTheButtonAtRest()
 
     QCOMPARE(shownAt, host.button->mapToGlobal(QPoint(0, 22)));
     QVERIFY(pressedWhileOpen);
-    QVERIFY(!host.button->pressed());
+    QVERIFY(!host.button->isDown());
     QVERIFY(!host.button->mouseInside());
     host.release(QPoint(48, 11));
     QCOMPARE(clicks, 0);

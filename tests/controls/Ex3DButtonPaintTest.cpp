@@ -170,7 +170,7 @@ void Ex3DButtonPaintTest::imageDrawnWhereLaidOut()
     host.button->setCaption(caption);
     if (pressed)
         host.press(QPoint(5, 5));
-    QCOMPARE(host.button->pressed(), pressed);
+    QCOMPARE(host.button->isDown(), pressed);
     QCOMPARE(boxOf(host.picture(), kPicture), QRect(expected, imageSize));
     if (pressed)
         host.release(QPoint(5, 5));
@@ -240,7 +240,7 @@ void Ex3DButtonPaintTest::disabledButtonShowsNoFrameAndABlendedUnmovedImage()
     host.button->setImages(images.get());
     host.press(QPoint(5, 5));
     host.button->setEnabled(false);
-    QVERIFY(host.button->pressed());
+    QVERIFY(host.button->isDown());
     QVERIFY(host.button->mouseInside());
 
     const QImage image = host.picture();
