@@ -6,10 +6,12 @@
 // right and down. It never takes the keyboard focus.
 //
 // A button to Qt: click() and the clicked() signal are the base's, so a click from assistive
-// technology or a test is the same click the mouse gives. The mouse handling is its own, as the
-// base's differs in three ways: the held press also counts the row just below the button as
-// inside, a double-click clicks once, and the button still looks pressed while its click's
-// handlers run (the base lets go of it first). The design's Pressed is the base's down.
+// technology or code is the same click the mouse gives, and its Pressed state is the base's
+// isDown(). The mouse handling stays its own, as the base's differs in four ways: here the held
+// press also counts the row just below the button as inside while a click needs the release on
+// the button itself; a double-click clicks once; the button still looks pressed while its click's
+// handlers run (the base lets go of it first); and disabling it keeps a held press. The caption is
+// its own too: the base's text would turn an "&" into a keyboard shortcut.
 
 #include <QAbstractButton>
 #include <QPointer>
