@@ -127,7 +127,6 @@ void TAboutForm::buildDescription()
     QTextOption centred = m_Memo1->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
     m_Memo1->document()->setDefaultTextOption(centred);
-    m_Memo1->setPlainText(QString::fromUtf16(kDescription));
     QPalette palette = m_Memo1->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     m_Memo1->setPalette(palette);
@@ -150,6 +149,16 @@ void TAboutForm::buildLinkRow()
     m_AboutLabel->setAlignment(Qt::AlignCenter);
     m_AboutLabel->setToolTip(QStringLiteral("Připojit k internetové stránce"));
     m_AboutLabel->setText(QString::fromUtf16(kProjectWebAddress));
+    m_AboutLabel->setGeometry(kAboutLabel);
+    connect(m_AboutLabel, &LinkLabel::clicked, this, &TAboutForm::AboutLabelClick);
+}
+
+void TAboutForm::layOutText() const
+{
+    if (m_textLaidOut)
+        return;
+    m_textLaidOut = true;
+    m_Memo1->setPlainText(QString::fromUtf16(kDescription));
     // The design's 136 pixels held a shorter address; a cut address could be neither read nor
     // trusted, so the label widens to the right as far as the address needs.
     const int textWidth = m_AboutLabel->fontMetrics().horizontalAdvance(m_AboutLabel->text())
@@ -157,7 +166,6 @@ void TAboutForm::buildLinkRow()
     const int width = std::min(std::max(kAboutLabel.width(), textWidth),
                                kAboutLabelRightLimit - kAboutLabel.left());
     m_AboutLabel->setGeometry(kAboutLabel.left(), kAboutLabel.top(), width, kAboutLabel.height());
-    connect(m_AboutLabel, &LinkLabel::clicked, this, &TAboutForm::AboutLabelClick);
 }
 
 void TAboutForm::setUrlOpener(UrlOpener opener)
@@ -173,6 +181,7 @@ void TAboutForm::AboutLabelClick()
 
 void TAboutForm::showEvent(QShowEvent *event)
 {
+    layOutText();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         centreOnScreen(*this);

@@ -23,8 +23,8 @@ HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_
     QStringList text;
     for (const char16_t *line : lines)
         text.append(QString::fromUtf16(line));
+    m_text = text.join(u'\n');
     m_Memo1->document()->setDocumentMargin(kTextMargin);
-    m_Memo1->setPlainText(text.join(u'\n'));
     m_Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The design font holds every line within the width and all of them within the height.
@@ -43,8 +43,17 @@ void HelpWindow::changeEvent(QEvent *event)
         m_Memo1->setAccessibleName(windowTitle());
 }
 
+void HelpWindow::fillText() const
+{
+    if (m_text.isNull())
+        return;
+    m_Memo1->setPlainText(m_text);
+    m_text = QString();
+}
+
 void HelpWindow::showEvent(QShowEvent *event)
 {
+    fillText();
     QWidget::showEvent(event);
     // A window restored from the task bar stays where the user left it.
     if (!event->spontaneous())

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include <QString>
+
 #include <span>
 
 class QPlainTextEdit;
@@ -16,7 +18,12 @@ namespace slovnik {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    QPlainTextEdit *Memo1() const { return m_Memo1; }
+    /// The text box, with its text.
+    QPlainTextEdit *Memo1() const
+    {
+        fillText();
+        return m_Memo1;
+    }
 
 protected:
     /// A window of `clientSize` with `lines` in Memo1, one text block per line. `stayOnTop` keeps
@@ -29,7 +36,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    /// The text is laid out the first time the window appears or the box is asked for, not while
+    /// the program starts: the window is created at start-up but seldom opened.
+    void fillText() const;
+
     QPlainTextEdit *const m_Memo1;
+    mutable QString m_text;
 };
 
 } // namespace slovnik

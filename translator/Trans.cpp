@@ -144,12 +144,10 @@ void TTransForm::buildTextPanels()
 {
     m_sourceLabel = new QLabel(QStringLiteral("Zdrojový text"), m_sourcePanel);
     m_sourceLabel->move(0, 0);
-    m_sourceLabel->adjustSize();
     m_sourceText = makeMemo(m_sourcePanel);
     m_sourceText->setAccessibleName(m_sourceLabel->text());
     m_translatedLabel = new QLabel(QStringLiteral("Přeložený text"), m_translatedPanel);
     m_translatedLabel->move(0, 0);
-    m_translatedLabel->adjustSize();
     m_translatedText = makeMemo(m_translatedPanel);
     m_translatedText->setAccessibleName(m_translatedLabel->text());
 }
@@ -201,8 +199,18 @@ void TTransForm::FormCreate()
     }
 }
 
+void TTransForm::sizeLabels() const
+{
+    if (m_labelsSized)
+        return;
+    m_labelsSized = true;
+    m_sourceLabel->adjustSize();
+    m_translatedLabel->adjustSize();
+}
+
 void TTransForm::showEvent(QShowEvent *event)
 {
+    sizeLabels();
     QWidget::showEvent(event);
     // FormShow: the source text can be typed or pasted at once.
     m_sourceText->setFocus();

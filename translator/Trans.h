@@ -70,8 +70,16 @@ public:
     QWidget *Panel3() const { return m_translatedPanel; }
     QWidget *Panel4() const { return m_sourcePanel; }
     QWidget *Panel6() const { return m_spacer; }
-    QLabel *Label1() const { return m_translatedLabel; }
-    QLabel *Label2() const { return m_sourceLabel; }
+    QLabel *Label1() const
+    {
+        sizeLabels();
+        return m_translatedLabel;
+    }
+    QLabel *Label2() const
+    {
+        sizeLabels();
+        return m_sourceLabel;
+    }
     QPlainTextEdit *Memo1() const { return m_sourceText; }
     QPlainTextEdit *Memo2() const { return m_translatedText; }
     ScrollBox *ScrollBox1() const { return m_wordArea; }
@@ -97,6 +105,11 @@ private:
     void LangBtnClick();
     void HelpClick();
     void ComboPanelResize();
+
+    /// The labels are measured the first time the window appears or they are asked for, not
+    /// while the program starts: measuring is the process's first text layout, a cost the
+    /// dictionary window does not need before it is shown.
+    void sizeLabels() const;
 
     void destroyWordBoxes();
     void createWordBoxes(int count);
@@ -131,6 +144,7 @@ private:
     QWidget *m_scrollContent = nullptr;
     WordGrid *m_wordGrid = nullptr;
     QWidget *m_wordBoxPanel = nullptr;
+    mutable bool m_labelsSized = false;
 };
 
 } // namespace slovnik
