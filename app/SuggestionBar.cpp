@@ -1,24 +1,16 @@
 #include "SuggestionBar.h"
 
 #include "Cp1250.h"
+#include "LinkLabel.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QToolButton>
 
 namespace slovnik {
 namespace {
 
 // The result chooser draws its text 2 pixels from its left edge; the bar starts where it does.
 constexpr int kTextLeft = 2;
-constexpr int kGap = 3;
-
-// A word shown on a button: an ampersand is a letter here, not a keyboard mnemonic.
-QString buttonText(const QString &word)
-{
-    QString text = word;
-    return text.replace(u'&', u"&&"_qs);
-}
+constexpr int kGap = 6;
 
 } // namespace
 
@@ -29,26 +21,18 @@ SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *pa
     setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Podobná slova ve slovníku"));
     for (std::size_t k = 0; k < ShownSuggestions; ++k) {
-        if (k > 0) {
-            auto *separator = new QLabel(QStringLiteral("·"), this);
-            separator->setAccessibleName(QString());
-            m_separators.append(separator);
-        }
-        auto *button = new QToolButton(this);
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setToolTip(QStringLiteral("Vyhledat toto slovo"));
-        // A suggestion reads as a link: the palette's link colour on the window's face.
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, palette.color(QPalette::Link));
-        button->setPalette(palette);
+        if (k > 0)
+            m_separators.append(new QLabel(QStringLiteral("·"), this));
+        auto *link = new LinkLabel(this);
+        link->setTextFormat(Qt::PlainText);
+        link->setToolTip(QStringLiteral("Vyhledat toto slovo"));
+        link->setForegroundRole(QPalette::Link);
         const int index = static_cast<int>(k);
-        connect(button, &QToolButton::clicked, this, [this, index] {
+        connect(link, &LinkLabel::clicked, this, [this, index] {
             if (index < m_words.size())
                 Q_EMIT wordChosen(m_words.at(index));
         });
-        m_buttons.append(button);
+        m_links.append(link);
     }
     hide();
 }
@@ -56,9 +40,9 @@ SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *pa
 void SuggestionBar::placeInTabOrder(QWidget *before, QWidget *after)
 {
     QWidget *previous = before;
-    for (QToolButton *button : m_buttons) {
-        setTabOrder(previous, button);
-        previous = button;
+    for (LinkLabel *link : m_links) {
+        setTabOrder(previous, link);
+        previous = link;
     }
     setTabOrder(previous, after);
 }
@@ -84,11 +68,11 @@ void SuggestionBar::showWords(const std::vector<std::string> &words)
     m_words.clear();
     for (const std::string &word : words)
         m_words.append(fromCp1250(word));
-    for (int k = 0; k < m_buttons.size(); ++k) {
-        QToolButton *button = m_buttons.at(k);
+    for (int k = 0; k < m_links.size(); ++k) {
+        LinkLabel *link = m_links.at(k);
         const QString word = k < m_words.size() ? m_words.at(k) : QString();
-        button->setText(buttonText(word));
-        button->setAccessibleName(QStringLiteral("Možná: %1").arg(word));
+        link->setText(word);
+        link->setAccessibleName(QStringLiteral("Možná: %1").arg(word));
     }
     layOut();
 }
@@ -101,35 +85,22 @@ void SuggestionBar::layOut()
         const QSize size = widget->sizeHint();
         widget->setVisible(fits);
         if (fits) {
-            widget->setGeometry(x, (h - std::min(size.height(), h)) / 2, size.width(), std::min(size.height(), h));
+            const int height = std::min(size.height(), h);
+            widget->setGeometry(x, (h - height) / 2, size.width(), height);
             x += size.width() + kGap;
         }
     };
     place(m_label, true);
     bool fits = true;
-    for (int k = 0; k < m_buttons.size(); ++k) {
-        QToolButton *button = m_buttons.at(k);
-        const bool hasWord = k < m_words.size();
+    for (int k = 0; k < m_links.size(); ++k) {
+        LinkLabel *link = m_links.at(k);
         const int separatorWidth = k > 0 ? m_separators.at(k - 1)->sizeHint().width() + kGap : 0;
         // A word that does not fit whole is left out, and so are the less likely ones after it.
-        fits = fits && hasWord && x + separatorWidth + button->sizeHint().width() <= width();
+        fits = fits && k < m_words.size() && x + separatorWidth + link->sizeHint().width() <= width();
         if (k > 0)
             place(m_separators.at(k - 1), fits);
-        place(button, fits);
+        place(link, fits);
     }
-}
-
-void SuggestionBar::keyPressEvent(QKeyEvent *event)
-{
-    // Space presses a focused button by itself; Enter does so here, as it does in the query box.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    for (QToolButton *button : m_buttons) {
-        if (enter && button->hasFocus()) {
-            button->click();
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void SuggestionBar::resizeEvent(QResizeEvent *event)

@@ -2,8 +2,8 @@
 
 // Spelling help in the dictionary window: when a query finds nothing, the table's words closest
 // to what was typed stand in the empty result chooser's place ("Možná: receive · recipe"). Each
-// word is a flat button, reached with Tab and pressed with Space or Enter, or clicked. The bar
-// is never shown while the query has result lines.
+// word is a link, reached with Tab and followed with Space or Enter, or clicked. The bar is never
+// shown while the query has result lines.
 
 #include "Dic.h"
 #include "Direction.h"
@@ -18,9 +18,10 @@
 #include <vector>
 
 class QLabel;
-class QToolButton;
 
 namespace slovnik {
+
+class LinkLabel;
 
 class SuggestionBar final : public QWidget {
     Q_OBJECT
@@ -32,19 +33,18 @@ public:
     /// there are any); with lines, hides.
     void offerFor(const QString &typed, TranslationDirection direction, bool queryHasLines);
 
-    /// Puts the word buttons into the Tab order between `before` and `after`; hidden buttons are
+    /// Puts the word links into the Tab order between `before` and `after`; hidden links are
     /// passed over, so the order is unchanged while the bar is hidden.
     void placeInTabOrder(QWidget *before, QWidget *after);
 
-    /// The suggested words' buttons in their order, shown or not (the narrow bar hides the last).
-    const QList<QToolButton *> &wordButtons() const { return m_buttons; }
+    /// The suggested words' links in their order, shown or not (a narrow bar hides the last).
+    const QList<LinkLabel *> &wordLinks() const { return m_links; }
 
 Q_SIGNALS:
     /// The learner chose a suggested word.
     void wordChosen(const QString &word);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -54,7 +54,7 @@ private:
 
     Suggester m_suggester;
     QLabel *m_label;
-    QList<QToolButton *> m_buttons;
+    QList<LinkLabel *> m_links;
     QList<QLabel *> m_separators;
     QStringList m_words;
 };

@@ -3,6 +3,7 @@
 
 #include "QuietModule.h"
 #include "Ex3DButton.h"
+#include "LinkLabel.h"
 #include "MainForm.h"
 #include "ResultChooser.h"
 #include "SuggestionBar.h"
@@ -11,7 +12,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QtTest>
 
 using namespace slovnik;
@@ -28,9 +28,9 @@ const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
 QStringList shownWords(const SuggestionBar &bar)
 {
     QStringList words;
-    for (const QToolButton *button : bar.wordButtons()) {
-        if (button->isVisible())
-            words << button->text();
+    for (const LinkLabel *link : bar.wordLinks()) {
+        if (link->isVisible())
+            words << link->text();
     }
     return words;
 }
@@ -83,12 +83,12 @@ void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
     QVERIFY(bar.isVisible());
     QCOMPARE(bar.geometry(), m_form->ComboBox2()->geometry());
     QCOMPARE(shownWords(bar), (QStringList{"receive", "relieve", "recipe"}));
-    QCOMPARE(bar.wordButtons().front()->accessibleName(), QStringLiteral("Možná: receive"));
+    QCOMPARE(bar.wordLinks().front()->accessibleName(), QStringLiteral("Možná: receive"));
 
     // From the query box, Tab reaches the first word and Enter chooses it.
     QTest::keyClick(m_form->ComboBox1()->lineEdit(), Qt::Key_Tab);
-    QVERIFY(bar.wordButtons().front()->hasFocus());
-    QTest::keyClick(bar.wordButtons().front(), Qt::Key_Return);
+    QVERIFY(bar.wordLinks().front()->hasFocus());
+    QTest::keyClick(bar.wordLinks().front(), Qt::Key_Return);
     QCOMPARE(m_form->ComboBox1()->currentText(), QStringLiteral("receive"));
     QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("receive = dostat"));
     QVERIFY(!bar.isVisible());
@@ -96,7 +96,7 @@ void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
 
     // A click does the same.
     type(QStringLiteral("recipa"));
-    QTest::mouseClick(bar.wordButtons().front(), Qt::LeftButton);
+    QTest::mouseClick(bar.wordLinks().front(), Qt::LeftButton);
     QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("recipe = recept"));
     QVERIFY(!bar.isVisible());
 }
