@@ -4,20 +4,20 @@
 #include "DicHelp.h"
 #include "MainForm.h"
 #include "Speaker.h"
-#include "Trans.h"
 #include "TrHelp.h"
+#include "Trans.h"
 
 #include <QApplication>
 
 namespace slovnik {
 
-ApplicationWindows::ApplicationWindows(const ExternalModule &module)
-    : speaker(std::make_unique<Speaker>()),
-      MainForm(std::make_unique<TMainForm>(module)),
-      TransForm(std::make_unique<TTransForm>(MainForm->flagImages())),
-      TrHelpForm(std::make_unique<TTrHelpForm>()),
-      AboutForm(std::make_unique<TAboutForm>()),
-      DicHelpForm(std::make_unique<TDicHelpForm>())
+ApplicationWindows::ApplicationWindows(const ExternalModule &module) :
+    speaker(std::make_unique<Speaker>()),
+    MainForm(std::make_unique<TMainForm>(module)),
+    TransForm(std::make_unique<TTransForm>(MainForm->flagImages())),
+    TrHelpForm(std::make_unique<TTrHelpForm>()),
+    AboutForm(std::make_unique<TAboutForm>()),
+    DicHelpForm(std::make_unique<TDicHelpForm>())
 {
     MainForm->setCompanionWindows({TransForm.get(), DicHelpForm.get(), AboutForm.get()});
     TransForm->setHelpWindow(TrHelpForm.get());

@@ -14,8 +14,8 @@
 #include "SpeakerButton.h"
 #include "SpokenText.h"
 #include "SuggestionBar.h"
-#include "WindowPlacement.h"
 #include "WindowParts.h"
+#include "WindowPlacement.h"
 #include "WordListView.h"
 
 #include <QApplication>
@@ -58,18 +58,18 @@ constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Transl�
 
 } // namespace
 
-TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEntry> table, QWidget *parent)
-    : QWidget(parent, Qt::Window),
-      m_buttonImages(createButtonImages(this)),
-      m_flagImages(createFlagImages(this)),
-      m_body(new QWidget(this)),
-      m_buttonStrip(new QWidget(m_body)),
-      m_translatorPanel(new QFrame(m_buttonStrip)),
-      m_queryRow(new QWidget(m_body)),
-      m_resultChooser(new ResultChooser(m_queryRow)),
-      m_suggestions(new SuggestionBar(table, m_queryRow)),
-      m_wordList(new WordListView(m_body)),
-      m_queryRun(table, *m_resultChooser, *this)
+TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEntry> table, QWidget *parent) :
+    QWidget(parent, Qt::Window),
+    m_buttonImages(createButtonImages(this)),
+    m_flagImages(createFlagImages(this)),
+    m_body(new QWidget(this)),
+    m_buttonStrip(new QWidget(m_body)),
+    m_translatorPanel(new QFrame(m_buttonStrip)),
+    m_queryRow(new QWidget(m_body)),
+    m_resultChooser(new ResultChooser(m_queryRow)),
+    m_suggestions(new SuggestionBar(table, m_queryRow)),
+    m_wordList(new WordListView(m_body)),
+    m_queryRun(table, *m_resultChooser, *this)
 {
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
     setWindowIcon(dictionaryWindowIcon());
@@ -79,7 +79,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     buildButtonStrip();
     buildQueryRow();
     m_wordList->setGeometry(0, kWordListTop, kDesignClientSize.width(),
-                             kDesignClientSize.height() - kWordListTop);
+                            kDesignClientSize.height() - kWordListTop);
     m_wordList->setAccessibleName(QStringLiteral("Seznam slov"));
     setTabOrder(m_resultChooser, m_queryBox);
     setTabOrder(m_queryBox, m_wordList);
@@ -124,7 +124,8 @@ void TMainForm::buildQueryRow()
     m_queryBox->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
     m_queryBox->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
     m_queryBox->setAccessibleName(m_queryBox->toolTip());
-    m_resultChooser->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth, kComboHeight);
+    m_resultChooser->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth,
+                                 kComboHeight);
     m_resultChooser->setAccessibleName(QStringLiteral("Nalezené překlady"));
     m_suggestions->setGeometry(m_resultChooser->geometry());
 }

@@ -44,8 +44,8 @@ public:
 
 } // namespace
 
-void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line,
-                       const QPalette &palette, bool selected)
+void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line, const QPalette &palette,
+                       bool selected)
 {
     const DrawnColumns columns = resultLineColumns(line);
     painter.save();
@@ -60,7 +60,7 @@ void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line
     painter.restore();
 }
 
-ResultLineModel::ResultLineModel(QObject *parent) : QAbstractListModel(parent) {}
+ResultLineModel::ResultLineModel(QObject *parent) : QAbstractListModel(parent) { }
 
 int ResultLineModel::rowCount(const QModelIndex &parent) const
 {
@@ -69,7 +69,8 @@ int ResultLineModel::rowCount(const QModelIndex &parent) const
 
 QVariant ResultLineModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_lines.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.row() >= m_lines.size()
+        || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     return m_lines.at(index.row());
 }
@@ -124,8 +125,7 @@ void ResultLineModel::endBatch()
     endResetModel();
 }
 
-ResultChooser::ResultChooser(QWidget *parent)
-    : QComboBox(parent), m_model(new ResultLineModel(this))
+ResultChooser::ResultChooser(QWidget *parent) : QComboBox(parent), m_model(new ResultLineModel(this))
 {
     setModel(m_model);
     setEditable(false);
@@ -192,7 +192,8 @@ void ResultChooser::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     option.currentText.clear();
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect field
+        = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     if (currentIndex() >= 0)
         ComboBox2DrawItem(painter, field, currentText(), palette(), hasFocus());
 }

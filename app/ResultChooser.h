@@ -17,8 +17,8 @@ namespace slovnik {
 /// Draws one result line into its rectangle: background, the left text at left + 2, the right
 /// text at (left + width) / 2, rounded down: half the x of the rectangle's right edge, which is
 /// the middle of the line only when the rectangle starts at 0.
-void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line,
-                       const QPalette &palette, bool selected);
+void ComboBox2DrawItem(QPainter &painter, const QRect &rect, const QString &line, const QPalette &palette,
+                       bool selected);
 
 /// The lines, kept as the list box keeps them: unsorted while a scan adds, sorted when sorting is
 /// switched back on. Views learn of the new lines when redrawing resumes.

@@ -14,8 +14,10 @@ constexpr int kGap = 6;
 
 } // namespace
 
-SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *parent)
-    : QWidget(parent), m_suggester(table), m_label(new QLabel(QStringLiteral("Možná:"), this))
+SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *parent) :
+    QWidget(parent),
+    m_suggester(table),
+    m_label(new QLabel(QStringLiteral("Možná:"), this))
 {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

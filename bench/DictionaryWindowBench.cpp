@@ -55,7 +55,8 @@ void DictionaryWindowBench::keystroke()
     QLineEdit *edit = m_form->ComboBox1()->lineEdit();
     const QString typedBefore = query.chopped(1);
     const QString last = query.right(1);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         edit->setText(typedBefore);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, last);
         QApplication::sendEvent(edit, &press);

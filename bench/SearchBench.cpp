@@ -22,7 +22,6 @@ struct CountingSink final : LineSink {
     void addLine(std::string_view line) override { count += line.size(); }
 };
 
-
 // The one-letter query with the most prefix hits in a direction: the slowest keystroke.
 std::string worstLetter(TranslationDirection direction)
 {
@@ -69,8 +68,14 @@ void scansOfQueryRun(benchmark::State &state, const std::string &query)
     }
     state.counters["scans"] = static_cast<double>(scans);
 }
-void BM_ScansOfEnglishRun_WorstLetter(benchmark::State &state) { scansOfQueryRun(state, worstLetter(kEn)); }
-void BM_ScansOfEnglishRun_dogs(benchmark::State &state) { scansOfQueryRun(state, "dogs"); }
+void BM_ScansOfEnglishRun_WorstLetter(benchmark::State &state)
+{
+    scansOfQueryRun(state, worstLetter(kEn));
+}
+void BM_ScansOfEnglishRun_dogs(benchmark::State &state)
+{
+    scansOfQueryRun(state, "dogs");
+}
 BENCHMARK(BM_ScansOfEnglishRun_WorstLetter);
 BENCHMARK(BM_ScansOfEnglishRun_dogs);
 
@@ -84,9 +89,18 @@ void wholeQueryRun(benchmark::State &state, const std::string &query, Translatio
     state.counters["lines"] = static_cast<double>(list.lines().size());
     state.SetLabel("query '" + query + "'");
 }
-void BM_WholeRun_English_WorstLetter(benchmark::State &state) { wholeQueryRun(state, worstLetter(kEn), kEn); }
-void BM_WholeRun_Czech_WorstLetter(benchmark::State &state) { wholeQueryRun(state, worstLetter(kCs), kCs); }
-void BM_WholeRun_English_dogs(benchmark::State &state) { wholeQueryRun(state, "dogs", kEn); }
+void BM_WholeRun_English_WorstLetter(benchmark::State &state)
+{
+    wholeQueryRun(state, worstLetter(kEn), kEn);
+}
+void BM_WholeRun_Czech_WorstLetter(benchmark::State &state)
+{
+    wholeQueryRun(state, worstLetter(kCs), kCs);
+}
+void BM_WholeRun_English_dogs(benchmark::State &state)
+{
+    wholeQueryRun(state, "dogs", kEn);
+}
 BENCHMARK(BM_WholeRun_English_WorstLetter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WholeRun_Czech_WorstLetter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WholeRun_English_dogs)->Unit(benchmark::kMicrosecond);

@@ -14,17 +14,17 @@ using namespace slovnik;
 
 namespace {
 
-const QString kTwentyWords = QStringLiteral(
-    "The quick brown fox jumps over the lazy dog while the children play happily in the green garden near our house.");
+const QString kTwentyWords = QStringLiteral("The quick brown fox jumps over the lazy dog while the children "
+                                            "play happily in the green garden near our house.");
 
 // Ends the waiting event loop at the first sample.
 class FirstSampleSink final : public AudioSink {
 public:
-    explicit FirstSampleSink(QEventLoop &loop) : m_loop(loop) {}
+    explicit FirstSampleSink(QEventLoop &loop) : m_loop(loop) { }
     bool open(int) override { return true; }
     void write(std::span<const std::int16_t>) override { m_loop.quit(); }
-    void finish() override {}
-    void stop() override {}
+    void finish() override { }
+    void stop() override { }
     bool isPlaying() const override { return false; }
 
 private:
@@ -33,8 +33,8 @@ private:
 
 class Listener {
 public:
-    Listener()
-        : m_speaker({[] { return fliteVoice(); }, [this] { return std::make_unique<FirstSampleSink>(m_loop); }})
+    Listener() :
+        m_speaker({[] { return fliteVoice(); }, [this] { return std::make_unique<FirstSampleSink>(m_loop); }})
     {
     }
     /// Asks for `text` and returns when its first sample reached the sink.
@@ -67,7 +67,8 @@ void SpeechBench::initTestCase()
     QElapsedTimer timer;
     timer.start();
     m_listener.hear(QStringLiteral("dog"));
-    qInfo("first request of the process, the voice loaded with it: %.1f ms", double(timer.nsecsElapsed()) / 1e6);
+    qInfo("first request of the process, the voice loaded with it: %.1f ms",
+          double(timer.nsecsElapsed()) / 1e6);
 }
 
 void SpeechBench::requestToFirstSample_data()
@@ -80,7 +81,8 @@ void SpeechBench::requestToFirstSample_data()
 void SpeechBench::requestToFirstSample()
 {
     QFETCH(QString, text);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_listener.hear(text);
     }
 }

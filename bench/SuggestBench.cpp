@@ -75,8 +75,14 @@ void worstSuggestion(benchmark::State &state, TranslationDirection direction)
     state.counters["words"] = static_cast<double>(words.size());
     state.SetLabel("worst '" + words[static_cast<std::size_t>(worst - best.begin())] + "'");
 }
-void BM_WorstSuggestion_English(benchmark::State &state) { worstSuggestion(state, kEn); }
-void BM_WorstSuggestion_Czech(benchmark::State &state) { worstSuggestion(state, kCs); }
+void BM_WorstSuggestion_English(benchmark::State &state)
+{
+    worstSuggestion(state, kEn);
+}
+void BM_WorstSuggestion_Czech(benchmark::State &state)
+{
+    worstSuggestion(state, kCs);
+}
 BENCHMARK(BM_WorstSuggestion_English)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorstSuggestion_Czech)->Unit(benchmark::kMillisecond);
 

@@ -97,7 +97,8 @@ void TranslatorBench::transBtnClick()
     QTest::mouseClick(form.ToListBtn(), Qt::LeftButton);
     QCOMPARE(form.WordCount(), static_cast<int>(MaxWords));
 
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QTest::mouseClick(form.TransBtn(), Qt::LeftButton);
     }
     const auto withOffers = std::count_if(form.WordBoxes().cbegin(), form.WordBoxes().cend(),

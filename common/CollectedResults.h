@@ -19,8 +19,8 @@ public:
         if (sorted)
             m_lines.sort();
     }
-    void setRedrawSuspended(bool) override {}
-    void selectFirstLine() override {}
+    void setRedrawSuspended(bool) override { }
+    void selectFirstLine() override { }
 
     const CollatedLines &lines() const { return m_lines; }
 
@@ -31,8 +31,8 @@ private:
 /// Outside a window there are no events to process and no cursor to show.
 class QuietSearchHost final : public SearchHost {
 public:
-    void processPendingEvents() override {}
-    void setBusyCursor(bool) override {}
+    void processPendingEvents() override { }
+    void setBusyCursor(bool) override { }
 };
 
 } // namespace slovnik

@@ -27,7 +27,7 @@ QCollator wordListCollator()
     return collator;
 }
 
-CollatedLines::CollatedLines(QCollator collator) : m_collator(std::move(collator)) {}
+CollatedLines::CollatedLines(QCollator collator) : m_collator(std::move(collator)) { }
 
 void CollatedLines::clear()
 {

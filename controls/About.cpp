@@ -4,8 +4,8 @@
 #include "Icons.h"
 #include "ImageList.h"
 #include "LinkLabel.h"
-#include "WindowPlacement.h"
 #include "WindowParts.h"
+#include "WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -39,31 +39,31 @@ constexpr QRect kAboutLabel(200, 400, 136, 16);
 constexpr int kAboutLabelRightLimit = kGroupBox1.width() - kImage1.left();
 constexpr int kAboutLabelTextMargin = 4;
 
-const char16_t *const kDescription =
-    u"Anglicko - český slovník\n"
-    u"verze " SLOVNIK_VERSION "\n"
-    u"\n"
-    u"Oboustranný anglicko-český a česko-anglický slovník s jednoduchým\n"
-    u"translátorem slovo po slově, určený pro všechny, kdo se učí anglicky.\n"
-    u"\n"
-    u"Slovník hledá už během psaní: po každém napsaném písmenu ukáže\n"
-    u"všechna slova, která zadaným textem začínají, seřazená podle abecedy.\n"
-    u"U anglických slov rozpozná množné číslo, druhý a třetí stupeň\n"
-    u"přídavných jmen a tvary sloves na -ing, -ed a -s a vyhledá i jejich\n"
-    u"základní tvar. Vybraná slova se ukládají do historie a do seznamu slov,\n"
-    u"odkud je lze jedním kliknutím znovu vyhledat nebo zkopírovat do schránky.\n"
-    u"\n"
-    u"Translátor rozdělí krátký text (nejvýše 128 slov) na jednotlivá slova,\n"
-    u"ke každému nabídne významy ze slovníku a ze zvolených významů sestaví\n"
-    u"větu, kterou lze zkopírovat do schránky.\n"
-    u"\n"
-    u"Slovní zásoba pochází ze slovníku FreeDict English-Czech\n"
-    u"(dicts.info/FreeDict Dictionary, © dicts.info a projekt FreeDict),\n"
-    u"šířeného pod licencí GNU GPL verze 2 nebo novější.\n"
-    u"\n"
-    u"slovnik je svobodný software: můžete jej šířit a upravovat podle\n"
-    u"GNU General Public License verze 2 nebo (podle své volby) kterékoli\n"
-    u"pozdější verze. Je šířen v naději, že bude užitečný, ale BEZ JAKÉKOLI ZÁRUKY.";
+const char16_t *const kDescription
+    = u"Anglicko - český slovník\n"
+      u"verze " SLOVNIK_VERSION "\n"
+      u"\n"
+      u"Oboustranný anglicko-český a česko-anglický slovník s jednoduchým\n"
+      u"translátorem slovo po slově, určený pro všechny, kdo se učí anglicky.\n"
+      u"\n"
+      u"Slovník hledá už během psaní: po každém napsaném písmenu ukáže\n"
+      u"všechna slova, která zadaným textem začínají, seřazená podle abecedy.\n"
+      u"U anglických slov rozpozná množné číslo, druhý a třetí stupeň\n"
+      u"přídavných jmen a tvary sloves na -ing, -ed a -s a vyhledá i jejich\n"
+      u"základní tvar. Vybraná slova se ukládají do historie a do seznamu slov,\n"
+      u"odkud je lze jedním kliknutím znovu vyhledat nebo zkopírovat do schránky.\n"
+      u"\n"
+      u"Translátor rozdělí krátký text (nejvýše 128 slov) na jednotlivá slova,\n"
+      u"ke každému nabídne významy ze slovníku a ze zvolených významů sestaví\n"
+      u"větu, kterou lze zkopírovat do schránky.\n"
+      u"\n"
+      u"Slovní zásoba pochází ze slovníku FreeDict English-Czech\n"
+      u"(dicts.info/FreeDict Dictionary, © dicts.info a projekt FreeDict),\n"
+      u"šířeného pod licencí GNU GPL verze 2 nebo novější.\n"
+      u"\n"
+      u"slovnik je svobodný software: můžete jej šířit a upravovat podle\n"
+      u"GNU General Public License verze 2 nebo (podle své volby) kterékoli\n"
+      u"pozdější verze. Je šířen v naději, že bude užitečný, ale BEZ JAKÉKOLI ZÁRUKY.";
 
 QLabel *makePicture(QWidget *parent, const QRect &geometry, const QString &accessibleName)
 {
@@ -84,10 +84,10 @@ void paintText(QWidget &widget, const QColor &colour)
 
 } // namespace
 
-TAboutForm::TAboutForm(QWidget *parent)
-    : QDialog(parent),
-      m_openUrl(&QDesktopServices::openUrl),
-      m_GroupBox1(new QGroupBox(QStringLiteral(" O aplikaci "), this))
+TAboutForm::TAboutForm(QWidget *parent) :
+    QDialog(parent),
+    m_openUrl(&QDesktopServices::openUrl),
+    m_GroupBox1(new QGroupBox(QStringLiteral(" O aplikaci "), this))
 {
     // One blank before, none after the hyphen: the window's own spelling.
     setWindowTitle(QStringLiteral(" Anglicko- český slovník"));
@@ -136,7 +136,8 @@ void TAboutForm::buildDescription()
 void TAboutForm::buildLinkRow()
 {
     m_Image3 = makePicture(m_GroupBox1, kImage3, QStringLiteral("slovnik"));
-    m_unpaintedPictures.push_back({m_Image3, pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize))});
+    m_unpaintedPictures.push_back(
+        {m_Image3, pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize))});
     m_Image4 = makePicture(m_GroupBox1, kImage4, QStringLiteral("Internetová stránka"));
     m_unpaintedPictures.push_back({m_Image4, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize))});
     m_Image4->setCursor(Qt::PointingHandCursor);
@@ -161,10 +162,10 @@ void TAboutForm::layOutText() const
     m_Memo1->setPlainText(QString::fromUtf16(kDescription));
     // The design's 136 pixels held a shorter address; a cut address could be neither read nor
     // trusted, so the label widens to the right as far as the address needs.
-    const int textWidth = m_AboutLabel->fontMetrics().horizontalAdvance(m_AboutLabel->text())
-                          + 2 * kAboutLabelTextMargin;
-    const int width = std::min(std::max(kAboutLabel.width(), textWidth),
-                               kAboutLabelRightLimit - kAboutLabel.left());
+    const int textWidth
+        = m_AboutLabel->fontMetrics().horizontalAdvance(m_AboutLabel->text()) + 2 * kAboutLabelTextMargin;
+    const int width
+        = std::min(std::max(kAboutLabel.width(), textWidth), kAboutLabelRightLimit - kAboutLabel.left());
     m_AboutLabel->setGeometry(kAboutLabel.left(), kAboutLabel.top(), width, kAboutLabel.height());
 }
 

@@ -15,8 +15,10 @@ namespace {
 class PressableWidget final : public QAccessibleWidget {
 public:
     PressableWidget(QWidget *widget, QAccessible::Role role, std::function<QString()> name,
-                    std::function<void()> press)
-        : QAccessibleWidget(widget, role), m_name(std::move(name)), m_press(std::move(press))
+                    std::function<void()> press) :
+        QAccessibleWidget(widget, role),
+        m_name(std::move(name)),
+        m_press(std::move(press))
     {
     }
 
@@ -62,7 +64,9 @@ QAccessibleInterface *buttonInterface(TEx3DButton *button)
 {
     return new PressableWidget(
         button, QAccessible::Button,
-        [button] { return firstNonEmpty({button->accessibleName(), button->caption(), button->toolTip()}); },
+        [button] {
+            return firstNonEmpty({button->accessibleName(), button->caption(), button->toolTip()});
+        },
         [button] { button->click(); });
 }
 
@@ -70,7 +74,9 @@ QAccessibleInterface *linkInterface(LinkLabel *link)
 {
     return new PressableWidget(
         link, QAccessible::Link,
-        [link] { return firstNonEmpty({link->accessibleName(), link->text()}); },
+        [link] {
+            return firstNonEmpty({link->accessibleName(), link->text()});
+        },
         [link] { link->activate(); });
 }
 

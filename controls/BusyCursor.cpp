@@ -22,8 +22,16 @@ const QColor kSand(0xE0, 0xB0, 0x40);
 
 void hourglass(QPainter &painter)
 {
-    const QPolygonF glass({{8.5, 3.5}, {17.5, 3.5}, {17.5, 6.5}, {14, 10.5}, {17.5, 14.5},
-                           {17.5, 17.5}, {8.5, 17.5}, {8.5, 14.5}, {12, 10.5}, {8.5, 6.5}});
+    const QPolygonF glass({{8.5, 3.5},
+                           {17.5, 3.5},
+                           {17.5, 6.5},
+                           {14, 10.5},
+                           {17.5, 14.5},
+                           {17.5, 17.5},
+                           {8.5, 17.5},
+                           {8.5, 14.5},
+                           {12, 10.5},
+                           {8.5, 6.5}});
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     painter.drawPolygon(glass);
@@ -40,9 +48,8 @@ void hourglass(QPainter &painter)
 // "SQL" in strokes of a 4 x 6 grid per letter.
 QPainterPath letters()
 {
-    const auto at = [](int letter, qreal x, qreal y) {
-        return kFirstLetter + QPointF(letter * kLetterPitch + x, y);
-    };
+    const auto at
+        = [](int letter, qreal x, qreal y) { return kFirstLetter + QPointF(letter * kLetterPitch + x, y); };
     QPainterPath path;
     path.moveTo(at(0, kLetterWidth, 0));
     path.lineTo(at(0, 0, 0));

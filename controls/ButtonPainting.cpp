@@ -10,8 +10,7 @@ namespace slovnik {
 
 namespace {
 
-constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine
-                              | Qt::TextShowMnemonic;
+constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 // Row r of the arrow spans columns r to 6 - r: whole pixels, whatever the antialiasing.
 void fillArrow(QPainter &painter, QPoint topLeft, const QColor &colour)
@@ -54,8 +53,7 @@ void drawCaption(QPainter &painter, const QRect &area, const QString &text, cons
     painter.restore();
 }
 
-void drawDisabledText(QPainter &painter, const QRect &area, const QString &text,
-                      const QPalette &palette)
+void drawDisabledText(QPainter &painter, const QRect &area, const QString &text, const QPalette &palette)
 {
     drawCaption(painter, area.translated(1, 1), text, palette.color(QPalette::Light));
     drawCaption(painter, area, text, palette.color(QPalette::Dark));

@@ -29,8 +29,7 @@ void drawCaption(QPainter &painter, const QRect &area, const QString &text, cons
 
 /// The caption of a disabled button: in the highlight colour one pixel right and down, then in
 /// the shadow colour in place.
-void drawDisabledText(QPainter &painter, const QRect &area, const QString &text,
-                      const QPalette &palette);
+void drawDisabledText(QPainter &painter, const QRect &area, const QString &text, const QPalette &palette);
 
 /// The drop-down arrow with its top-left at `topLeft`. Enabled: a solid triangle seven pixels
 /// wide and four high, point down, in `colour`. Disabled: its outline in the highlight colour one

@@ -56,10 +56,10 @@ void grid(QPainter &painter, const QRectF &rect)
 void rightArrow(QPainter &painter, qreal tail, qreal tip)
 {
     const qreal neck = tip - 4.5;
-    outlined(painter,
-             QPolygonF({{tail, 6.5}, {neck, 6.5}, {neck, 3.5}, {tip, 8}, {neck, 12.5}, {neck, 9.5},
-                        {tail, 9.5}}),
-             kArrow, kArrowEdge);
+    outlined(
+        painter,
+        QPolygonF({{tail, 6.5}, {neck, 6.5}, {neck, 3.5}, {tip, 8}, {neck, 12.5}, {neck, 9.5}, {tail, 9.5}}),
+        kArrow, kArrowEdge);
 }
 
 } // namespace
@@ -105,8 +105,8 @@ void arrowOutOfGrid(QPainter &painter)
 
 void sheetWithLines(QPainter &painter)
 {
-    outlined(painter, QPolygonF({{2.5, 0.5}, {10.5, 0.5}, {13.5, 3.5}, {13.5, 15.5}, {2.5, 15.5}}),
-             kPaper, kOutline);
+    outlined(painter, QPolygonF({{2.5, 0.5}, {10.5, 0.5}, {13.5, 3.5}, {13.5, 15.5}, {2.5, 15.5}}), kPaper,
+             kOutline);
     painter.setPen(QPen(kOutline, 1));
     painter.drawPolyline(QPolygonF({{10.5, 0.5}, {10.5, 3.5}, {13.5, 3.5}}));
     textLines(painter, 4.5, 11.5, 5.5, 13.5, 2);

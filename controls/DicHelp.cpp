@@ -38,8 +38,7 @@ constexpr std::array<const char16_t *, 23> kHelpText{
 
 } // namespace
 
-TDicHelpForm::TDicHelpForm(QWidget *parent)
-    : HelpWindow(kClientSize, true, kHelpText, parent)
+TDicHelpForm::TDicHelpForm(QWidget *parent) : HelpWindow(kClientSize, true, kHelpText, parent)
 {
     setWindowTitle(QStringLiteral("Slovník - nápověda"));
 }

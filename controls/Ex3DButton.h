@@ -91,9 +91,9 @@ private:
     bool m_transparent = false;
 
     bool m_mouseInside = false;
-    bool m_capturing = false;  // the left button went down on us and is still held
+    bool m_capturing = false; // the left button went down on us and is still held
     bool m_clickArmed = false; // that press was a single press, not the second of a double-click
-    bool m_clicking = false;          // the click's handlers are running
+    bool m_clicking = false; // the click's handlers are running
     bool m_leftWhileClicking = false; // the pointer left meanwhile, for a modal window perhaps
 };
 

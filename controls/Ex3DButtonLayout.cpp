@@ -13,8 +13,7 @@ Ex3DButtonLayout layoutEx3DButton(const Ex3DButtonParts &parts)
     Ex3DButtonLayout layout;
     layout.arrowRoom = parts.dropdownSymbol ? 2 * parts.space + kArrowWidth : 0;
 
-    const int captionLeft = parts.imageShown ? 2 * parts.space + parts.imageSize.width() - 1
-                                             : parts.space;
+    const int captionLeft = parts.imageShown ? 2 * parts.space + parts.imageSize.width() - 1 : parts.space;
     const int captionRight = width - parts.space - layout.arrowRoom;
     layout.captionArea = QRect(captionLeft + offset, offset, captionRight - captionLeft, height);
 
@@ -23,8 +22,7 @@ Ex3DButtonLayout layoutEx3DButton(const Ex3DButtonParts &parts)
     const int imageOffset = parts.enabled ? offset : 0;
     layout.imagePosition = QPoint(imageX + imageOffset, imageY + imageOffset);
 
-    layout.arrowPosition = QPoint(width - layout.arrowRoom + offset,
-                                  (height - kArrowHeight) / 2 + offset);
+    layout.arrowPosition = QPoint(width - layout.arrowRoom + offset, (height - kArrowHeight) / 2 + offset);
     return layout;
 }
 

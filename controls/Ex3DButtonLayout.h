@@ -10,13 +10,13 @@
 namespace slovnik {
 
 struct Ex3DButtonParts {
-    QSize size;                ///< the button's client size
-    int space = 2;             ///< the margin, 0 to 255
+    QSize size; ///< the button's client size
+    int space = 2; ///< the margin, 0 to 255
     bool dropdownSymbol = false;
     /// An image list is set and the index is below its count. A negative index counts as shown
     /// here (the caption makes room for it) although no image is drawn.
     bool imageShown = false;
-    QSize imageSize;           ///< the list's image size; ignored unless imageShown
+    QSize imageSize; ///< the list's image size; ignored unless imageShown
     bool hasCaption = false;
     bool pressed = false;
     bool enabled = true;

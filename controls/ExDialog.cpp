@@ -5,11 +5,11 @@
 #include "WindowParts.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QToolButton>
 
 #include <memory>
@@ -53,8 +53,7 @@ QToolButton *makeToolButton(QWidget *toolBar, const ImageList &images, int image
     button->setIcon(images.icon(imageIndex));
     button->setIconSize(images.imageSize());
     button->setCursor(Qt::PointingHandCursor);
-    button->setGeometry(QRect(QPoint(left, (toolBar->height() - kButtonSize.height()) / 2),
-                              kButtonSize));
+    button->setGeometry(QRect(QPoint(left, (toolBar->height() - kButtonSize.height()) / 2), kButtonSize));
     return button;
 }
 
@@ -62,8 +61,8 @@ QToolButton *makeToolButton(QWidget *toolBar, const ImageList &images, int image
 QString asOneLine(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (const QChar lineBreak : {QChar(u'\n'), QChar(u'\r'), QChar(QChar::LineSeparator),
-                                  QChar(QChar::ParagraphSeparator)})
+    for (const QChar lineBreak :
+         {QChar(u'\n'), QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
         text.replace(lineBreak, u' ');
     return text;
 }
@@ -82,16 +81,16 @@ int dialogWidthForLabel(int labelWidth)
     return labelWidth >= kWideLabel ? labelWidth + 2 * kLabelMargin : kMinimumWidth;
 }
 
-TDlgForm::TDlgForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowStaysOnTopHint),
-      ImageList1(createDialogImages(this)),
-      ToolBar1(makeToolBar(this)),
-      ToolButton1(makeToolButton(ToolBar1, *ImageList1, 0, 0)),
-      ToolButton2(makeToolButton(ToolBar1, *ImageList1, 1, kButtonSize.width())),
-      Label1(new QLabel(this)),
-      Bevel1(new QFrame(this))
+TDlgForm::TDlgForm(QWidget *parent) :
+    QDialog(parent,
+            Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    ImageList1(createDialogImages(this)),
+    ToolBar1(makeToolBar(this)),
+    ToolButton1(makeToolButton(ToolBar1, *ImageList1, 0, 0)),
+    ToolButton2(makeToolButton(ToolBar1, *ImageList1, 1, kButtonSize.width())),
+    Label1(new QLabel(this)),
+    Bevel1(new QFrame(this))
 {
     setWindowIcon(dialogWindowIcon());
     setFont(designFont());
@@ -148,15 +147,13 @@ void TDlgForm::SetupDialog()
         toolBarWidth = 2 * ToolButton1->width();
     else
         ToolButton2->hide();
-    ToolBar1->setGeometry((windowWidth - toolBarWidth) / 2, ToolBar1->y(), toolBarWidth,
-                          ToolBar1->height());
+    ToolBar1->setGeometry((windowWidth - toolBarWidth) / 2, ToolBar1->y(), toolBarWidth, ToolBar1->height());
     FormResize();
 }
 
 void TDlgForm::FormResize()
 {
-    Label1->move((width() - Label1->width()) / 2,
-                 (ToolBar1->y() - Label1->height()) / 2 + kLabelDrop);
+    Label1->move((width() - Label1->width()) / 2, (ToolBar1->y() - Label1->height()) / 2 + kLabelDrop);
     Bevel1->setGeometry(rect());
 }
 

@@ -80,7 +80,7 @@ public:
     void done(int result) override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;  // FormClose
+    void closeEvent(QCloseEvent *event) override; // FormClose
     void showEvent(QShowEvent *event) override;
     /// Enter and Space press the focused button, or the first one.
     void keyPressEvent(QKeyEvent *event) override;

@@ -24,13 +24,7 @@ constexpr QPoint kSmallUnionFlag(21, 8);
 // diagonals on the blue. Smoothed stripes at this size only blur into pink; whole cells stay
 // sharp at every scale.
 constexpr const char *kSmallUnionCells[] = {
-    "WBBWRWBBW",
-    "BWBWRWBWB",
-    "WWWWRWWWW",
-    "RRRRRRRRR",
-    "WWWWRWWWW",
-    "BWBWRWBWB",
-    "WBBWRWBBW",
+    "WBBWRWBBW", "BWBWRWBWB", "WWWWRWWWW", "RRRRRRRRR", "WWWWRWWWW", "BWBWRWBWB", "WBBWRWBBW",
 };
 
 void frame(QPainter &painter, const QRectF &area)
@@ -50,8 +44,8 @@ void czechFlag(QPainter &painter, const QRectF &area)
     painter.fillRect(QRectF(area.left(), area.top(), area.width(), area.height() / 2), Qt::white);
     painter.fillRect(QRectF(area.left(), middle, area.width(), area.height() / 2), kCzechRed);
     painter.setBrush(kCzechBlue);
-    painter.drawPolygon(QPolygonF({area.topLeft(), QPointF(area.left() + area.width() / 2, middle),
-                                   area.bottomLeft()}));
+    painter.drawPolygon(
+        QPolygonF({area.topLeft(), QPointF(area.left() + area.width() / 2, middle), area.bottomLeft()}));
     frame(painter, area);
     painter.restore();
 }

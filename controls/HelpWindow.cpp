@@ -1,7 +1,7 @@
 #include "HelpWindow.h"
 
-#include "WindowPlacement.h"
 #include "WindowParts.h"
+#include "WindowPlacement.h"
 
 #include <QPlainTextEdit>
 #include <QShowEvent>
@@ -13,11 +13,12 @@ namespace slovnik {
 namespace {
 // Close to the platform edit box's own margin; Qt's default of 4 would wrap more of the lines.
 constexpr int kTextMargin = 2;
-}
+} // namespace
 
 HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_t *const> lines,
-                       QWidget *parent)
-    : QWidget(parent), m_Memo1(new QPlainTextEdit(this))
+                       QWidget *parent) :
+    QWidget(parent),
+    m_Memo1(new QPlainTextEdit(this))
 {
     setFont(designFont());
     QStringList text;

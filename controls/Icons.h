@@ -13,14 +13,14 @@ class ImageList;
 
 /// Indices of ButtonImages: the roles the dictionary and translator buttons rely on.
 namespace ButtonImage {
-inline constexpr int Copy = 0;      ///< two sheets
-inline constexpr int Paste = 1;     ///< a clipboard with a sheet
-inline constexpr int IntoList = 2;  ///< an arrow into a grid
-inline constexpr int About = 3;     ///< an "i"
+inline constexpr int Copy = 0; ///< two sheets
+inline constexpr int Paste = 1; ///< a clipboard with a sheet
+inline constexpr int IntoList = 2; ///< an arrow into a grid
+inline constexpr int About = 3; ///< an "i"
 inline constexpr int OutOfList = 4; ///< an arrow out of a grid
-inline constexpr int Sheet = 5;     ///< a sheet with lines of text
-inline constexpr int OpenBook = 6;  ///< an open book
-inline constexpr int HelpBook = 7;  ///< a book with a question mark
+inline constexpr int Sheet = 5; ///< a sheet with lines of text
+inline constexpr int OpenBook = 6; ///< an open book
+inline constexpr int HelpBook = 7; ///< a book with a question mark
 inline constexpr int Count = 8;
 } // namespace ButtonImage
 

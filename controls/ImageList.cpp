@@ -18,8 +18,7 @@ constexpr int kHalfAlpha = 128;
 
 void paintFitted(QPainter &painter, const Picture &picture, QSizeF designSize, const QRectF &target)
 {
-    const qreal scale = std::min(target.width() / designSize.width(),
-                                 target.height() / designSize.height());
+    const qreal scale = std::min(target.width() / designSize.width(), target.height() / designSize.height());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(target.x() + (target.width() - designSize.width() * scale) / 2,
@@ -47,8 +46,9 @@ QPixmap blended(const QPixmap &source, const QColor &colour)
 
 class PictureIconEngine final : public QIconEngine {
 public:
-    PictureIconEngine(Picture picture, QSizeF designSize)
-        : m_picture(std::move(picture)), m_designSize(designSize)
+    PictureIconEngine(Picture picture, QSizeF designSize) :
+        m_picture(std::move(picture)),
+        m_designSize(designSize)
     {
     }
 
@@ -88,8 +88,7 @@ private:
 
 } // namespace
 
-QPixmap renderPicture(const Picture &picture, QSizeF designSize, QSize logicalSize,
-                      qreal devicePixelRatio)
+QPixmap renderPicture(const Picture &picture, QSizeF designSize, QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize deviceSize(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
                            static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
@@ -108,9 +107,7 @@ QIcon pictureIcon(Picture picture, QSizeF designSize)
     return QIcon(new PictureIconEngine(std::move(picture), designSize));
 }
 
-ImageList::ImageList(QSize imageSize, QObject *parent) : QObject(parent), m_imageSize(imageSize)
-{
-}
+ImageList::ImageList(QSize imageSize, QObject *parent) : QObject(parent), m_imageSize(imageSize) { }
 
 int ImageList::count() const
 {
@@ -132,8 +129,8 @@ QPixmap ImageList::pixmap(int index, qreal devicePixelRatio, ImageStyle style,
     if (const auto found = m_cache.find(key); found != m_cache.end())
         return found->second;
 
-    QPixmap pm = renderPicture(m_pictures[static_cast<std::size_t>(index)], QSizeF(m_imageSize),
-                               m_imageSize, devicePixelRatio);
+    QPixmap pm = renderPicture(m_pictures[static_cast<std::size_t>(index)], QSizeF(m_imageSize), m_imageSize,
+                               devicePixelRatio);
     if (style == ImageStyle::Blend50)
         pm = blended(pm, blendColour);
     m_cache.emplace(key, pm);

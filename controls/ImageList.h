@@ -65,8 +65,7 @@ private:
 
 /// Renders a picture designed for `designSize` into a transparent pixmap of `logicalSize` at a
 /// device pixel ratio, scaled to fit and centred.
-QPixmap renderPicture(const Picture &picture, QSizeF designSize, QSize logicalSize,
-                      qreal devicePixelRatio);
+QPixmap renderPicture(const Picture &picture, QSizeF designSize, QSize logicalSize, qreal devicePixelRatio);
 
 /// An icon that renders a picture designed for `designSize` at whatever size is asked of it.
 QIcon pictureIcon(Picture picture, QSizeF designSize);

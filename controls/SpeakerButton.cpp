@@ -34,12 +34,13 @@ QString unavailableReason(const Speaker &speaker)
 
 } // namespace
 
-SpeakerButton::SpeakerButton(QWidget *strip, int left, const char16_t *hint)
-    : QObject(strip),
-      m_images(new ImageList(kImageSize, this)),
-      m_button(nullptr),
-      m_shortcut(new QShortcut(QKeySequence(kKey), strip->window())),
-      m_hint(QString::fromUtf16(hint) + QStringLiteral(" (%1)").arg(QKeySequence(kKey).toString(QKeySequence::NativeText)))
+SpeakerButton::SpeakerButton(QWidget *strip, int left, const char16_t *hint) :
+    QObject(strip),
+    m_images(new ImageList(kImageSize, this)),
+    m_button(nullptr),
+    m_shortcut(new QShortcut(QKeySequence(kKey), strip->window())),
+    m_hint(QString::fromUtf16(hint)
+           + QStringLiteral(" (%1)").arg(QKeySequence(kKey).toString(QKeySequence::NativeText)))
 {
     m_images->add(pictures::speaker);
     m_button = addStripButton(strip, m_images, {left, kSquare, kSpeakerImage, hint});

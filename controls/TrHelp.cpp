@@ -37,8 +37,7 @@ constexpr std::array<const char16_t *, 23> kHelpText{
 
 } // namespace
 
-TTrHelpForm::TTrHelpForm(QWidget *parent)
-    : HelpWindow(kClientSize, false, kHelpText, parent)
+TTrHelpForm::TTrHelpForm(QWidget *parent) : HelpWindow(kClientSize, false, kHelpText, parent)
 {
     setWindowTitle(QStringLiteral("Translátor - nápověda"));
 }

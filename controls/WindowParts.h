@@ -35,8 +35,8 @@ QFont arialFont(int pixelSize);
 struct StripButtonDesign {
     int left;
     int width;
-    int image;             ///< index into the image list the button shows
-    const char16_t *hint;  ///< tool tip and accessible name; empty for none
+    int image; ///< index into the image list the button shows
+    const char16_t *hint; ///< tool tip and accessible name; empty for none
     const char16_t *caption = u"";
 };
 

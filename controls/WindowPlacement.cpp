@@ -18,8 +18,8 @@ void centreOnScreen(QWidget &window)
 void makeFixedDialogWindow(QWidget &window, QSize clientSize, bool stayOnTop)
 {
     const Qt::WindowType type = window.windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
-    Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
     if (stayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     window.setWindowFlags(flags);

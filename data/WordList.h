@@ -13,7 +13,7 @@ namespace slovnik {
 
 struct WordPair {
     std::string english; // Windows-1250
-    std::string czech;   // Windows-1250
+    std::string czech; // Windows-1250
 };
 
 struct WordListReading {

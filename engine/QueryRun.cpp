@@ -16,8 +16,10 @@ std::vector<std::string> inflectedCandidates(std::string_view query)
     return candidates;
 }
 
-QueryRun::QueryRun(std::span<const DictionaryEntry> table, ResultList &list, SearchHost &host)
-    : m_table(table), m_list(list), m_host(host)
+QueryRun::QueryRun(std::span<const DictionaryEntry> table, ResultList &list, SearchHost &host) :
+    m_table(table),
+    m_list(list),
+    m_host(host)
 {
 }
 

@@ -30,16 +30,14 @@ inline constexpr std::size_t kMaxDrawnRightLength = 30;
 
 /// A line split at its first "=": the word ends one blank before it, the other word starts one
 /// blank after it. A line without "=" is all word and has no other word (`hasOther` false).
-template <class Char>
-struct BasicResultLineParts {
+template <class Char> struct BasicResultLineParts {
     std::basic_string_view<Char> word;
     std::basic_string_view<Char> other;
     bool hasOther = false;
 };
 using ResultLineParts = BasicResultLineParts<char>;
 
-template <class Char>
-constexpr BasicResultLineParts<Char> resultLineParts(std::basic_string_view<Char> line)
+template <class Char> constexpr BasicResultLineParts<Char> resultLineParts(std::basic_string_view<Char> line)
 {
     const std::size_t equals = line.find(Char('='));
     if (equals == std::basic_string_view<Char>::npos)
@@ -57,8 +55,7 @@ constexpr ResultLineParts resultLineParts(std::string_view line)
 /// What a line gives when it is taken as a translation (a copy, a sentence part): at most
 /// kMaxTakenTextLength characters after "= " when it holds "=", else the whole text. A sentence
 /// part is cut to kMaxTakenTextLength in either case.
-template <class Char>
-constexpr std::basic_string_view<Char> takenText(std::basic_string_view<Char> line)
+template <class Char> constexpr std::basic_string_view<Char> takenText(std::basic_string_view<Char> line)
 {
     const BasicResultLineParts<Char> parts = resultLineParts(line);
     return parts.hasOther ? parts.other.substr(0, kMaxTakenTextLength) : line;

@@ -43,8 +43,7 @@ ShortField DictionaryEntry::*searchedMember(TranslationDirection direction)
 
 // One scan, first entry to last, without an early exit: the list wants every hit.
 template <typename IsHit>
-void scan(std::span<const DictionaryEntry> table, TranslationDirection direction, LineSink &sink,
-          IsHit isHit)
+void scan(std::span<const DictionaryEntry> table, TranslationDirection direction, LineSink &sink, IsHit isHit)
 {
     const auto searched = searchedMember(direction);
     for (const DictionaryEntry &entry : table) {
@@ -74,9 +73,8 @@ void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query
     const auto first = static_cast<unsigned char>(query.front());
     scan(table, direction, sink, [&](const ShortField &field) {
         // The first byte alone rejects almost every entry without a call to memcmp.
-        return field.length >= query.size() && field.length <= FieldCapacity
-               && field.chars[0] == first
-               && std::memcmp(field.chars.data(), query.data(), query.size()) == 0;
+        return field.length >= query.size() && field.length <= FieldCapacity && field.chars[0] == first
+            && std::memcmp(field.chars.data(), query.data(), query.size()) == 0;
     });
 }
 
@@ -88,7 +86,7 @@ void ExactSearch(std::span<const DictionaryEntry> table, std::string_view word,
     const auto first = static_cast<unsigned char>(word.front());
     scan(table, direction, sink, [&](const ShortField &field) {
         return field.length == word.size() && field.chars[0] == first
-               && std::memcmp(field.chars.data(), word.data(), word.size()) == 0;
+            && std::memcmp(field.chars.data(), word.data(), word.size()) == 0;
     });
 }
 

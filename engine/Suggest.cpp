@@ -33,7 +33,7 @@ struct Ranked {
 // The best words so far, in their final order, in fixed room.
 class BestWords {
 public:
-    BestWords(std::size_t limit, Cost budget) : m_limit(limit), m_budget(budget) {}
+    BestWords(std::size_t limit, Cost budget) : m_limit(limit), m_budget(budget) { }
 
     /// A word costing more than this can never enter.
     Cost bound() const { return m_size < m_limit ? m_budget : m_best[m_size - 1].cost; }
@@ -76,7 +76,8 @@ public:
         }
         m_rows[0][0] = 0;
         for (std::size_t i = 1; i <= typed.size(); ++i) {
-            m_deletion[i] = typing::insertionOrDeletionCost(byteAt(typed, i - 1), i > 1 ? byteAt(typed, i - 2) : 0);
+            m_deletion[i]
+                = typing::insertionOrDeletionCost(byteAt(typed, i - 1), i > 1 ? byteAt(typed, i - 2) : 0);
             m_rows[0][i] = static_cast<Cost>(m_rows[0][i - 1] + m_deletion[i]);
         }
     }
@@ -96,7 +97,8 @@ public:
             Cost cell = std::min({static_cast<Cost>(above[i] + insertion),
                                   static_cast<Cost>(row[i - 1] + m_deletion[i]),
                                   static_cast<Cost>(above[i - 1] + substitution[i - 1])});
-            if (i > 1 && j > 1 && byteAt(m_typed, i - 1) == before && byteAt(m_typed, i - 2) == c && c != before) {
+            if (i > 1 && j > 1 && byteAt(m_typed, i - 1) == before && byteAt(m_typed, i - 2) == c
+                && c != before) {
                 const Cost swap = typing::transpositionCost(before, c);
                 cell = std::min(cell, static_cast<Cost>(m_rows[j - 2][i - 2] + swap));
             }
@@ -109,7 +111,10 @@ public:
     Cost distance(std::size_t j) const { return m_rows[j][m_typed.size()]; }
 
 private:
-    static unsigned char byteAt(std::string_view text, std::size_t i) { return static_cast<unsigned char>(text[i]); }
+    static unsigned char byteAt(std::string_view text, std::size_t i)
+    {
+        return static_cast<unsigned char>(text[i]);
+    }
 
     std::string_view m_typed;
     std::array<std::array<std::uint8_t, kMaxTypedLength>, 256> m_substitution{};
@@ -119,9 +124,10 @@ private:
 
 } // namespace
 
-Suggester::Suggester(std::span<const DictionaryEntry> table) : m_table(table) {}
+Suggester::Suggester(std::span<const DictionaryEntry> table) : m_table(table) { }
 
-Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table, TranslationDirection direction)
+Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table,
+                                        TranslationDirection direction)
 {
     struct Occurrence {
         std::string_view word;
@@ -167,7 +173,8 @@ const Suggester::Candidates &Suggester::candidates(TranslationDirection directio
     return *slot;
 }
 
-std::vector<std::string> Suggester::suggest(std::string_view typed, TranslationDirection direction, std::size_t limit)
+std::vector<std::string> Suggester::suggest(std::string_view typed, TranslationDirection direction,
+                                            std::size_t limit)
 {
     const std::string query = cleanedQuery(typed, direction);
     limit = std::min(limit, MaxSuggestions);
@@ -178,20 +185,23 @@ std::vector<std::string> Suggester::suggest(std::string_view typed, TranslationD
         const auto byte = static_cast<unsigned char>(c);
         return words.alphabet[byte] || typing::baseLetter(byte) != 0 || c == ' ';
     };
-    const auto letters = std::count_if(query.begin(), query.end(),
-                                       [](char c) { return typing::baseLetter(static_cast<unsigned char>(c)) != 0; });
-    if (!std::all_of(query.begin(), query.end(), couldBeMistyped) || 2 * static_cast<std::size_t>(letters) < query.size())
+    const auto letters = std::count_if(query.begin(), query.end(), [](char c) {
+        return typing::baseLetter(static_cast<unsigned char>(c)) != 0;
+    });
+    if (!std::all_of(query.begin(), query.end(), couldBeMistyped)
+        || 2 * static_cast<std::size_t>(letters) < query.size())
         return {};
 
     BestWords best(limit, budgetFor(query.size()));
     DistanceRows rows(query);
-    std::size_t filled = 0;                      // rows of the last candidate's beginning in place
-    std::size_t ruledOut = FieldCapacity + 1;    // a beginning this long is over the bound
+    std::size_t filled = 0; // rows of the last candidate's beginning in place
+    std::size_t ruledOut = FieldCapacity + 1; // a beginning this long is over the bound
     for (std::size_t k = 0; k + 1 < words.offsets.size(); ++k) {
         if (words.shared[k] >= ruledOut)
             continue;
         ruledOut = FieldCapacity + 1;
-        const std::string_view word(words.bytes.data() + words.offsets[k], words.offsets[k + 1] - words.offsets[k]);
+        const std::string_view word(words.bytes.data() + words.offsets[k],
+                                    words.offsets[k + 1] - words.offsets[k]);
         std::size_t j = std::min<std::size_t>(words.shared[k], filled);
         while (j < word.size()) {
             ++j;

@@ -41,11 +41,11 @@ private:
     // The distinct words of one field, sorted byte-wise so that words sharing a beginning share
     // the rows of the distance table that belong to it.
     struct Candidates {
-        std::string bytes;                  ///< every word, one after another
+        std::string bytes; ///< every word, one after another
         std::vector<std::uint32_t> offsets; ///< where word k starts in bytes; one past the last
-        std::vector<std::uint32_t> ranks;   ///< the stored position of its first entry
-        std::vector<std::uint8_t> shared;   ///< characters word k has in common with word k - 1
-        std::array<bool, 256> alphabet{};   ///< the bytes that occur in some word
+        std::vector<std::uint32_t> ranks; ///< the stored position of its first entry
+        std::vector<std::uint8_t> shared; ///< characters word k has in common with word k - 1
+        std::array<bool, 256> alphabet{}; ///< the bytes that occur in some word
     };
 
     const Candidates &candidates(TranslationDirection direction);

@@ -9,7 +9,7 @@ namespace {
 
 class WordCollector {
 public:
-    explicit WordCollector(SourceWords &out) : m_out(out) {}
+    explicit WordCollector(SourceWords &out) : m_out(out) { }
 
     void take(char c) { m_word.push_back(c); }
 
@@ -56,7 +56,7 @@ int prefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
     struct Counting final : LineSink {
         LineSink &target;
         int hits = 0;
-        explicit Counting(LineSink &t) : target(t) {}
+        explicit Counting(LineSink &t) : target(t) { }
         void addLine(std::string_view line) override
         {
             ++hits;

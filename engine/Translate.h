@@ -23,7 +23,7 @@ inline constexpr std::string_view kEmptyBoxPart = "[..]";
 
 struct SourceWords {
     std::vector<std::string> words; ///< at most MaxWords, each 1 to WordCapacity characters
-    bool truncated = false;         ///< the text held more words than MaxWords
+    bool truncated = false; ///< the text held more words than MaxWords
 };
 
 /// Splits the lines of a source text (Windows-1250) into words: separators become blanks, only

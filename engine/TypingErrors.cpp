@@ -14,13 +14,13 @@ constexpr Cost kVowelInOrOutCost = 7;
 
 // Windows-1250 bytes 0x80 to 0xFF: the base letter of each letter with a diacritic, '.' for
 // the rest (punctuation, symbols, and the few letters such as 'ß' without a plain one).
-constexpr std::string_view kUpperHalfBases = "..........s.stzz"  // 0x80 Š Ś Ť Ž Ź
-                                             "..........s.stzz"  // 0x90 š ś ť ž ź
-                                             "...l.a....s....z"  // 0xA0 Ł Ą Ş Ż
-                                             "...l.....as.l.lz"  // 0xB0 ł ą ş Ľ ľ ż
-                                             "raaaalccceeeeiid"  // 0xC0 Ŕ Á Â Ă Ä Ĺ Ć Ç Č É Ę Ë Ě Í Î Ď
-                                             "dnnoooo.ruuuuyt."  // 0xD0 Đ Ń Ň Ó Ô Ő Ö × Ř Ů Ú Ű Ü Ý Ţ ß
-                                             "raaaalccceeeeiid"  // 0xE0 the same in lower case
+constexpr std::string_view kUpperHalfBases = "..........s.stzz" // 0x80 Š Ś Ť Ž Ź
+                                             "..........s.stzz" // 0x90 š ś ť ž ź
+                                             "...l.a....s....z" // 0xA0 Ł Ą Ş Ż
+                                             "...l.....as.l.lz" // 0xB0 ł ą ş Ľ ľ ż
+                                             "raaaalccceeeeiid" // 0xC0 Ŕ Á Â Ă Ä Ĺ Ć Ç Č É Ę Ë Ě Í Î Ď
+                                             "dnnoooo.ruuuuyt." // 0xD0 Đ Ń Ň Ó Ô Ő Ö × Ř Ů Ú Ű Ü Ý Ţ ß
+                                             "raaaalccceeeeiid" // 0xE0 the same in lower case
                                              "dnnoooo.ruuuuyt."; // 0xF0
 static_assert(kUpperHalfBases.size() == 128);
 
@@ -86,7 +86,9 @@ const SubstitutionCosts &substitutionCosts()
         std::array<std::array<Cost, kLetters>, kLetters> letters{};
         for (int a = 0; a < kLetters; ++a) {
             for (int b = 0; b < kLetters; ++b)
-                letters[a][b] = a == b ? kDiacriticCost : letterSubstitution(static_cast<char>('a' + a), static_cast<char>('a' + b));
+                letters[a][b] = a == b
+                    ? kDiacriticCost
+                    : letterSubstitution(static_cast<char>('a' + a), static_cast<char>('a' + b));
         }
         std::array<char, 256> bases{};
         for (unsigned c = 0; c < 256; ++c)
@@ -97,8 +99,8 @@ const SubstitutionCosts &substitutionCosts()
                 const char a = bases[typed];
                 const char b = bases[intended];
                 const Cost cost = typed == intended ? 0
-                                  : a == 0 || b == 0 ? kEditCost
-                                                     : letters[a - 'a'][b - 'a'];
+                    : a == 0 || b == 0              ? kEditCost
+                                                    : letters[a - 'a'][b - 'a'];
                 costs[typed][intended] = static_cast<std::uint8_t>(cost);
             }
         }

@@ -3,12 +3,14 @@
 #
 #   make test-asan                 whole test suite, any sanitizer report fails it
 #   make fuzz [FUZZ_SECONDS=60]    each harness for FUZZ_SECONDS on a scratch copy of its seeds
+#   make format                    formats every C++ file with the project's .clang-format
+#   make format-check              fails, listing the files, when any C++ file is not formatted
 
 # Including this file must not change what a bare `make` does.
 checks_default_goal := $(.DEFAULT_GOAL)
 
 # Debian 12 packages the fuzz build needs on top of PACKAGES (the sanitized gcc build needs none).
-CHECK_PACKAGES := clang-14 libclang-rt-14-dev
+CHECK_PACKAGES := clang-14 libclang-rt-14-dev clang-format
 
 FUZZ_SECONDS ?= 60
 FUZZERS := fuzz_wordforms fuzz_queryrun fuzz_suggest fuzz_translator fuzz_codec
@@ -16,7 +18,15 @@ FUZZ_DIR := build-fuzz
 FUZZ_RUNS := $(FUZZ_DIR)/fuzz-runs
 JOBS ?= $(shell nproc)
 
-.PHONY: test-asan fuzz fuzz-build check-deps
+CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
+
+.PHONY: test-asan fuzz fuzz-build check-deps format format-check
+
+format: check-deps
+	clang-format -i $(CXX_SOURCES)
+
+format-check: check-deps
+	clang-format --dry-run --Werror $(CXX_SOURCES)
 
 test-asan: deps
 	cmake --preset asan

@@ -3,8 +3,7 @@
 namespace {
 
 constexpr uint32_t kVersionStamp = (uint32_t{MORVELLA_VERSION_MAJOR} << 16)
-                                   | (uint32_t{MORVELLA_VERSION_MINOR} << 8)
-                                   | uint32_t{MORVELLA_VERSION_PATCH};
+    | (uint32_t{MORVELLA_VERSION_MINOR} << 8) | uint32_t{MORVELLA_VERSION_PATCH};
 
 // The program expects nothing of the announcement; the module keeps it only so that the stamp
 // can tell an announced caller from one that skipped ordinal 1.

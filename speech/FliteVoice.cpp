@@ -71,8 +71,7 @@ struct FliteFunctions {
     }
 
 private:
-    template <typename Function>
-    static bool find(QLibrary &library, const char *name, Function &function)
+    template <typename Function> static bool find(QLibrary &library, const char *name, Function &function)
     {
         function = reinterpret_cast<Function>(library.resolve(name));
         return function != nullptr;
@@ -100,7 +99,9 @@ public:
         return found->second.get();
     }
 
-    explicit LoadedVoice(const char *library) : m_library(QString::fromLatin1(library), kVoiceLibraryVersion) {}
+    explicit LoadedVoice(const char *library) : m_library(QString::fromLatin1(library), kVoiceLibraryVersion)
+    {
+    }
     ~LoadedVoice()
     {
         if (m_voice)
@@ -165,8 +166,9 @@ private:
 
 class FliteVoice final : public Voice {
 public:
-    FliteVoice(const char *library, const char *registerFunction)
-        : m_library(library), m_registerFunction(registerFunction)
+    FliteVoice(const char *library, const char *registerFunction) :
+        m_library(library),
+        m_registerFunction(registerFunction)
     {
     }
 

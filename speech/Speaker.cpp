@@ -11,10 +11,7 @@ Speaker::Parts Speaker::systemParts()
     return {[] { return fliteVoice(); }, [] { return systemAudioSink(); }};
 }
 
-Speaker::Speaker(Parts parts, QObject *parent)
-    : QObject(parent), m_parts(std::move(parts))
-{
-}
+Speaker::Speaker(Parts parts, QObject *parent) : QObject(parent), m_parts(std::move(parts)) { }
 
 Speaker::~Speaker()
 {
@@ -79,17 +76,20 @@ void Speaker::synthesize(std::uint64_t request, const std::string &text)
         return;
     if (!m_voice)
         m_voice = m_parts.voice();
-    const bool loaded = m_voice && m_voice->synthesize(text, [this, request](std::span<const std::int16_t> samples, int rate) {
-        if (request != m_request)
-            return false;
-        QMetaObject::invokeMethod(
-            this, [this, request, piece = std::vector<std::int16_t>(samples.begin(), samples.end()), rate] {
-                play(request, piece, rate);
-            },
-            Qt::QueuedConnection);
-        return true;
-    });
-    QMetaObject::invokeMethod(this, [this, request, loaded] { finish(request, loaded); }, Qt::QueuedConnection);
+    const bool loaded = m_voice
+        && m_voice->synthesize(text, [this, request](std::span<const std::int16_t> samples, int rate) {
+               if (request != m_request)
+                   return false;
+               QMetaObject::invokeMethod(
+                   this,
+                   [this, request, piece = std::vector<std::int16_t>(samples.begin(), samples.end()), rate] {
+                       play(request, piece, rate);
+                   },
+                   Qt::QueuedConnection);
+               return true;
+           });
+    QMetaObject::invokeMethod(
+        this, [this, request, loaded] { finish(request, loaded); }, Qt::QueuedConnection);
 }
 
 void Speaker::play(std::uint64_t request, const std::vector<std::int16_t> &samples, int sampleRate)

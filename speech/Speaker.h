@@ -30,9 +30,9 @@ class Speaker : public QObject {
     Q_OBJECT
 public:
     enum class Availability {
-        Untried,       ///< nothing asked for yet: speaking is offered
-        Ready,         ///< a text has been heard
-        NoVoice,       ///< the voice cannot be loaded
+        Untried, ///< nothing asked for yet: speaking is offered
+        Ready, ///< a text has been heard
+        NoVoice, ///< the voice cannot be loaded
         NoAudioOutput, ///< there is nothing to play on
     };
 

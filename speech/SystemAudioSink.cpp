@@ -17,7 +17,8 @@ QStringList moduleCandidates()
 {
     QStringList candidates;
     if (QCoreApplication::instance())
-        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(SLOVNIK_AUDIO_MODULE_FROM_BINDIR));
+        candidates << QDir(QCoreApplication::applicationDirPath())
+                          .filePath(QStringLiteral(SLOVNIK_AUDIO_MODULE_FROM_BINDIR));
     candidates << QStringLiteral(SLOVNIK_AUDIO_MODULE_BUILT);
     return candidates;
 }

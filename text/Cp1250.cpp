@@ -110,8 +110,8 @@ void appendCharacter(std::string &bytes, QStringView character)
         return;
     }
     const QString composed = character.toString().normalized(QString::NormalizationForm_C);
-    appendCodePoints(bytes, codePointCount(composed) <= codePointCount(character) ? QStringView(composed)
-                                                                                 : character);
+    appendCodePoints(
+        bytes, codePointCount(composed) <= codePointCount(character) ? QStringView(composed) : character);
 }
 
 } // namespace

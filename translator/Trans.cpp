@@ -2,19 +2,19 @@
 
 #include "Cp1250.h"
 #include "Dic.h"
-#include "SourceLines.h"
 #include "Ex3DButton.h"
 #include "ExDialog.h"
 #include "Icons.h"
 #include "ImageList.h"
 #include "ScrollBox.h"
+#include "SourceLines.h"
 #include "SpeakerButton.h"
 #include "SpokenText.h"
 #include "SuggestedOffers.h"
 #include "Translate.h"
 #include "Translation.h"
-#include "WindowPlacement.h"
 #include "WindowParts.h"
+#include "WindowPlacement.h"
 #include "WordGrid.h"
 
 #include <QComboBox>
@@ -101,17 +101,16 @@ void showOffers(QComboBox &box, const QStringList &offers)
 
 } // namespace
 
-TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> table,
-                       QWidget *parent)
-    : QWidget(parent, Qt::Window),
-      m_table(table),
-      m_suggester(table),
-      m_buttonImages(createButtonImages(this)),
-      m_body(new QWidget(this)),
-      m_buttonStrip(new QWidget(m_body)),
-      m_sourcePanel(new QWidget(m_body)),
-      m_translatedPanel(new QWidget(m_body)),
-      m_spacer(new QWidget(m_body))
+TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> table, QWidget *parent) :
+    QWidget(parent, Qt::Window),
+    m_table(table),
+    m_suggester(table),
+    m_buttonImages(createButtonImages(this)),
+    m_body(new QWidget(this)),
+    m_buttonStrip(new QWidget(m_body)),
+    m_sourcePanel(new QWidget(m_body)),
+    m_translatedPanel(new QWidget(m_body)),
+    m_spacer(new QWidget(m_body))
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
@@ -180,7 +179,8 @@ void TTransForm::connectHandlers()
 void TTransForm::setSpeaker(Speaker &speaker)
 {
     m_speakButton->connectSpeaker(speaker, [this] {
-        return translatorTextToSpeak(m_sourceText->toPlainText(), m_translatedText->toPlainText(), m_direction);
+        return translatorTextToSpeak(m_sourceText->toPlainText(), m_translatedText->toPlainText(),
+                                     m_direction);
     });
 }
 

@@ -38,8 +38,7 @@ public:
     /// Builds the controls and runs FormCreate; the window stays hidden. `flagImages` is the
     /// dictionary window's ImageList2 (not owned; it outlives this window). The word offers come
     /// from `table`: the program's own unless a test brings a small one.
-    explicit TTransForm(ImageList *flagImages,
-                        std::span<const DictionaryEntry> table = DictionaryTable,
+    explicit TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> table = DictionaryTable,
                         QWidget *parent = nullptr);
 
     /// The translator help window that the help button shows; created after this window.

@@ -1,23 +1,23 @@
 // The dictionary window through its controls, on small tables where counts matter.
 
-#include "QuietModule.h"
+#include "MainForm.h"
 #include "Ex3DButton.h"
 #include "ExDialog.h"
-#include "MainForm.h"
+#include "QuietModule.h"
 #include "ResultChooser.h"
 #include "WordListView.h"
 
-#include "WhenShown.h"
 #include "SmallTable.h"
+#include "WhenShown.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPainter>
-#include <QToolButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace slovnik;

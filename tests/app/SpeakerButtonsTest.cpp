@@ -71,7 +71,8 @@ void SpeakerButtonsTest::pressKeyIn(QWidget &window)
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(QApplication::focusWidget(), SpeakerButton::kKey.key(), SpeakerButton::kKey.keyboardModifiers());
+    QTest::keyClick(QApplication::focusWidget(), SpeakerButton::kKey.key(),
+                    SpeakerButton::kKey.keyboardModifiers());
 }
 
 void SpeakerButtonsTest::keyReadsTheWindowsEnglishSide_data()
@@ -122,7 +123,8 @@ void SpeakerButtonsTest::firstRequestWithoutAnAudioOutputWithdrawsBothButtons()
     QTRY_COMPARE(m_recordings->opens, 1);
 
     for (const SpeakerButton *speaker : {m_dictionary->SpeakBtn(), m_translator->SpeakBtn()})
-        QVERIFY2(speaker->button()->toolTip().contains(u"nemá zvukový výstup"), qPrintable(speaker->button()->toolTip()));
+        QVERIFY2(speaker->button()->toolTip().contains(u"nemá zvukový výstup"),
+                 qPrintable(speaker->button()->toolTip()));
     QVERIFY(looks(*m_dictionary->SpeakBtn()) != dictionaryOffered);
     QVERIFY(looks(*m_translator->SpeakBtn()) != translatorOffered);
     // Neither the buttons nor the key ask again.

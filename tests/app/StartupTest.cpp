@@ -1,18 +1,18 @@
+#include "Startup.h"
 #include "About.h"
 #include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
-#include "DicHelp.h"
 #include "Dic.h"
+#include "DicHelp.h"
 #include "MainForm.h"
-#include "Startup.h"
-#include "Trans.h"
 #include "TrHelp.h"
+#include "Trans.h"
 #include "WordList.h"
 
-#include <algorithm>
 #include <QFile>
 #include <QPointer>
 #include <QtTest>
+#include <algorithm>
 
 #include <memory>
 #include <string>
@@ -165,8 +165,7 @@ void StartupTest::windowsAreCreatedHiddenInTheirFixedOrder()
 void StartupTest::captionsAreTheWindowsOwn()
 {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Anglicko - český slovník"));
-    QCOMPARE(m_windows->MainForm->windowTitle(),
-             QStringLiteral(" Anglicko - český slovnik + translátor"));
+    QCOMPARE(m_windows->MainForm->windowTitle(), QStringLiteral(" Anglicko - český slovnik + translátor"));
     QCOMPARE(m_windows->TransForm->windowTitle(), QStringLiteral("Translator"));
 }
 
@@ -176,9 +175,8 @@ void StartupTest::messageLoopShowsOnlyTheDictionaryWindowAndEndsWhenItCloses()
     QList<bool> visibleInTheLoop;
     bool translatorShownAtTheEnd = false;
     QTimer::singleShot(0, qApp, [&] {
-        visibleInTheLoop = {w.MainForm->isVisible(), w.TransForm->isVisible(),
-                            w.TrHelpForm->isVisible(), w.AboutForm->isVisible(),
-                            w.DicHelpForm->isVisible()};
+        visibleInTheLoop = {w.MainForm->isVisible(), w.TransForm->isVisible(), w.TrHelpForm->isVisible(),
+                            w.AboutForm->isVisible(), w.DicHelpForm->isVisible()};
         w.TransForm->show();
         translatorShownAtTheEnd = w.TransForm->isVisible();
         w.MainForm->close();

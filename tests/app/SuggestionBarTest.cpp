@@ -1,12 +1,12 @@
 // Spelling help in the dictionary window: a query that finds nothing shows the closest words in
 // the result chooser's place; choosing one looks it up. On a small table of the test's own.
 
-#include "QuietModule.h"
+#include "SuggestionBar.h"
 #include "Ex3DButton.h"
 #include "LinkLabel.h"
 #include "MainForm.h"
+#include "QuietModule.h"
 #include "ResultChooser.h"
-#include "SuggestionBar.h"
 
 #include "SmallTable.h"
 

@@ -25,11 +25,11 @@ TEST(ListOrder, WithoutALocaleTheOrderIsCzech)
 
 TEST(ListOrder, ResultLinesFollowCzechAlphabetWithoutRegardToCase)
 {
-    const QStringList lines{u"chata = hut"_qs, u"Čaj = tea"_qs, u"hrad = castle"_qs,
+    const QStringList lines{u"chata = hut"_qs,    u"Čaj = tea"_qs,   u"hrad = castle"_qs,
                             u"cibule = onion"_qs, u"Dům = house"_qs, u"auto = car"_qs};
     EXPECT_EQ(sorted(lines, resultLineCollator()),
-              (QStringList{u"auto = car"_qs, u"cibule = onion"_qs, u"Čaj = tea"_qs,
-                           u"Dům = house"_qs, u"hrad = castle"_qs, u"chata = hut"_qs}));
+              (QStringList{u"auto = car"_qs, u"cibule = onion"_qs, u"Čaj = tea"_qs, u"Dům = house"_qs,
+                           u"hrad = castle"_qs, u"chata = hut"_qs}));
 }
 
 TEST(ListOrder, ShorterWordComesBeforeItsLongerForms)
@@ -43,9 +43,9 @@ TEST(ListOrder, LinesEqualWithoutCaseKeepTheirOrderAndDuplicatesStay)
 {
     const QStringList lines{u"Pes = dog"_qs, u"pes = dog"_qs, u"ahoj = hi"_qs, u"PES = dog"_qs,
                             u"pes = dog"_qs};
-    EXPECT_EQ(sorted(lines, resultLineCollator()),
-              (QStringList{u"ahoj = hi"_qs, u"Pes = dog"_qs, u"pes = dog"_qs, u"PES = dog"_qs,
-                           u"pes = dog"_qs}));
+    EXPECT_EQ(
+        sorted(lines, resultLineCollator()),
+        (QStringList{u"ahoj = hi"_qs, u"Pes = dog"_qs, u"pes = dog"_qs, u"PES = dog"_qs, u"pes = dog"_qs}));
 }
 
 TEST(ListOrder, WordListTakesCaseIntoAccount)
@@ -65,8 +65,8 @@ TEST(CollatedLines, StaysSortedAcrossRepeatedSortsAndAdds)
     lines.append(u"motýl = butterfly"_qs);
     lines.append(u"Auto = Car"_qs);
     lines.sort();
-    EXPECT_EQ(lines.lines(), (QStringList{u"auto = car"_qs, u"Auto = Car"_qs, u"motýl = butterfly"_qs,
-                                          u"pes = dog"_qs}));
+    EXPECT_EQ(lines.lines(),
+              (QStringList{u"auto = car"_qs, u"Auto = Car"_qs, u"motýl = butterfly"_qs, u"pes = dog"_qs}));
     lines.clear();
     EXPECT_EQ(lines.size(), 0);
 }

@@ -19,8 +19,12 @@ const std::vector<DictionaryEntry> kTable = table({
     {"catch", "chytit"},
     {"big", "velk\xfd"},
     {"bigot", "bigotn\xed"},
-    {"tea", "\xc8" "aj"},   // Čaj
-    {"tea", "\xe8" "aj"},   // čaj
+    {"tea",
+     "\xc8"
+     "aj"}, // Čaj
+    {"tea",
+     "\xe8"
+     "aj"}, // čaj
     {"the", "ten"},
     {"theatre", "divadlo"},
     {"then", "pak"},
@@ -56,8 +60,14 @@ TEST(wordOffers, CzechWordsGetNoSecondTry)
 
 TEST(wordOffers, CapitalWithDiacriticHitsOnlyItself)
 {
-    EXPECT_EQ(offers("\xc8" "aj", kCs), (QStringList{u"Čaj = tea"_qs}));
-    EXPECT_EQ(offers("\xe8" "aj", kCs), (QStringList{u"čaj = tea"_qs}));
+    EXPECT_EQ(offers("\xc8"
+                     "aj",
+                     kCs),
+              (QStringList{u"Čaj = tea"_qs}));
+    EXPECT_EQ(offers("\xe8"
+                     "aj",
+                     kCs),
+              (QStringList{u"čaj = tea"_qs}));
 }
 
 TEST(wordOffers, AToZAreLoweredButTheWordIsNotCleaned)
@@ -76,7 +86,9 @@ TEST(splitSourceLines, EncodesEachLineAndSplitsIt)
 {
     const SourceWords source = splitSourceLines({u"Ahoj, Petře!"_qs, u"Jak se máš?"_qs});
     ASSERT_EQ(source.words.size(), 5u);
-    EXPECT_EQ(source.words[1], "pet\xf8" "e");
+    EXPECT_EQ(source.words[1],
+              "pet\xf8"
+              "e");
     // Characters outside Windows-1250 become "?", which separates words.
     EXPECT_EQ(splitSourceLines({u"a😀b"_qs}).words, (std::vector<std::string>{"a", "b"}));
 }

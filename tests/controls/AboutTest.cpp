@@ -6,12 +6,12 @@
 #include "LinkLabel.h"
 #include "WhenShown.h"
 
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QUrl>
-#include <QFontInfo>
 #include <QtTest>
 
 using namespace slovnik;
@@ -35,9 +35,9 @@ struct RecordingOpener {
 QWidget *component(const TAboutForm &window, const QString &name)
 {
     const QHash<QString, QWidget *> components{
-        {QStringLiteral("GroupBox1"), window.GroupBox1()}, {QStringLiteral("Image1"), window.Image1()},
-        {QStringLiteral("Label12"), window.Label12()},     {QStringLiteral("Memo1"), window.Memo1()},
-        {QStringLiteral("Image3"), window.Image3()},       {QStringLiteral("Image4"), window.Image4()},
+        {QStringLiteral("GroupBox1"), window.GroupBox1()},  {QStringLiteral("Image1"), window.Image1()},
+        {QStringLiteral("Label12"), window.Label12()},      {QStringLiteral("Memo1"), window.Memo1()},
+        {QStringLiteral("Image3"), window.Image3()},        {QStringLiteral("Image4"), window.Image4()},
         {QStringLiteral("AboutLabel"), window.AboutLabel()}};
     return components.value(name);
 }
@@ -117,8 +117,9 @@ void AboutTest::componentsStandWhereTheDesignPutsThem()
     const QWidget *widget = component(*m_window, name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
-    const QWidget *expectedParent = name == QStringLiteral("GroupBox1") ? static_cast<QWidget *>(m_window.get())
-                                                                         : m_window->GroupBox1();
+    const QWidget *expectedParent = name == QStringLiteral("GroupBox1")
+        ? static_cast<QWidget *>(m_window.get())
+        : m_window->GroupBox1();
     QCOMPARE(widget->parentWidget(), expectedParent);
 }
 
@@ -281,7 +282,7 @@ void AboutTest::shownModallyAndHiddenWhenClosed()
     whenShown([] { return QApplication::activeModalWidget(); },
               [&](QWidget &modal) {
                   modalWhileShown = &modal == m_window.get() && m_window->isModal()
-                                    && m_window->windowModality() == Qt::ApplicationModal;
+                      && m_window->windowModality() == Qt::ApplicationModal;
                   shownWhileModal = m_window->isVisible();
                   modal.close();
               });

@@ -69,8 +69,8 @@ void AccessibleControlsTest::imageButtonName_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("name");
-    QTest::newRow("the accessible name first")
-        << QStringLiteral("Nápověda") << QStringLiteral("Help") << QStringLiteral("Hint") << QStringLiteral("Nápověda");
+    QTest::newRow("the accessible name first") << QStringLiteral("Nápověda") << QStringLiteral("Help")
+                                               << QStringLiteral("Hint") << QStringLiteral("Nápověda");
     QTest::newRow("else the caption") << QString() << QStringLiteral("Translátor") << QStringLiteral("Hint")
                                       << QStringLiteral("Translátor");
     QTest::newRow("else the hint") << QString() << QString() << QStringLiteral("Kopírovat")

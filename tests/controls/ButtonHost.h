@@ -64,8 +64,7 @@ struct Host {
     QWidget window;
     CountingButton *button;
 
-    explicit Host(QSize buttonSize = QSize(96, 22))
-        : button(new CountingButton(&window))
+    explicit Host(QSize buttonSize = QSize(96, 22)) : button(new CountingButton(&window))
     {
         window.setPalette(testPalette());
         window.resize(200, 100);

@@ -41,29 +41,29 @@ void Ex3DButtonPaintTest::layout_data()
     const QSize flag(30, 16);
     const QSize small(16, 16);
     QTest::newRow("flag button without caption: image at (2, 3)")
-        << QSize(34, 22) << 2 << false << true << flag << false << false << true
-        << area(33, 32) << QPoint(2, 3) << 0 << QPoint(34, 9);
+        << QSize(34, 22) << 2 << false << true << flag << false << false << true << area(33, 32)
+        << QPoint(2, 3) << 0 << QPoint(34, 9);
     QTest::newRow("flag button with caption: image still at (2, 3), caption from 33")
-        << QSize(34, 22) << 2 << false << true << flag << true << false << true
-        << area(33, 32) << QPoint(2, 3) << 0 << QPoint(34, 9);
+        << QSize(34, 22) << 2 << false << true << flag << true << false << true << area(33, 32)
+        << QPoint(2, 3) << 0 << QPoint(34, 9);
     QTest::newRow("71 wide with 16x16 image and caption: caption 19 to 69")
-        << QSize(71, 22) << 2 << false << true << small << true << false << true
-        << area(19, 69) << QPoint(2, 3) << 0 << QPoint(71, 9);
+        << QSize(71, 22) << 2 << false << true << small << true << false << true << area(19, 69)
+        << QPoint(2, 3) << 0 << QPoint(71, 9);
     QTest::newRow("the same pressed: everything one right and down")
-        << QSize(71, 22) << 2 << false << true << small << true << true << true
-        << area(20, 70, 1) << QPoint(3, 4) << 0 << QPoint(72, 10);
+        << QSize(71, 22) << 2 << false << true << small << true << true << true << area(20, 70, 1)
+        << QPoint(3, 4) << 0 << QPoint(72, 10);
     QTest::newRow("drop-down arrow: room 11, at (85, 9), caption ends at 83")
-        << QSize(96, 22) << 2 << true << false << QSize() << true << false << true
-        << area(2, 83) << QPoint(48, 11) << 11 << QPoint(85, 9);
+        << QSize(96, 22) << 2 << true << false << QSize() << true << false << true << area(2, 83)
+        << QPoint(48, 11) << 11 << QPoint(85, 9);
     QTest::newRow("no image shown: caption from Space")
-        << QSize(96, 22) << 5 << false << false << small << true << false << true
-        << area(5, 91) << QPoint(5, 3) << 0 << QPoint(96, 9);
+        << QSize(96, 22) << 5 << false << false << small << true << false << true << area(5, 91)
+        << QPoint(5, 3) << 0 << QPoint(96, 9);
     QTest::newRow("image wider than the button: centred toward the left")
-        << QSize(29, 22) << 2 << false << true << flag << false << false << true
-        << area(33, 27) << QPoint(0, 3) << 0 << QPoint(29, 9);
+        << QSize(29, 22) << 2 << false << true << flag << false << false << true << area(33, 27)
+        << QPoint(0, 3) << 0 << QPoint(29, 9);
     QTest::newRow("disabled and pressed: caption and arrow move, image does not")
-        << QSize(96, 22) << 2 << true << true << small << true << true << false
-        << area(20, 84, 1) << QPoint(2, 3) << 11 << QPoint(86, 10);
+        << QSize(96, 22) << 2 << true << true << small << true << true << false << area(20, 84, 1)
+        << QPoint(2, 3) << 11 << QPoint(86, 10);
 }
 
 void Ex3DButtonPaintTest::layout()
@@ -143,17 +143,16 @@ void Ex3DButtonPaintTest::imageDrawnWhereLaidOut_data()
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<QPoint>("expected");
 
-    QTest::newRow("34x22, 30x16, no caption") << QSize(34, 22) << QSize(30, 16) << QString()
-                                              << false << QPoint(2, 3);
-    QTest::newRow("34x22, 30x16, caption") << QSize(34, 22) << QSize(30, 16) << QStringLiteral("x")
-                                           << false << QPoint(2, 3);
-    QTest::newRow("71x22, 16x16, caption") << QSize(71, 22) << QSize(16, 16)
-                                           << QStringLiteral("Translátor") << false << QPoint(2, 3);
-    QTest::newRow("71x22, 16x16, caption, pressed") << QSize(71, 22) << QSize(16, 16)
-                                                    << QStringLiteral("Translátor") << true
-                                                    << QPoint(3, 4);
-    QTest::newRow("22x22, 16x16, centred") << QSize(22, 22) << QSize(16, 16) << QString() << false
-                                           << QPoint(3, 3);
+    QTest::newRow("34x22, 30x16, no caption")
+        << QSize(34, 22) << QSize(30, 16) << QString() << false << QPoint(2, 3);
+    QTest::newRow("34x22, 30x16, caption")
+        << QSize(34, 22) << QSize(30, 16) << QStringLiteral("x") << false << QPoint(2, 3);
+    QTest::newRow("71x22, 16x16, caption")
+        << QSize(71, 22) << QSize(16, 16) << QStringLiteral("Translátor") << false << QPoint(2, 3);
+    QTest::newRow("71x22, 16x16, caption, pressed")
+        << QSize(71, 22) << QSize(16, 16) << QStringLiteral("Translátor") << true << QPoint(3, 4);
+    QTest::newRow("22x22, 16x16, centred")
+        << QSize(22, 22) << QSize(16, 16) << QString() << false << QPoint(3, 3);
 }
 
 void Ex3DButtonPaintTest::imageDrawnWhereLaidOut()

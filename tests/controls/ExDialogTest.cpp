@@ -44,8 +44,8 @@ Seen look(TDlgForm &dialog)
     seen.width = dialog.width();
     seen.toolBar = dialog.ToolBar1->geometry();
     seen.labelGeometry = dialog.Label1->geometry();
-    seen.button1InDialog = QRect(dialog.ToolButton1->mapTo(&dialog, QPoint(0, 0)),
-                                 dialog.ToolButton1->size());
+    seen.button1InDialog
+        = QRect(dialog.ToolButton1->mapTo(&dialog, QPoint(0, 0)), dialog.ToolButton1->size());
     seen.closeAllowedAtStart = dialog.closeAllowed();
     return seen;
 }
@@ -210,12 +210,24 @@ void ExDialogTest::kindsAndLanguagesPickTitlesAndCaptions_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
 
-    QTest::newRow("Czech error") << 0 << 0 << " Chybová zpráva" << "  OK  " << "";
-    QTest::newRow("Czech question") << 0 << 1 << " Dotaz" << "  Ano  " << "   Ne   ";
-    QTest::newRow("Czech information") << 0 << 2 << " Informace" << "  OK  " << "";
-    QTest::newRow("English error") << 1 << 0 << " Error Message" << "  OK  " << "";
-    QTest::newRow("English question") << 1 << 1 << " Confirmation" << "  Yes  " << "   No   ";
-    QTest::newRow("English information") << 1 << 2 << " Information" << "  OK  " << "";
+    QTest::newRow("Czech error") << 0 << 0 << " Chybová zpráva"
+                                 << "  OK  "
+                                 << "";
+    QTest::newRow("Czech question") << 0 << 1 << " Dotaz"
+                                    << "  Ano  "
+                                    << "   Ne   ";
+    QTest::newRow("Czech information") << 0 << 2 << " Informace"
+                                       << "  OK  "
+                                       << "";
+    QTest::newRow("English error") << 1 << 0 << " Error Message"
+                                   << "  OK  "
+                                   << "";
+    QTest::newRow("English question") << 1 << 1 << " Confirmation"
+                                      << "  Yes  "
+                                      << "   No   ";
+    QTest::newRow("English information") << 1 << 2 << " Information"
+                                         << "  OK  "
+                                         << "";
 }
 
 void ExDialogTest::kindsAndLanguagesPickTitlesAndCaptions()

@@ -52,19 +52,22 @@ void HelpWindowsTest::dictionaryHelpLines_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("first line keeps its trailing blank")
         << 1 << QStringLiteral("Slovník obsahuje databázi 27000 slov v obou jazicích. Je rozšířen o ");
-    QTest::newRow("misspelling kept") << 2
-        << QStringLiteral("nepravidelná slovesa včetně minuléhu a trpného tvaru. Novou funkcí ");
+    QTest::newRow("misspelling kept")
+        << 2 << QStringLiteral("nepravidelná slovesa včetně minuléhu a trpného tvaru. Novou funkcí ");
     QTest::newRow("short line with blank") << 7 << QStringLiteral("sloveso GO. ");
     QTest::newRow("empty line 8") << 8 << QString();
     QTest::newRow("two blanks before the bracket")
         << 10 << QStringLiteral("zobrazen první abecedně řazený ekvivalent. Další  ( pokud ve slovníku ");
-    QTest::newRow("longest line") << 11
+    QTest::newRow("longest line")
+        << 11
         << QStringLiteral("existují) zobrazíte kliknutím na tlačítko v trojuhelníkem v pravé části pole. ");
     QTest::newRow("no trailing blank") << 14 << QStringLiteral("části levého pole a do seznamu.");
     QTest::newRow("quoted button name")
         << 16 << QStringLiteral("Tlačítko \"Přidat do seznamu\" vloží do seznamu slovo z pravého ");
-    QTest::newRow("flag button") << 19 << QStringLiteral("Tlačitko s vlajkou umožňuje změnu směru překladu. ");
-    QTest::newRow("last text line") << 22 << QStringLiteral("vyhledávacího pole a jsou vyhledány ekvivalenty.");
+    QTest::newRow("flag button") << 19
+                                 << QStringLiteral("Tlačitko s vlajkou umožňuje změnu směru překladu. ");
+    QTest::newRow("last text line") << 22
+                                    << QStringLiteral("vyhledávacího pole a jsou vyhledány ekvivalenty.");
     QTest::newRow("closing empty line") << 23 << QString();
 }
 
@@ -80,7 +83,8 @@ void HelpWindowsTest::translatorHelpLines_data()
 {
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("text");
-    QTest::newRow("capitals with diacritics") << 1 << QStringLiteral("TRANSLÁTOR UMOŽŇUJE PŘEKLAD Z ČESKÉHO ");
+    QTest::newRow("capitals with diacritics")
+        << 1 << QStringLiteral("TRANSLÁTOR UMOŽŇUJE PŘEKLAD Z ČESKÉHO ");
     QTest::newRow("line 4") << 4 << QStringLiteral("PŘELOŽIT NEUMÍ. ");
     QTest::newRow("empty line 5") << 5 << QString();
     QTest::newRow("quoted paste button")
@@ -89,10 +93,12 @@ void HelpWindowsTest::translatorHelpLines_data()
         << 10 << QStringLiteral("Zdrojový text vložte do mřížky pomocí tlačitka \"Vložit ");
     QTest::newRow("quote closed after four dots")
         << 11 << QStringLiteral("text ....\" a proveďte překlad tlačitkem \"Překlad\".");
-    QTest::newRow("sentence button") << 16 << QStringLiteral("Tlačitkem \"Sestavit větu ..\" sestavíte větu ze ");
+    QTest::newRow("sentence button") << 16
+                                     << QStringLiteral("Tlačitkem \"Sestavit větu ..\" sestavíte větu ze ");
     QTest::newRow("translated text box")
         << 17 << QStringLiteral("zvolených výrazů a vložíte do pole \"Přeložený text\".");
-    QTest::newRow("copy button") << 19 << QStringLiteral("Tlačítkem \"Kopírovat přeložený ..\" vložíte text do ");
+    QTest::newRow("copy button") << 19
+                                 << QStringLiteral("Tlačítkem \"Kopírovat přeložený ..\" vložíte text do ");
     QTest::newRow("last line, no empty line after it")
         << 23 << QStringLiteral("překládate delší text, rozdělte jej na menší části.");
 }
@@ -140,8 +146,8 @@ void HelpWindowsTest::dialogBordersWithTheCloseBoxOnly()
 {
     const TDicHelpForm dictionaryHelp;
     const TTrHelpForm translatorHelp;
-    for (const QWidget *window : {static_cast<const QWidget *>(&dictionaryHelp),
-                                  static_cast<const QWidget *>(&translatorHelp)}) {
+    for (const QWidget *window :
+         {static_cast<const QWidget *>(&dictionaryHelp), static_cast<const QWidget *>(&translatorHelp)}) {
         const Qt::WindowFlags flags = window->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -175,8 +181,8 @@ void HelpWindowsTest::everyLineShowsWholeWithoutAScrollBar()
 {
     TDicHelpForm dictionaryHelp;
     TTrHelpForm translatorHelp;
-    for (HelpWindow *window : {static_cast<HelpWindow *>(&dictionaryHelp),
-                               static_cast<HelpWindow *>(&translatorHelp)}) {
+    for (HelpWindow *window :
+         {static_cast<HelpWindow *>(&dictionaryHelp), static_cast<HelpWindow *>(&translatorHelp)}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QPlainTextEdit *memo = window->Memo1();

@@ -52,9 +52,9 @@ void ImagesTest::listsHoldWhatTheWindowsIndex()
     QFETCH(QSize, size);
 
     QObject owner;
-    ImageList *const list = which == 0   ? createButtonImages(&owner)
-                            : which == 1 ? createFlagImages(&owner)
-                                         : createDialogImages(&owner);
+    ImageList *const list = which == 0 ? createButtonImages(&owner)
+        : which == 1                   ? createFlagImages(&owner)
+                                       : createDialogImages(&owner);
     QCOMPARE(list->count(), count);
     QCOMPARE(list->imageSize(), size);
     QList<QImage> seen;
@@ -100,9 +100,7 @@ void ImagesTest::smallBritishFlagIsSharpAndReadable()
     const QColor red(0xC8, 0x10, 0x2E);
     const QColor white(Qt::white);
     const QRect flag(QPoint(21, 8), QSize(9, 7));
-    const auto at = [&](int x, int y) {
-        return image.pixelColor(QPoint(x, y) * ratio);
-    };
+    const auto at = [&](int x, int y) { return image.pixelColor(QPoint(x, y) * ratio); };
     for (int y = qRound(flag.top() * ratio); y < qRound((flag.bottom() + 1) * ratio); ++y)
         for (int x = qRound(flag.left() * ratio); x < qRound((flag.right() + 1) * ratio); ++x)
             QVERIFY2(QList<QColor>({blue, red, white}).contains(image.pixelColor(x, y)),

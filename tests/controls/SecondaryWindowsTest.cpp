@@ -2,18 +2,18 @@
 // button is pressed, the dictionary help above the others, the About window modal; and every
 // control of the five windows named for assistive technology.
 
-#include "QuietModule.h"
 #include "About.h"
 #include "AccessibleControls.h"
 #include "ApplicationWindows.h"
 #include "DicHelp.h"
-#include "ExDialog.h"
 #include "Ex3DButton.h"
+#include "ExDialog.h"
 #include "LinkLabel.h"
 #include "MainForm.h"
+#include "QuietModule.h"
 #include "ResultChooser.h"
-#include "Trans.h"
 #include "TrHelp.h"
+#include "Trans.h"
 #include "WhenShown.h"
 #include "WordGrid.h"
 #include "WordListView.h"
@@ -30,8 +30,7 @@ using namespace slovnik;
 
 namespace {
 
-template <typename Window>
-int visibleCount()
+template <typename Window> int visibleCount()
 {
     int count = 0;
     for (const QWidget *widget : QApplication::topLevelWidgets())
@@ -149,7 +148,7 @@ void SecondaryWindowsTest::aboutButtonShowsTheAboutWindowModally()
                   modalSeen = &modal;
                   // Every other window of the program waits for this one.
                   applicationModal = modal.windowModality() == Qt::ApplicationModal
-                                     && QGuiApplication::modalWindow() == modal.windowHandle();
+                      && QGuiApplication::modalWindow() == modal.windowHandle();
                   modal.close();
               });
     QTest::mouseClick(m_windows->MainForm->AboutBtn(), Qt::LeftButton);
@@ -161,7 +160,8 @@ void SecondaryWindowsTest::aboutButtonShowsTheAboutWindowModally()
 
 void SecondaryWindowsTest::imageButtonPressedThroughAccessibilityOpensItsWindow()
 {
-    QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(m_windows->MainForm->HelpButton());
+    QAccessibleInterface *const accessible
+        = QAccessible::queryAccessibleInterface(m_windows->MainForm->HelpButton());
     QCOMPARE(accessible->role(), QAccessible::Button);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(m_windows->DicHelpForm->isVisible());
@@ -189,11 +189,11 @@ void SecondaryWindowsTest::dictionaryWindowControlsAreNamed()
     QFETCH(QString, name);
     const TMainForm &form = *m_windows->MainForm;
     const QHash<QString, QWidget *> controls{
-        {QStringLiteral("CopyBtn"), form.CopyBtn()},     {QStringLiteral("PasteBtn"), form.PasteBtn()},
-        {QStringLiteral("ToListBtn"), form.ToListBtn()}, {QStringLiteral("LangBtn"), form.LangBtn()},
+        {QStringLiteral("CopyBtn"), form.CopyBtn()},       {QStringLiteral("PasteBtn"), form.PasteBtn()},
+        {QStringLiteral("ToListBtn"), form.ToListBtn()},   {QStringLiteral("LangBtn"), form.LangBtn()},
         {QStringLiteral("HelpButton"), form.HelpButton()}, {QStringLiteral("AboutBtn"), form.AboutBtn()},
-        {QStringLiteral("TranslBtn"), form.TranslBtn()}, {QStringLiteral("ComboBox1"), form.ComboBox1()},
-        {QStringLiteral("ComboBox2"), form.ComboBox2()}, {QStringLiteral("ListView1"), form.ListView1()}};
+        {QStringLiteral("TranslBtn"), form.TranslBtn()},   {QStringLiteral("ComboBox1"), form.ComboBox1()},
+        {QStringLiteral("ComboBox2"), form.ComboBox2()},   {QStringLiteral("ListView1"), form.ListView1()}};
     QCOMPARE(accessibleName(controls.value(control)), name);
 }
 
@@ -203,8 +203,10 @@ void SecondaryWindowsTest::translatorWindowControlsAreNamed_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("PasteBtn") << QStringLiteral("PasteBtn") << QStringLiteral("Vložit zdrojový text");
     QTest::newRow("CopyBtn") << QStringLiteral("CopyBtn") << QStringLiteral("Kopírovat přeložený text");
-    QTest::newRow("ToListBtn") << QStringLiteral("ToListBtn") << QStringLiteral("Vložit text do mřížky pro překlad");
-    QTest::newRow("FromListBtn") << QStringLiteral("FromListBtn") << QStringLiteral("Sestavit větu z přeložených slov");
+    QTest::newRow("ToListBtn") << QStringLiteral("ToListBtn")
+                               << QStringLiteral("Vložit text do mřížky pro překlad");
+    QTest::newRow("FromListBtn") << QStringLiteral("FromListBtn")
+                                 << QStringLiteral("Sestavit větu z přeložených slov");
     QTest::newRow("TransBtn") << QStringLiteral("TransBtn") << QStringLiteral("Přeložit");
     QTest::newRow("LangBtn") << QStringLiteral("LangBtn") << QStringLiteral("Změna směru překladu");
     QTest::newRow("Help") << QStringLiteral("Help") << QStringLiteral("Nápověda");
@@ -219,11 +221,11 @@ void SecondaryWindowsTest::translatorWindowControlsAreNamed()
     QFETCH(QString, name);
     const TTransForm &form = *m_windows->TransForm;
     const QHash<QString, QWidget *> controls{
-        {QStringLiteral("PasteBtn"), form.PasteBtn()},       {QStringLiteral("CopyBtn"), form.CopyBtn()},
-        {QStringLiteral("ToListBtn"), form.ToListBtn()},     {QStringLiteral("FromListBtn"), form.FromListBtn()},
-        {QStringLiteral("TransBtn"), form.TransBtn()},       {QStringLiteral("LangBtn"), form.LangBtn()},
-        {QStringLiteral("Help"), form.Help()},               {QStringLiteral("Memo1"), form.Memo1()},
-        {QStringLiteral("Memo2"), form.Memo2()},             {QStringLiteral("StringGrid1"), form.StringGrid1()}};
+        {QStringLiteral("PasteBtn"), form.PasteBtn()},   {QStringLiteral("CopyBtn"), form.CopyBtn()},
+        {QStringLiteral("ToListBtn"), form.ToListBtn()}, {QStringLiteral("FromListBtn"), form.FromListBtn()},
+        {QStringLiteral("TransBtn"), form.TransBtn()},   {QStringLiteral("LangBtn"), form.LangBtn()},
+        {QStringLiteral("Help"), form.Help()},           {QStringLiteral("Memo1"), form.Memo1()},
+        {QStringLiteral("Memo2"), form.Memo2()},         {QStringLiteral("StringGrid1"), form.StringGrid1()}};
     QCOMPARE(accessibleName(controls.value(control)), name);
 }
 
@@ -243,7 +245,8 @@ void SecondaryWindowsTest::helpAndAboutControlsAreNamed()
     QCOMPARE(accessibleName(m_windows->TrHelpForm->Memo1()), QStringLiteral("Translátor - nápověda"));
     const TAboutForm &about = *m_windows->AboutForm;
     QCOMPARE(accessibleName(about.GroupBox1()), QStringLiteral("O aplikaci"));
-    QCOMPARE(accessibleName(about.Label12()), QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
+    QCOMPARE(accessibleName(about.Label12()),
+             QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
     QCOMPARE(accessibleName(about.AboutLabel()), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(QAccessible::queryAccessibleInterface(about.AboutLabel())->role(), QAccessible::Link);
     for (QWidget *control : {static_cast<QWidget *>(about.Image1()), static_cast<QWidget *>(about.Memo1()),
@@ -278,7 +281,8 @@ namespace {
 QList<QWidget *> tabStops(QWidget &window)
 {
     QList<QWidget *> stops;
-    for (QWidget *widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+    for (QWidget *widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain()) {
         if (widget->window() == &window && widget->isVisible() && widget->isEnabled()
             && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy())
             stops.append(widget);
@@ -302,7 +306,8 @@ QStringList controlsHidingTheFocus(QWidget &window)
         const QImage focused = control->grab().toImage();
         control->clearFocus();
         if (!tookIt || focused == control->grab().toImage())
-            hiding.append((tookIt ? u""_qs : u"(no focus) "_qs) + QString::fromLatin1(control->metaObject()->className()) + u' '
+            hiding.append((tookIt ? u""_qs : u"(no focus) "_qs)
+                          + QString::fromLatin1(control->metaObject()->className()) + u' '
                           + control->accessibleName());
     }
     return hiding;
@@ -323,9 +328,9 @@ void SecondaryWindowsTest::everyControlThatTakesTheFocusShowsIt()
     hiding += controlsHidingTheFocus(dictionary);
     translator.Memo1()->setPlainText(u"pes spí"_qs);
     QTest::mouseClick(translator.ToListBtn(), Qt::LeftButton);
-    for (QWidget *window : std::initializer_list<QWidget *>{
-             &translator, m_windows->DicHelpForm.get(), m_windows->TrHelpForm.get(), &dialog,
-             m_windows->AboutForm.get()}) {
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{&translator, m_windows->DicHelpForm.get(),
+                                          m_windows->TrHelpForm.get(), &dialog, m_windows->AboutForm.get()}) {
         hiding += controlsHidingTheFocus(*window);
         window->hide();
     }

@@ -31,7 +31,7 @@ struct BrokenLine {
     const char *line;
 };
 
-class WordListRule : public ::testing::TestWithParam<BrokenLine> {};
+class WordListRule : public ::testing::TestWithParam<BrokenLine> { };
 
 TEST_P(WordListRule, IsReportedWithItsLine)
 {
@@ -42,12 +42,9 @@ TEST_P(WordListRule, IsReportedWithItsLine)
 
 INSTANTIATE_TEST_SUITE_P(
     BrokenLines, WordListRule,
-    ::testing::Values(BrokenLine{"EqualsSign", "a=b\tx\n"},
-                      BrokenLine{"EmptyField", "dog\t\n"},
-                      BrokenLine{"LeadingBlank", " dog\tpes\n"},
-                      BrokenLine{"TrailingBlank", "dog\tpes \n"},
-                      BrokenLine{"NoTab", "dog pes\n"},
-                      BrokenLine{"ThreeFields", "dog\tpes\tx\n"},
+    ::testing::Values(BrokenLine{"EqualsSign", "a=b\tx\n"}, BrokenLine{"EmptyField", "dog\t\n"},
+                      BrokenLine{"LeadingBlank", " dog\tpes\n"}, BrokenLine{"TrailingBlank", "dog\tpes \n"},
+                      BrokenLine{"NoTab", "dog pes\n"}, BrokenLine{"ThreeFields", "dog\tpes\tx\n"},
                       BrokenLine{"ControlCharacter", "do\x01g\tpes\n"},
                       BrokenLine{"OutsideCodePage", "snow\t雪\n"},
                       BrokenLine{"TooLong", "abcdefghijklmnopqrstu\tx\n"},

@@ -19,7 +19,7 @@ std::string caseName(const ::testing::TestParamInfo<Example> &row)
     return row.param.name;
 }
 
-class ReducePluralExamples : public ::testing::TestWithParam<Example> {};
+class ReducePluralExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReducePluralExamples, GiveTheirResult)
 {
     EXPECT_EQ(ReducePlural(GetParam().input), GetParam().expected);
@@ -27,64 +27,48 @@ TEST_P(ReducePluralExamples, GiveTheirResult)
 INSTANTIATE_TEST_SUITE_P(Worked, ReducePluralExamples,
                          ::testing::Values(Example{"cats", "cats", "cat"},
                                            Example{"boxesLosesOnlyTheS", "boxes", "boxe"},
-                                           Example{"is", "is", "i"},
-                                           Example{"loneSTooShort", "s", ""},
-                                           Example{"empty", "", ""},
-                                           Example{"noFinalS", "cat", ""},
+                                           Example{"is", "is", "i"}, Example{"loneSTooShort", "s", ""},
+                                           Example{"empty", "", ""}, Example{"noFinalS", "cat", ""},
                                            Example{"upperCaseSIsNotAnEnding", "CATS", ""}),
                          caseName);
 
-class ReduceComparativeExamples : public ::testing::TestWithParam<Example> {};
+class ReduceComparativeExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReduceComparativeExamples, GiveTheirResult)
 {
     EXPECT_EQ(ReduceComparative(GetParam().input), GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(Worked, ReduceComparativeExamples,
-                         ::testing::Values(Example{"biggerDoubledG", "bigger", "big"},
-                                           Example{"olderTooShortForDoubling", "older", "old"},
-                                           Example{"tallerDoubledL", "taller", "tal"},
-                                           Example{"faster", "faster", "fast"},
-                                           Example{"biggest", "biggest", "big"},
-                                           Example{"fastest", "fastest", "fast"},
-                                           Example{"waterAnyEr", "water", "wat"},
-                                           Example{"catUnchanged", "cat", "cat"},
-                                           Example{"erAloneEmpty", "er", ""},
-                                           Example{"estAloneEmpty", "est", ""},
-                                           Example{"oneLetterUnchanged", "a", "a"},
-                                           Example{"emptyStaysEmpty", "", ""},
-                                           Example{"restIsEstNotEr", "rest", "r"}),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(
+    Worked, ReduceComparativeExamples,
+    ::testing::Values(Example{"biggerDoubledG", "bigger", "big"},
+                      Example{"olderTooShortForDoubling", "older", "old"},
+                      Example{"tallerDoubledL", "taller", "tal"}, Example{"faster", "faster", "fast"},
+                      Example{"biggest", "biggest", "big"}, Example{"fastest", "fastest", "fast"},
+                      Example{"waterAnyEr", "water", "wat"}, Example{"catUnchanged", "cat", "cat"},
+                      Example{"erAloneEmpty", "er", ""}, Example{"estAloneEmpty", "est", ""},
+                      Example{"oneLetterUnchanged", "a", "a"}, Example{"emptyStaysEmpty", "", ""},
+                      Example{"restIsEstNotEr", "rest", "r"}),
+    caseName);
 
-class ReduceVerbFormExamples : public ::testing::TestWithParam<Example> {};
+class ReduceVerbFormExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReduceVerbFormExamples, GiveTheirResult)
 {
     EXPECT_EQ(ReduceVerbForm(GetParam().input), GetParam().expected);
 }
-INSTANTIATE_TEST_SUITE_P(Worked, ReduceVerbFormExamples,
-                         ::testing::Values(Example{"playingVowelStem", "playing", "play"},
-                                           Example{"dying", "dying", "die"},
-                                           Example{"crying", "crying", "crie"},
-                                           Example{"sayingAfterW", "sewying", "sewy"},
-                                           Example{"yingAloneNoCandidate", "ying", ""},
-                                           Example{"runningDoubled", "running", "run"},
-                                           Example{"walking", "walking", "walk"},
-                                           Example{"sing", "sing", "s"},
-                                           Example{"ingAlone", "ing", ""},
-                                           Example{"tried", "tried", "try"},
-                                           Example{"stoppedDoubled", "stopped", "stop"},
-                                           Example{"walked", "walked", "walk"},
-                                           Example{"need", "need", "ne"},
-                                           Example{"has", "has", "have"},
-                                           Example{"does", "does", "do"},
-                                           Example{"goes", "goes", "go"},
-                                           Example{"passes", "passes", "pass"},
-                                           Example{"wishes", "wishes", "wish"},
-                                           Example{"tries", "tries", "try"},
-                                           Example{"watchesPlainS", "watches", "watche"},
-                                           Example{"sAlone", "s", ""},
-                                           Example{"catNoRule", "cat", ""},
-                                           Example{"runsAgreesWithPlural", "runs", "run"}),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(
+    Worked, ReduceVerbFormExamples,
+    ::testing::Values(Example{"playingVowelStem", "playing", "play"}, Example{"dying", "dying", "die"},
+                      Example{"crying", "crying", "crie"}, Example{"sayingAfterW", "sewying", "sewy"},
+                      Example{"yingAloneNoCandidate", "ying", ""},
+                      Example{"runningDoubled", "running", "run"}, Example{"walking", "walking", "walk"},
+                      Example{"sing", "sing", "s"}, Example{"ingAlone", "ing", ""},
+                      Example{"tried", "tried", "try"}, Example{"stoppedDoubled", "stopped", "stop"},
+                      Example{"walked", "walked", "walk"}, Example{"need", "need", "ne"},
+                      Example{"has", "has", "have"}, Example{"does", "does", "do"},
+                      Example{"goes", "goes", "go"}, Example{"passes", "passes", "pass"},
+                      Example{"wishes", "wishes", "wish"}, Example{"tries", "tries", "try"},
+                      Example{"watchesPlainS", "watches", "watche"}, Example{"sAlone", "s", ""},
+                      Example{"catNoRule", "cat", ""}, Example{"runsAgreesWithPlural", "runs", "run"}),
+    caseName);
 
 struct NormalizeExample {
     const char *name;
@@ -93,7 +77,7 @@ struct NormalizeExample {
     const char *expected;
 };
 
-class NormalizeQueryExamples : public ::testing::TestWithParam<NormalizeExample> {};
+class NormalizeQueryExamples : public ::testing::TestWithParam<NormalizeExample> { };
 TEST_P(NormalizeQueryExamples, GiveTheirResult)
 {
     EXPECT_EQ(NormalizeQuery(GetParam().input, GetParam().direction), GetParam().expected);

@@ -9,7 +9,8 @@
 namespace slovnik {
 namespace {
 
-ShortField storedField(std::uint8_t length, std::initializer_list<unsigned char> chars, unsigned char fill = 0xAB)
+ShortField storedField(std::uint8_t length, std::initializer_list<unsigned char> chars,
+                       unsigned char fill = 0xAB)
 {
     ShortField field{length, {}};
     field.chars.fill(fill);

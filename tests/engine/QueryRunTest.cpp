@@ -13,9 +13,9 @@
 namespace slovnik {
 namespace {
 
+using slovnik::testing::table;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using slovnik::testing::table;
 
 constexpr auto kEn = TranslationDirection::EnglishToCzech;
 constexpr auto kCs = TranslationDirection::CzechToEnglish;
@@ -29,7 +29,12 @@ public:
     int selected = -1;
     std::function<void()> onEvents;
 
-    void clearLines() override { record("clear"); lines.clear(); selected = -1; }
+    void clearLines() override
+    {
+        record("clear");
+        lines.clear();
+        selected = -1;
+    }
     void setSorted(bool sorted) override
     {
         record(sorted ? "sort on" : "sort off");
@@ -37,8 +42,16 @@ public:
             std::stable_sort(lines.begin(), lines.end());
     }
     void setRedrawSuspended(bool suspended) override { record(suspended ? "suspend" : "resume"); }
-    void addLine(std::string_view line) override { record("add " + std::string(line)); lines.emplace_back(line); }
-    void selectFirstLine() override { record("select 0"); selected = lines.empty() ? -1 : 0; }
+    void addLine(std::string_view line) override
+    {
+        record("add " + std::string(line));
+        lines.emplace_back(line);
+    }
+    void selectFirstLine() override
+    {
+        record("select 0");
+        selected = lines.empty() ? -1 : 0;
+    }
     void processPendingEvents() override
     {
         record("events");
@@ -64,8 +77,12 @@ const std::vector<DictionaryEntry> kTable = table({
     {"bigger", "větší"},
     {"biggerish", "y"},
     {"dog", "pes"},
-    {"\x8e" "ena", "woman"}, // Žena in Windows-1250
-    {"\x9e" "ena", "wife"},  // žena
+    {"\x8e"
+     "ena",
+     "woman"}, // Žena in Windows-1250
+    {"\x9e"
+     "ena",
+     "wife"}, // žena
 });
 
 struct QueryRunTest : ::testing::Test {
@@ -76,12 +93,14 @@ struct QueryRunTest : ::testing::Test {
 TEST_F(QueryRunTest, SearchRunFollowsItsFixedOrder)
 {
     queryRun.run("dog", kCs); // Czech: one prefix run, no hit
-    EXPECT_THAT(recorder.calls, ElementsAre("clear", "events", "busy", "sort off", "suspend", "sort on",
-                                            "resume", "select 0", "default"));
+    EXPECT_THAT(recorder.calls,
+                ElementsAre("clear", "events", "busy", "sort off", "suspend", "sort on", "resume", "select 0",
+                            "default"));
     recorder.calls.clear();
     queryRun.run("pes", kCs);
-    EXPECT_THAT(recorder.calls, ElementsAre("clear", "events", "busy", "sort off", "suspend", "add pes = dog",
-                                            "sort on", "resume", "select 0", "default"));
+    EXPECT_THAT(recorder.calls,
+                ElementsAre("clear", "events", "busy", "sort off", "suspend", "add pes = dog", "sort on",
+                            "resume", "select 0", "default"));
     EXPECT_EQ(recorder.selected, 0);
 }
 
@@ -98,8 +117,8 @@ TEST_F(QueryRunTest, WordEqualToAnEnglishFieldIsListedTwice)
 TEST_F(QueryRunTest, RunsFindsRunTwiceAndRunsTwice)
 {
     queryRun.run("runs", kEn);
-    EXPECT_EQ(recorder.countLine("run = běžet"), 2);  // plural and verb form both give "run"
-    EXPECT_EQ(recorder.countLine("runs = běhy"), 2);  // comparative gives "runs", then the prefix
+    EXPECT_EQ(recorder.countLine("run = běžet"), 2); // plural and verb form both give "run"
+    EXPECT_EQ(recorder.countLine("runs = běhy"), 2); // comparative gives "runs", then the prefix
     EXPECT_EQ(recorder.countLine("runsel = x"), 1);
     EXPECT_EQ(recorder.lines.size(), 5u);
     EXPECT_EQ(recorder.count("events"), 4);
@@ -125,7 +144,9 @@ TEST_F(QueryRunTest, TypedTextIsLowerCasedForAToZOnly)
     queryRun.run("DoG", kEn);
     EXPECT_EQ(recorder.countLine("dog = pes"), 2);
     queryRun.run("\x8e", kEn); // "Ž" stays upper-case and finds only itself
-    EXPECT_THAT(recorder.lines, ElementsAre("\x8e" "ena = woman"));
+    EXPECT_THAT(recorder.lines,
+                ElementsAre("\x8e"
+                            "ena = woman"));
 }
 
 TEST_F(QueryRunTest, QueryThatCleansAwayRunsNoSearch)

@@ -10,9 +10,9 @@
 namespace slovnik {
 namespace {
 
+using slovnik::testing::table;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using slovnik::testing::table;
 
 constexpr auto kEn = TranslationDirection::EnglishToCzech;
 constexpr auto kCs = TranslationDirection::CzechToEnglish;
@@ -30,8 +30,8 @@ const std::vector<DictionaryEntry> kTable = table({
     {"Dog", "Pes"},
     {"abcdefghijklmnopqrst", "dvacet"},
     {"x", ""},
-    {"\xc8\x61j", "tea"},   // Čaj
-    {"\xe8\x61j", "tea"},   // čaj
+    {"\xc8\x61j", "tea"}, // Čaj
+    {"\xe8\x61j", "tea"}, // čaj
 });
 
 std::vector<std::string> prefix(std::string_view query, TranslationDirection direction)
@@ -52,7 +52,8 @@ TEST(PrefixSearch, ListsEveryEntryBeginningWithTheQueryInTableOrder)
 {
     EXPECT_THAT(prefix("d", kEn), ElementsAre("dog = pes", "dogma = dogma", "do = dělat"));
     EXPECT_THAT(prefix("dog", kEn), ElementsAre("dog = pes", "dogma = dogma"));
-    EXPECT_THAT(prefix("d", kCs), ElementsAre("dogma = dogma", "dělat = do", "dvacet = abcdefghijklmnopqrst"));
+    EXPECT_THAT(prefix("d", kCs),
+                ElementsAre("dogma = dogma", "dělat = do", "dvacet = abcdefghijklmnopqrst"));
 }
 
 TEST(PrefixSearch, IsByteWiseAndCaseSensitive)

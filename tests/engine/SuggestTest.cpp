@@ -1,5 +1,5 @@
-#include "SmallTable.h"
 #include "Suggest.h"
+#include "SmallTable.h"
 #include "TypingErrors.h"
 
 #include <gmock/gmock.h>
@@ -11,9 +11,9 @@
 namespace slovnik {
 namespace {
 
+using slovnik::testing::table;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using slovnik::testing::table;
 
 constexpr auto kEn = TranslationDirection::EnglishToCzech;
 constexpr auto kCs = TranslationDirection::CzechToEnglish;
@@ -31,8 +31,12 @@ const std::vector<DictionaryEntry> kTable = table({
     {"cats", "ko\xe8ky"},
     {"dog", "pes"},
     {"dig", "kopat"},
-    {"thank you", "d\xec" "kuji"},
-    {"woman", "\x9e" "ena"},
+    {"thank you",
+     "d\xec"
+     "kuji"},
+    {"woman",
+     "\x9e"
+     "ena"},
     {"Prague", "Praha"},
     {"what?", "co?"},
     {"receive", "dostat"}, // a word stands once however many entries hold it
@@ -45,7 +49,7 @@ struct Case {
     const char *first;
 };
 
-class SuggestFirst : public ::testing::TestWithParam<Case> {};
+class SuggestFirst : public ::testing::TestWithParam<Case> { };
 TEST_P(SuggestFirst, RanksTheMeantWordFirst)
 {
     Suggester suggester(kTable);
@@ -53,21 +57,24 @@ TEST_P(SuggestFirst, RanksTheMeantWordFirst)
     ASSERT_FALSE(got.empty());
     EXPECT_EQ(got.front(), GetParam().first);
 }
-INSTANTIATE_TEST_SUITE_P(
-    TypingErrors, SuggestFirst,
-    ::testing::Values(Case{"ieForEi", kEn, "recieve", "receive"},
-                      Case{"undoubledLetter", kEn, "begining", "beginning"},
-                      Case{"doubledLetter", kEn, "frriend", "friend"},
-                      Case{"wrongVowel", kEn, "seperate", "separate"},
-                      Case{"keyNeighbour", kEn, "dpg", "dog"},
-                      Case{"swappedLetters", kEn, "dgo", "dog"},
-                      Case{"phrase", kEn, "thank yuo", "thank you"},
-                      Case{"czechWithoutDiacritics", kCs, "dekuji", "d\xec" "kuji"},
-                      Case{"diacriticsBeforeAVowel", kCs, "kocka", "ko\xe8ka"},
-                      Case{"lowerCaseForACapital", kCs, "praha", "Praha"},
-                      Case{"cleanedAsTheQueryBox", kEn, " The Rec'ieve", "receive"},
-                      Case{"czechKeepsItsArticle", kCs, "a zena", "\x9e" "ena"}),
-    [](const auto &row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(TypingErrors, SuggestFirst,
+                         ::testing::Values(Case{"ieForEi", kEn, "recieve", "receive"},
+                                           Case{"undoubledLetter", kEn, "begining", "beginning"},
+                                           Case{"doubledLetter", kEn, "frriend", "friend"},
+                                           Case{"wrongVowel", kEn, "seperate", "separate"},
+                                           Case{"keyNeighbour", kEn, "dpg", "dog"},
+                                           Case{"swappedLetters", kEn, "dgo", "dog"},
+                                           Case{"phrase", kEn, "thank yuo", "thank you"},
+                                           Case{"czechWithoutDiacritics", kCs, "dekuji",
+                                                "d\xec"
+                                                "kuji"},
+                                           Case{"diacriticsBeforeAVowel", kCs, "kocka", "ko\xe8ka"},
+                                           Case{"lowerCaseForACapital", kCs, "praha", "Praha"},
+                                           Case{"cleanedAsTheQueryBox", kEn, " The Rec'ieve", "receive"},
+                                           Case{"czechKeepsItsArticle", kCs, "a zena",
+                                                "\x9e"
+                                                "ena"}),
+                         [](const auto &row) { return std::string(row.param.name); });
 
 TEST(Suggest, EqualCostsKeepTheStoredOrder)
 {
@@ -89,9 +96,9 @@ TEST(Suggest, OffersOnlyDistinctWordsOfTheSearchedFieldUpToTheLimit)
 TEST(Suggest, HostileOrFarFetchedTextGivesNothing)
 {
     Suggester suggester(kTable);
-    for (const std::string &typed : {std::string(), std::string("a "), std::string(32767, 'x'),
-                                     std::string("?"), std::string("??"), std::string("do\0g", 4),
-                                     std::string("qqqqqqqq")}) {
+    for (const std::string &typed :
+         {std::string(), std::string("a "), std::string(32767, 'x'), std::string("?"), std::string("??"),
+          std::string("do\0g", 4), std::string("qqqqqqqq")}) {
         EXPECT_THAT(suggester.suggest(typed, kEn, MaxSuggestions), IsEmpty()) << typed.substr(0, 20);
         EXPECT_THAT(suggester.suggest(typed, kCs, MaxSuggestions), IsEmpty()) << typed.substr(0, 20);
     }
@@ -103,7 +110,7 @@ struct Folding {
     char base;
 };
 
-class BaseLetters : public ::testing::TestWithParam<Folding> {};
+class BaseLetters : public ::testing::TestWithParam<Folding> { };
 TEST_P(BaseLetters, DropDiacriticAndCase)
 {
     EXPECT_EQ(typing::baseLetter(GetParam().byte), GetParam().base);

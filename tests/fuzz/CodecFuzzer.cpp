@@ -73,8 +73,8 @@ void checkUnits(std::string_view raw)
     }
     const std::string bytes = toCp1250(units);
     // toUcs4 counts a surrogate pair once and an unpaired surrogate once.
-    require(bytes.size() <= static_cast<std::size_t>(units.toUcs4().size()),
-            "more bytes than code points", bytes);
+    require(bytes.size() <= static_cast<std::size_t>(units.toUcs4().size()), "more bytes than code points",
+            bytes);
     // Text that is already composed converts code point by code point.
     if (units.normalized(QString::NormalizationForm_C) == units)
         require(bytes == expectedBytes(units), "a character without a byte is not \"?\"", bytes);

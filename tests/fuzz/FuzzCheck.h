@@ -13,8 +13,7 @@ namespace slovnik::fuzz {
 /// Prints the broken invariant and, escaped, the text it was broken on, then aborts.
 [[noreturn]] inline void fail(std::string_view invariant, std::string_view text = {})
 {
-    std::fprintf(stderr, "broken invariant: %.*s\n", static_cast<int>(invariant.size()),
-                 invariant.data());
+    std::fprintf(stderr, "broken invariant: %.*s\n", static_cast<int>(invariant.size()), invariant.data());
     std::fputs("on: \"", stderr);
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);

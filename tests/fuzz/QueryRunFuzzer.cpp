@@ -31,9 +31,9 @@ public:
     void clearLines() override { lines.clear(); }
     void setSorted(bool sorted) override { m_sorted = sorted; }
     void setRedrawSuspended(bool suspended) override { m_suspended = suspended; }
-    void selectFirstLine() override {}
-    void processPendingEvents() override {}
-    void setBusyCursor(bool) override {}
+    void selectFirstLine() override { }
+    void processPendingEvents() override { }
+    void setBusyCursor(bool) override { }
 
 private:
     bool m_sorted = true;
@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const auto direction = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish
-                                                : TranslationDirection::EnglishToCzech;
+    const auto direction
+        = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish : TranslationDirection::EnglishToCzech;
     const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
 
     RecordingList list;
@@ -63,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string query = NormalizeQuery(lowerAsciiLetters(typed), direction);
     const std::string_view prefix = std::string_view(query).substr(0, kMaxPrefixQueryLength);
     const std::vector<std::string> candidates = direction == TranslationDirection::EnglishToCzech
-                                                    ? inflectedCandidates(query)
-                                                    : std::vector<std::string>{};
+        ? inflectedCandidates(query)
+        : std::vector<std::string>{};
     if (query.empty())
         require(list.lines.empty(), "an empty query found lines", typed);
     for (const std::string &line : list.lines) {

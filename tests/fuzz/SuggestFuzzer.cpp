@@ -40,15 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const auto direction = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish
-                                                : TranslationDirection::EnglishToCzech;
+    const auto direction
+        = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish : TranslationDirection::EnglishToCzech;
     const std::size_t limit = (data[0] >> 1) % (MaxSuggestions + 2);
     const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
 
     static Suggester suggester(readableTable());
     static const std::set<std::string_view> english = fieldWords(TranslationDirection::EnglishToCzech);
     static const std::set<std::string_view> czech = fieldWords(TranslationDirection::CzechToEnglish);
-    const std::set<std::string_view> &words = direction == TranslationDirection::EnglishToCzech ? english : czech;
+    const std::set<std::string_view> &words
+        = direction == TranslationDirection::EnglishToCzech ? english : czech;
 
     const std::vector<std::string> suggestions = suggester.suggest(typed, direction, limit);
     require(suggestions.size() <= std::min(limit, MaxSuggestions), "more suggestions than asked for", typed);
@@ -56,9 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(suggestions.empty(), "suggestions for an empty query", typed);
     std::set<std::string> distinct;
     for (const std::string &suggestion : suggestions) {
-        require(!suggestion.empty() && words.contains(suggestion), "a suggestion that is no word of the field", suggestion);
+        require(!suggestion.empty() && words.contains(suggestion),
+                "a suggestion that is no word of the field", suggestion);
         require(distinct.insert(suggestion).second, "a word suggested twice", suggestion);
     }
-    require(suggester.suggest(typed, direction, limit) == suggestions, "a second call answered otherwise", typed);
+    require(suggester.suggest(typed, direction, limit) == suggestions, "a second call answered otherwise",
+            typed);
     return 0;
 }

@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view typed = slovnik::fuzz::asText(data, size);
     checkWord(typed);
     // What the reducers really see: the lower-cased, cleaned query.
-    const std::string cleaned = NormalizeQuery(lowerAsciiLetters(typed), TranslationDirection::EnglishToCzech);
+    const std::string cleaned
+        = NormalizeQuery(lowerAsciiLetters(typed), TranslationDirection::EnglishToCzech);
     checkWord(cleaned);
     return 0;
 }

@@ -131,7 +131,8 @@ void strangeTexts()
     row("NUL alone", QString(1, QChar(u'\0')), none) << none << none;
     row("emoji alone", u"🐕"_qs, none) << u"🐕"_qs << none;
     row("emoji after a word", u"pes🐕"_qs, none) << u"pes🐕"_qs << none;
-    row("emoji sequence with joiners", u"👩‍👩‍👧‍👦"_qs, none) << u"👩‍👩‍👧‍👦"_qs << none;
+    row("emoji sequence with joiners", u"👩‍👩‍👧‍👦"_qs, none)
+        << u"👩‍👩‍👧‍👦"_qs << none;
     row("Czech composed (NFC)", u"kočka"_qs, u"kočka"_qs) << u"kočka"_qs << u"kočka"_qs;
     row("Czech decomposed (NFD)", u"koc\u030Cka"_qs, u"kočka"_qs) << u"koc\u030Cka"_qs << u"kočka"_qs;
     row("capital decomposed (NFD)", u"C\u030Ci\u0301n"_qs, u"Čín"_qs) << u"C\u030Ci\u0301n"_qs << u"Čín"_qs;
@@ -229,12 +230,12 @@ void DictionaryHostileTest::hundredThousandCharactersTyped()
     form.ComboBox1()->setFocus();
     edit->setText(text.left(kQueryBoxCapacity - kKeys / 2));
     edit->end(false);
-    timed("ten keys, each a query run on 32,757+ units", [&] {
-        typeKeys(edit, text.mid(kQueryBoxCapacity - kKeys / 2, kKeys / 2));
-    });
+    timed("ten keys, each a query run on 32,757+ units",
+          [&] { typeKeys(edit, text.mid(kQueryBoxCapacity - kKeys / 2, kKeys / 2)); });
     QCOMPARE(edit->text(), text.left(kQueryBoxCapacity));
     verifyQuietResult(form, {});
-    timed("ten keys past the box's capacity", [&] { typeKeys(edit, text.mid(kQueryBoxCapacity, kKeys / 2)); });
+    timed("ten keys past the box's capacity",
+          [&] { typeKeys(edit, text.mid(kQueryBoxCapacity, kKeys / 2)); });
     QCOMPARE(edit->text(), text.left(kQueryBoxCapacity));
     verifyQuietResult(form, {});
 

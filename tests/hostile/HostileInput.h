@@ -5,8 +5,8 @@
 // through the buttons and the keyboard, and checks that nothing else moved.
 
 #include "ApplicationWindows.h"
-#include "ExDialog.h"
 #include "Ex3DButton.h"
+#include "ExDialog.h"
 #include "MainForm.h"
 #include "ResultChooser.h"
 #include "Trans.h"
@@ -100,7 +100,8 @@ inline void click(TEx3DButton *button)
 inline void typeKeys(QWidget *target, const QString &text)
 {
     for (qsizetype from = 0; from < text.size();) {
-        const bool pair = text[from].isHighSurrogate() && from + 1 < text.size() && text[from + 1].isLowSurrogate();
+        const bool pair
+            = text[from].isHighSurrogate() && from + 1 < text.size() && text[from + 1].isLowSurrogate();
         const qsizetype units = pair ? 2 : 1;
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text.mid(from, units));
         QApplication::sendEvent(target, &press);
@@ -180,7 +181,8 @@ inline QStringList wordListRows(const WordListView &list)
 {
     QStringList rows;
     for (int row = 0; row < list.rowCount(); ++row)
-        rows.append(list.wordAt(row) + QStringLiteral(" | ") + list.otherAt(row).value_or(QStringLiteral("(none)")));
+        rows.append(list.wordAt(row) + QStringLiteral(" | ")
+                    + list.otherAt(row).value_or(QStringLiteral("(none)")));
     return rows;
 }
 

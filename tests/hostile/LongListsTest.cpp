@@ -52,7 +52,8 @@ void LongListsTest::tenThousandRowsInTheHistoryAndTheWordList()
         for (const QChar letter : u"scpabdt"_qs) {
             typeQuery(form, QString(letter));
             form.ComboBox2()->setFocus();
-            for (int line = 1; line < form.ComboBox2()->count() && form.ComboBox1()->count() < kRows; ++line) {
+            for (int line = 1; line < form.ComboBox2()->count() && form.ComboBox1()->count() < kRows;
+                 ++line) {
                 QTest::keyClick(form.ComboBox2(), Qt::Key_Down);
                 ++keys;
             }
@@ -83,19 +84,18 @@ void LongListsTest::tenThousandRowsInTheHistoryAndTheWordList()
     const int last = list.rowCount() - 1;
     list.scrollToBottom();
     const QRect lastRow = list.visualRect(list.model()->index(last, 0));
-    timed("click on the last word-list row", [&] {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, lastRow.center().y()));
-    });
+    timed("click on the last word-list row",
+          [&] { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, lastRow.center().y())); });
     QCOMPARE(list.selectedRow(), last);
     QCOMPARE(form.ComboBox1()->currentText(), list.wordAt(last));
     QCOMPARE(form.ComboBox2()->count() > 0, !list.wordAt(last).isEmpty());
 
     typeQuery(form, QStringLiteral("dog"));
     const int rowsBefore = list.rowCount();
-    const int historyAfter = kRows + (itemsOf(*form.ComboBox1()).contains(u"dog = pes"_qs, Qt::CaseInsensitive) ? 0 : 1);
-    timed("choice of a result line with full lists", [&] {
-        pickFromList(*form.ComboBox2(), form.ComboBox2()->findText(u"dog = pes"_qs));
-    });
+    const int historyAfter
+        = kRows + (itemsOf(*form.ComboBox1()).contains(u"dog = pes"_qs, Qt::CaseInsensitive) ? 0 : 1);
+    timed("choice of a result line with full lists",
+          [&] { pickFromList(*form.ComboBox2(), form.ComboBox2()->findText(u"dog = pes"_qs)); });
     QCOMPARE(list.rowCount(), rowsBefore + 1);
     QCOMPARE(form.ComboBox1()->count(), historyAfter);
 

@@ -93,10 +93,10 @@ void TranslatorHostileTest::tenMegabytesPastedIntoTheTranslator_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("cycle");
-    QTest::newRow("lines of prose")
-        << tenMegabytesOfLines()
-        << QStringList{u"pes"_qs, u"spí"_qs, u"na"_qs, u"zahradě"_qs, u"kočka"_qs, u"leží"_qs,
-                       u"u"_qs, u"kamen"_qs, u"děti"_qs, u"jdou"_qs, u"do"_qs, u"školy"_qs};
+    QTest::newRow("lines of prose") << tenMegabytesOfLines()
+                                    << QStringList{u"pes"_qs,   u"spí"_qs,  u"na"_qs, u"zahradě"_qs,
+                                                   u"kočka"_qs, u"leží"_qs, u"u"_qs,  u"kamen"_qs,
+                                                   u"děti"_qs,  u"jdou"_qs, u"do"_qs, u"školy"_qs};
     QTest::newRow("one paragraph") << tenMegabytesInOneLine()
                                    << QStringList{u"pes"_qs, u"kočka"_qs, u"dům"_qs, u"strom"_qs};
 }
@@ -161,10 +161,12 @@ void TranslatorHostileTest::strangeTextInTheTranslator_data()
     row("NUL alone", QString(1, QChar(u'\0'))) << QStringList{QString(1, QChar(u'\0'))} << u"[..] "_qs;
     row("emoji between words", u"pes 🐕 kočka"_qs) << dogAndCat << dogChick;
     row("emoji inside a word", u"pes🐕kočka"_qs) << dogAndCat << dogChick;
-    row("emoji sequence with joiners", u"👩‍👩‍👧‍👦 dům"_qs) << QStringList{u"dům"_qs} << u"building "_qs;
+    row("emoji sequence with joiners", u"👩‍👩‍👧‍👦 dům"_qs)
+        << QStringList{u"dům"_qs} << u"building "_qs;
     row("Czech decomposed (NFD)", u"koc\u030Cka du\u030Am C\u030Ci\u0301n"_qs)
         << QStringList{u"kočka"_qs, u"dům"_qs, u"Čín"_qs} << u"chick building [..] "_qs;
-    row("forty marks on one letter", u"pes"_qs + QString(40, QChar(0x0301))) << QStringList{u"peś"_qs} << u"[..] "_qs;
+    row("forty marks on one letter", u"pes"_qs + QString(40, QChar(0x0301)))
+        << QStringList{u"peś"_qs} << u"[..] "_qs;
     row("Hebrew and Arabic", u"pes כלב كلب kočka"_qs) << dogAndCat << dogChick;
     row("right-to-left override", u"\u202Epes kočka\u202C"_qs) << dogAndCat << dogChick;
     row("lone surrogates", u"\xD800pes kočka\xDC00 \xDE00\xD83D"_qs) << dogAndCat << dogChick;
@@ -173,9 +175,9 @@ void TranslatorHostileTest::strangeTextInTheTranslator_data()
         << u"[..] [..] [..] [..] [..] "_qs;
     QTest::newRow("CR LF, CR and form feed") << u"pes\r\nkočka\fdům\r"_qs << u"pes\nkočka\fdům\n"_qs
                                              << QStringList{u"pes"_qs, u"kočka\fdům"_qs} << u"dog [..] "_qs;
-    QTest::newRow("line and paragraph separators") << u"pes\u2028kočka\u2029dům"_qs << u"pes\nkočka\ndům"_qs
-                                                   << QStringList{u"pes"_qs, u"kočka"_qs, u"dům"_qs}
-                                                   << u"dog chick building "_qs;
+    QTest::newRow("line and paragraph separators")
+        << u"pes\u2028kočka\u2029dům"_qs << u"pes\nkočka\ndům"_qs
+        << QStringList{u"pes"_qs, u"kočka"_qs, u"dům"_qs} << u"dog chick building "_qs;
 }
 
 void TranslatorHostileTest::strangeTextInTheTranslator()

@@ -1,9 +1,9 @@
 // The speech unit on its own: the text the voice is given, flite's samples, and the speaker's
 // requests, with a recording stand-in for the sound card.
 
-#include "SpeechStandIns.h"
 #include "SpeakableText.h"
 #include "Speaker.h"
+#include "SpeechStandIns.h"
 #include "SpokenText.h"
 #include "Translate.h"
 #include "Voice.h"
@@ -15,23 +15,24 @@
 #include <cstdlib>
 
 using namespace slovnik;
-using slovnik::test::RecordingSink;
 using slovnik::test::Recordings;
+using slovnik::test::RecordingSink;
 
 namespace {
 
-const QString kTwentyWords = QStringLiteral(
-    "The quick brown fox jumps over the lazy dog while the children play happily in the green garden near our house.");
+const QString kTwentyWords = QStringLiteral("The quick brown fox jumps over the lazy dog while the children "
+                                            "play happily in the green garden near our house.");
 
 std::vector<std::int16_t> synthesized(const QString &text, int *sampleRate = nullptr)
 {
     std::vector<std::int16_t> all;
-    const bool loaded = fliteVoice()->synthesize(speakableText(text), [&](std::span<const std::int16_t> samples, int rate) {
-        all.insert(all.end(), samples.begin(), samples.end());
-        if (sampleRate)
-            *sampleRate = rate;
-        return true;
-    });
+    const bool loaded
+        = fliteVoice()->synthesize(speakableText(text), [&](std::span<const std::int16_t> samples, int rate) {
+              all.insert(all.end(), samples.begin(), samples.end());
+              if (sampleRate)
+                  *sampleRate = rate;
+              return true;
+          });
     if (!loaded)
         qFatal("the English voice cannot be loaded");
     return all;
@@ -99,7 +100,8 @@ void SpeechTest::hugeTextsAreCutToTheWordLimit_data()
     QTest::addColumn<int>("words");
     QTest::addColumn<int>("longestWord");
     QTest::newRow("129 words") << u"word "_qs.repeated(129) << int(MaxWords) << 4;
-    QTest::newRow("10 MB of prose") << u"Pes spí na zahradě. "_qs.repeated(kTenMegabytes / 20) << int(MaxWords) << 8;
+    QTest::newRow("10 MB of prose") << u"Pes spí na zahradě. "_qs.repeated(kTenMegabytes / 20)
+                                    << int(MaxWords) << 8;
     QTest::newRow("10 MB without a blank") << QString(kTenMegabytes, u'ž') << 1 << int(WordCapacity);
     QTest::newRow("10 MB of NUL") << QString(kTenMegabytes, QChar(0)) << 0 << 0;
 }
@@ -225,17 +227,22 @@ void SpeechTest::eachWindowReadsItsEnglishSide_data()
     constexpr auto czech = TranslationDirection::CzechToEnglish;
     QTest::addColumn<bool>("dictionary");
     QTest::addColumn<TranslationDirection>("direction");
-    QTest::addColumn<QString>("first");  // the chosen line, or the source text
+    QTest::addColumn<QString>("first"); // the chosen line, or the source text
     QTest::addColumn<QString>("second"); // the query box, or the translated text
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("chosen line, English queries") << true << english << u"dog = pes"_qs << u"do"_qs << u"dog"_qs;
+    QTest::newRow("chosen line, English queries")
+        << true << english << u"dog = pes"_qs << u"do"_qs << u"dog"_qs;
     QTest::newRow("chosen line, Czech queries") << true << czech << u"pes = dog"_qs << u"pe"_qs << u"dog"_qs;
-    QTest::newRow("chosen phrase") << true << english << u"ice cream = zmrzlina"_qs << u"ice"_qs << u"ice cream"_qs;
-    QTest::newRow("no line, English query cleaned") << true << english << QString() << u" The Don't"_qs << u"dont"_qs;
+    QTest::newRow("chosen phrase") << true << english << u"ice cream = zmrzlina"_qs << u"ice"_qs
+                                   << u"ice cream"_qs;
+    QTest::newRow("no line, English query cleaned")
+        << true << english << QString() << u" The Don't"_qs << u"dont"_qs;
     QTest::newRow("no line, Czech query") << true << czech << QString() << u"žirafa"_qs << QString();
     QTest::newRow("no line, nothing typed") << true << english << QString() << QString() << QString();
-    QTest::newRow("translator from English") << false << english << u"The cat"_qs << u"ta kočka"_qs << u"The cat"_qs;
-    QTest::newRow("translator into English") << false << czech << u"Ta kočka"_qs << u"the cat"_qs << u"the cat"_qs;
+    QTest::newRow("translator from English")
+        << false << english << u"The cat"_qs << u"ta kočka"_qs << u"The cat"_qs;
+    QTest::newRow("translator into English")
+        << false << czech << u"Ta kočka"_qs << u"the cat"_qs << u"the cat"_qs;
 }
 
 void SpeechTest::eachWindowReadsItsEnglishSide()

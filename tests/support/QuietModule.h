@@ -9,7 +9,7 @@
 
 namespace slovnik::testing {
 
-inline void quietOrdinal1() noexcept {}
+inline void quietOrdinal1() noexcept { }
 inline std::uint32_t quietOrdinal2() noexcept
 {
     return 0;

@@ -19,7 +19,8 @@ inline ShortField field(std::string_view text)
     return f;
 }
 
-inline std::vector<DictionaryEntry> table(std::initializer_list<std::pair<std::string_view, std::string_view>> pairs)
+inline std::vector<DictionaryEntry>
+table(std::initializer_list<std::pair<std::string_view, std::string_view>> pairs)
 {
     std::vector<DictionaryEntry> entries;
     for (const auto &[english, czech] : pairs)

@@ -34,8 +34,9 @@ struct Recordings {
 class RecordingSink final : public AudioSink {
 public:
     /// Records into `recordings`, which outlives the sink; with `hasOutput` false every open fails.
-    explicit RecordingSink(Recordings &recordings, bool hasOutput = true)
-        : m_recordings(recordings), m_hasOutput(hasOutput)
+    explicit RecordingSink(Recordings &recordings, bool hasOutput = true) :
+        m_recordings(recordings),
+        m_hasOutput(hasOutput)
     {
     }
 
@@ -85,7 +86,7 @@ private:
 
 class TextRecordingVoice final : public Voice {
 public:
-    explicit TextRecordingVoice(HeardTexts &heard) : m_heard(heard) {}
+    explicit TextRecordingVoice(HeardTexts &heard) : m_heard(heard) { }
     bool load() override { return true; }
     bool synthesize(const std::string &text, const SampleSink &sink) override
     {

@@ -17,8 +17,7 @@ namespace slovnik::testing {
 /// Watches the application's Show and activation events; after each, once the event has been
 /// handled, asks `find` for the widget to act on. A window is acted on once it is active (a popup
 /// once it is visible), so that the keyboard focus is where the user would find it.
-template <typename Find, typename Act>
-class ShowWatcher final : public QObject {
+template <typename Find, typename Act> class ShowWatcher final : public QObject {
 public:
     ShowWatcher(Find find, Act act) : QObject(qApp), m_find(std::move(find)), m_act(std::move(act))
     {
@@ -58,8 +57,7 @@ private:
 
 /// Runs `act` on the widget `find` returns as soon as it is shown and active, however slow the
 /// run. `act` must end the modal loop (press the dialog's button, close the menu).
-template <typename Find, typename Act>
-void whenShown(Find find, Act act)
+template <typename Find, typename Act> void whenShown(Find find, Act act)
 {
     new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act)); // owned by qApp
 }

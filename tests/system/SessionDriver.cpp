@@ -10,12 +10,12 @@
 
 #include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
-#include "ExDialog.h"
 #include "Ex3DButton.h"
+#include "ExDialog.h"
 #include "MainForm.h"
 #include "ResultChooser.h"
-#include "SpeakerButton.h"
 #include "Speaker.h"
+#include "SpeakerButton.h"
 #include "Trans.h"
 
 #include <QApplication>
@@ -77,7 +77,8 @@ void search(TMainForm &main)
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(edit, &press);
     }
-    check(main.ComboBox2()->chosenLine().startsWith(QStringLiteral("pes = ")), "typing 'pes' finds its lines");
+    check(main.ComboBox2()->chosenLine().startsWith(QStringLiteral("pes = ")),
+          "typing 'pes' finds its lines");
 }
 
 void translate(TMainForm &main, TTransForm &translator)
@@ -90,7 +91,8 @@ void translate(TMainForm &main, TTransForm &translator)
     click(translator.TransBtn());
     click(translator.FromListBtn());
     check(translator.WordCount() == 4, "the pasted text splits into four words");
-    check(translator.Memo2()->toPlainText().startsWith(QStringLiteral("dog ")), "the sentence begins with 'dog'");
+    check(translator.Memo2()->toPlainText().startsWith(QStringLiteral("dog ")),
+          "the sentence begins with 'dog'");
 }
 
 void copy(TMainForm &main, TTransForm &translator)

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace slovnik {
 namespace {
 
@@ -18,8 +17,7 @@ TEST(Cp1250, EveryByteSurvivesTheRoundTrip)
 
 TEST(Cp1250, CzechLettersHaveTheirCodePageBytes)
 {
-    EXPECT_EQ(toCp1250(QStringLiteral(u"žluťoučký kůň")),
-              "\x9el\x75\x9do\x75\xe8k\xfd k\xf9\xf2");
+    EXPECT_EQ(toCp1250(QStringLiteral(u"žluťoučký kůň")), "\x9el\x75\x9do\x75\xe8k\xfd k\xf9\xf2");
     EXPECT_EQ(fromCp1250("\xc8\x61j"), QStringLiteral(u"Čaj"));
 }
 
@@ -48,9 +46,9 @@ TEST(Cp1250, ControlCharactersAndNulPassThrough)
 
 TEST(Cp1250, CharactersThatComposingLengthensGiveOneQuestionMarkEach)
 {
-    EXPECT_EQ(toCp1250(QStringLiteral(u"a\u09DDb")), "a?b");      // BENGALI LETTER RHA
-    EXPECT_EQ(toCp1250(QStringLiteral(u"\u0344")), "?");          // COMBINING GREEK DIALYTIKA TONOS
-    EXPECT_EQ(toCp1250(QStringLiteral(u"\U0001D15E")), "?");      // MUSICAL SYMBOL HALF NOTE
+    EXPECT_EQ(toCp1250(QStringLiteral(u"a\u09DDb")), "a?b"); // BENGALI LETTER RHA
+    EXPECT_EQ(toCp1250(QStringLiteral(u"\u0344")), "?"); // COMBINING GREEK DIALYTIKA TONOS
+    EXPECT_EQ(toCp1250(QStringLiteral(u"\U0001D15E")), "?"); // MUSICAL SYMBOL HALF NOTE
     EXPECT_EQ(toCp1250(QStringLiteral(u"C\u030C\u09DD")), "\xc8?"); // composing still works beside
 }
 

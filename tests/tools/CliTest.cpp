@@ -142,8 +142,8 @@ TEST(CliTranslate, PrintsTheSentenceOfEveryWordsFirstOffer)
 
 TEST(CliTranslate, OffersListsEachWordThenItsOffersIndented)
 {
-    const CliRun run = runCli({QStringLiteral("translate"), QStringLiteral("--en-cs"), QStringLiteral("--offers")},
-                              "Dogs\n");
+    const CliRun run = runCli(
+        {QStringLiteral("translate"), QStringLiteral("--en-cs"), QStringLiteral("--offers")}, "Dogs\n");
     ASSERT_EQ(run.exitCode, 0);
     const QList<QByteArray> lines = run.out.split('\n');
     ASSERT_GE(lines.size(), 3);
@@ -177,7 +177,8 @@ TEST(CliTranslate, InputThatIsNotUtf8IsRefusedAndArgumentsAreChecked)
 
 TEST(CliSuggest, PrintsTheClosestWordsBestFirst)
 {
-    const CliRun english = runCli({QStringLiteral("suggest"), QStringLiteral("--en-cs"), QStringLiteral("recieve")});
+    const CliRun english
+        = runCli({QStringLiteral("suggest"), QStringLiteral("--en-cs"), QStringLiteral("recieve")});
     ASSERT_EQ(english.exitCode, 0) << english.err.toStdString();
     const QStringList lines = QString::fromUtf8(english.out).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
@@ -216,8 +217,8 @@ namespace {
 // input.
 TEST(CliOutput, OutputThatCannotBeWrittenIsReportedAsSuch)
 {
-    for (const QStringList &arguments : {QStringList{QStringLiteral("dump")},
-                                         QStringList{QStringLiteral("lookup"), QStringLiteral("p")}}) {
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("dump")}, QStringList{QStringLiteral("lookup"), QStringLiteral("p")}}) {
         QProcess process;
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
         process.start(QStringLiteral(SLOVNIK_CLI_PATH), arguments);
@@ -226,7 +227,6 @@ TEST(CliOutput, OutputThatCannotBeWrittenIsReportedAsSuch)
         EXPECT_TRUE(process.readAllStandardError().contains("cannot write the output"));
     }
 }
-
 
 TEST(CliSay, WavFileHoldsTheWordAsSixteenBitMono)
 {
@@ -239,7 +239,7 @@ TEST(CliSay, WavFileHoldsTheWordAsSixteenBitMono)
     const QByteArray wave = file.readAll();
     ASSERT_GT(wave.size(), 44);
     EXPECT_TRUE(wave.startsWith("RIFF") && wave.mid(8, 8) == "WAVEfmt ");
-    EXPECT_EQ(qFromLittleEndian<quint16>(wave.constData() + 22), 1);  // channels
+    EXPECT_EQ(qFromLittleEndian<quint16>(wave.constData() + 22), 1); // channels
     EXPECT_EQ(qFromLittleEndian<quint16>(wave.constData() + 34), 16); // bits per sample
     const quint32 rate = qFromLittleEndian<quint32>(wave.constData() + 24);
     const quint32 dataBytes = qFromLittleEndian<quint32>(wave.constData() + 40);
@@ -265,8 +265,10 @@ TEST(CliSay, RefusalsHaveTheirExitCodes)
     };
     for (const auto &refused : cases) {
         QProcess shell;
-        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + QString::fromLatin1(refused.arguments),
-                                               QStringLiteral(SLOVNIK_CLI_PATH)});
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("exec \"$0\" ") + QString::fromLatin1(refused.arguments),
+                     QStringLiteral(SLOVNIK_CLI_PATH)});
         ASSERT_TRUE(shell.waitForFinished(30000));
         EXPECT_EQ(shell.exitCode(), refused.exitCode) << refused.arguments;
         EXPECT_FALSE(shell.readAllStandardError().isEmpty()) << refused.arguments;

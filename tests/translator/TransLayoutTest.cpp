@@ -123,17 +123,22 @@ void TransLayoutTest::toolButtons_data()
     QTest::addColumn<QString>("caption");
 
     QTest::newRow("PasteBtn") << "PasteBtn" << 3 << 22 << false << ButtonImage::Paste
-                              << "Vložit zdrojový text" << "";
+                              << "Vložit zdrojový text"
+                              << "";
     QTest::newRow("CopyBtn") << "CopyBtn" << 26 << 22 << false << ButtonImage::Copy
-                             << "Kopírovat přeložený text" << "";
+                             << "Kopírovat přeložený text"
+                             << "";
     QTest::newRow("ToListBtn") << "ToListBtn" << 50 << 22 << false << ButtonImage::IntoList
-                               << "Vložit text do mřížky pro překlad" << "";
+                               << "Vložit text do mřížky pro překlad"
+                               << "";
     QTest::newRow("FromListBtn") << "FromListBtn" << 72 << 22 << false << ButtonImage::OutOfList
-                                 << "Sestavit větu z přeložených slov" << "";
+                                 << "Sestavit větu z přeložených slov"
+                                 << "";
     QTest::newRow("TransBtn") << "TransBtn" << 100 << 21 << false << ButtonImage::OpenBook << "Přeložit"
                               << "Překlad";
     QTest::newRow("LangBtn") << "LangBtn" << 126 << 34 << true << FlagImage::CzechToEnglish
-                             << "Změna směru překladu" << "";
+                             << "Změna směru překladu"
+                             << "";
     QTest::newRow("Help") << "Help" << 162 << 22 << false << ButtonImage::HelpBook << "Nápověda"
                           << "Nápověda";
 }
@@ -150,10 +155,13 @@ void TransLayoutTest::toolButtons()
 
     TranslatorWindow window;
     TTransForm &form = window.form;
-    const QHash<QString, TEx3DButton *> buttons{
-        {"PasteBtn", form.PasteBtn()}, {"CopyBtn", form.CopyBtn()},   {"ToListBtn", form.ToListBtn()},
-        {"FromListBtn", form.FromListBtn()}, {"TransBtn", form.TransBtn()}, {"LangBtn", form.LangBtn()},
-        {"Help", form.Help()}};
+    const QHash<QString, TEx3DButton *> buttons{{"PasteBtn", form.PasteBtn()},
+                                                {"CopyBtn", form.CopyBtn()},
+                                                {"ToListBtn", form.ToListBtn()},
+                                                {"FromListBtn", form.FromListBtn()},
+                                                {"TransBtn", form.TransBtn()},
+                                                {"LangBtn", form.LangBtn()},
+                                                {"Help", form.Help()}};
     const TEx3DButton *const button = buttons.value(name);
     QVERIFY(button);
     QCOMPARE(button->parentWidget(), form.Panel2());

@@ -18,7 +18,8 @@ QString numberedWords(int count)
 {
     QStringList words;
     for (int i = 1; i <= count; ++i)
-        words.append(QStringLiteral("slovo") + QString(QChar(u'a' + (i - 1) % 26)).repeated(1 + (i - 1) / 26));
+        words.append(QStringLiteral("slovo")
+                     + QString(QChar(u'a' + (i - 1) % 26)).repeated(1 + (i - 1) / 26));
     return words.join(u' ');
 }
 
@@ -247,10 +248,12 @@ void TransSplitTest::softWrapNeverSplitsAWord_data()
         << filler + u" self-control "_qs + filler << QStringList{filler, u"self-control"_qs, filler};
     QTest::newRow("word longer than a line keeps its first fifty letters")
         << sixty << QStringList{sixty.left(50)};
-    QTest::newRow("wrap at blanks") << QStringList(30, u"slovo"_qs).join(u' ') << QStringList(30, u"slovo"_qs);
-    QTest::newRow("paragraphs out of view") << QStringList(8, sixty).join(u'\n')
-                                            << QStringList(8, sixty.left(50));
-    QTest::newRow("line separator ends a word") << u"pes\u2028kočka"_qs << QStringList{u"pes"_qs, u"kočka"_qs};
+    QTest::newRow("wrap at blanks") << QStringList(30, u"slovo"_qs).join(u' ')
+                                    << QStringList(30, u"slovo"_qs);
+    QTest::newRow("paragraphs out of view")
+        << QStringList(8, sixty).join(u'\n') << QStringList(8, sixty.left(50));
+    QTest::newRow("line separator ends a word")
+        << u"pes\u2028kočka"_qs << QStringList{u"pes"_qs, u"kočka"_qs};
 }
 
 void TransSplitTest::softWrapNeverSplitsAWord()

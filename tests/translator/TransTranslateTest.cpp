@@ -56,7 +56,7 @@ const std::vector<DictionaryEntry> kTable = tableOf({
 
 /// The window on the test's table.
 struct SmallTableWindow : TranslatorWindow {
-    SmallTableWindow() : TranslatorWindow(kTable) {}
+    SmallTableWindow() : TranslatorWindow(kTable) { }
 };
 
 QStringList tableOffers(const QString &word, TranslationDirection direction)
@@ -80,9 +80,9 @@ QList<QStringList> allOffers(const TTransForm &form)
 }
 
 // Everyday Czech: words with hits, words without, and words with many.
-const QString kCzechText = QStringLiteral(
-    "Pes spí na zahradě a kočka sedí u okna. Ráno jdu do školy, večer čtu knihu. "
-    "Můj bratr má rád čaj s citronem, ale já piju kávu bez cukru.");
+const QString kCzechText
+    = QStringLiteral("Pes spí na zahradě a kočka sedí u okna. Ráno jdu do školy, večer čtu knihu. "
+                     "Můj bratr má rád čaj s citronem, ale já piju kávu bez cukru.");
 
 } // namespace
 
@@ -169,7 +169,8 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
     mistyped.showPopup();
     QAbstractItemView *const list = mistyped.view();
     QVERIFY(QTest::qWaitForWindowExposed(list->window()));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(mistyped.model()->index(0, 0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(mistyped.model()->index(0, 0)).center());
     QTRY_VERIFY(!list->isVisible());
     click(form.FromListBtn());
     QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("káva cukr "));
@@ -181,9 +182,12 @@ void TransTranslateTest::englishWordWithoutHitsTriesItsReductions_data()
     QTest::addColumn<QString>("searched");
 
     // No English word begins with "apples" or "colder"; "apple" and "cold" are searched by prefix.
-    QTest::newRow("plural") << "apples" << "apple";
-    QTest::newRow("comparative") << "colder" << "cold";
-    QTest::newRow("own hits, no second try") << "cats" << "cats";
+    QTest::newRow("plural") << "apples"
+                            << "apple";
+    QTest::newRow("comparative") << "colder"
+                                 << "cold";
+    QTest::newRow("own hits, no second try") << "cats"
+                                             << "cats";
 }
 
 void TransTranslateTest::englishWordWithoutHitsTriesItsReductions()
@@ -210,8 +214,7 @@ void TransTranslateTest::czechWordsAreSearchedAsSplit_data()
     QTest::addColumn<QStringList>("offers");
 
     QTest::newRow("inflected, no second try") << "psovi" << QStringList{};
-    QTest::newRow("capital with diacritic kept") << "Červená"
-                                                 << QStringList{"Červená řeka = Red River"};
+    QTest::newRow("capital with diacritic kept") << "Červená" << QStringList{"Červená řeka = Red River"};
     QTest::newRow("capital without an entry") << "Čaj" << QStringList{};
 }
 
@@ -313,8 +316,7 @@ void TransTranslateTest::sentenceFromTheBoxTexts_data()
     QTest::addColumn<QString>("sentence");
 
     QTest::newRow("parts after \"= \", [..] for empty")
-        << QStringList{"pes = dog", "", "pes = dog = hound", "hello"}
-        << "dog [..] dog = hound hello ";
+        << QStringList{"pes = dog", "", "pes = dog = hound", "hello"} << "dog [..] dog = hound hello ";
     QTest::newRow("nothing after \"=\" leaves two blanks") << QStringList{"a", "x=", "b"} << "a  b ";
     QTest::newRow("diacritics kept") << QStringList{"spí = spí", "žlutý kůň"} << "spí žlutý kůň ";
     QTest::newRow("all empty") << QStringList{"", ""} << "[..] [..] ";

@@ -14,38 +14,38 @@
 namespace slovnik::cli {
 namespace {
 
-constexpr const char *kUsage =
-    "Usage: slovnik-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "The English-Czech dictionary of slovnik on the command line.\n"
-    "\n"
-    "Commands:\n"
-    "  dump                      print every entry of the word table in stored order as\n"
-    "                            POSITION<TAB>ENGLISH<TAB>CZECH, positions from 0\n"
-    "  lookup [DIRECTION] [--] TEXT\n"
-    "                            look TEXT up as if typed into the dictionary's query box and\n"
-    "                            print the result lines in the window's order, one a line\n"
-    "  suggest [DIRECTION] [--] WORD\n"
-    "                            the dictionary's words closest to a mistyped WORD, best first,\n"
-    "                            one a line, at most 10; nothing when none is close\n"
-    "  translate [DIRECTION] [--offers]\n"
-    "                            read a text from standard input, translate it word by word\n"
-    "                            choosing each word's first offer, and print the sentence;\n"
-    "                            with --offers print each word and its offers instead\n"
-    "  say [--wav FILE] [--] TEXT\n"
-    "                            read the first 128 words of TEXT aloud in English; with --wav\n"
-    "                            write them to FILE as a 16-bit mono WAV file instead\n"
-    "\n"
-    "Directions:\n"
-    "  --cs-en                   TEXT or WORD is Czech (the default, as the window starts)\n"
-    "  --en-cs                   TEXT or WORD is English; lookup finds inflected forms too\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help                show this help and exit\n"
-    "\n"
-    "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
-    "UTF-8, 2 on wrong usage, 3 when the output cannot be written, and when say has no voice or\n"
-    "no audio output.\n";
+constexpr const char *kUsage
+    = "Usage: slovnik-cli COMMAND [OPTIONS]\n"
+      "\n"
+      "The English-Czech dictionary of slovnik on the command line.\n"
+      "\n"
+      "Commands:\n"
+      "  dump                      print every entry of the word table in stored order as\n"
+      "                            POSITION<TAB>ENGLISH<TAB>CZECH, positions from 0\n"
+      "  lookup [DIRECTION] [--] TEXT\n"
+      "                            look TEXT up as if typed into the dictionary's query box and\n"
+      "                            print the result lines in the window's order, one a line\n"
+      "  suggest [DIRECTION] [--] WORD\n"
+      "                            the dictionary's words closest to a mistyped WORD, best first,\n"
+      "                            one a line, at most 10; nothing when none is close\n"
+      "  translate [DIRECTION] [--offers]\n"
+      "                            read a text from standard input, translate it word by word\n"
+      "                            choosing each word's first offer, and print the sentence;\n"
+      "                            with --offers print each word and its offers instead\n"
+      "  say [--wav FILE] [--] TEXT\n"
+      "                            read the first 128 words of TEXT aloud in English; with --wav\n"
+      "                            write them to FILE as a 16-bit mono WAV file instead\n"
+      "\n"
+      "Directions:\n"
+      "  --cs-en                   TEXT or WORD is Czech (the default, as the window starts)\n"
+      "  --en-cs                   TEXT or WORD is English; lookup finds inflected forms too\n"
+      "\n"
+      "Options:\n"
+      "  -h, --help                show this help and exit\n"
+      "\n"
+      "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
+      "UTF-8, 2 on wrong usage, 3 when the output cannot be written, and when say has no voice or\n"
+      "no audio output.\n";
 
 int wrongUsage(std::FILE *err, const QString &message)
 {
@@ -98,8 +98,10 @@ int runTranslate(const QByteArrayList &arguments, std::FILE *in, std::FILE *out,
         else if (argument == "--offers")
             listOffers = true;
         else
-            return wrongUsage(err, QStringLiteral("translate: unexpected argument '%1' (the text comes on standard input)")
-                                       .arg(QString::fromUtf8(argument)));
+            return wrongUsage(
+                err,
+                QStringLiteral("translate: unexpected argument '%1' (the text comes on standard input)")
+                    .arg(QString::fromUtf8(argument)));
     }
     QByteArray input;
     char buffer[1 << 16];
@@ -125,12 +127,14 @@ int runWithOneText(const char *command, const QByteArrayList &arguments, std::FI
         else if (const auto chosen = optionsEnded ? std::nullopt : directionOption(argument))
             direction = *chosen;
         else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
-            return wrongUsage(err, QStringLiteral("%1: unknown option '%2'").arg(name, QString::fromUtf8(argument)));
+            return wrongUsage(
+                err, QStringLiteral("%1: unknown option '%2'").arg(name, QString::fromUtf8(argument)));
         else
             texts << argument;
     }
     if (texts.size() != 1)
-        return wrongUsage(err, QStringLiteral("%1 takes exactly one TEXT, got %2").arg(name).arg(texts.size()));
+        return wrongUsage(err,
+                          QStringLiteral("%1 takes exactly one TEXT, got %2").arg(name).arg(texts.size()));
     const std::optional<QString> text = decodeUtf8(texts.front());
     if (!text)
         return notUtf8(err, (std::string(command) + ": TEXT").c_str());
@@ -151,7 +155,8 @@ int runSay(const QByteArrayList &arguments, std::FILE *err)
                 return wrongUsage(err, QStringLiteral("say: --wav needs a FILE"));
             wavFile = QFile::decodeName(arguments[i]);
         } else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
-            return wrongUsage(err, QStringLiteral("say: unknown option '%1'").arg(QString::fromUtf8(argument)));
+            return wrongUsage(err,
+                              QStringLiteral("say: unknown option '%1'").arg(QString::fromUtf8(argument)));
         else
             texts << argument;
     }
@@ -181,13 +186,18 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
         return wrongUsage(err, QStringLiteral("no command given"));
     const QByteArray &command = arguments.front();
     const QByteArrayList rest = arguments.mid(1);
-    if (command == "-h" || command == "--help" || ((command == "dump" || command == "lookup" || command == "suggest" || command == "translate" || command == "say") && asksForHelp(rest))) {
+    if (command == "-h" || command == "--help"
+        || ((command == "dump" || command == "lookup" || command == "suggest" || command == "translate"
+             || command == "say")
+            && asksForHelp(rest))) {
         std::fputs(kUsage, out);
         return Success;
     }
     if (command == "dump") {
         if (!rest.isEmpty())
-            return wrongUsage(err, QStringLiteral("dump takes no arguments, got '%1'").arg(QString::fromUtf8(rest.front())));
+            return wrongUsage(
+                err,
+                QStringLiteral("dump takes no arguments, got '%1'").arg(QString::fromUtf8(rest.front())));
         return dump(out, err);
     }
     if (command == "lookup")

@@ -16,8 +16,8 @@ int dump(std::FILE *out, std::FILE *err)
     for (std::size_t position = 0; position < EntryCount; ++position) {
         const DictionaryEntry &entry = table[position];
         text += QByteArray::number(static_cast<qulonglong>(position)) + '\t'
-                + fromCp1250(fieldText(entry.English)).toUtf8() + '\t'
-                + fromCp1250(fieldText(entry.Czech)).toUtf8() + '\n';
+            + fromCp1250(fieldText(entry.English)).toUtf8() + '\t'
+            + fromCp1250(fieldText(entry.Czech)).toUtf8() + '\n';
     }
     return writeAll(text, out, err);
 }

@@ -15,8 +15,8 @@
 namespace slovnik::cli {
 namespace {
 
-constexpr const char *kNoVoice =
-    "slovnik-cli: say: the English voice cannot be loaded (flite's cmu_us_slt, Debian package libflite1)\n";
+constexpr const char *kNoVoice
+    = "slovnik-cli: say: the English voice cannot be loaded (flite's cmu_us_slt, Debian package libflite1)\n";
 constexpr int kPlayingPollMilliseconds = 50;
 
 struct Synthesized {
@@ -24,8 +24,7 @@ struct Synthesized {
     int sampleRate = 0;
 };
 
-template <typename Value>
-void appendLittleEndian(QByteArray &bytes, Value value)
+template <typename Value> void appendLittleEndian(QByteArray &bytes, Value value)
 {
     char little[sizeof(Value)];
     qToLittleEndian(value, little);
@@ -67,18 +66,21 @@ QByteArray waveFile(const Synthesized &sound)
 int writeWave(const QString &text, const QString &path, std::FILE *err)
 {
     Synthesized sound;
-    const bool loaded = fliteVoice()->synthesize(speakableText(text), [&sound](std::span<const std::int16_t> samples, int rate) {
-        sound.samples.insert(sound.samples.end(), samples.begin(), samples.end());
-        sound.sampleRate = rate;
-        return true;
-    });
+    const bool loaded = fliteVoice()->synthesize(
+        speakableText(text), [&sound](std::span<const std::int16_t> samples, int rate) {
+            sound.samples.insert(sound.samples.end(), samples.begin(), samples.end());
+            sound.sampleRate = rate;
+            return true;
+        });
     if (!loaded) {
         std::fputs(kNoVoice, err);
         return Unavailable;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(waveFile(sound)) < 0 || !file.flush()) {
-        std::fprintf(err, "slovnik-cli: say: cannot write '%s': %s\n", qPrintable(path), qPrintable(file.errorString()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(waveFile(sound)) < 0
+        || !file.flush()) {
+        std::fprintf(err, "slovnik-cli: say: cannot write '%s': %s\n", qPrintable(path),
+                     qPrintable(file.errorString()));
         return CannotWrite;
     }
     return Success;
@@ -100,15 +102,16 @@ int play(const QString &text, std::FILE *err)
             QCoreApplication::exit(Success);
     });
     QObject::connect(&speaker, &Speaker::synthesisFinished, &poll, qOverload<>(&QTimer::start));
-    QObject::connect(&speaker, &Speaker::availabilityChanged, &speaker, [err](Speaker::Availability availability) {
-        if (availability == Speaker::Availability::NoVoice) {
-            std::fputs(kNoVoice, err);
-            QCoreApplication::exit(Unavailable);
-        } else if (availability == Speaker::Availability::NoAudioOutput) {
-            std::fputs("slovnik-cli: say: there is no audio output to play on (try --wav FILE)\n", err);
-            QCoreApplication::exit(Unavailable);
-        }
-    });
+    QObject::connect(
+        &speaker, &Speaker::availabilityChanged, &speaker, [err](Speaker::Availability availability) {
+            if (availability == Speaker::Availability::NoVoice) {
+                std::fputs(kNoVoice, err);
+                QCoreApplication::exit(Unavailable);
+            } else if (availability == Speaker::Availability::NoAudioOutput) {
+                std::fputs("slovnik-cli: say: there is no audio output to play on (try --wav FILE)\n", err);
+                QCoreApplication::exit(Unavailable);
+            }
+        });
     speaker.say(text);
     if (!speaker.isSpeaking())
         return Success;

@@ -23,7 +23,8 @@ void settle(QWidget &window)
 {
     QElapsedTimer waited;
     waited.start();
-    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < kExposeLimitMs)
+    while (!(window.windowHandle() && window.windowHandle()->isExposed())
+           && waited.elapsed() < kExposeLimitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, kPaintRoundMs);
     // The exposure is followed by paints and their flush to the display.
     for (int round = 0; round < kPaintRounds; ++round) {
@@ -43,9 +44,9 @@ bool saveScreenshot(const QList<QWidget *> &windows, const QString &path)
     if (!screen)
         return false;
     const QRect onScreen = area.intersected(screen->geometry());
-    const QPixmap shot = screen->grabWindow(0, onScreen.x() - screen->geometry().x(),
-                                            onScreen.y() - screen->geometry().y(), onScreen.width(),
-                                            onScreen.height());
+    const QPixmap shot
+        = screen->grabWindow(0, onScreen.x() - screen->geometry().x(), onScreen.y() - screen->geometry().y(),
+                             onScreen.width(), onScreen.height());
     return !shot.isNull() && shot.save(path, "PNG");
 }
 

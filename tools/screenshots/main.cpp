@@ -14,8 +14,8 @@
 #include "MainForm.h"
 #include "ResultChooser.h"
 #include "ScreenGrab.h"
-#include "Trans.h"
 #include "TrHelp.h"
+#include "Trans.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -58,7 +58,7 @@ void chooseNextLine(TMainForm &window)
 
 class Shots {
 public:
-    explicit Shots(const QDir &folder) : m_folder(folder) {}
+    explicit Shots(const QDir &folder) : m_folder(folder) { }
 
     void take(const QList<QWidget *> &windows, const QString &name)
     {

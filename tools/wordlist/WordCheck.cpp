@@ -37,9 +37,9 @@ class CountingList final : public ResultList {
 public:
     void addLine(std::string_view) override { ++count; }
     void clearLines() override { count = 0; }
-    void setSorted(bool) override {}
-    void setRedrawSuspended(bool) override {}
-    void selectFirstLine() override {}
+    void setSorted(bool) override { }
+    void setRedrawSuspended(bool) override { }
+    void selectFirstLine() override { }
     int count = 0;
 };
 
@@ -50,14 +50,12 @@ std::string lineOf(const DictionaryEntry &entry, TranslationDirection direction)
         void addLine(std::string_view line) override { text = line; }
         std::string text;
     } capture;
-    ExactSearch(std::span(&entry, 1), fieldText(SearchedField(entry, direction)), direction,
-                capture);
+    ExactSearch(std::span(&entry, 1), fieldText(SearchedField(entry, direction)), direction, capture);
     return capture.text;
 }
 
 // The dictionary's query run over a table of the one entry: it lists the entry or nothing.
-bool listsEntry(const DictionaryEntry &entry, std::string_view typed,
-                TranslationDirection direction)
+bool listsEntry(const DictionaryEntry &entry, std::string_view typed, TranslationDirection direction)
 {
     CountingList list;
     QuietSearchHost host;
@@ -96,8 +94,7 @@ int unreachable()
             if (reachable(entry, direction))
                 continue;
             ++count;
-            print(QByteArray::number(qulonglong(i)) + '\t' + utf8(lineOf(entry, direction))
-                  + '\n');
+            print(QByteArray::number(qulonglong(i)) + '\t' + utf8(lineOf(entry, direction)) + '\n');
         }
     }
     print("unreachable entries: " + QByteArray::number(count) + '\n');
@@ -136,8 +133,8 @@ QByteArray forms(const std::string &word)
 {
     const std::string query = NormalizeQuery(lowerAsciiLetters(word), EnglishToCzech);
     const std::string verbForm = query.empty() ? std::string() : ReduceVerbForm(query);
-    return utf8(query) + '\t' + utf8(ReducePlural(query)) + '\t' + utf8(ReduceComparative(query))
-           + '\t' + utf8(verbForm);
+    return utf8(query) + '\t' + utf8(ReducePlural(query)) + '\t' + utf8(ReduceComparative(query)) + '\t'
+        + utf8(verbForm);
 }
 
 int usage()
@@ -164,10 +161,8 @@ int main(int argc, char *argv[])
     if (command == "lookup-count")
         return eachWord(lookupCount);
     if (command == "first-offers" && (option == "--en-cs" || option == "--cs-en")) {
-        const TranslationDirection direction =
-            option == "--en-cs" ? EnglishToCzech : CzechToEnglish;
-        return eachWord(
-            [direction](const std::string &word) { return firstOffer(word, direction); });
+        const TranslationDirection direction = option == "--en-cs" ? EnglishToCzech : CzechToEnglish;
+        return eachWord([direction](const std::string &word) { return firstOffer(word, direction); });
     }
     return usage();
 }
