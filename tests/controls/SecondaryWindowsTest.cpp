@@ -60,8 +60,6 @@ private Q_SLOTS:
     void imageButtonPressedThroughAccessibilityOpensItsWindow();
     void dictionaryWindowControlsAreNamed_data();
     void dictionaryWindowControlsAreNamed();
-    void translatorWindowControlsAreNamed_data();
-    void translatorWindowControlsAreNamed();
     void wordBoxesAreNamedAfterTheirWords();
     void helpAndAboutControlsAreNamed();
     void everyWindowDrawsInAFreeFaceOfTheDesignSize();
@@ -194,38 +192,6 @@ void SecondaryWindowsTest::dictionaryWindowControlsAreNamed()
         {QStringLiteral("HelpButton"), form.HelpButton()}, {QStringLiteral("AboutBtn"), form.AboutBtn()},
         {QStringLiteral("TranslBtn"), form.TranslBtn()},   {QStringLiteral("ComboBox1"), form.ComboBox1()},
         {QStringLiteral("ComboBox2"), form.ComboBox2()},   {QStringLiteral("ListView1"), form.ListView1()}};
-    QCOMPARE(accessibleName(controls.value(control)), name);
-}
-
-void SecondaryWindowsTest::translatorWindowControlsAreNamed_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("PasteBtn") << QStringLiteral("PasteBtn") << QStringLiteral("Vložit zdrojový text");
-    QTest::newRow("CopyBtn") << QStringLiteral("CopyBtn") << QStringLiteral("Kopírovat přeložený text");
-    QTest::newRow("ToListBtn") << QStringLiteral("ToListBtn")
-                               << QStringLiteral("Vložit text do mřížky pro překlad");
-    QTest::newRow("FromListBtn") << QStringLiteral("FromListBtn")
-                                 << QStringLiteral("Sestavit větu z přeložených slov");
-    QTest::newRow("TransBtn") << QStringLiteral("TransBtn") << QStringLiteral("Přeložit");
-    QTest::newRow("LangBtn") << QStringLiteral("LangBtn") << QStringLiteral("Změna směru překladu");
-    QTest::newRow("Help") << QStringLiteral("Help") << QStringLiteral("Nápověda");
-    QTest::newRow("Memo1") << QStringLiteral("Memo1") << QStringLiteral("Zdrojový text");
-    QTest::newRow("Memo2") << QStringLiteral("Memo2") << QStringLiteral("Přeložený text");
-    QTest::newRow("StringGrid1") << QStringLiteral("StringGrid1") << QStringLiteral("Slova zdrojového textu");
-}
-
-void SecondaryWindowsTest::translatorWindowControlsAreNamed()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    const TTransForm &form = *m_windows->TransForm;
-    const QHash<QString, QWidget *> controls{
-        {QStringLiteral("PasteBtn"), form.PasteBtn()},   {QStringLiteral("CopyBtn"), form.CopyBtn()},
-        {QStringLiteral("ToListBtn"), form.ToListBtn()}, {QStringLiteral("FromListBtn"), form.FromListBtn()},
-        {QStringLiteral("TransBtn"), form.TransBtn()},   {QStringLiteral("LangBtn"), form.LangBtn()},
-        {QStringLiteral("Help"), form.Help()},           {QStringLiteral("Memo1"), form.Memo1()},
-        {QStringLiteral("Memo2"), form.Memo2()},         {QStringLiteral("StringGrid1"), form.StringGrid1()}};
     QCOMPARE(accessibleName(controls.value(control)), name);
 }
 

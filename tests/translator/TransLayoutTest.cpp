@@ -1,8 +1,10 @@
 // The translator window's make-up: placement, panels, buttons, text boxes, the scroll area, the
 // focus, and the buttons that change no words (direction, help).
 
+#include "AccessibleControls.h"
 #include "ScrollBox.h"
 #include "TranslatorWindow.h"
+#include "WhatTheUserMeets.h"
 
 #include <QHeaderView>
 #include <QScreen>
@@ -15,6 +17,10 @@ namespace {
 
 constexpr int kScrollBoxTop = 119;
 constexpr int kComboPanelLeft = 135;
+constexpr int kDesignClientWidth = 274 - 8;
+constexpr int kNoImage = -1;
+// A height that reaches down to the bottom of the parent.
+constexpr int kToTheBottom = -1;
 
 QStringList manyWords(int count)
 {
@@ -46,14 +52,14 @@ class TransLayoutTest : public QObject {
 private Q_SLOTS:
     void windowCaptionAndBackground();
     void formCreatePlacesTheWindowAtTheRightEdgeOfTheScreen();
-    void panelsStackUnderTheToolStrip();
-    void toolButtons_data();
-    void toolButtons();
+    void initTestCase();
+    void controlsAsLaidOut_data();
+    void controlsAsLaidOut();
     void textBoxesWrapAtTheirWidthWithAVerticalBarOnly();
     void wordAreaStartsAsDesigned();
     void formShowFocusesTheSourceText();
     void tabGoesTranslatedSourceBoxesGrid();
-    void boxesFollowTheWidthOfTheView();
+    void panelsAndBoxesFollowTheWidthOfTheWindow();
     void manyWordsScrollGridAndBoxesTogetherWithoutAHorizontalBar();
     void directionButtonFlipsTheDirectionAndTheFlag();
     void helpShowsTheHelpWindowWithoutBlocking();
@@ -84,102 +90,106 @@ void TransLayoutTest::formCreatePlacesTheWindowAtTheRightEdgeOfTheScreen()
     QCOMPARE(form.height(), screen.height() - 40 - 27);
 }
 
-void TransLayoutTest::panelsStackUnderTheToolStrip()
+void TransLayoutTest::initTestCase()
 {
-    TranslatorWindow window;
-    TTransForm &form = window.form;
-    const int w = form.width();
-    QCOMPARE(form.Panel2()->geometry(), QRect(0, 0, w, 24));
-    QCOMPARE(form.Panel4()->geometry(), QRect(0, 24, w, 45));
-    QCOMPARE(form.Panel3()->geometry(), QRect(0, 69, w, 45));
-    QCOMPARE(form.Panel6()->geometry(), QRect(0, 114, w, 5));
-    QCOMPARE(form.ScrollBox1()->geometry(), QRect(0, kScrollBoxTop, w, form.height() - kScrollBoxTop));
-
-    QCOMPARE(form.Label2()->parentWidget(), form.Panel4());
-    QCOMPARE(form.Label2()->pos(), QPoint(0, 0));
-    QCOMPARE(form.Label2()->text(), QStringLiteral("Zdrojový text"));
-    QCOMPARE(form.Memo1()->parentWidget(), form.Panel4());
-    QCOMPARE(form.Memo1()->geometry(), QRect(0, 45 - 32, w, 32));
-
-    QCOMPARE(form.Label1()->parentWidget(), form.Panel3());
-    QCOMPARE(form.Label1()->pos(), QPoint(0, 0));
-    QCOMPARE(form.Label1()->text(), QStringLiteral("Přeložený text"));
-    QCOMPARE(form.Memo2()->parentWidget(), form.Panel3());
-    QCOMPARE(form.Memo2()->geometry(), QRect(0, 45 - 32, w, 32));
-
-    form.resize(400, 500);
-    QCOMPARE(form.Memo1()->width(), 400);
-    QCOMPARE(form.ScrollBox1()->geometry(), QRect(0, kScrollBoxTop, 400, 500 - kScrollBoxTop));
+    installAccessibleControls();
 }
 
-void TransLayoutTest::toolButtons_data()
+void TransLayoutTest::controlsAsLaidOut_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<bool>("flags");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("place");
     QTest::addColumn<int>("image");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("PasteBtn") << "PasteBtn" << 3 << 22 << false << ButtonImage::Paste
-                              << "Vložit zdrojový text"
-                              << "";
-    QTest::newRow("CopyBtn") << "CopyBtn" << 26 << 22 << false << ButtonImage::Copy
-                             << "Kopírovat přeložený text"
-                             << "";
-    QTest::newRow("ToListBtn") << "ToListBtn" << 50 << 22 << false << ButtonImage::IntoList
-                               << "Vložit text do mřížky pro překlad"
-                               << "";
-    QTest::newRow("FromListBtn") << "FromListBtn" << 72 << 22 << false << ButtonImage::OutOfList
-                                 << "Sestavit větu z přeložených slov"
-                                 << "";
-    QTest::newRow("TransBtn") << "TransBtn" << 100 << 21 << false << ButtonImage::OpenBook << "Přeložit"
-                              << "Překlad";
-    QTest::newRow("LangBtn") << "LangBtn" << 126 << 34 << true << FlagImage::CzechToEnglish
-                             << "Změna směru překladu"
-                             << "";
-    QTest::newRow("Help") << "Help" << 162 << 22 << false << ButtonImage::HelpBook << "Nápověda"
-                          << "Nápověda";
+    // A panel's hint is left out: the pointer over its middle rests on one of its controls.
+    const auto row = [](const char *control, const char *parent, QRect place, int image, const char16_t *name,
+                        const char16_t *hint = u"", const char16_t *caption = u"") {
+        QTest::newRow(control) << QString::fromLatin1(parent) << place << image << QString::fromUtf16(name)
+                               << (hint ? QString::fromUtf16(hint) : QString())
+                               << QString::fromUtf16(caption);
+    };
+    const int w = kDesignClientWidth;
+    row("Panel2", "TransForm", QRect(0, 0, w, 24), kNoImage, u"", nullptr);
+    row("Panel4", "TransForm", QRect(0, 24, w, 45), kNoImage, u"", nullptr);
+    row("Panel3", "TransForm", QRect(0, 69, w, 45), kNoImage, u"", nullptr);
+    row("Panel6", "TransForm", QRect(0, 114, w, 5), kNoImage, u"", nullptr);
+    row("ScrollBox1", "TransForm", QRect(0, kScrollBoxTop, w, kToTheBottom), kNoImage, u"", nullptr);
+    row("Label2", "Panel4", QRect(0, 0, 0, 0), kNoImage, u"Zdrojový text", u"", u"Zdrojový text");
+    row("Memo1", "Panel4", QRect(0, 45 - 32, w, 32), kNoImage, u"Zdrojový text");
+    row("Label1", "Panel3", QRect(0, 0, 0, 0), kNoImage, u"Přeložený text", u"", u"Přeložený text");
+    row("Memo2", "Panel3", QRect(0, 45 - 32, w, 32), kNoImage, u"Přeložený text");
+    row("PasteBtn", "Panel2", QRect(3, 1, 22, 22), ButtonImage::Paste, u"Vložit zdrojový text",
+        u"Vložit zdrojový text");
+    row("CopyBtn", "Panel2", QRect(26, 1, 22, 22), ButtonImage::Copy, u"Kopírovat přeložený text",
+        u"Kopírovat přeložený text");
+    row("ToListBtn", "Panel2", QRect(50, 1, 22, 22), ButtonImage::IntoList,
+        u"Vložit text do mřížky pro překlad", u"Vložit text do mřížky pro překlad");
+    row("FromListBtn", "Panel2", QRect(72, 1, 22, 22), ButtonImage::OutOfList,
+        u"Sestavit větu z přeložených slov", u"Sestavit větu z přeložených slov");
+    row("TransBtn", "Panel2", QRect(100, 1, 21, 22), ButtonImage::OpenBook, u"Přeložit", u"Přeložit",
+        u"Překlad");
+    row("LangBtn", "Panel2", QRect(126, 1, 34, 22), FlagImage::CzechToEnglish, u"Změna směru překladu",
+        u"Změna směru překladu");
+    row("Help", "Panel2", QRect(162, 1, 22, 22), ButtonImage::HelpBook, u"Nápověda", u"Nápověda",
+        u"Nápověda");
+    row("StringGrid1", "ScrollBox1", QRect(0, 0, 131, 230), kNoImage, u"Slova zdrojového textu");
+    // The design's client width leaves the panel its design width of 131.
+    row("ComboPanel", "ScrollBox1", QRect(kComboPanelLeft, 0, 131, 230), kNoImage, u"", nullptr);
 }
 
-void TransLayoutTest::toolButtons()
+void TransLayoutTest::controlsAsLaidOut()
 {
-    QFETCH(QString, name);
-    QFETCH(int, left);
-    QFETCH(int, width);
-    QFETCH(bool, flags);
+    QFETCH(QString, parent);
+    QFETCH(QRect, place);
     QFETCH(int, image);
     QFETCH(QString, hint);
-    QFETCH(QString, caption);
 
     TranslatorWindow window;
     TTransForm &form = window.form;
-    const QHash<QString, TEx3DButton *> buttons{{"PasteBtn", form.PasteBtn()},
-                                                {"CopyBtn", form.CopyBtn()},
-                                                {"ToListBtn", form.ToListBtn()},
-                                                {"FromListBtn", form.FromListBtn()},
-                                                {"TransBtn", form.TransBtn()},
-                                                {"LangBtn", form.LangBtn()},
-                                                {"Help", form.Help()}};
-    const TEx3DButton *const button = buttons.value(name);
-    QVERIFY(button);
-    QCOMPARE(button->parentWidget(), form.Panel2());
-    QCOMPARE(button->geometry(), QRect(left, 1, width, 22));
-    QCOMPARE(button->imageIndex(), image);
-    if (flags) {
-        QCOMPARE(button->images(), window.flags);
-    } else {
-        QVERIFY(button->images());
-        QCOMPARE(button->images()->count(), ButtonImage::Count);
-        QCOMPARE(button->images()->imageSize(), QSize(16, 16));
+    QCOMPARE(form.width(), kDesignClientWidth);
+    const QHash<QString, QWidget *> controls{{u"TransForm"_qs, &form},
+                                             {u"Panel2"_qs, form.Panel2()},
+                                             {u"Panel3"_qs, form.Panel3()},
+                                             {u"Panel4"_qs, form.Panel4()},
+                                             {u"Panel6"_qs, form.Panel6()},
+                                             {u"ScrollBox1"_qs, form.ScrollBox1()},
+                                             {u"Label1"_qs, form.Label1()},
+                                             {u"Label2"_qs, form.Label2()},
+                                             {u"Memo1"_qs, form.Memo1()},
+                                             {u"Memo2"_qs, form.Memo2()},
+                                             {u"PasteBtn"_qs, form.PasteBtn()},
+                                             {u"CopyBtn"_qs, form.CopyBtn()},
+                                             {u"ToListBtn"_qs, form.ToListBtn()},
+                                             {u"FromListBtn"_qs, form.FromListBtn()},
+                                             {u"TransBtn"_qs, form.TransBtn()},
+                                             {u"LangBtn"_qs, form.LangBtn()},
+                                             {u"Help"_qs, form.Help()},
+                                             {u"StringGrid1"_qs, form.StringGrid1()},
+                                             {u"ComboPanel"_qs, form.ComboPanel()}};
+    QWidget *const control = controls.value(QString::fromLatin1(QTest::currentDataTag()));
+    const QWidget *const within = controls.value(parent);
+    QVERIFY(control && within && within->isAncestorOf(control));
+    if (place.height() == kToTheBottom)
+        place.setBottom(within->height() - 1);
+    if (place.size().isEmpty())
+        place.setSize(control->size()); // a label: its size follows its text, its corner is checked
+    QCOMPARE(testing::placeIn(*control, *within), place);
+    QTEST(testing::screenReaderName(*control), "name");
+    if (!hint.isNull())
+        QCOMPARE(testing::hintShownOver(*control), hint);
+    if (auto *const label = qobject_cast<QLabel *>(control))
+        QTEST(label->text(), "caption");
+    if (auto *const button = qobject_cast<TEx3DButton *>(control)) {
+        QObject owner;
+        const ImageList *const images = control == form.LangBtn() ? window.flags : createButtonImages(&owner);
+        QVERIFY(testing::showsImage(*button, *images, image));
+        QTEST(button->caption(), "caption");
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!button->dropdownSymbol() && !button->transparent());
     }
-    QCOMPARE(button->toolTip(), hint);
-    QCOMPARE(button->caption(), caption);
-    QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(button->space(), 2);
-    QVERIFY(!button->dropdownSymbol());
-    QVERIFY(!button->transparent());
 }
 
 void TransLayoutTest::textBoxesWrapAtTheirWidthWithAVerticalBarOnly()
@@ -201,7 +211,6 @@ void TransLayoutTest::wordAreaStartsAsDesigned()
     const TTransForm &form = window.form;
     QCOMPARE(form.ScrollBox1()->frameShape(), QFrame::NoFrame);
     const WordGrid *const grid = form.StringGrid1();
-    QCOMPARE(grid->geometry(), QRect(0, 0, 131, 230));
     QCOMPARE(grid->columnCount(), 1);
     QCOMPARE(grid->rowCount(), 1);
     QCOMPARE(grid->word(0), QString());
@@ -212,8 +221,6 @@ void TransLayoutTest::wordAreaStartsAsDesigned()
     QCOMPARE(grid->frameWidth(), 1);
     QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(grid->showGrid());
-    // The design's client width leaves the panel its design width of 131.
-    QCOMPARE(form.ComboPanel()->geometry(), QRect(kComboPanelLeft, 0, 131, 230));
     QVERIFY(form.WordBoxes().isEmpty());
     QVERIFY(form.ComboPanel()->findChildren<QComboBox *>().isEmpty());
 }
@@ -243,13 +250,15 @@ void TransLayoutTest::tabGoesTranslatedSourceBoxesGrid()
     QCOMPARE(tabVisits(form.Memo2()), expected);
 }
 
-void TransLayoutTest::boxesFollowTheWidthOfTheView()
+void TransLayoutTest::panelsAndBoxesFollowTheWidthOfTheWindow()
 {
     TranslatorWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("jedna dva"));
-    form.resize(400, form.height());
+    form.resize(400, 500);
     settle();
+    QCOMPARE(form.Memo1()->width(), 400);
+    QCOMPARE(form.ScrollBox1()->geometry(), QRect(0, kScrollBoxTop, 400, 500 - kScrollBoxTop));
     const int view = form.ScrollBox1()->viewport()->width();
     QCOMPARE(view, 400);
     QCOMPARE(form.ComboPanel()->geometry(), QRect(kComboPanelLeft, 0, view - kComboPanelLeft, 46));
@@ -298,13 +307,12 @@ void TransLayoutTest::directionButtonFlipsTheDirectionAndTheFlag()
 {
     TranslatorWindow window;
     TTransForm &form = window.form;
-    QCOMPARE(form.LangBtn()->imageIndex(), FlagImage::CzechToEnglish);
     click(form.LangBtn());
     QCOMPARE(form.TransDirection(), TranslationDirection::EnglishToCzech);
-    QCOMPARE(form.LangBtn()->imageIndex(), FlagImage::EnglishToCzech);
+    QVERIFY(testing::showsImage(*form.LangBtn(), *window.flags, FlagImage::EnglishToCzech));
     click(form.LangBtn());
     QCOMPARE(form.TransDirection(), TranslationDirection::CzechToEnglish);
-    QCOMPARE(form.LangBtn()->imageIndex(), FlagImage::CzechToEnglish);
+    QVERIFY(testing::showsImage(*form.LangBtn(), *window.flags, FlagImage::CzechToEnglish));
 }
 
 void TransLayoutTest::helpShowsTheHelpWindowWithoutBlocking()
