@@ -1,13 +1,16 @@
 // The dictionary window through its controls, on small tables where counts matter.
 
 #include "MainForm.h"
+#include "AccessibleControls.h"
 #include "Ex3DButton.h"
 #include "ExDialog.h"
+#include "Icons.h"
 #include "QuietModule.h"
 #include "ResultChooser.h"
 #include "WordListView.h"
 
 #include "SmallTable.h"
+#include "WhatTheUserMeets.h"
 #include "WhenShown.h"
 
 #include <QAbstractItemView>
@@ -34,6 +37,8 @@ const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
     {"house", "d\xf9m"},
     {"x", ""},
 });
+
+constexpr int kNoImage = -1;
 
 QStringList linesOf(const QComboBox &box)
 {
@@ -62,6 +67,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void initTestCase();
+    void controlsAsLaidOut_data();
+    void controlsAsLaidOut();
     void layoutFollowsTheClientWidth();
     void typingRunsTheQueryCaseBlindForAToZ();
     void choosingALineAddsHistoryOnceAndARowEachTime();
@@ -90,6 +98,11 @@ private:
 
     std::unique_ptr<TMainForm> m_form;
 };
+
+void MainFormTest::initTestCase()
+{
+    installAccessibleControls();
+}
 
 void MainFormTest::init()
 {
@@ -142,18 +155,68 @@ void MainFormTest::switchToEnglish()
     QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
 }
 
+void MainFormTest::controlsAsLaidOut_data()
+{
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<int>("image");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+
+    const auto row = [](const char *control, QRect place, int image, const char16_t *name,
+                        const char16_t *hint) {
+        QTest::newRow(control) << place << image << QString::fromUtf16(name) << QString::fromUtf16(hint);
+    };
+    row("CopyBtn", QRect(1, 1, 22, 22), ButtonImage::Copy, u"Kopírovat", u"Kopírovat");
+    row("PasteBtn", QRect(23, 1, 22, 22), ButtonImage::Paste, u"Vložit", u"Vložit");
+    row("ToListBtn", QRect(50, 1, 22, 22), ButtonImage::IntoList, u"Přidat do seznamu", u"Přidat do seznamu");
+    row("LangBtn", QRect(79, 1, 34, 22), FlagImage::CzechToEnglish, u"Změna směru překladu",
+        u"Změna směru překladu");
+    row("HelpButton", QRect(118, 1, 22, 22), ButtonImage::HelpBook, u"Nápověda", u"Nápověda");
+    row("AboutBtn", QRect(140, 1, 22, 22), ButtonImage::About, u"O aplikaci", u"O aplikaci");
+    // At the right edge, in its raised panel: a caption and no hint.
+    row("TranslBtn", QRect(468 - 80 + 4, 1, 71, 22), ButtonImage::Sheet, u"Translátor", u"");
+    row("ComboBox1", QRect(0, 24, 170, 22), kNoImage, u"Zadejte slovo pro překlad",
+        u"Zadejte slovo pro překlad");
+    row("ComboBox2", QRect(170, 24, 468 - 170, 22), kNoImage, u"Nalezené překlady", u"");
+    row("ListView1", QRect(0, 47, 468, 201 - 47), kNoImage, u"Seznam slov", u"");
+}
+
+// At the design client size, 468 x 201.
+void MainFormTest::controlsAsLaidOut()
+{
+    QFETCH(QRect, place);
+    QFETCH(int, image);
+    QCOMPARE(m_form->size(), QSize(468, 201));
+    const QHash<QString, QWidget *> controls{
+        {u"CopyBtn"_qs, m_form->CopyBtn()},       {u"PasteBtn"_qs, m_form->PasteBtn()},
+        {u"ToListBtn"_qs, m_form->ToListBtn()},   {u"LangBtn"_qs, m_form->LangBtn()},
+        {u"HelpButton"_qs, m_form->HelpButton()}, {u"AboutBtn"_qs, m_form->AboutBtn()},
+        {u"TranslBtn"_qs, m_form->TranslBtn()},   {u"ComboBox1"_qs, m_form->ComboBox1()},
+        {u"ComboBox2"_qs, m_form->ComboBox2()},   {u"ListView1"_qs, m_form->ListView1()}};
+    QWidget *const control = controls.value(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(control);
+    QCOMPARE(testing::placeIn(*control, *m_form), place);
+    QTEST(testing::screenReaderName(*control), "name");
+    QTEST(testing::hintShownOver(*control), "hint");
+    if (image != kNoImage) {
+        QObject owner;
+        const bool flag = control == m_form->LangBtn();
+        QVERIFY(
+            testing::showsImage(*control, flag ? *m_form->flagImages() : *createButtonImages(&owner), image));
+        QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
+    }
+}
+
 void MainFormTest::layoutFollowsTheClientWidth()
 {
-    m_form->resize(468, 201);
-    QCOMPARE(m_form->ComboBox2()->width(), 298);
+    m_form->resize(700, 300);
+    QCOMPARE(testing::placeIn(*m_form->ComboBox1(), *m_form), QRect(0, 24, 170, 22));
+    QCOMPARE(testing::placeIn(*m_form->ComboBox2(), *m_form), QRect(170, 24, 530, 22));
+    QCOMPARE(testing::placeIn(*m_form->ListView1(), *m_form), QRect(0, 47, 700, 300 - 47));
+    QCOMPARE(m_form->TranslBtn()->parentWidget()->geometry().right(), 699);
     const WordListView *list = m_form->ListView1();
     QCOMPARE(list->columnWidth(0), list->viewport()->width() / 2);
     QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
-    m_form->resize(700, 300);
-    QCOMPARE(m_form->ComboBox2()->x(), 170);
-    QCOMPARE(m_form->ComboBox2()->width(), 530);
-    QCOMPARE(m_form->ComboBox1()->width(), 170);
-    QCOMPARE(m_form->TranslBtn()->parentWidget()->geometry().right(), 699);
 }
 
 void MainFormTest::typingRunsTheQueryCaseBlindForAToZ()
