@@ -1,9 +1,11 @@
 // The About window: its components where the design puts them, the link that opens the project's
-// page (through an opener the test puts in place of the desktop's), the picture beside it that
-// opens nothing, and the modal showing.
+// page (through an opener the test puts in place of the desktop's) and the picture beside it that
+// opens nothing. The About button's showing it modally is in the secondary windows' suite.
 
 #include "About.h"
+#include "AccessibleControls.h"
 #include "LinkLabel.h"
+#include "WhatTheUserMeets.h"
 #include "WhenShown.h"
 
 #include <QFontInfo>
@@ -49,6 +51,7 @@ const QColor kBlue(0x00, 0x00, 0xFF);
 class AboutTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -68,13 +71,17 @@ private Q_SLOTS:
     void keyboardOpensTheAddress_data();
     void keyboardOpensTheAddress();
     void anAddressThatCannotBeOpenedChangesNothing();
-    void shownModallyAndHiddenWhenClosed();
     void centredWhenShown();
 
 private:
     std::unique_ptr<TAboutForm> m_window;
     RecordingOpener m_opener;
 };
+
+void AboutTest::initTestCase()
+{
+    installAccessibleControls();
+}
 
 void AboutTest::init()
 {
@@ -100,27 +107,39 @@ void AboutTest::titleSizeAndBorder()
 
 void AboutTest::componentsStandWhereTheDesignPutsThem_data()
 {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("GroupBox1") << QStringLiteral("GroupBox1") << QRect(0, 3, 536, 423);
-    QTest::newRow("Image1") << QStringLiteral("Image1") << QRect(6, 10, 32, 32);
-    QTest::newRow("Label12") << QStringLiteral("Label12") << QRect(50, 15, 459, 22);
-    QTest::newRow("Memo1") << QStringLiteral("Memo1") << QRect(6, 45, 525, 346);
-    QTest::newRow("Image3") << QStringLiteral("Image3") << QRect(7, 397, 74, 21);
-    QTest::newRow("Image4") << QStringLiteral("Image4") << QRect(170, 400, 16, 16);
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+    const auto row
+        = [](const char *component, QRect geometry, const QString &name, const char16_t *hint = u"") {
+              QTest::newRow(component) << geometry << name << QString::fromUtf16(hint);
+          };
+    row("GroupBox1", QRect(0, 3, 536, 423), u"O aplikaci"_qs);
+    row("Image1", QRect(6, 10, 32, 32), u"Ikona slovníku"_qs);
+    row("Label12", QRect(50, 15, 459, 22), u"Anglicko - český oboustranný slovník + translátor"_qs);
+    row("Memo1", QRect(6, 45, 525, 346), u"Popis aplikace"_qs);
+    row("Image3", QRect(7, 397, 74, 21), u"slovnik"_qs);
+    row("Image4", QRect(170, 400, 16, 16), u"Internetová stránka"_qs);
+    // Its width follows the address (linkLabelHoldsTheWholeAddress).
+    row("AboutLabel", QRect(), QString::fromUtf16(kProjectWebAddress), u"Připojit k internetové stránce");
 }
 
 void AboutTest::componentsStandWhereTheDesignPutsThem()
 {
-    QFETCH(QString, name);
     QFETCH(QRect, geometry);
-    const QWidget *widget = component(*m_window, name);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    QWidget *const widget = component(*m_window, name);
     QVERIFY(widget);
-    QCOMPARE(widget->geometry(), geometry);
     const QWidget *expectedParent = name == QStringLiteral("GroupBox1")
         ? static_cast<QWidget *>(m_window.get())
         : m_window->GroupBox1();
     QCOMPARE(widget->parentWidget(), expectedParent);
+    if (!geometry.isNull())
+        QCOMPARE(widget->geometry(), geometry);
+    QTEST(testing::screenReaderName(*widget), "name");
+    QTEST(testing::hintShownOver(*widget), "hint");
 }
 
 void AboutTest::linkLabelHoldsTheWholeAddress()
@@ -185,7 +204,6 @@ void AboutTest::linkLabelLooksLikeALink()
 {
     const LinkLabel *label = m_window->AboutLabel();
     QCOMPARE(label->text(), QString::fromUtf16(kProjectWebAddress));
-    QCOMPARE(label->toolTip(), QStringLiteral("Připojit k internetové stránce"));
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(label->alignment(), Qt::AlignCenter);
     QVERIFY(label->font().bold());
@@ -273,24 +291,6 @@ void AboutTest::anAddressThatCannotBeOpenedChangesNothing()
     QCOMPARE(m_window->AboutLabel()->text(), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(QApplication::topLevelWidgets(), before);
     QCOMPARE(QApplication::activeModalWidget(), m_window.get());
-}
-
-void AboutTest::shownModallyAndHiddenWhenClosed()
-{
-    bool modalWhileShown = false;
-    bool shownWhileModal = false;
-    whenShown([] { return QApplication::activeModalWidget(); },
-              [&](QWidget &modal) {
-                  modalWhileShown = &modal == m_window.get() && m_window->isModal()
-                      && m_window->windowModality() == Qt::ApplicationModal;
-                  shownWhileModal = m_window->isVisible();
-                  modal.close();
-              });
-    m_window->exec();
-    QVERIFY(modalWhileShown);
-    QVERIFY(shownWhileModal);
-    QVERIFY(m_window->isHidden());
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void AboutTest::centredWhenShown()

@@ -3,6 +3,7 @@
 
 #include "DicHelp.h"
 #include "TrHelp.h"
+#include "WhatTheUserMeets.h"
 
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -36,7 +37,7 @@ private Q_SLOTS:
     void translatorHelpLines_data();
     void translatorHelpLines();
     void bothTextsHaveTwentyThreeLines();
-    void titlesAndClientSizes();
+    void titlesNamesAndClientSizes();
     void onlyTheDictionaryHelpStaysOnTop();
     void dialogBordersWithTheCloseBoxOnly();
     void memosAreEditableAndWrapAtTheirWidth();
@@ -121,13 +122,16 @@ void HelpWindowsTest::bothTextsHaveTwentyThreeLines()
     QVERIFY(translatorHelp.Memo1()->toPlainText().endsWith(QStringLiteral("části.")));
 }
 
-void HelpWindowsTest::titlesAndClientSizes()
+// A screen reader names the text after its window.
+void HelpWindowsTest::titlesNamesAndClientSizes()
 {
-    const TDicHelpForm dictionaryHelp;
-    const TTrHelpForm translatorHelp;
+    TDicHelpForm dictionaryHelp;
+    TTrHelpForm translatorHelp;
     QCOMPARE(dictionaryHelp.windowTitle(), QStringLiteral("Slovník - nápověda"));
+    QCOMPARE(testing::screenReaderName(*dictionaryHelp.Memo1()), dictionaryHelp.windowTitle());
     QCOMPARE(dictionaryHelp.size(), QSize(355, 320));
     QCOMPARE(translatorHelp.windowTitle(), QStringLiteral("Translátor - nápověda"));
+    QCOMPARE(testing::screenReaderName(*translatorHelp.Memo1()), translatorHelp.windowTitle());
     QCOMPARE(translatorHelp.size(), QSize(259, 308));
 }
 
