@@ -2,10 +2,9 @@
 // run puts into it. Every line must be a hit of the query as the run cleaned it: a prefix hit,
 // or (English) an exact hit of one of its base forms.
 
-#include "Dic.h"
-#include "FuzzCheck.h"
 #include "Query.h"
 #include "QueryRun.h"
+#include "TableInput.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -42,19 +41,13 @@ private:
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    readableTable();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (size == 0)
+    const auto input = slovnik::fuzz::tableInput(data, size);
+    if (!input)
         return 0;
-    const auto direction
-        = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish : TranslationDirection::EnglishToCzech;
-    const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
+    const TranslationDirection direction = input->direction;
+    const std::string_view typed = input->typed;
 
     RecordingList list;
     QueryRun queryRun(readableTable(), list, list);

@@ -2,11 +2,10 @@
 // distinct word of the searched field, there are never more than asked for, an empty cleaned
 // query has none, and asking twice gives the same answer.
 
-#include "Dic.h"
-#include "FuzzCheck.h"
 #include "Query.h"
 #include "Search.h"
 #include "Suggest.h"
+#include "TableInput.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -30,20 +29,13 @@ std::set<std::string_view> fieldWords(TranslationDirection direction)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    readableTable();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    if (size == 0)
+    const auto input = slovnik::fuzz::tableInput(data, size);
+    if (!input)
         return 0;
-    const auto direction
-        = (data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish : TranslationDirection::EnglishToCzech;
-    const std::size_t limit = (data[0] >> 1) % (MaxSuggestions + 2);
-    const std::string_view typed = slovnik::fuzz::asText(data + 1, size - 1);
+    const auto [direction, choice, typed] = *input;
+    const std::size_t limit = choice % (MaxSuggestions + 2);
 
     static Suggester suggester(readableTable());
     static const std::set<std::string_view> english = fieldWords(TranslationDirection::EnglishToCzech);
