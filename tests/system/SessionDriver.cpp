@@ -4,9 +4,11 @@
 // windows with the message dialog answered. Then the dictionary window is closed, which ends the
 // message loop as it does for the user.
 //
-//   session_driver [search|session|speak]     exit code 0 when every step showed what it should
+//   session_driver [search|session] [speak]     exit code 0 when every step showed what it should
 //
-// speak: the search, then the word read aloud through the dictionary window's speaker button.
+// speak: then the word read aloud through the dictionary window's speaker button. Just before,
+// the driver looks for kSpeakingMark on disk, so that a trace of the process can tell the calls
+// made for reading aloud from those of the session before it.
 
 #include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
@@ -28,6 +30,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <unistd.h>
 
 using namespace slovnik;
 
@@ -114,6 +117,8 @@ void copy(TMainForm &main, TTransForm &translator)
 // for an output. Either it plays, or the machine has none and the buttons are withdrawn.
 void speak(TMainForm &main, const Speaker &speaker)
 {
+    constexpr const char *kSpeakingMark = "/slovnik-session-driver/reading-aloud-begins";
+    check(::access(kSpeakingMark, F_OK) != 0, "the mark before reading aloud is no file");
     click(main.SpeakBtn()->button());
     constexpr int kAnswerMilliseconds = 15000;
     const bool answered = QTest::qWaitFor(
@@ -136,12 +141,12 @@ int main(int argc, char *argv[])
     TMainForm &main = *windows.MainForm;
     QTimer::singleShot(0, &main, [&main, &windows, searchOnly, speaking] {
         search(main);
-        if (speaking)
-            speak(main, *windows.speaker);
-        else if (!searchOnly) {
+        if (!searchOnly) {
             translate(main, *windows.TransForm);
             copy(main, *windows.TransForm);
         }
+        if (speaking)
+            speak(main, *windows.speaker);
         main.close();
     });
     const int exitCode = runMessageLoop(main);
