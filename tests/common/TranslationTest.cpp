@@ -7,10 +7,7 @@
 namespace slovnik {
 namespace {
 
-using slovnik::testing::table;
-
-constexpr auto kEn = TranslationDirection::EnglishToCzech;
-constexpr auto kCs = TranslationDirection::CzechToEnglish;
+using namespace slovnik::testing;
 
 const std::vector<DictionaryEntry> kTable = table({
     {"pessimist", "pesimista"},

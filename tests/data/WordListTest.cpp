@@ -1,4 +1,5 @@
 #include "WordList.h"
+#include "SmallTable.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenLine{"OutsideCodePage", "snow\t雪\n"},
                       BrokenLine{"TooLong", "abcdefghijklmnopqrstu\tx\n"},
                       BrokenLine{"PairTwice", "dog\tpes\ndog\tpes\n"}),
-    [](const auto &row) { return std::string(row.param.name); });
+    slovnik::testing::rowName);
 
 } // namespace
 } // namespace slovnik

@@ -1,5 +1,6 @@
 #include "Analyze.h"
 #include "Query.h"
+#include "SmallTable.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,13 @@
 namespace slovnik {
 namespace {
 
+using namespace slovnik::testing;
+
 struct Example {
     const char *name;
     const char *input;
     const char *expected;
 };
-
-std::string caseName(const ::testing::TestParamInfo<Example> &row)
-{
-    return row.param.name;
-}
 
 class ReducePluralExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReducePluralExamples, GiveTheirResult)
@@ -30,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(Worked, ReducePluralExamples,
                                            Example{"is", "is", "i"}, Example{"loneSTooShort", "s", ""},
                                            Example{"empty", "", ""}, Example{"noFinalS", "cat", ""},
                                            Example{"upperCaseSIsNotAnEnding", "CATS", ""}),
-                         caseName);
+                         rowName);
 
 class ReduceComparativeExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReduceComparativeExamples, GiveTheirResult)
@@ -47,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Example{"erAloneEmpty", "er", ""}, Example{"estAloneEmpty", "est", ""},
                       Example{"oneLetterUnchanged", "a", "a"}, Example{"emptyStaysEmpty", "", ""},
                       Example{"restIsEstNotEr", "rest", "r"}),
-    caseName);
+    rowName);
 
 class ReduceVerbFormExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReduceVerbFormExamples, GiveTheirResult)
@@ -68,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Example{"wishes", "wishes", "wish"}, Example{"tries", "tries", "try"},
                       Example{"watchesPlainS", "watches", "watche"}, Example{"sAlone", "s", ""},
                       Example{"catNoRule", "cat", ""}, Example{"runsAgreesWithPlural", "runs", "run"}),
-    caseName);
+    rowName);
 
 struct NormalizeExample {
     const char *name;
@@ -82,8 +80,6 @@ TEST_P(NormalizeQueryExamples, GiveTheirResult)
 {
     EXPECT_EQ(NormalizeQuery(GetParam().input, GetParam().direction), GetParam().expected);
 }
-constexpr auto kEn = TranslationDirection::EnglishToCzech;
-constexpr auto kCs = TranslationDirection::CzechToEnglish;
 INSTANTIATE_TEST_SUITE_P(
     Worked, NormalizeQueryExamples,
     ::testing::Values(NormalizeExample{"leadingBlank", " cat", kEn, "cat"},
@@ -101,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NormalizeExample{"blankAndApostrophesOnly", " '''", kEn, ""},
                       NormalizeExample{"innerAndTrailingBlanksStay", "ice  cream ", kEn, "ice  cream "},
                       NormalizeExample{"empty", "", kEn, ""}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 TEST(lowerAsciiLetters, LowersOnlyAToZ)
 {

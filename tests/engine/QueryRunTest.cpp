@@ -13,12 +13,9 @@
 namespace slovnik {
 namespace {
 
-using slovnik::testing::table;
+using namespace slovnik::testing;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-constexpr auto kEn = TranslationDirection::EnglishToCzech;
-constexpr auto kCs = TranslationDirection::CzechToEnglish;
 
 // Records every call of a query run in order; keeps its lines like a sorted list box (byte
 // order here, the real collation is tested with the windows' list order).

@@ -10,12 +10,9 @@
 namespace slovnik {
 namespace {
 
-using slovnik::testing::table;
+using namespace slovnik::testing;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-constexpr auto kEn = TranslationDirection::EnglishToCzech;
-constexpr auto kCs = TranslationDirection::CzechToEnglish;
 
 struct Collected final : LineSink {
     std::vector<std::string> lines;

@@ -11,12 +11,9 @@
 namespace slovnik {
 namespace {
 
-using slovnik::testing::table;
+using namespace slovnik::testing;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-constexpr auto kEn = TranslationDirection::EnglishToCzech;
-constexpr auto kCs = TranslationDirection::CzechToEnglish;
 
 // Czech in Windows-1250: d\xec = dě, \xe8 = č, \xfd = ý, \x9e = ž, \xc8 = Č.
 const std::vector<DictionaryEntry> kTable = table({
@@ -74,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(TypingErrors, SuggestFirst,
                                            Case{"czechKeepsItsArticle", kCs, "a zena",
                                                 "\x9e"
                                                 "ena"}),
-                         [](const auto &row) { return std::string(row.param.name); });
+                         rowName);
 
 TEST(Suggest, EqualCostsKeepTheStoredOrder)
 {
@@ -124,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Folding{"tWithCaron", 0x9D, 't'}, Folding{"yWithAcute", 0xFD, 'y'},
                       Folding{"sharpSHasNoPlainLetter", 0xDF, 0}, Folding{"multiplicationSign", 0xD7, 0},
                       Folding{"questionMark", '?', 0}, Folding{"nul", 0, 0}),
-    [](const auto &row) { return std::string(row.param.name); });
+    rowName);
 
 } // namespace
 } // namespace slovnik

@@ -1,4 +1,5 @@
 #include "Translate.h"
+#include "SmallTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"parenthesesStay", "(d\xf9m)", {"(d\xf9m)"}},
         SplitCase{"tabJoinsWords", "a\tb c", {"a\tb", "c"}},
         SplitCase{"runsOfBlanks", "   a    b   ", {"a", "b"}}, SplitCase{"empty", "", {}}),
-    [](const auto &row) { return std::string(row.param.name); });
+    slovnik::testing::rowName);
 
 TEST(Split, WordNeverContinuesIntoTheNextLine)
 {

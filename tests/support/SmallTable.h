@@ -1,15 +1,24 @@
 #pragma once
 
-// Small readable tables for engine tests, built from plain pairs.
+// What the engine's tests share: small readable tables built from plain pairs, short names for
+// the two directions, and the name of a parameterised case taken from its row.
 
 #include "Dic.h"
+#include "Direction.h"
 
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace slovnik::testing {
+
+inline constexpr TranslationDirection kEn = TranslationDirection::EnglishToCzech;
+inline constexpr TranslationDirection kCs = TranslationDirection::CzechToEnglish;
+
+/// For INSTANTIATE_TEST_SUITE_P: each case is named by the `name` of its row.
+inline constexpr auto rowName = [](const auto &row) { return std::string(row.param.name); };
 
 inline ShortField field(std::string_view text)
 {

@@ -15,11 +15,10 @@
 
 using namespace slovnik;
 using namespace slovnik::transtest;
+using slovnik::testing::kCs;
+using slovnik::testing::kEn;
 
 namespace {
-
-constexpr auto kEn = TranslationDirection::EnglishToCzech;
-constexpr auto kCs = TranslationDirection::CzechToEnglish;
 
 std::vector<DictionaryEntry> tableOf(std::initializer_list<std::pair<const char *, const char *>> pairs)
 {
