@@ -10,8 +10,8 @@
 #include "WordListView.h"
 
 #include "SmallTable.h"
+#include "UserActions.h"
 #include "WhatTheUserMeets.h"
-#include "WhenShown.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -24,11 +24,12 @@
 #include <QtTest>
 
 using namespace slovnik;
+using namespace slovnik::testing;
 
 namespace {
 
 // Engine text is Windows-1250: "ko\xe8ka" is kočka, "d\xf9m" is dům.
-const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
+const std::vector<DictionaryEntry> kTable = table({
     {"dog", "pes"},
     {"dog", "lump"},
     {"dogma", "dogma"},
@@ -39,25 +40,6 @@ const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
 });
 
 constexpr int kNoImage = -1;
-
-QStringList linesOf(const QComboBox &box)
-{
-    QStringList lines;
-    for (int i = 0; i < box.count(); ++i)
-        lines << box.itemText(i);
-    return lines;
-}
-
-// Presses the showing message dialog's button and returns the text it showed.
-void answerDialog(QString &shownText)
-{
-    whenShown([] { return qobject_cast<TDlgForm *>(QApplication::activeModalWidget()); },
-              [&shownText](QWidget &widget) {
-                  auto &dialog = static_cast<TDlgForm &>(widget);
-                  shownText = dialog.Label1->text();
-                  QTest::mouseClick(dialog.ToolButton1, Qt::LeftButton);
-              });
-}
 
 } // namespace
 
@@ -106,7 +88,7 @@ void MainFormTest::initTestCase()
 
 void MainFormTest::init()
 {
-    m_form = std::make_unique<TMainForm>(slovnik::testing::quietModule(), kTable);
+    m_form = std::make_unique<TMainForm>(quietModule(), kTable);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
@@ -118,16 +100,9 @@ void MainFormTest::cleanup()
 
 void MainFormTest::typeQuery(const QString &text)
 {
-    QLineEdit *edit = m_form->ComboBox1()->lineEdit();
     m_form->ComboBox1()->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    // Key by key, with the character as the event's text: Czech letters have no key code.
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(edit, &press);
-    }
-    QCOMPARE(edit->text(), text);
+    typeOver(m_form->ComboBox1()->lineEdit(), text);
+    QCOMPARE(m_form->ComboBox1()->currentText(), text);
 }
 
 // As the user picks a line: opens the drop-down list and clicks the line.
@@ -195,14 +170,13 @@ void MainFormTest::controlsAsLaidOut()
         {u"ComboBox2"_qs, m_form->ComboBox2()},   {u"ListView1"_qs, m_form->ListView1()}};
     QWidget *const control = controls.value(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
-    QCOMPARE(testing::placeIn(*control, *m_form), place);
-    QTEST(testing::screenReaderName(*control), "name");
-    QTEST(testing::hintShownOver(*control), "hint");
+    QCOMPARE(placeIn(*control, *m_form), place);
+    QTEST(screenReaderName(*control), "name");
+    QTEST(hintShownOver(*control), "hint");
     if (image != kNoImage) {
         QObject owner;
         const bool flag = control == m_form->LangBtn();
-        QVERIFY(
-            testing::showsImage(*control, flag ? *m_form->flagImages() : *createButtonImages(&owner), image));
+        QVERIFY(showsImage(*control, flag ? *m_form->flagImages() : *createButtonImages(&owner), image));
         QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
     }
 }
@@ -210,9 +184,9 @@ void MainFormTest::controlsAsLaidOut()
 void MainFormTest::layoutFollowsTheClientWidth()
 {
     m_form->resize(700, 300);
-    QCOMPARE(testing::placeIn(*m_form->ComboBox1(), *m_form), QRect(0, 24, 170, 22));
-    QCOMPARE(testing::placeIn(*m_form->ComboBox2(), *m_form), QRect(170, 24, 530, 22));
-    QCOMPARE(testing::placeIn(*m_form->ListView1(), *m_form), QRect(0, 47, 700, 300 - 47));
+    QCOMPARE(placeIn(*m_form->ComboBox1(), *m_form), QRect(0, 24, 170, 22));
+    QCOMPARE(placeIn(*m_form->ComboBox2(), *m_form), QRect(170, 24, 530, 22));
+    QCOMPARE(placeIn(*m_form->ListView1(), *m_form), QRect(0, 47, 700, 300 - 47));
     QCOMPARE(m_form->TranslBtn()->parentWidget()->geometry().right(), 699);
     const WordListView *list = m_form->ListView1();
     QCOMPARE(list->columnWidth(0), list->viewport()->width() / 2);
@@ -223,13 +197,13 @@ void MainFormTest::typingRunsTheQueryCaseBlindForAToZ()
 {
     switchToEnglish();
     typeQuery(QStringLiteral("Dog"));
-    const QStringList typed = linesOf(*m_form->ComboBox2());
+    const QStringList typed = itemsOf(*m_form->ComboBox2());
     QCOMPARE(typed.count(u"dog = pes"_qs), 2); // exact look-up of "dog" and the prefix search
     QVERIFY(typed.contains(u"dogma = dogma"_qs));
     QVERIFY(!typed.contains(u"DOG = pes"_qs));
     QCOMPARE(m_form->ComboBox2()->currentIndex(), 0);
     typeQuery(QStringLiteral("dog"));
-    QCOMPARE(linesOf(*m_form->ComboBox2()), typed);
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), typed);
 }
 
 void MainFormTest::choosingALineAddsHistoryOnceAndARowEachTime()
@@ -251,7 +225,7 @@ void MainFormTest::choosingALineAddsHistoryOnceAndARowEachTime()
 void MainFormTest::historyLineDifferingOnlyInCaseKeepsAChoiceOut()
 {
     typeQuery(QStringLiteral("pes"));
-    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
     chooseLine(QStringLiteral("pes = DOG"));
     chooseLine(QStringLiteral("pes = dog"));
     QCOMPARE(m_form->ComboBox1()->count(), 1);
@@ -263,7 +237,7 @@ void MainFormTest::arrowKeysOnTheClosedChooserChooseEachLinePassed()
 {
     switchToEnglish();
     typeQuery(QStringLiteral("d"));
-    const QStringList lines = linesOf(*m_form->ComboBox2());
+    const QStringList lines = itemsOf(*m_form->ComboBox2());
     QCOMPARE(lines.size(), 3);
     m_form->ComboBox2()->setFocus();
     for (int i = 1; i < lines.size(); ++i)
@@ -295,15 +269,15 @@ void MainFormTest::historyPickSearchesTheWholeLine()
 void MainFormTest::directionButtonTwiceRestoresTheList()
 {
     typeQuery(QStringLiteral("dog"));
-    const QStringList czech = linesOf(*m_form->ComboBox2());
+    const QStringList czech = itemsOf(*m_form->ComboBox2());
     QCOMPARE(czech, (QStringList{u"dogma = dogma"_qs}));
     QCOMPARE(m_form->LangBtn()->imageIndex(), 0);
     QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
     QCOMPARE(m_form->LangBtn()->imageIndex(), 1);
-    QCOMPARE(linesOf(*m_form->ComboBox2()).count(u"dog = pes"_qs), 2);
+    QCOMPARE(itemsOf(*m_form->ComboBox2()).count(u"dog = pes"_qs), 2);
     QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
     QCOMPARE(m_form->LangBtn()->imageIndex(), 0);
-    QCOMPARE(linesOf(*m_form->ComboBox2()), czech);
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), czech);
     QCOMPARE(m_form->ComboBox1()->currentText(), u"dog"_qs);
 }
 
@@ -329,10 +303,9 @@ void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine()
         m_form->ListView1()->setFocus();
     }
     QGuiApplication::clipboard()->setText(u"before"_qs);
-    QString shown;
-    answerDialog(shown);
+    const DialogAnswerer answerer;
     QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
-    QTEST(shown, "shown");
+    QTEST(answerer.texts.join(u'|'), "shown");
     QTEST(QGuiApplication::clipboard()->text(), "copied");
 }
 
@@ -341,10 +314,9 @@ void MainFormTest::copyShowsLineBreaksAsBlanksAndCopiesThem()
     QGuiApplication::clipboard()->setText(u"dog\ncat"_qs);
     QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
     m_form->ComboBox1()->setFocus();
-    QString shown;
-    answerDialog(shown);
+    const DialogAnswerer answerer;
     QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
-    QCOMPARE(shown, u"dog cat."_qs);
+    QCOMPARE(answerer.texts, QStringList{u"dog cat."_qs});
     QCOMPARE(QGuiApplication::clipboard()->text(), u"dog\ncat"_qs);
 }
 
@@ -375,13 +347,13 @@ void MainFormTest::wordListClickTakesTheColumnUnderThePointer()
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth, y));
     QCOMPARE(m_form->ComboBox1()->currentText(), u"pes"_qs);
-    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
     QVERIFY(list->hasFocus());
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth + 1, y));
     QCOMPARE(m_form->ComboBox1()->currentText(), u"dog"_qs);
     QCOMPARE(m_form->translationDirection(), TranslationDirection::CzechToEnglish);
-    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"dogma = dogma"_qs}));
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"dogma = dogma"_qs}));
 
     const int domRow = 1 - pesRow;
     const int domY = list->visualRect(list->model()->index(domRow, 0)).center().y();
@@ -454,7 +426,7 @@ void MainFormTest::pasteSearchesTheClipboardText()
     QGuiApplication::clipboard()->setText(u"pes"_qs);
     QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
     QCOMPARE(m_form->ComboBox1()->currentText(), u"pes"_qs);
-    QCOMPARE(linesOf(*m_form->ComboBox2()).size(), 2);
+    QCOMPARE(itemsOf(*m_form->ComboBox2()).size(), 2);
     QGuiApplication::clipboard()->clear();
     QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
     QCOMPARE(m_form->ComboBox1()->currentText(), QString());
@@ -471,14 +443,14 @@ void MainFormTest::keystrokesDuringASearchRunLeaveOnlyTheNewestLines()
     QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"o"_qs));
     m_form->ComboBox1Change();
     QCOMPARE(edit->text(), u"ho"_qs);
-    QCOMPARE(linesOf(*m_form->ComboBox2()), QStringList());
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), QStringList());
     QCOMPARE(m_form->ComboBox2()->currentIndex(), -1);
     switchToEnglish();
     edit->selectAll();
     QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"c"_qs));
     m_form->ComboBox1Change();
     QCOMPARE(edit->text(), u"c"_qs);
-    QCOMPARE(linesOf(*m_form->ComboBox2()), (QStringList{u"cat = kočka"_qs}));
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"cat = kočka"_qs}));
 }
 
 void MainFormTest::resultLineIsDrawnInTwoColumns()

@@ -5,11 +5,10 @@
 // through the buttons and the keyboard, and checks that nothing else moved.
 
 #include "ApplicationWindows.h"
-#include "Ex3DButton.h"
-#include "ExDialog.h"
 #include "MainForm.h"
 #include "ResultChooser.h"
 #include "Trans.h"
+#include "UserActions.h"
 #include "WordGrid.h"
 #include "WordListView.h"
 
@@ -17,10 +16,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -28,6 +25,8 @@
 #include <optional>
 
 namespace slovnik::hostile {
+
+using namespace slovnik::testing;
 
 /// QLineEdit's own limit: the query box keeps the first this many UTF-16 units of a longer text.
 inline constexpr int kQueryBoxCapacity = 32767;
@@ -90,41 +89,11 @@ inline void activate(QWidget &window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-inline void click(TEx3DButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-/// Sends one key press per code point, with the character as the event's text (letters beyond
-/// ASCII have no key code); an emoji's surrogate pair travels as one key.
-inline void typeKeys(QWidget *target, const QString &text)
-{
-    for (qsizetype from = 0; from < text.size();) {
-        const bool pair
-            = text[from].isHighSurrogate() && from + 1 < text.size() && text[from + 1].isLowSurrogate();
-        const qsizetype units = pair ? 2 : 1;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text.mid(from, units));
-        QApplication::sendEvent(target, &press);
-        from += units;
-    }
-}
-
 /// Empties the query box as the user does (select all, Delete) and types `text`.
 inline void typeQuery(TMainForm &form, const QString &text)
 {
-    QLineEdit *const edit = form.ComboBox1()->lineEdit();
     form.ComboBox1()->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    typeKeys(edit, text);
-}
-
-inline QStringList itemsOf(const QComboBox &box)
-{
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items.append(box.itemText(i));
-    return items;
+    typeOver(form.ComboBox1()->lineEdit(), text);
 }
 
 /// Runs `action`, logs how long it took (for the report, never asserted) and returns the time.
@@ -137,31 +106,6 @@ inline qint64 timed(const char *what, const std::function<void()> &action)
     qInfo("%s: %lld ms", what, ms);
     return ms;
 }
-
-/// Answers every message dialog shown while it lives: notes its text and the dialog's width, and
-/// presses its one button from inside its modal loop.
-class DialogAnswerer : public QObject {
-public:
-    DialogAnswerer() { qApp->installEventFilter(this); }
-    ~DialogAnswerer() override { qApp->removeEventFilter(this); }
-
-    QStringList texts;
-    QList<int> widths;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *const dialog = qobject_cast<TDlgForm *>(watched);
-        if (!dialog || event->type() != QEvent::Show)
-            return false;
-        texts.append(dialog->Label1->text());
-        widths.append(dialog->width());
-        QToolButton *const button = dialog->ToolButton1;
-        QMetaObject::invokeMethod(
-            button, [button] { QTest::mouseClick(button, Qt::LeftButton); }, Qt::QueuedConnection);
-        return false;
-    }
-};
 
 /// Everything the learner built up and may expect to find again: the dictionary's history and
 /// word list, and the translator's texts, words, boxes and direction.
@@ -243,10 +187,7 @@ inline void buildLearnerState(ProgramWindows &program)
     click(t.ToListBtn());
     click(t.TransBtn());
     QCOMPARE(t.WordCount(), 4);
-    QLineEdit *const second = t.WordBoxes()[1]->lineEdit();
-    second->selectAll();
-    QTest::keyClick(second, Qt::Key_Delete);
-    typeKeys(second, QStringLiteral("sleeps"));
+    typeOver(t.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
     click(t.FromListBtn());
     QVERIFY(t.Memo2()->toPlainText().contains(QStringLiteral(" sleeps ")));
 }

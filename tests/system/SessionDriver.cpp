@@ -19,20 +19,20 @@
 #include "Speaker.h"
 #include "SpeakerButton.h"
 #include "Trans.h"
+#include "UserActions.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <QToolButton>
 #include <QtTest>
 
 #include <cstdio>
 #include <unistd.h>
 
 using namespace slovnik;
+using namespace slovnik::testing;
 
 namespace {
 
@@ -45,41 +45,11 @@ void check(bool ok, const char *step)
         ++failures;
 }
 
-void click(TEx3DButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// Presses the message dialog's button from inside its modal loop, as the learner does.
-class DialogAnswerer : public QObject {
-public:
-    DialogAnswerer() { qApp->installEventFilter(this); }
-    ~DialogAnswerer() override { qApp->removeEventFilter(this); }
-    int answered = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *const dialog = qobject_cast<TDlgForm *>(watched);
-        if (dialog && event->type() == QEvent::Show) {
-            ++answered;
-            QToolButton *const button = dialog->ToolButton1;
-            QMetaObject::invokeMethod(
-                button, [button] { QTest::mouseClick(button, Qt::LeftButton); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 void search(TMainForm &main)
 {
     check(QTest::qWaitForWindowExposed(&main), "the dictionary window shows");
-    QLineEdit *const edit = main.ComboBox1()->lineEdit();
     main.ComboBox1()->setFocus();
-    for (const QChar c : QStringLiteral("pes")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(edit, &press);
-    }
+    typeKeys(main.ComboBox1()->lineEdit(), QStringLiteral("pes"));
     check(main.ComboBox2()->chosenLine().startsWith(QStringLiteral("pes = ")),
           "typing 'pes' finds its lines");
 }
@@ -109,7 +79,7 @@ void copy(TMainForm &main, TTransForm &translator)
     main.ComboBox1()->setFocus();
     const DialogAnswerer answerer;
     click(main.CopyBtn());
-    check(answerer.answered == 1, "the copy's message is shown and answered");
+    check(answerer.texts.size() == 1, "the copy's message is shown and answered");
     check(QGuiApplication::clipboard()->text() == QStringLiteral("pes"), "the dictionary copies the query");
 }
 

@@ -22,14 +22,6 @@ constexpr int kNoImage = -1;
 // A height that reaches down to the bottom of the parent.
 constexpr int kToTheBottom = -1;
 
-QStringList manyWords(int count)
-{
-    QStringList words;
-    for (int i = 0; i < count; ++i)
-        words.append(QStringLiteral("slovo"));
-    return words;
-}
-
 // The widgets that Tab visits from `start` on, by pressing Tab, until it comes back to the start.
 QList<QWidget *> tabVisits(QWidget *start)
 {
@@ -176,16 +168,16 @@ void TransLayoutTest::controlsAsLaidOut()
         place.setBottom(within->height() - 1);
     if (place.size().isEmpty())
         place.setSize(control->size()); // a label: its size follows its text, its corner is checked
-    QCOMPARE(testing::placeIn(*control, *within), place);
-    QTEST(testing::screenReaderName(*control), "name");
+    QCOMPARE(placeIn(*control, *within), place);
+    QTEST(screenReaderName(*control), "name");
     if (!hint.isNull())
-        QCOMPARE(testing::hintShownOver(*control), hint);
+        QCOMPARE(hintShownOver(*control), hint);
     if (auto *const label = qobject_cast<QLabel *>(control))
         QTEST(label->text(), "caption");
     if (auto *const button = qobject_cast<TEx3DButton *>(control)) {
         QObject owner;
         const ImageList *const images = control == form.LangBtn() ? window.flags : createButtonImages(&owner);
-        QVERIFY(testing::showsImage(*button, *images, image));
+        QVERIFY(showsImage(*button, *images, image));
         QTEST(button->caption(), "caption");
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(!button->dropdownSymbol() && !button->transparent());
@@ -277,7 +269,7 @@ void TransLayoutTest::manyWordsScrollGridAndBoxesTogetherWithoutAHorizontalBar()
 {
     TranslatorWindow window;
     TTransForm &form = window.form;
-    split(form, manyWords(40).join(u' '));
+    split(form, QStringLiteral("slovo ").repeated(40));
     const ScrollBox *const area = form.ScrollBox1();
     QVERIFY(area->verticalScrollBar()->isVisible());
     QVERIFY(!area->horizontalScrollBar()->isVisible());
@@ -293,7 +285,7 @@ void TransLayoutTest::manyWordsScrollGridAndBoxesTogetherWithoutAHorizontalBar()
     QCOMPARE(form.WordBoxes().constFirst()->width(), form.width() - kComboPanelLeft);
 
     // Scrolling moves grid and boxes together.
-    split(form, manyWords(40).join(u' '));
+    split(form, QStringLiteral("slovo ").repeated(40));
     QComboBox *const last = form.WordBoxes().constLast();
     form.ScrollBox1()->ensureWidgetVisible(last);
     const QPoint boxInView = last->mapTo(area->viewport(), QPoint(0, 0));
@@ -309,10 +301,10 @@ void TransLayoutTest::directionButtonFlipsTheDirectionAndTheFlag()
     TTransForm &form = window.form;
     click(form.LangBtn());
     QCOMPARE(form.TransDirection(), TranslationDirection::EnglishToCzech);
-    QVERIFY(testing::showsImage(*form.LangBtn(), *window.flags, FlagImage::EnglishToCzech));
+    QVERIFY(showsImage(*form.LangBtn(), *window.flags, FlagImage::EnglishToCzech));
     click(form.LangBtn());
     QCOMPARE(form.TransDirection(), TranslationDirection::CzechToEnglish);
-    QVERIFY(testing::showsImage(*form.LangBtn(), *window.flags, FlagImage::CzechToEnglish));
+    QVERIFY(showsImage(*form.LangBtn(), *window.flags, FlagImage::CzechToEnglish));
 }
 
 void TransLayoutTest::helpShowsTheHelpWindowWithoutBlocking()

@@ -195,7 +195,7 @@ void TransSplitTest::secondSplitDestroysTheBoxesAndLeavesTheTranslation()
     TranslatorWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
-    typeInto(*form.WordBoxes()[0], QStringLiteral("hello"));
+    typeOver(form.WordBoxes()[0]->lineEdit(), QStringLiteral("hello"));
     form.Memo2()->setPlainText(QStringLiteral("hello [..] "));
     QList<QPointer<QComboBox>> earlier;
     for (QComboBox *box : form.WordBoxes())

@@ -15,8 +15,6 @@
 
 using namespace slovnik;
 using namespace slovnik::transtest;
-using slovnik::testing::kCs;
-using slovnik::testing::kEn;
 
 namespace {
 
@@ -24,8 +22,8 @@ std::vector<DictionaryEntry> tableOf(std::initializer_list<std::pair<const char 
 {
     std::vector<DictionaryEntry> entries;
     for (const auto &[english, czech] : pairs)
-        entries.push_back({slovnik::testing::field(toCp1250(QString::fromUtf8(english))),
-                           slovnik::testing::field(toCp1250(QString::fromUtf8(czech)))});
+        entries.push_back(
+            {field(toCp1250(QString::fromUtf8(english))), field(toCp1250(QString::fromUtf8(czech)))});
     return entries;
 }
 
@@ -139,7 +137,7 @@ void TransTranslateTest::typedTextBecomesItsPart()
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
     click(form.TransBtn());
-    typeInto(*form.WordBoxes()[1], QStringLiteral("sleeps"));
+    typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
     click(form.FromListBtn());
     QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dog sleeps "));
 
@@ -252,8 +250,8 @@ void TransTranslateTest::translationReplacesTypedTexts()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
-    typeInto(*form.WordBoxes()[0], QStringLiteral("xyz"));
-    typeInto(*form.WordBoxes()[1], QStringLiteral("sleeps"));
+    typeOver(form.WordBoxes()[0]->lineEdit(), QStringLiteral("xyz"));
+    typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
     click(form.TransBtn());
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 
@@ -331,7 +329,7 @@ void TransTranslateTest::sentenceFromTheBoxTexts()
     QStringList words(texts.size(), QStringLiteral("slovo"));
     split(form, words.join(u' '));
     for (int i = 0; i < texts.size(); ++i)
-        typeInto(*form.WordBoxes()[i], texts[i]);
+        typeOver(form.WordBoxes()[i]->lineEdit(), texts[i]);
     form.Memo2()->setPlainText(QStringLiteral("earlier\ntranslation"));
     click(form.FromListBtn());
     QCOMPARE(form.Memo2()->toPlainText(), sentence);

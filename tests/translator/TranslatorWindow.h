@@ -1,26 +1,21 @@
 #pragma once
 
-// A shown translator window as the program makes it, and ways to drive it through its buttons and
-// to read its grid and word boxes.
+// A shown translator window as the program makes it, and ways to read its grid and word boxes;
+// the buttons are driven through the shared user actions.
 
-#include "Ex3DButton.h"
-#include "ExDialog.h"
 #include "Icons.h"
 #include "ImageList.h"
 #include "Trans.h"
+#include "UserActions.h"
 #include "WordGrid.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QToolButton>
 #include <QtTest>
 
-#include <functional>
-
 namespace slovnik::transtest {
+
+using namespace slovnik::testing;
 
 /// The window with a flag list of its own that outlives it, shown on the offscreen screen. Its
 /// offers come from `table`: the program's own unless the test brings a small one.
@@ -35,11 +30,6 @@ struct TranslatorWindow {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
 };
-
-inline void click(TEx3DButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 /// Lets the scroll area show or hide its scroll bars, which it does from its event loop, and the
 /// word boxes follow the width of the view that is left.
@@ -98,48 +88,5 @@ inline QStringList boxTexts(const TTransForm &form)
         texts.append(box->currentText());
     return texts;
 }
-
-/// Types into a word box as the user would, replacing what it held; letters outside ASCII too.
-inline void typeInto(QComboBox &box, const QString &text)
-{
-    box.lineEdit()->selectAll();
-    QTest::keyClick(box.lineEdit(), Qt::Key_Delete);
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box.lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-/// Answers every message dialog shown while it lives: notes its title and text, runs `onShown`
-/// while the dialog is up, and presses its button from inside its modal loop. Nothing is polled,
-/// so a dialog that never comes leaves nothing behind.
-class DialogAnswerer : public QObject {
-public:
-    explicit DialogAnswerer(std::function<void()> onShown = {}) : m_onShown(std::move(onShown))
-    {
-        qApp->installEventFilter(this);
-    }
-    ~DialogAnswerer() override { qApp->removeEventFilter(this); }
-
-    QStringList titles;
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *const dialog = qobject_cast<TDlgForm *>(watched);
-        if (!dialog || event->type() != QEvent::Show)
-            return false;
-        titles.append(dialog->windowTitle());
-        texts.append(dialog->Label1->text());
-        if (m_onShown)
-            m_onShown();
-        QToolButton *const button = dialog->ToolButton1;
-        QMetaObject::invokeMethod(
-            button, [button] { QTest::mouseClick(button, Qt::LeftButton); }, Qt::QueuedConnection);
-        return false;
-    }
-
-private:
-    std::function<void()> m_onShown;
-};
 
 } // namespace slovnik::transtest
