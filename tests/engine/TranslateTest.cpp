@@ -41,29 +41,32 @@ TEST_P(SplitExamples, GiveTheirWords)
     EXPECT_EQ(source.words, GetParam().words);
     EXPECT_FALSE(source.truncated);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SplitExamples,
-    ::testing::Values(
-        // "Ahoj, Petře! Jak se máš?" in Windows-1250
-        SplitCase{"greeting",
-                  "Ahoj, Pet\xf8"
-                  "e! Jak se m\xe1\x9a?",
-                  {"ahoj",
-                   "pet\xf8"
-                   "e",
-                   "jak", "se", "m\xe1\x9a"}},
-        SplitCase{"onlyAToZLowered",
-                  "\xc8"
-                  "ESK\xdd",
-                  {"\xc8"
-                   "esk\xdd"}},
-        SplitCase{"digitsSeparate", "R2D2", {"r", "d"}},
-        SplitCase{"leadingNumber", "3 ko\xe8ky", {"ko\xe8ky"}}, SplitCase{"bracketsAndDotsOnly", "[..]", {}},
-        SplitCase{"apostropheStays", "don't", {"don't"}}, SplitCase{"hyphenStays", "e-mail", {"e-mail"}},
-        SplitCase{"parenthesesStay", "(d\xf9m)", {"(d\xf9m)"}},
-        SplitCase{"tabJoinsWords", "a\tb c", {"a\tb", "c"}},
-        SplitCase{"runsOfBlanks", "   a    b   ", {"a", "b"}}, SplitCase{"empty", "", {}}),
-    slovnik::testing::rowName);
+INSTANTIATE_TEST_SUITE_P(Texts, SplitExamples,
+                         ::testing::Values(
+                             // "Ahoj, Petře! Jak se máš?" in Windows-1250
+                             SplitCase{"greeting",
+                                       "Ahoj, Pet\xf8"
+                                       "e! Jak se m\xe1\x9a?",
+                                       {"ahoj",
+                                        "pet\xf8"
+                                        "e",
+                                        "jak", "se", "m\xe1\x9a"}},
+                             SplitCase{"onlyAToZLowered",
+                                       "\xc8"
+                                       "ESK\xdd",
+                                       {"\xc8"
+                                        "esk\xdd"}},
+                             SplitCase{"digitsSeparate", "R2D2", {"r", "d"}},
+                             SplitCase{"leadingNumber", "3 ko\xe8ky", {"ko\xe8ky"}},
+                             SplitCase{"bracketsAndDotsOnly", "[..]", {}},
+                             SplitCase{"apostropheStays", "don't", {"don't"}},
+                             SplitCase{"hyphenStays", "e-mail", {"e-mail"}},
+                             SplitCase{"parenthesesStay", "(d\xf9m)", {"(d\xf9m)"}},
+                             SplitCase{"tabJoinsWords", "a\tb c", {"a\tb", "c"}},
+                             SplitCase{"runsOfBlanks", "   a    b   ", {"a", "b"}},
+                             SplitCase{"quotesColonSemicolonStay", "\"ano\": ne;", {"\"ano\":", "ne;"}},
+                             SplitCase{"empty", "", {}}),
+                         slovnik::testing::rowName);
 
 TEST(Split, WordNeverContinuesIntoTheNextLine)
 {
