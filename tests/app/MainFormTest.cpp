@@ -53,7 +53,6 @@ private Q_SLOTS:
     void controlsAsLaidOut_data();
     void controlsAsLaidOut();
     void layoutFollowsTheClientWidth();
-    void typingRunsTheQueryCaseBlindForAToZ();
     void choosingALineAddsHistoryOnceAndARowEachTime();
     void historyLineDifferingOnlyInCaseKeepsAChoiceOut();
     void arrowKeysOnTheClosedChooserChooseEachLinePassed();
@@ -62,7 +61,6 @@ private Q_SLOTS:
     void directionButtonTwiceRestoresTheList();
     void copyTakesTheQueryBoxOrTheChosenLine_data();
     void copyTakesTheQueryBoxOrTheChosenLine();
-    void copyShowsLineBreaksAsBlanksAndCopiesThem();
     void toListButtonAddsTheSearchedWordAlone();
     void wordListClickTakesTheColumnUnderThePointer();
     void wordListRowsStayInOrder();
@@ -193,19 +191,6 @@ void MainFormTest::layoutFollowsTheClientWidth()
     QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
 }
 
-void MainFormTest::typingRunsTheQueryCaseBlindForAToZ()
-{
-    switchToEnglish();
-    typeQuery(QStringLiteral("Dog"));
-    const QStringList typed = itemsOf(*m_form->ComboBox2());
-    QCOMPARE(typed.count(u"dog = pes"_qs), 2); // exact look-up of "dog" and the prefix search
-    QVERIFY(typed.contains(u"dogma = dogma"_qs));
-    QVERIFY(!typed.contains(u"DOG = pes"_qs));
-    QCOMPARE(m_form->ComboBox2()->currentIndex(), 0);
-    typeQuery(QStringLiteral("dog"));
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), typed);
-}
-
 void MainFormTest::choosingALineAddsHistoryOnceAndARowEachTime()
 {
     typeQuery(QStringLiteral("p"));
@@ -307,17 +292,6 @@ void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine()
     QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
     QTEST(answerer.texts.join(u'|'), "shown");
     QTEST(QGuiApplication::clipboard()->text(), "copied");
-}
-
-void MainFormTest::copyShowsLineBreaksAsBlanksAndCopiesThem()
-{
-    QGuiApplication::clipboard()->setText(u"dog\ncat"_qs);
-    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
-    m_form->ComboBox1()->setFocus();
-    const DialogAnswerer answerer;
-    QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
-    QCOMPARE(answerer.texts, QStringList{u"dog cat."_qs});
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"dog\ncat"_qs);
 }
 
 void MainFormTest::toListButtonAddsTheSearchedWordAlone()
