@@ -1,5 +1,5 @@
-// The two help windows: their texts line by line, their borders and sizes, which one stays on
-// top, and that what the user types into them stays.
+// The two help windows: their texts line by line, their make-up in one table (borders, sizes,
+// which one stays on top), and that what the user types into them stays.
 
 #include "DicHelp.h"
 #include "TrHelp.h"
@@ -37,11 +37,8 @@ private Q_SLOTS:
     void translatorHelpLines_data();
     void translatorHelpLines();
     void bothTextsHaveTwentyThreeLines();
-    void titlesNamesAndClientSizes();
-    void onlyTheDictionaryHelpStaysOnTop();
-    void dialogBordersWithTheCloseBoxOnly();
-    void memosAreEditableAndWrapAtTheirWidth();
-    void memoFillsTheWindow();
+    void makeUp_data();
+    void makeUp();
     void everyLineShowsWholeWithoutAScrollBar();
     void typedTextStaysAfterCloseAndShow();
     void centredEachTimeItIsShown();
@@ -122,63 +119,40 @@ void HelpWindowsTest::bothTextsHaveTwentyThreeLines()
     QVERIFY(translatorHelp.Memo1()->toPlainText().endsWith(QStringLiteral("části.")));
 }
 
-// A screen reader names the text after its window.
-void HelpWindowsTest::titlesNamesAndClientSizes()
+void HelpWindowsTest::makeUp_data()
 {
-    TDicHelpForm dictionaryHelp;
-    TTrHelpForm translatorHelp;
-    QCOMPARE(dictionaryHelp.windowTitle(), QStringLiteral("Slovník - nápověda"));
-    QCOMPARE(testing::screenReaderName(*dictionaryHelp.Memo1()), dictionaryHelp.windowTitle());
-    QCOMPARE(dictionaryHelp.size(), QSize(355, 320));
-    QCOMPARE(translatorHelp.windowTitle(), QStringLiteral("Translátor - nápověda"));
-    QCOMPARE(testing::screenReaderName(*translatorHelp.Memo1()), translatorHelp.windowTitle());
-    QCOMPARE(translatorHelp.size(), QSize(259, 308));
+    QTest::addColumn<bool>("dictionary");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("dictionary help: above the other windows")
+        << true << u"Slovník - nápověda"_qs << QSize(355, 320);
+    QTest::newRow("translator help") << false << u"Translátor - nápověda"_qs << QSize(259, 308);
 }
 
-void HelpWindowsTest::onlyTheDictionaryHelpStaysOnTop()
+// A fixed dialog border with the close box only, not modal; the text box fills it, editable and
+// wrapped at its width, named after the window for a screen reader.
+void HelpWindowsTest::makeUp()
 {
-    const TDicHelpForm dictionaryHelp;
-    const TTrHelpForm translatorHelp;
-    QVERIFY(dictionaryHelp.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(!translatorHelp.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(dictionaryHelp.isWindow());
-    QCOMPARE(dictionaryHelp.windowModality(), Qt::NonModal);
-    QCOMPARE(translatorHelp.windowModality(), Qt::NonModal);
-}
-
-void HelpWindowsTest::dialogBordersWithTheCloseBoxOnly()
-{
-    const TDicHelpForm dictionaryHelp;
-    const TTrHelpForm translatorHelp;
-    for (const QWidget *window :
-         {static_cast<const QWidget *>(&dictionaryHelp), static_cast<const QWidget *>(&translatorHelp)}) {
-        const Qt::WindowFlags flags = window->windowFlags();
-        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-    }
-}
-
-void HelpWindowsTest::memosAreEditableAndWrapAtTheirWidth()
-{
-    const TDicHelpForm dictionaryHelp;
-    const TTrHelpForm translatorHelp;
-    for (const HelpWindow *window : {static_cast<const HelpWindow *>(&dictionaryHelp),
-                                     static_cast<const HelpWindow *>(&translatorHelp)}) {
-        const QPlainTextEdit *memo = window->Memo1();
-        QVERIFY(!memo->isReadOnly());
-        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    }
-}
-
-void HelpWindowsTest::memoFillsTheWindow()
-{
-    TDicHelpForm window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.Memo1()->geometry(), window.rect());
+    QFETCH(bool, dictionary);
+    QFETCH(QSize, size);
+    const std::unique_ptr<HelpWindow> window = dictionary ? std::unique_ptr<HelpWindow>(new TDicHelpForm)
+                                                          : std::unique_ptr<HelpWindow>(new TTrHelpForm);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTEST(window->windowTitle(), "title");
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QCOMPARE(flags.testFlag(Qt::WindowStaysOnTopHint), dictionary);
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QPlainTextEdit *const memo = window->Memo1();
+    QCOMPARE(memo->geometry(), window->rect());
+    QCOMPARE(testing::screenReaderName(*memo), window->windowTitle());
+    QVERIFY(!memo->isReadOnly());
+    QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 void HelpWindowsTest::everyLineShowsWholeWithoutAScrollBar()
