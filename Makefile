@@ -14,7 +14,7 @@ WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wo
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test bench build deps wordlist wordlist-deps clean
+.PHONY: run test bench screenshots build deps wordlist wordlist-deps clean
 
 run: build
 	$(BUILD_DIR)/app/slovnik
@@ -31,6 +31,11 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
 	$(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
+
+# The README's pictures, taken from the program's own windows on a virtual display.
+screenshots: build
+	cmake --build --preset release --target slovnik-screenshots -j $(JOBS)
+	xvfb-run -a $(BUILD_DIR)/tools/screenshots/slovnik-screenshots docs
 
 build: deps
 	cmake --preset release $(CMAKE_FLAGS)

@@ -1,15 +1,26 @@
 #include "ApplicationWindows.h"
 
 #include "About.h"
+#include "AccessibleControls.h"
+#include "ApplicationIdentity.h"
 #include "DicHelp.h"
 #include "MainForm.h"
 #include "Speaker.h"
 #include "TrHelp.h"
 #include "Trans.h"
+#include "WindowParts.h"
 
 #include <QApplication>
 
 namespace slovnik {
+
+void prepareApplication()
+{
+    nameApplication();
+    setApplicationFont();
+    // Qt keeps the first accessible interface it makes for a widget.
+    installAccessibleControls();
+}
 
 ApplicationWindows::ApplicationWindows(const ExternalModule &module) :
     speaker(std::make_unique<Speaker>()),

@@ -15,6 +15,10 @@ class TTrHelpForm;
 class TAboutForm;
 class TDicHelpForm;
 
+/// Names the application, makes the dictionary window's face its default and installs the
+/// controls' accessible interfaces: once, after the QApplication and before any window exists.
+void prepareApplication();
+
 /// Creates the windows hidden, in this order: the dictionary window (its creation runs the
 /// start-up sequence with `module`), the translator, the translator help, the About and the
 /// dictionary help window. They live as long as this object; closing any but the dictionary

@@ -12,6 +12,8 @@ namespace slovnik {
 namespace {
 
 constexpr int kColumns = 2;
+// Above and below a row's text, grid line included.
+constexpr int kRowPadding = 4;
 
 } // namespace
 
@@ -24,7 +26,7 @@ WordListView::WordListView(QWidget *parent) : QTableWidget(parent), m_order(word
     setColumnCount(kColumns);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    fitRowsToTheFont();
     setShowGrid(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -53,6 +55,19 @@ int WordListView::addRow(const QString &word, const std::optional<QString> &othe
     if (other)
         setItem(low, 1, new QTableWidgetItem(*other));
     return low;
+}
+
+void WordListView::fitRowsToTheFont()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+}
+
+void WordListView::changeEvent(QEvent *event)
+{
+    QTableWidget::changeEvent(event);
+    // The list is made before its window has set its face: the rows follow the face it draws in.
+    if (event->type() == QEvent::FontChange)
+        fitRowsToTheFont();
 }
 
 QString WordListView::wordAt(int row) const

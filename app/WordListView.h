@@ -36,12 +36,15 @@ Q_SIGNALS:
     void pressedAt(int x);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     /// The view narrows when the vertical scroll bar appears; the columns follow it.
     bool viewportEvent(QEvent *event) override;
 
 private:
+    void fitRowsToTheFont();
+
     void ListView1Resize();
 
     QCollator m_order;

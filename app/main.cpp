@@ -1,7 +1,5 @@
 // slovnik: an English-Czech and Czech-English dictionary with a word-by-word translator.
 
-#include "AccessibleControls.h"
-#include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
 #include "MainForm.h"
 
@@ -12,9 +10,7 @@ int main(int argc, char *argv[])
     // Qt takes its own options (-platform and the like) from the command line; the program reads
     // nothing else there.
     QApplication application(argc, argv);
-    slovnik::nameApplication();
-    // Before any window exists: Qt keeps the first accessible interface it makes for a widget.
-    slovnik::installAccessibleControls();
+    slovnik::prepareApplication();
     const slovnik::ApplicationWindows windows;
     return slovnik::runMessageLoop(*windows.MainForm);
 }

@@ -91,7 +91,6 @@ TAboutForm::TAboutForm(QWidget *parent) :
 {
     // One blank before, none after the hyphen: the window's own spelling.
     setWindowTitle(QStringLiteral(" Anglicko- český slovník"));
-    setFont(designFont());
     setModal(true);
     m_GroupBox1->setGeometry(kGroupBox1);
     m_GroupBox1->setBackgroundRole(QPalette::Button);
@@ -149,7 +148,7 @@ void TAboutForm::buildLinkRow()
     paintText(*m_AboutLabel, kDesignBlue);
     m_AboutLabel->setAlignment(Qt::AlignCenter);
     m_AboutLabel->setToolTip(QStringLiteral("Připojit k internetové stránce"));
-    m_AboutLabel->setText(QString::fromUtf16(kProjectWebAddress));
+    m_AboutLabel->setAccessibleName(QString::fromUtf16(kProjectWebAddress));
     m_AboutLabel->setGeometry(kAboutLabel);
     connect(m_AboutLabel, &LinkLabel::clicked, this, &TAboutForm::AboutLabelClick);
 }
@@ -159,7 +158,10 @@ void TAboutForm::layOutText() const
     if (m_textLaidOut)
         return;
     m_textLaidOut = true;
+    takeDesignFont(*m_GroupBox1);
     m_Memo1->setPlainText(QString::fromUtf16(kDescription));
+    // The bold link face is loaded by the first text set in it, so the address waits here too.
+    m_AboutLabel->setText(QString::fromUtf16(kProjectWebAddress));
     // The design's 136 pixels held a shorter address; a cut address could be neither read nor
     // trusted, so the label widens to the right as far as the address needs.
     const int textWidth

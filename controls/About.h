@@ -59,8 +59,9 @@ private:
     void buildTitleRow();
     void buildDescription();
     void buildLinkRow();
-    /// The description and the link's width are laid out the first time the window appears or
-    /// they are asked for, not while the program starts: the window is seldom opened.
+    /// The window takes the design face, and its description, address and link width are laid out,
+    /// the first time it appears or they are asked for, not while the program starts: the window
+    /// is seldom opened.
     void layOutText() const;
 
     /// Opens the address AboutLabel shows. A desktop that cannot open it changes nothing here.

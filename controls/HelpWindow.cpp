@@ -20,7 +20,6 @@ HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_
     QWidget(parent),
     m_Memo1(new QPlainTextEdit(this))
 {
-    setFont(designFont());
     QStringList text;
     for (const char16_t *line : lines)
         text.append(QString::fromUtf16(line));
@@ -46,6 +45,7 @@ void HelpWindow::changeEvent(QEvent *event)
 
 void HelpWindow::fillText() const
 {
+    takeDesignFont(*m_Memo1);
     if (m_text.isNull())
         return;
     m_Memo1->setPlainText(m_text);

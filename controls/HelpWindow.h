@@ -36,8 +36,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    /// The text is laid out the first time the window appears or the box is asked for, not while
-    /// the program starts: the window is created at start-up but seldom opened.
+    /// The box takes the design face and its text the first time the window appears or the box is
+    /// asked for, not while the program starts: the window is created at start-up but seldom opened.
     void fillText() const;
 
     QPlainTextEdit *const m_Memo1;

@@ -14,6 +14,14 @@ constexpr QSize kFlagImageSize(30, 16);
 constexpr QSize kDialogImageSize(20, 20);
 constexpr QSizeF kWindowIconSize(32, 32);
 
+// The sizes a window hands the desktop for its title bar and task list. An icon that names no
+// sizes is drawn by the X11 platform at 16 to 128 pixels before the window can appear; the
+// desktop scales these few, and its launchers take the installed icon instead.
+QIcon windowIcon(Picture picture)
+{
+    return pictureIcon(std::move(picture), kWindowIconSize, {{16, 16}, {24, 24}, {32, 32}, {48, 48}});
+}
+
 // A 16 x 16 picture shown in a larger square.
 Picture scaledFrom16(void (*picture)(QPainter &), int side)
 {
@@ -58,18 +66,17 @@ ImageList *createDialogImages(QObject *parent)
 
 QIcon dictionaryWindowIcon()
 {
-    return pictureIcon(scaledFrom16(pictures::openBook, 32), kWindowIconSize);
+    return windowIcon(scaledFrom16(pictures::openBook, 32));
 }
 
 QIcon translatorWindowIcon()
 {
-    return pictureIcon([](QPainter &painter) { pictures::britishFlag(painter, QRectF(0, 4, 32, 24)); },
-                       kWindowIconSize);
+    return windowIcon([](QPainter &painter) { pictures::britishFlag(painter, QRectF(0, 4, 32, 24)); });
 }
 
 QIcon dialogWindowIcon()
 {
-    return pictureIcon(scaledFrom16(pictures::information, 32), kWindowIconSize);
+    return windowIcon(scaledFrom16(pictures::information, 32));
 }
 
 } // namespace slovnik

@@ -46,11 +46,14 @@ QPixmap blended(const QPixmap &source, const QColor &colour)
 
 class PictureIconEngine final : public QIconEngine {
 public:
-    PictureIconEngine(Picture picture, QSizeF designSize) :
+    PictureIconEngine(Picture picture, QSizeF designSize, QList<QSize> offeredSizes) :
         m_picture(std::move(picture)),
-        m_designSize(designSize)
+        m_designSize(designSize),
+        m_offeredSizes(std::move(offeredSizes))
     {
     }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_offeredSizes; }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -79,11 +82,12 @@ public:
         return pixmap(size, mode, state);
     }
 
-    QIconEngine *clone() const override { return new PictureIconEngine(m_picture, m_designSize); }
+    QIconEngine *clone() const override { return new PictureIconEngine(m_picture, m_designSize, m_offeredSizes); }
 
 private:
     Picture m_picture;
     QSizeF m_designSize;
+    QList<QSize> m_offeredSizes;
 };
 
 } // namespace
@@ -102,9 +106,9 @@ QPixmap renderPicture(const Picture &picture, QSizeF designSize, QSize logicalSi
     return pm;
 }
 
-QIcon pictureIcon(Picture picture, QSizeF designSize)
+QIcon pictureIcon(Picture picture, QSizeF designSize, QList<QSize> offeredSizes)
 {
-    return QIcon(new PictureIconEngine(std::move(picture), designSize));
+    return QIcon(new PictureIconEngine(std::move(picture), designSize, std::move(offeredSizes)));
 }
 
 ImageList::ImageList(QSize imageSize, QObject *parent) : QObject(parent), m_imageSize(imageSize) { }

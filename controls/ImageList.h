@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
@@ -68,6 +69,7 @@ private:
 QPixmap renderPicture(const Picture &picture, QSizeF designSize, QSize logicalSize, qreal devicePixelRatio);
 
 /// An icon that renders a picture designed for `designSize` at whatever size is asked of it.
-QIcon pictureIcon(Picture picture, QSizeF designSize);
+/// `offeredSizes` are the sizes it names to whoever asks which it has (none: any size).
+QIcon pictureIcon(Picture picture, QSizeF designSize, QList<QSize> offeredSizes = {});
 
 } // namespace slovnik

@@ -4,6 +4,7 @@
 #include "Ex3DButton.h"
 #include "Icons.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -33,6 +34,17 @@ QFont designFont()
 QFont arialFont(int pixelSize)
 {
     return namedFont(QStringLiteral("Liberation Sans"), pixelSize);
+}
+
+void setApplicationFont()
+{
+    QApplication::setFont(arialFont(kDesignFontPixels));
+}
+
+void takeDesignFont(QWidget &widget)
+{
+    if (!widget.testAttribute(Qt::WA_SetFont))
+        widget.setFont(designFont());
 }
 
 TEx3DButton *addStripButton(QWidget *strip, ImageList *images, const StripButtonDesign &design)

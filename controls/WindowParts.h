@@ -31,6 +31,15 @@ QFont designFont();
 /// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics.
 QFont arialFont(int pixelSize);
 
+/// Makes the dictionary window's face (Arial at the design size) the application's default, before
+/// any window exists. Every face costs a few milliseconds to load; the windows created hidden at
+/// start-up then measure their controls in the one face already loaded, and take their own when
+/// first shown or measured (takeDesignFont), not before the dictionary window appears.
+void setApplicationFont();
+
+/// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
+void takeDesignFont(QWidget &widget);
+
 /// One image button of a window's button strip, as the design places it.
 struct StripButtonDesign {
     int left;

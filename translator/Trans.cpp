@@ -114,7 +114,6 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
-    setFont(designFont());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     buildToolStrip(flagImages);
@@ -199,18 +198,19 @@ void TTransForm::FormCreate()
     }
 }
 
-void TTransForm::sizeLabels() const
+void TTransForm::layOutText() const
 {
-    if (m_labelsSized)
+    if (m_textLaidOut)
         return;
-    m_labelsSized = true;
+    m_textLaidOut = true;
+    takeDesignFont(*m_body);
     m_sourceLabel->adjustSize();
     m_translatedLabel->adjustSize();
 }
 
 void TTransForm::showEvent(QShowEvent *event)
 {
-    sizeLabels();
+    layOutText();
     QWidget::showEvent(event);
     // FormShow: the source text can be typed or pasted at once.
     m_sourceText->setFocus();

@@ -71,12 +71,12 @@ public:
     QWidget *Panel6() const { return m_spacer; }
     QLabel *Label1() const
     {
-        sizeLabels();
+        layOutText();
         return m_translatedLabel;
     }
     QLabel *Label2() const
     {
-        sizeLabels();
+        layOutText();
         return m_sourceLabel;
     }
     QPlainTextEdit *Memo1() const { return m_sourceText; }
@@ -105,10 +105,10 @@ private:
     void HelpClick();
     void ComboPanelResize();
 
-    /// The labels are measured the first time the window appears or they are asked for, not
-    /// while the program starts: measuring is the process's first text layout, a cost the
-    /// dictionary window does not need before it is shown.
-    void sizeLabels() const;
+    /// The window takes its face and measures its labels the first time it appears or they are
+    /// asked for, not while the program starts: loading the face and laying out the text is a cost
+    /// the dictionary window does not need before it is shown.
+    void layOutText() const;
 
     void destroyWordBoxes();
     void createWordBoxes(int count);
@@ -143,7 +143,7 @@ private:
     QWidget *m_scrollContent = nullptr;
     WordGrid *m_wordGrid = nullptr;
     QWidget *m_wordBoxPanel = nullptr;
-    mutable bool m_labelsSized = false;
+    mutable bool m_textLaidOut = false;
 };
 
 } // namespace slovnik

@@ -165,21 +165,27 @@ void SecondaryWindowsTest::wordBoxesAreNamedAfterTheirWords()
 }
 
 // Fontconfig answers a family it lacks with the desktop's default face, far wider than the
-// design's: each window asks for a face that the package brings along.
+// design's: each window, once shown, draws its text in a face that the package brings along.
 void SecondaryWindowsTest::everyWindowDrawsInAFreeFaceOfTheDesignSize()
 {
-    const TDlgForm dialog;
-    const std::pair<const QWidget *, QString> windows[] = {
-        {m_windows->MainForm.get(), u"Liberation Sans"_qs},
-        {m_windows->MainForm->ComboBox2(), u"Liberation Sans"_qs},
-        {m_windows->TransForm.get(), u"Liberation Sans Narrow"_qs},
-        {m_windows->TrHelpForm.get(), u"Liberation Sans Narrow"_qs},
-        {m_windows->AboutForm.get(), u"Liberation Sans Narrow"_qs},
-        {m_windows->DicHelpForm.get(), u"Liberation Sans Narrow"_qs},
-        {dialog.Label1, u"Liberation Sans Narrow"_qs},
+    TDlgForm dialog;
+    const struct {
+        QWidget *window;
+        const QWidget *text;
+        QString family;
+    } windows[] = {
+        {m_windows->MainForm.get(), m_windows->MainForm->ComboBox1(), u"Liberation Sans"_qs},
+        {m_windows->MainForm.get(), m_windows->MainForm->ComboBox2(), u"Liberation Sans"_qs},
+        {m_windows->TransForm.get(), m_windows->TransForm->Memo1(), u"Liberation Sans Narrow"_qs},
+        {m_windows->TrHelpForm.get(), m_windows->TrHelpForm->Memo1(), u"Liberation Sans Narrow"_qs},
+        {m_windows->AboutForm.get(), m_windows->AboutForm->Memo1(), u"Liberation Sans Narrow"_qs},
+        {m_windows->DicHelpForm.get(), m_windows->DicHelpForm->Memo1(), u"Liberation Sans Narrow"_qs},
+        {&dialog, dialog.Label1, u"Liberation Sans Narrow"_qs},
     };
-    for (const auto &[window, family] : windows) {
-        const QFontInfo face(window->font());
+    for (const auto &[window, text, family] : windows) {
+        window->show();
+        const QFontInfo face(text->font());
+        window->hide();
         QCOMPARE(face.family(), family);
         QCOMPARE(face.pixelSize(), 11);
     }

@@ -6,8 +6,6 @@
 //                                    translator-help.png and about.png into folder (default docs)
 
 #include "About.h"
-#include "AccessibleControls.h"
-#include "ApplicationIdentity.h"
 #include "ApplicationWindows.h"
 #include "DicHelp.h"
 #include "Ex3DButton.h"
@@ -137,8 +135,7 @@ void windowShot(QWidget &window, Shots &shots, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    nameApplication();
-    installAccessibleControls();
+    prepareApplication();
     const QStringList arguments = QCoreApplication::arguments();
     const QDir folder(arguments.size() > 1 ? arguments.at(1) : QStringLiteral("docs"));
     if (!QDir().mkpath(folder.path())) {
