@@ -82,7 +82,10 @@ public:
         return pixmap(size, mode, state);
     }
 
-    QIconEngine *clone() const override { return new PictureIconEngine(m_picture, m_designSize, m_offeredSizes); }
+    QIconEngine *clone() const override
+    {
+        return new PictureIconEngine(m_picture, m_designSize, m_offeredSizes);
+    }
 
 private:
     Picture m_picture;
