@@ -130,9 +130,6 @@ ResultChooser::ResultChooser(QWidget *parent) : QComboBox(parent), m_model(new R
     setModel(m_model);
     setEditable(false);
     setMaxVisibleItems(kVisibleListLines);
-    auto *const style = new ListBelowTheBoxStyle;
-    style->setParent(this);
-    setStyle(style);
     setItemDelegate(new ResultLineDelegate(this));
     setMinimumHeight(kMinimumHeight);
     // activated comes from the user alone: a click on a line of the list, the same line
@@ -141,6 +138,19 @@ ResultChooser::ResultChooser(QWidget *parent) : QComboBox(parent), m_model(new R
         if (index >= 0)
             Q_EMIT lineChosenByUser();
     });
+}
+
+void ResultChooser::showPopup()
+{
+    // Set for the first opening, not at start-up: the proxy makes an instance of the application's
+    // style of its own, a cost the closed box never needs.
+    if (!m_listStyleSet) {
+        auto *const style = new ListBelowTheBoxStyle;
+        style->setParent(this);
+        setStyle(style);
+        m_listStyleSet = true;
+    }
+    QComboBox::showPopup();
 }
 
 void ResultChooser::clearLines()

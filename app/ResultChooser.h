@@ -58,6 +58,9 @@ public:
     /// The chosen line's text; empty when no line is chosen.
     QString chosenLine() const;
 
+    /// Opens the list below the box, at most eight lines high, whatever the style.
+    void showPopup() override;
+
 Q_SIGNALS:
     /// The user chose a line: a click in the list, an arrow key, a letter. Never the query run.
     void lineChosenByUser();
@@ -68,6 +71,7 @@ protected:
 private:
     ResultLineModel *m_model;
     bool m_sorting = true;
+    bool m_listStyleSet = false;
 };
 
 } // namespace slovnik

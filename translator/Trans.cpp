@@ -118,9 +118,7 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     setAutoFillBackground(true);
     buildToolStrip(flagImages);
     buildTextPanels();
-    buildWordArea();
     setTabOrder(m_translatedText, m_sourceText);
-    setTabOrder(m_sourceText, m_wordGrid);
     connectHandlers();
     resize(kDesignClientSize);
     FormCreate();
@@ -150,8 +148,10 @@ void TTransForm::buildTextPanels()
     m_translatedText->setAccessibleName(m_translatedLabel->text());
 }
 
-void TTransForm::buildWordArea()
+void TTransForm::buildWordArea() const
 {
+    if (m_wordArea)
+        return;
     m_wordArea = new ScrollBox(m_body);
     m_scrollContent = new QWidget(m_wordArea);
     m_wordGrid = new WordGrid(m_scrollContent);
@@ -161,6 +161,17 @@ void TTransForm::buildWordArea()
     m_wordBoxPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
     fitScrollContent();
     m_wordArea->setWidget(m_scrollContent);
+    placeWordArea();
+    // Made after the window's other controls, it is shown with them explicitly: a child made
+    // while its window is showing would otherwise stay hidden.
+    m_wordArea->show();
+    QWidget::setTabOrder(m_sourceText, m_wordGrid);
+    connect(m_wordArea, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
+}
+
+void TTransForm::placeWordArea() const
+{
+    m_wordArea->setGeometry(0, kScrollBoxTop, width(), std::max(0, height() - kScrollBoxTop));
 }
 
 void TTransForm::connectHandlers()
@@ -172,7 +183,6 @@ void TTransForm::connectHandlers()
     connect(m_translateButton, &TEx3DButton::clicked, this, &TTransForm::TransBtnClick);
     connect(m_directionButton, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
     connect(m_helpButton, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
-    connect(m_wordArea, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
 }
 
 void TTransForm::setSpeaker(Speaker &speaker)
@@ -211,6 +221,7 @@ void TTransForm::layOutText() const
 void TTransForm::showEvent(QShowEvent *event)
 {
     layOutText();
+    buildWordArea();
     QWidget::showEvent(event);
     // FormShow: the source text can be typed or pasted at once.
     m_sourceText->setFocus();
@@ -227,7 +238,8 @@ void TTransForm::resizeEvent(QResizeEvent *event)
     m_spacer->setGeometry(0, kSpacerTop, w, kSpacerHeight);
     m_sourceText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
     m_translatedText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
-    m_wordArea->setGeometry(0, kScrollBoxTop, w, std::max(0, height() - kScrollBoxTop));
+    if (m_wordArea)
+        placeWordArea();
 }
 
 void TTransForm::PasteBtnClick()
@@ -243,6 +255,7 @@ void TTransForm::CopyBtnClick()
 
 void TTransForm::ToListBtnClick()
 {
+    buildWordArea();
     m_wordGrid->setWords({});
     destroyWordBoxes();
     const SourceWords source = splitSourceLines(sourceLines(*m_sourceText));
@@ -329,7 +342,7 @@ void TTransForm::createWordBoxes(int count)
     setTabOrder(previous, m_wordGrid);
 }
 
-void TTransForm::fitScrollContent()
+void TTransForm::fitScrollContent() const
 {
     const QRect grid = m_wordGrid->geometry();
     const QRect panel = m_wordBoxPanel->geometry();

@@ -81,9 +81,21 @@ public:
     }
     QPlainTextEdit *Memo1() const { return m_sourceText; }
     QPlainTextEdit *Memo2() const { return m_translatedText; }
-    ScrollBox *ScrollBox1() const { return m_wordArea; }
-    WordGrid *StringGrid1() const { return m_wordGrid; }
-    QWidget *ComboPanel() const { return m_wordBoxPanel; }
+    ScrollBox *ScrollBox1() const
+    {
+        buildWordArea();
+        return m_wordArea;
+    }
+    WordGrid *StringGrid1() const
+    {
+        buildWordArea();
+        return m_wordGrid;
+    }
+    QWidget *ComboPanel() const
+    {
+        buildWordArea();
+        return m_wordBoxPanel;
+    }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -92,7 +104,11 @@ protected:
 private:
     void buildToolStrip(ImageList *flagImages);
     void buildTextPanels();
-    void buildWordArea();
+    /// The word area (the scroll box with the grid and the word boxes' panel) is built the first
+    /// time the window appears, the source text is split or the area is asked for: its two item
+    /// views are the costliest part of the window, and the program starts without them.
+    void buildWordArea() const;
+    void placeWordArea() const;
     void connectHandlers();
 
     void FormCreate();
@@ -113,7 +129,7 @@ private:
     void destroyWordBoxes();
     void createWordBoxes(int count);
     /// The scroll area's content is as large as the grid and the box panel beside it.
-    void fitScrollContent();
+    void fitScrollContent() const;
 
     const std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
@@ -139,10 +155,11 @@ private:
     QPlainTextEdit *m_sourceText = nullptr;
     QLabel *m_translatedLabel = nullptr;
     QPlainTextEdit *m_translatedText = nullptr;
-    ScrollBox *m_wordArea = nullptr;
-    QWidget *m_scrollContent = nullptr;
-    WordGrid *m_wordGrid = nullptr;
-    QWidget *m_wordBoxPanel = nullptr;
+    // Built by buildWordArea() on first need.
+    mutable ScrollBox *m_wordArea = nullptr;
+    mutable QWidget *m_scrollContent = nullptr;
+    mutable WordGrid *m_wordGrid = nullptr;
+    mutable QWidget *m_wordBoxPanel = nullptr;
     mutable bool m_textLaidOut = false;
 };
 
