@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace slovnik {
 namespace {
 
@@ -31,6 +33,11 @@ struct BrokenLine {
     const char *name;
     const char *line;
 };
+// CTest lists a case with its row, which prints as its name rather than its bytes.
+void PrintTo(const BrokenLine &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class WordListRule : public ::testing::TestWithParam<BrokenLine> { };
 

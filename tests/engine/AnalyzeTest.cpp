@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 namespace slovnik {
@@ -16,6 +18,11 @@ struct Example {
     const char *input;
     const char *expected;
 };
+// CTest lists a case with its row, which prints as its name rather than its bytes.
+void PrintTo(const Example &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class ReducePluralExamples : public ::testing::TestWithParam<Example> { };
 TEST_P(ReducePluralExamples, GiveTheirResult)
@@ -74,6 +81,10 @@ struct NormalizeExample {
     TranslationDirection direction;
     const char *expected;
 };
+void PrintTo(const NormalizeExample &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class NormalizeQueryExamples : public ::testing::TestWithParam<NormalizeExample> { };
 TEST_P(NormalizeQueryExamples, GiveTheirResult)

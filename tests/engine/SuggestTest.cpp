@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -45,6 +47,11 @@ struct Case {
     const char *typed;
     const char *first;
 };
+// CTest lists a case with its row, which prints as its name rather than its bytes.
+void PrintTo(const Case &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class SuggestFirst : public ::testing::TestWithParam<Case> { };
 TEST_P(SuggestFirst, RanksTheMeantWordFirst)
@@ -106,6 +113,10 @@ struct Folding {
     unsigned char byte;
     char base;
 };
+void PrintTo(const Folding &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class BaseLetters : public ::testing::TestWithParam<Folding> { };
 TEST_P(BaseLetters, DropDiacriticAndCase)

@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,11 @@ struct SplitCase {
     const char *line;
     std::vector<std::string> words;
 };
+// CTest lists a case with its row, which prints as its name rather than its bytes.
+void PrintTo(const SplitCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class SplitExamples : public ::testing::TestWithParam<SplitCase> { };
 TEST_P(SplitExamples, GiveTheirWords)
