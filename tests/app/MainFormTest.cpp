@@ -64,6 +64,7 @@ private Q_SLOTS:
     void toListButtonAddsTheSearchedWordAlone();
     void wordListClickTakesTheColumnUnderThePointer();
     void wordListRowsStayInOrder();
+    void wordListRowsFitTheFaceTheyAreDrawnIn();
     void wordListWithAScrollBarNeverScrollsSideways();
     void tabLeavesTheWordList();
     void translatorPanelShowsItsWholeBorder();
@@ -349,6 +350,23 @@ void MainFormTest::wordListRowsStayInOrder()
     for (int i = 0; i < list->rowCount(); ++i)
         rows << list->wordAt(i);
     QCOMPARE(rows, (QStringList{u"auto"_qs, u"cibule"_qs, u"Cibule"_qs, u"čaj"_qs, u"hrad"_qs, u"chata"_qs}));
+}
+
+// The list is made before its window sets its face, and a desktop may change the face later: the
+// rows always fit the text as drawn, without a tall gap between the lines.
+void MainFormTest::wordListRowsFitTheFaceTheyAreDrawnIn()
+{
+    WordListView *list = m_form->ListView1();
+    list->addRow(u"pes"_qs, u"dog"_qs);
+    for (const int pixels : {11, 24}) {
+        QFont face = list->font();
+        face.setPixelSize(pixels);
+        list->setFont(face);
+        const int text = list->fontMetrics().height();
+        const int row = list->visualItemRect(list->item(0, 0)).height();
+        QVERIFY2(row >= text && row <= text + 6,
+                 qPrintable(u"%1 px: row %2, text %3"_qs.arg(pixels).arg(row).arg(text)));
+    }
 }
 
 // Enough rows for a vertical scroll bar: the columns still fit the view beside it, and a click
