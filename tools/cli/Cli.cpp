@@ -28,10 +28,15 @@ constexpr const char *kUsage
       "  suggest [DIRECTION] [--] WORD\n"
       "                            the dictionary's words closest to a mistyped WORD, best first,\n"
       "                            one a line, at most 10; nothing when none is close\n"
-      "  translate [DIRECTION] [--offers]\n"
+      "  translate [DIRECTION] [--offers | --fill]\n"
       "                            read a text from standard input, translate it word by word\n"
       "                            choosing each word's first offer, and print the sentence;\n"
-      "                            with --offers print each word and its offers instead\n"
+      "                            with --offers print each word and its offers instead, the\n"
+      "                            lines of the words it is a form of last, each after \"~ \";\n"
+      "                            with --fill choose the first of those where there are any\n"
+      "  forms [DIRECTION] [--] WORD\n"
+      "                            the dictionary's words of which WORD is a form (psa: pes),\n"
+      "                            best first, one a line; a negated form's as its negation\n"
       "  say [--wav FILE] [--] TEXT\n"
       "                            read the first 128 words of TEXT aloud in English; with --wav\n"
       "                            write them to FILE as a 16-bit mono WAV file instead\n"
@@ -91,12 +96,15 @@ int notUtf8(std::FILE *err, const char *what)
 int runTranslate(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
     TranslationDirection direction = TranslationDirection::CzechToEnglish;
-    bool listOffers = false;
+    std::optional<TranslateOutput> output;
     for (const QByteArray &argument : arguments) {
+        const bool outputOption = argument == "--offers" || argument == "--fill";
         if (const auto chosen = directionOption(argument))
             direction = *chosen;
-        else if (argument == "--offers")
-            listOffers = true;
+        else if (outputOption && output)
+            return wrongUsage(err, QStringLiteral("translate: give at most one of --offers and --fill"));
+        else if (outputOption)
+            output = argument == "--offers" ? TranslateOutput::Offers : TranslateOutput::FilledSentence;
         else
             return wrongUsage(
                 err,
@@ -110,7 +118,7 @@ int runTranslate(const QByteArrayList &arguments, std::FILE *in, std::FILE *out,
     const std::optional<QString> text = decodeUtf8(input);
     if (!text)
         return notUtf8(err, "translate: the standard input");
-    return translate(*text, direction, listOffers, out, err);
+    return translate(*text, direction, output.value_or(TranslateOutput::Sentence), out, err);
 }
 
 // lookup and suggest: [DIRECTION] [--] TEXT, with lookup's defaults.
@@ -188,7 +196,7 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
     const QByteArrayList rest = arguments.mid(1);
     if (command == "-h" || command == "--help"
         || ((command == "dump" || command == "lookup" || command == "suggest" || command == "translate"
-             || command == "say")
+             || command == "say" || command == "forms")
             && asksForHelp(rest))) {
         std::fputs(kUsage, out);
         return Success;
@@ -204,6 +212,8 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
         return runWithOneText("lookup", rest, out, err, &lookup);
     if (command == "suggest")
         return runWithOneText("suggest", rest, out, err, &suggest);
+    if (command == "forms")
+        return runWithOneText("forms", rest, out, err, &forms);
     if (command == "translate")
         return runTranslate(rest, in, out, err);
     if (command == "say")

@@ -19,10 +19,19 @@ int lookup(const QString &text, TranslationDirection direction, std::FILE *out, 
 /// query finds nothing: best first, one a line, at most MaxSuggestions.
 int suggest(const QString &word, TranslationDirection direction, std::FILE *out, std::FILE *err);
 
-/// Splits the source text as the translator does, offers every word's dictionary lines, chooses
-/// offer 0 everywhere and prints the sentence (or, with listOffers, each word and its offers).
-int translate(const QString &text, TranslationDirection direction, bool listOffers, std::FILE *out,
+/// What translate prints: the sentence of every box's first offer; each word with its offers and
+/// then its base-form offers ("  ~ " and the line); or the sentence with every box that has
+/// base-form offers filled with its first one, as the translator's fill command does.
+enum class TranslateOutput { Sentence, Offers, FilledSentence };
+
+/// Splits the source text as the translator does, offers every word's dictionary lines and
+/// prints what `output` asks for.
+int translate(const QString &text, TranslationDirection direction, TranslateOutput output, std::FILE *out,
               std::FILE *err);
+
+/// Prints the table words of which WORD is a form, best first, one a line; a negated form's
+/// base as its negation ("nevědět" for "nevěděl" when the table has only "vědět").
+int forms(const QString &word, TranslationDirection direction, std::FILE *out, std::FILE *err);
 
 /// Reads the first words of the text aloud in English, or with `wavFile` writes them there as a
 /// 16-bit mono WAV file instead.

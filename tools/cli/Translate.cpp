@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "BaseForms.h"
 #include "Cli.h"
 #include "Cp1250.h"
 #include "Dic.h"
@@ -27,7 +28,7 @@ QStringList sourceLines(const QString &text)
 
 } // namespace
 
-int translate(const QString &text, TranslationDirection direction, bool listOffers, std::FILE *out,
+int translate(const QString &text, TranslationDirection direction, TranslateOutput output, std::FILE *out,
               std::FILE *err)
 {
     const SourceWords source = splitSourceLines(sourceLines(text));
@@ -40,14 +41,25 @@ int translate(const QString &text, TranslationDirection direction, bool listOffe
     std::vector<std::string> chosen;
     for (const std::string &word : source.words) {
         const QStringList offers = wordOffers(readableTable(), word, direction);
-        chosen.push_back(offers.isEmpty() ? std::string() : toCp1250(offers.front()));
-        if (listOffers) {
+        std::vector<std::string> scanned;
+        for (const QString &offer : offers)
+            scanned.push_back(toCp1250(offer));
+        const std::vector<BaseFormOffer> baseOffers = output == TranslateOutput::Sentence
+            ? std::vector<BaseFormOffer>()
+            : boxBaseFormOffers(readableTable(), scanned, word, direction);
+        if (output == TranslateOutput::FilledSentence && !baseOffers.empty())
+            chosen.push_back(baseOffers.front().line);
+        else
+            chosen.push_back(scanned.empty() ? std::string() : scanned.front());
+        if (output == TranslateOutput::Offers) {
             printed += fromCp1250(word).toUtf8() + '\n';
             for (const QString &offer : offers)
                 printed += "  " + offer.toUtf8() + '\n';
+            for (const BaseFormOffer &offer : baseOffers)
+                printed += "  ~ " + fromCp1250(offer.line).toUtf8() + '\n';
         }
     }
-    if (!listOffers)
+    if (output != TranslateOutput::Offers)
         printed = fromCp1250(buildSentence(chosen)).toUtf8() + '\n';
     return writeAll(printed, out, err);
 }

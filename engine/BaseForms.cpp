@@ -1,0 +1,261 @@
+#include "BaseForms.h"
+
+#include "CzechForms.h"
+#include "EnglishForms.h"
+#include "Query.h"
+#include "ResultLine.h"
+#include "Search.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace slovnik {
+namespace {
+
+// Windows-1250: the bytes above 127 that are letters, and the capital of each small letter.
+constexpr bool isHighLetter(unsigned char c)
+{
+    switch (c) {
+    case 0x8a:
+    case 0x8c:
+    case 0x8d:
+    case 0x8e:
+    case 0x8f: // Š Ś Ť Ž Ź
+    case 0x9a:
+    case 0x9c:
+    case 0x9d:
+    case 0x9e:
+    case 0x9f: // š ś ť ž ź
+    case 0xa3:
+    case 0xa5:
+    case 0xaa:
+    case 0xaf: // Ł Ą Ş Ż
+    case 0xb3:
+    case 0xb9:
+    case 0xba:
+    case 0xbc:
+    case 0xbe:
+    case 0xbf: // ł ą ş Ľ ľ ż
+        return true;
+    default:
+        return c >= 0xc0 && c != 0xd7 && c != 0xf7; // À to ţ without × and ÷
+    }
+}
+
+constexpr unsigned char lowerCp1250(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return static_cast<unsigned char>(c - 'A' + 'a');
+    switch (c) {
+    case 0x8a:
+    case 0x8c:
+    case 0x8d:
+    case 0x8e:
+    case 0x8f:
+        return static_cast<unsigned char>(c + 0x10);
+    case 0xa3:
+        return 0xb3;
+    case 0xa5:
+        return 0xb9;
+    case 0xaa:
+        return 0xba;
+    case 0xaf:
+        return 0xbf;
+    case 0xbc:
+        return 0xbe;
+    default:
+        return c >= 0xc0 && c <= 0xde && c != 0xd7 ? static_cast<unsigned char>(c + 0x20) : c;
+    }
+}
+
+constexpr bool isWordEnd(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || isHighLetter(c);
+}
+
+constexpr unsigned char kLeftSingleQuote = 0x91;
+constexpr unsigned char kRightSingleQuote = 0x92;
+
+// A base form as the candidates name it, before the table decides whether it is one.
+struct Candidate {
+    std::string word;
+    bool negated = false;
+};
+
+std::vector<Candidate> candidatesFor(std::string_view cleaned, TranslationDirection direction)
+{
+    std::vector<Candidate> candidates{{std::string(cleaned), false}};
+    if (direction == TranslationDirection::EnglishToCzech) {
+        for (std::string &form : englishBaseCandidates(cleaned))
+            candidates.push_back({std::move(form), false});
+    } else {
+        for (CzechBase &base : czechBaseCandidates(cleaned))
+            candidates.push_back({std::move(base.word), base.negated});
+    }
+    return candidates;
+}
+
+// The entries whose searched field is one of a few words, found in one scan of the table.
+class ExactHits {
+public:
+    explicit ExactHits(std::vector<std::string> words) : m_words(std::move(words)), m_hits(m_words.size())
+    {
+        for (const std::string &word : m_words) {
+            if (word.size() <= FieldCapacity)
+                m_lengths[word.size()] = true;
+        }
+    }
+
+    void scan(std::span<const DictionaryEntry> table, TranslationDirection direction)
+    {
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const std::string_view field = fieldText(SearchedField(table[i], direction));
+            if (!m_lengths[field.size()])
+                continue;
+            for (std::size_t k = 0; k < m_words.size(); ++k) {
+                if (m_words[k] == field)
+                    m_hits[k].push_back(static_cast<std::uint32_t>(i));
+            }
+        }
+    }
+
+    /// The stored positions of the entries whose searched field is `word`.
+    std::span<const std::uint32_t> entriesOf(std::string_view word) const
+    {
+        const auto at = std::find(m_words.begin(), m_words.end(), word);
+        if (at == m_words.end())
+            return {};
+        return m_hits[static_cast<std::size_t>(at - m_words.begin())];
+    }
+
+private:
+    std::vector<std::string> m_words;
+    std::vector<std::vector<std::uint32_t>> m_hits;
+    std::array<bool, FieldCapacity + 1> m_lengths{};
+};
+
+struct FoundForms {
+    std::vector<BaseForm> forms;
+    ExactHits hits;
+};
+
+FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_view word,
+                         TranslationDirection direction)
+{
+    const std::string cleaned = cleanedWord(word);
+    const bool czech = direction == TranslationDirection::CzechToEnglish;
+    std::vector<Candidate> candidates;
+    std::vector<std::string> probes;
+    if (!cleaned.empty()) {
+        candidates = candidatesFor(cleaned, direction);
+        for (const Candidate &candidate : candidates) {
+            if (candidate.negated)
+                probes.push_back(negatedWord(candidate.word, czech));
+            probes.push_back(candidate.word);
+        }
+    }
+    FoundForms found{{}, ExactHits(probes)};
+    found.hits.scan(table, direction);
+    const auto add = [&found](std::string base, bool negated) {
+        const bool known = std::any_of(found.forms.begin(), found.forms.end(),
+                                       [&base](const BaseForm &form) { return form.word == base; });
+        if (!known)
+            found.forms.push_back({std::move(base), negated});
+    };
+    for (Candidate &candidate : candidates) {
+        if (candidate.negated) {
+            std::string negation = negatedWord(candidate.word, czech);
+            if (!found.hits.entriesOf(negation).empty()) {
+                add(std::move(negation), false);
+                continue;
+            }
+        }
+        if (!found.hits.entriesOf(candidate.word).empty())
+            add(std::move(candidate.word), candidate.negated);
+    }
+    return found;
+}
+
+// A line built as the searches build theirs, within the same limits.
+void appendBounded(std::string &line, std::string_view text, std::size_t bound)
+{
+    if (line.size() < bound)
+        line.append(text.substr(0, bound - line.size()));
+}
+
+} // namespace
+
+std::string cleanedWord(std::string_view word)
+{
+    const auto isEnd = [](char c) { return isWordEnd(static_cast<unsigned char>(c)); };
+    const auto first = std::find_if(word.begin(), word.end(), isEnd);
+    const auto last = std::find_if(word.rbegin(), word.rend(), isEnd).base();
+    std::string cleaned;
+    if (first >= last)
+        return cleaned;
+    cleaned.reserve(static_cast<std::size_t>(last - first));
+    for (auto at = first; at != last; ++at) {
+        const auto c = static_cast<unsigned char>(*at);
+        cleaned.push_back(
+            c == kLeftSingleQuote || c == kRightSingleQuote ? '\'' : static_cast<char>(lowerCp1250(c)));
+    }
+    return cleaned;
+}
+
+std::string negatedWord(std::string_view word, bool czech)
+{
+    std::string negation(czech ? "ne" : "not ");
+    negation += word;
+    return negation;
+}
+
+std::vector<BaseForm> baseForms(std::span<const DictionaryEntry> table, std::string_view word,
+                                TranslationDirection direction)
+{
+    return findBaseForms(table, word, direction).forms;
+}
+
+std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                                          TranslationDirection direction)
+{
+    const FoundForms found = findBaseForms(table, word, direction);
+    const bool czechSearched = direction == TranslationDirection::CzechToEnglish;
+    std::vector<BaseFormOffer> offers;
+    for (const BaseForm &form : found.forms) {
+        for (const std::uint32_t position : found.hits.entriesOf(form.word)) {
+            const DictionaryEntry &entry = table[position];
+            const std::string_view searched = fieldText(SearchedField(entry, direction));
+            const std::string_view other = fieldText(OtherField(entry, direction));
+            std::string line;
+            appendBounded(line, form.negated ? negatedWord(searched, czechSearched) : std::string(searched),
+                          kMaxWordPartLength);
+            appendBounded(line, ResultSeparator, kMaxWordPartLength);
+            appendBounded(line,
+                          form.negated && !other.empty() ? negatedWord(other, !czechSearched)
+                                                         : std::string(other),
+                          kMaxResultLineLength);
+            offers.push_back({std::move(line), form.word, form.negated});
+        }
+    }
+    return offers;
+}
+
+std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> table,
+                                             std::span<const std::string> scannedLines, std::string_view word,
+                                             TranslationDirection direction)
+{
+    const std::string scanned = lowerAsciiLetters(word);
+    const auto isScanned = [scannedLines](std::string_view line) {
+        return std::find(scannedLines.begin(), scannedLines.end(), line) != scannedLines.end();
+    };
+    for (const std::string &line : scannedLines) {
+        if (resultLineParts(line).word == scanned)
+            return {};
+    }
+    std::vector<BaseFormOffer> offers = baseFormOffers(table, word, direction);
+    std::erase_if(offers, [&isScanned](const BaseFormOffer &offer) { return isScanned(offer.line); });
+    return offers;
+}
+
+} // namespace slovnik

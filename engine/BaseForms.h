@@ -1,0 +1,63 @@
+#pragma once
+
+// The word behind a form: the table words of which a typed or pasted word is a form. A learner
+// meets "zahradě", "nevěděl", "Čaj", "(big)" or "it’s"; the table holds "zahrada", "vědět",
+// "čaj", "big" and "it's". Texts are Windows-1250 bytes, as the table stores them.
+
+#include "Dic.h"
+#include "Direction.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace slovnik {
+
+struct BaseForm {
+    std::string word; ///< a word of the searched field of the table, Windows-1250 as stored
+    /// The typed form is the negation of `word` ("nevěděl" of "vědět") and the table has no
+    /// negated word.
+    bool negated = false;
+};
+
+/// The word with what is not part of it removed: punctuation and symbols at both ends stripped
+/// (letters and digits stay), a typographic apostrophe (‘ ’) read as "'", and every capital
+/// lower-cased, those with diacritics included (Č -> č). May return the empty text.
+std::string cleanedWord(std::string_view word);
+
+/// The table words of which `word` (Windows-1250, as typed or as split from a text) is a form,
+/// best first, no duplicates; only words that are exact searched-field words of the table. The
+/// cleaned word itself comes first when it is a table word (also when no clean-up was needed).
+/// Negation is never lost: a negated form gives the table's negated word where there is one,
+/// else the positive word with `negated` set.
+std::vector<BaseForm> baseForms(std::span<const DictionaryEntry> table, std::string_view word,
+                                TranslationDirection direction);
+
+struct BaseFormOffer {
+    /// The line to offer: the base word's exact table line. For a negated base form both halves
+    /// carry the negation, "nevědět = not know" (Czech to English), "not know = nevědět" (English
+    /// to Czech), so a sentence never reads as the plain word.
+    std::string line;
+    std::string base; ///< the base word the line belongs to (for a hint: "tvar slova zahrada")
+    bool negated = false;
+};
+
+/// The exact lines of the base forms of `word`, in base-form order, then table order; at most
+/// kMaxResultLineLength characters each.
+std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                                          TranslationDirection direction);
+
+/// What a translator box adds after its scanned lines: nothing when one of them is for the word
+/// itself (its word part is the word as the scan searched it, lowerAsciiLetters of the split
+/// word); else the base-form offers of the word that the scan does not already hold. So a box
+/// that is empty, or holds only longer words beginning with the word ("psa": "psací stroj"),
+/// gets them.
+std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> table,
+                                             std::span<const std::string> scannedLines, std::string_view word,
+                                             TranslationDirection direction);
+
+/// The negation of a table word as a line shows it: "ne" + a Czech word, "not " + an English one.
+std::string negatedWord(std::string_view word, bool czech);
+
+} // namespace slovnik

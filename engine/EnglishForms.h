@@ -1,0 +1,16 @@
+#pragma once
+
+// English word forms behind the base forms: the query rules' guesses (Analyze.h) and the
+// irregular forms no suffix rule reaches. Every candidate is only a guess for an exact look-up.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace slovnik {
+
+/// The candidate base words of a cleaned (lower-case) English word, likeliest first, without the
+/// word itself; may hold duplicates and words that are no table words.
+std::vector<std::string> englishBaseCandidates(std::string_view word);
+
+} // namespace slovnik
