@@ -11,10 +11,12 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             qt6-multimedia-dev flite1-dev
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
+# Only a maintainer who regenerates the Czech forms (after a change of the word list) needs these.
+FORMS_PACKAGES := python3 hunspell-cs
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test bench screenshots build deps wordlist wordlist-deps clean
+.PHONY: run test bench screenshots build deps wordlist wordlist-deps czech-forms clean
 
 run: build
 	$(BUILD_DIR)/app/slovnik
@@ -59,6 +61,11 @@ wordlist: wordlist-deps deps
 
 wordlist-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WORDLIST_PACKAGES)"
+
+# The Czech forms behind the base forms, rewritten from hunspell-cs for the current word list.
+czech-forms:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FORMS_PACKAGES)"
+	python3 tools/forms/make_czech_forms.py
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -15,7 +15,8 @@ using namespace slovnik::testing;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-// Czech in Windows-1250: \xe8 = č, \xe1 = á, \x9a = š, \x9d = ť, \xfd = ý, \xec = ě, \xf8 = ř.
+// Czech in Windows-1250: \xe8 = č, \xe1 = á, \x9a = š, \x9d = ť, \xfd = ý, \xec = ě, \xf8 = ř,
+// \xd8 = Ř, \xf9 = ů, \xe9 = é, \xed = í.
 const std::vector<DictionaryEntry> kTable = table({
     {"tea",
      "\xe8"
@@ -39,6 +40,14 @@ const std::vector<DictionaryEntry> kTable = table({
     {"know", "zn\xe1t"},
     {"dog", "pes"},
     {"typewriter", "psac\xed stroj"},
+    {"garden", "zahrada"},
+    {"house", "d\xf9m"},
+    {"I", "j\xe1"},
+    {"this", "tento"},
+    {"be", "b\xfdt"},
+    {"say",
+     "\xf8\xed"
+     "ct"},
 });
 
 struct Case {
@@ -66,31 +75,52 @@ TEST_P(BaseFormsOf, AreTheTableWordsBehindTheForm)
 {
     EXPECT_EQ(shown(baseForms(kTable, GetParam().typed, GetParam().direction)), GetParam().forms);
 }
-INSTANTIATE_TEST_SUITE_P(Words, BaseFormsOf,
-                         ::testing::Values(Case{"tableWordItself", kEn, "tea", {"tea"}},
-                                           Case{"punctuationAtBothEnds", kEn, "(\"big\");", {"big"}},
-                                           Case{"typographicApostrophe", kEn, "It\x92s", {"it's"}},
-                                           Case{"capitalWithDiacritic",
-                                                kCs,
-                                                "\xc8"
-                                                "AJ",
-                                                {"\xe8"
-                                                 "aj"}},
-                                           Case{"irregularComparative", kEn, "better", {"good", "well"}},
-                                           Case{"irregularSuperlative", kEn, "Worst!", {"bad"}},
-                                           Case{"irregularVerb", kEn, "went", {"go"}},
-                                           Case{"pluralInEs", kEn, "boxes", {"box"}},
-                                           Case{"comparativeOfY", kEn, "happier", {"happy"}},
-                                           Case{"negatedTableWord",
-                                                kCs,
-                                                "ne\x9a\x9d"
-                                                "astn\xfd",
-                                                {"ne\x9a\x9d"
-                                                 "astn\xfd"}},
-                                           Case{"negationKept", kCs, "nezn\xe1t", {"-zn\xe1t"}},
-                                           Case{"onlyPunctuation", kEn, "...", {}},
-                                           Case{"nothingBehind", kEn, "xqzw", {}}),
-                         rowName);
+INSTANTIATE_TEST_SUITE_P(
+    Words, BaseFormsOf,
+    ::testing::Values(
+        Case{"tableWordItself", kEn, "tea", {"tea"}},
+        Case{"punctuationAtBothEnds", kEn, "(\"big\");", {"big"}},
+        Case{"typographicApostrophe", kEn, "It\x92s", {"it's"}},
+        Case{"capitalWithDiacritic",
+             kCs,
+             "\xc8"
+             "AJ",
+             {"\xe8"
+              "aj"}},
+        Case{"irregularComparative", kEn, "better", {"good", "well"}},
+        Case{"irregularSuperlative", kEn, "Worst!", {"bad"}}, Case{"irregularVerb", kEn, "went", {"go"}},
+        Case{"pluralInEs", kEn, "boxes", {"box"}}, Case{"comparativeOfY", kEn, "happier", {"happy"}},
+        Case{"negatedTableWord",
+             kCs,
+             "ne\x9a\x9d"
+             "astn\xfd",
+             {"ne\x9a\x9d"
+              "astn\xfd"}},
+        Case{"negationKept", kCs, "nezn\xe1t", {"-zn\xe1t"}},
+        Case{"declined", kCs, "zahrad\xec", {"zahrada"}}, Case{"stemChange", kCs, "dom\xec", {"d\xf9m"}},
+        Case{"fleetingVowel", kCs, "psa", {"pes"}}, Case{"pronoun", kCs, "m\xec", {"j\xe1"}},
+        Case{"demonstrative", kCs, "t\xe9to", {"tento"}}, Case{"czechIrregularVerb", kCs, "jsem", {"b\xfdt"}},
+        Case{"irregularPast",
+             kCs,
+             "\xd8"
+             "ekl",
+             {"\xf8\xed"
+              "ct"}},
+        Case{"czechSuperlative", kCs, "nejlep\x9a\xed", {"dobr\xfd"}},
+        Case{"negatedFormOfTableWord",
+             kCs,
+             "ne\x9a\x9d"
+             "astn\xe9ho",
+             {"ne\x9a\x9d"
+              "astn\xfd"}},
+        Case{"negatedForm",
+             kCs,
+             "nev\xec"
+             "d\xecl",
+             {"-v\xec"
+              "d\xect"}},
+        Case{"onlyPunctuation", kEn, "...", {}}, Case{"nothingBehind", kEn, "xqzw", {}}),
+    rowName);
 
 TEST(BaseFormOffers, AreTheBaseWordsExactLinesInTableOrder)
 {

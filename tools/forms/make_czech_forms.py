@@ -1,0 +1,274 @@
+#!/usr/bin/env python3
+"""Writes tools/forms/czech-forms.txt: for every Czech word of the word list that Czech
+inflects, the forms of it that a learner meets, so that the engine can lead "zahradě" to
+"zahrada". Rerun it whenever data/wordlist.tsv changes (make czech-forms).
+
+The forms come from Debian's Czech hunspell dictionary (hunspell-cs, GPL-2), its affix rules
+expanded here. Hunspell lists some words without rules: irregular nouns ("psa", "domě"), the
+past participles and present stems of irregular verbs ("řekl", "píšu"), irregular comparatives
+("lepší") and pronouns. Those are linked to their base word by the reviewed corrections in
+czech-corrections.txt and by a few sound-change guesses, each checked against the dictionary
+(the guessed base must be a hunspell word and a word of the list).
+
+Negated forms ("nevěděl") are left out: the engine reads a leading "ne" itself, so that the
+negation can never be lost.
+
+Output, UTF-8, one base a line, in word-list order: base<TAB>form form form ..., each form
+written as how many characters to drop from the base's end and what to put there ("vědět" with
+"1l" is "věděl"); then, after a line "%%", each form with more than one base: form<TAB>bases,
+best first (a reviewed correction before the dictionary's own word before a guess; then the
+base that shares the longest beginning with the form; then the commoner base).
+"""
+
+import argparse
+import collections
+import re
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+
+# Case and number endings of nouns and adjectives, longest first, for the guesses that link an
+# unruled hunspell word ("psovi") to its base ("pes").
+NOUN_ENDINGS = sorted(
+    ["", "a", "u", "e", "ě", "i", "y", "o", "ů", "ům", "em", "ech", "ích", "ách", "ám", "ami", "ou",
+     "í", "ím", "ími", "ovi", "ové", "mi", "emi", "ata", "at", "aty", "atům", "atech", "ete", "eti",
+     "etem", "ety"],
+    key=len, reverse=True)
+# What a nominative ends in after the stem.
+BASE_ENDINGS = ["", "a", "e", "o", "í", "ě", "um"]
+# Verbal prefixes, for the prefixed members of an irregular verb ("přišel": "přijít").
+VERB_PREFIXES = ["při", "od", "ode", "vy", "na", "po", "pře", "u", "z", "ze", "za", "do", "ob",
+                 "obe", "v", "ve", "vz", "roz", "roze", "s", "se", "nad", "pod", "před", "přede",
+                 "pro", "vzej", "sou"]
+
+
+def load_affixes(path):
+    prefixes, suffixes, cross = collections.defaultdict(list), collections.defaultdict(list), {}
+    for line in path.read_text(encoding="utf-8").split("\n"):
+        parts = line.split("#")[0].split()
+        if len(parts) == 4 and parts[0] in ("PFX", "SFX") and parts[3].isdigit():
+            cross[parts[1]] = parts[2] == "Y"
+        elif len(parts) >= 5 and parts[0] in ("PFX", "SFX"):
+            kind, flag, strip, add, condition = parts[:5]
+            strip = "" if strip == "0" else strip
+            add, _, continuation = add.partition("/")
+            add = "" if add == "0" else add
+            pattern = re.compile("^" + condition if kind == "PFX" else condition + "$")
+            (prefixes if kind == "PFX" else suffixes)[flag].append((strip, add, pattern, continuation))
+    return prefixes, suffixes, cross
+
+
+def load_dictionary(path):
+    words = {}
+    for line in path.read_text(encoding="utf-8").split("\n")[1:]:
+        if line:
+            word, _, flags = line.partition("/")
+            words[word] = words.get(word, "") + flags
+    return words
+
+
+class Expander:
+    """Hunspell's word generation: suffixes, then prefixes (with cross products and the prefix
+    flags a suffix passes on). Forms whose prefix is a negation are left out."""
+
+    NEGATING = ("ne", "nejne")
+
+    def __init__(self, prefixes, suffixes, cross):
+        self.prefixes, self.suffixes, self.cross = prefixes, suffixes, cross
+
+    def forms(self, word, flags):
+        suffixed = [(word, None, "")]
+        for flag in flags:
+            for strip, add, pattern, continuation in self.suffixes.get(flag, []):
+                if pattern.search(word) and word.endswith(strip):
+                    suffixed.append((word[: len(word) - len(strip)] + add, flag, continuation))
+        out = [form for form, _, _ in suffixed]
+        for form, flag, continuation in suffixed:
+            prefix_flags = [f for f in flags if f in self.prefixes and (flag is None or self.cross.get(flag))]
+            prefix_flags += [f for f in continuation if f in self.prefixes]
+            for prefix_flag in prefix_flags:
+                for strip, add, pattern, _ in self.prefixes[prefix_flag]:
+                    if add in self.NEGATING or not pattern.search(form) or not form.startswith(strip):
+                        continue
+                    out.append(add + form[len(strip):])
+        return out
+
+
+def read_corrections(path):
+    """base: form form ...   (each form a word hunspell has, with or without rules, or not)."""
+    links = []
+    for line in path.read_text(encoding="utf-8").split("\n"):
+        line = line.split("#")[0].strip()
+        if not line:
+            continue
+        base, _, forms = line.partition(":")
+        for form in forms.split():
+            links.append((form.strip(), base.strip()))
+    return links
+
+
+def lengthened(stem):
+    for short, long in (("a", "á"), ("ě", "í"), ("i", "í"), ("y", "ý"), ("o", "ů"), ("u", "ou")):
+        at = stem.rfind(short)
+        if at >= 0 and all(c not in "aeiouyáéíóúůýě" for c in stem[at + 1:]):
+            yield stem[:at] + long + stem[at + 1:]
+
+
+def participle_bases(root):
+    """"byl" -> být, "dělal" -> dělat, "tiskl" -> tisknout: the infinitive of an -l participle."""
+    if not root.endswith("l") or len(root) < 3:
+        return []
+    stem = root[:-1]
+    out = [stem + "t"] + [s + "t" for s in lengthened(stem)]
+    out += [stem + "nout", root[:-2] + "out", stem + "ct"]
+    return out
+
+
+def verbal_noun_bases(root):
+    """"smazání" -> smazat, "stisknutí" -> stisknout: the verb a verbal noun names."""
+    out = []
+    for ending, verb_endings in (("ání", ["at"]), ("ení", ["it", "et", "ět"]), ("ění", ["it", "ět"]),
+                                 ("utí", ["out"]), ("ití", ["ít"]), ("ytí", ["ýt"])):
+        if root.endswith(ending):
+            out += [root[: -len(ending)] + verb_ending for verb_ending in verb_endings]
+    return out
+
+
+def noun_bases(root):
+    """"psa" -> pes, "domě" -> dům, "stole" -> stůl, "práci" -> práce: guessed nominatives."""
+    out = []
+    for ending in NOUN_ENDINGS:
+        if not root.endswith(ending) or len(root) - len(ending) < 2:
+            continue
+        stem = root[: len(root) - len(ending)]
+        stems = [stem]
+        if len(stem) >= 2 and stem[-1] not in "aeiouyáéíóúůýě":
+            stems.append(stem[:-1] + "e" + stem[-1])  # the e that drops out: pes, psa
+        stems += [stem[:at] + "ů" + stem[at + 1:] for at in range(len(stem)) if stem[at] == "o"]
+        for s in stems:
+            # A base never ends in more than its form has taken off: "pan" is no form of "pane".
+            out += [s + base_ending for base_ending in BASE_ENDINGS if ending or not base_ending]
+    return out
+
+
+def common_prefix(a, b):
+    n = 0
+    while n < min(len(a), len(b)) and a[n] == b[n]:
+        n += 1
+    return n
+
+
+def encoded(form, base):
+    """A form as the base's end to drop and what follows: "věděl" of "vědět" is "1l"."""
+    shared = common_prefix(form, base)
+    return str(len(base) - shared) + form[shared:]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--wordlist", type=Path, default=ROOT / "data" / "wordlist.tsv")
+    parser.add_argument("--hunspell", type=Path, default=Path("/usr/share/hunspell/cs_CZ"))
+    parser.add_argument("--corrections", type=Path, default=ROOT / "tools" / "forms" / "czech-corrections.txt")
+    parser.add_argument("--out", type=Path, default=ROOT / "tools" / "forms" / "czech-forms.txt")
+    args = parser.parse_args()
+
+    # The bases: single Czech words of the list, in list order; "smát se" stands for "smát" too.
+    order = {}
+    reflexive = collections.defaultdict(list)
+    for line in args.wordlist.read_text(encoding="utf-8").split("\n"):
+        if "\t" not in line:
+            continue
+        czech = line.split("\t")[1]
+        if " " not in czech:
+            order.setdefault(czech, len(order))
+        elif re.fullmatch(r"\S+ s[ei]", czech):
+            order.setdefault(czech, len(order))
+            reflexive[czech.split()[0]].append(czech)
+
+    def bases_of(lemma):
+        """The list's words that the hunspell word `lemma` stands for."""
+        out = [lemma] if lemma in order else []
+        return out + reflexive.get(lemma, [])
+
+    prefixes, suffixes, cross = load_affixes(args.hunspell.with_suffix(".aff"))
+    dictionary = load_dictionary(args.hunspell.with_suffix(".dic"))
+    expander = Expander(prefixes, suffixes, cross)
+
+    # Which hunspell words (roots) lead to which bases, with a rank: 0 a reviewed correction,
+    # 1 the word itself, 2 a guess, 3 another form of it that the list has.
+    links = collections.defaultdict(dict)
+
+    def link(root, base, rank):
+        for b in bases_of(base):
+            if links[root].get(b, 99) > rank:
+                links[root][b] = rank
+
+    corrections = read_corrections(args.corrections)
+    for form, base in corrections:
+        link(form, base, 0)
+        # The prefixed members of an irregular verb: "přišel" of "přijít" as "šel" of "jít".
+        for prefix in VERB_PREFIXES:
+            if prefix + base in order and prefix + form in dictionary:
+                link(prefix + form, prefix + base, 0)
+    for root, flags in dictionary.items():
+        link(root, root, 1)
+        if root in order:
+            continue
+        guesses = []
+        if "O" in flags:
+            guesses = participle_bases(root)
+        elif "S" in flags and root.endswith(("ní", "tí")):
+            guesses = verbal_noun_bases(root)
+        elif not flags:
+            guesses = noun_bases(root)
+        for guess in guesses:
+            if guess != root and guess in dictionary and guess[0] == root[0] and min(len(root), len(guess)) >= 3:
+                link(root, guess, 2)
+
+    # A word the list lacks whose other forms it has: "vlaku" leads to "vlaky" and "vlakem" when
+    # the list has no "vlak". Rank 3, after every other link; short forms are too often another
+    # word's ("min").
+    for root, flags in dictionary.items():
+        if links.get(root) or not flags:
+            continue
+        for form in set(expander.forms(root, flags)):
+            if form in order and form != root and len(form) >= 4 and common_prefix(form, root) >= 3:
+                link(root, form, 3)
+
+    # Every form of every linked root, with its bases ranked.
+    forms = collections.defaultdict(dict)
+    for root, bases in links.items():
+        if not bases:
+            continue
+        generated = expander.forms(root, dictionary[root]) if root in dictionary else [root]
+        for form in set(generated):
+            for base, rank in bases.items():
+                key = (rank, -common_prefix(form, base), order[base])
+                if key < forms[form].get(base, (99,)):
+                    forms[form][base] = key
+
+    by_base = collections.defaultdict(list)
+    for form, bases in forms.items():
+        for base, key in bases.items():
+            if form != base:
+                by_base[base].append((form, key))
+    lines = []
+    for base in sorted(by_base, key=order.get):
+        lines.append(base + "\t" + " ".join(encoded(f, base) for f in sorted(f for f, _ in by_base[base])))
+    # The ranks of a form's bases, where it has more than one, in the engine's order.
+    ranked = []
+    for form in sorted(forms):
+        bases = [b for b in sorted(forms[form], key=lambda b: forms[form][b]) if b != form]
+        if len(bases) > 1:
+            ranked.append(form + "\t" + " ".join(bases))
+    header = ("# Generated by tools/forms/make_czech_forms.py from hunspell-cs and data/wordlist.tsv;\n"
+              "# do not edit. base<TAB>forms (characters to drop from the base's end, then what\n"
+              "# follows), then after %% each form with more than one base: form<TAB>bases, best first.\n")
+    args.out.write_text(header + "\n".join(lines) + "\n%%\n" + "\n".join(ranked) + "\n", encoding="utf-8")
+    print(f"{len(by_base)} bases, {sum(len(v) for v in by_base.values())} forms, "
+          f"{len(ranked)} forms with more than one base -> {args.out}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
