@@ -120,6 +120,9 @@ void TMainForm::buildQueryRow()
     // The history grows only by chosen result lines, never by what is typed.
     m_queryBox->setInsertPolicy(QComboBox::NoInsert);
     m_queryBox->setCompleter(nullptr);
+    // The text stands at the box's left edge whatever it holds: a pasted right-to-left mark before
+    // the word would otherwise move it to the right edge, as if the box were right-to-left.
+    m_queryBox->lineEdit()->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
     m_queryBox->setMaxVisibleItems(kVisibleListLines);
     m_queryBox->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
     m_queryBox->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));

@@ -148,6 +148,9 @@ void ResultChooser::showPopup()
         auto *const style = new ListBelowTheBoxStyle;
         style->setParent(this);
         setStyle(style);
+        // The list was made in the application's style, which scrolls it by arrows at its ends
+        // and hides that there are more lines than it shows.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         m_listStyleSet = true;
     }
     QComboBox::showPopup();

@@ -7,9 +7,11 @@
 
 int main(int argc, char *argv[])
 {
-    // Qt takes its own options (-platform and the like) from the command line; the program reads
-    // nothing else there.
-    QApplication application(argc, argv);
+    // The program reads no arguments, and neither does the toolkit: "-reverse" or "-style" would
+    // otherwise change the windows. The toolkit sees the program's name alone; its settings from
+    // the environment (QT_QPA_PLATFORM and the like) still apply.
+    int programNameOnly = argc > 0 ? 1 : 0;
+    QApplication application(programNameOnly, argv);
     slovnik::prepareApplication();
     const slovnik::ApplicationWindows windows;
     return slovnik::runMessageLoop(*windows.MainForm);

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <optional>
 
 namespace slovnik {
 namespace {
@@ -86,6 +87,42 @@ qsizetype characterEnd(QStringView text, qsizetype start)
     return end;
 }
 
+// A control character other than the tab and the line breaks is invisible in a text box, yet as
+// a byte it would make the word it stands in match nothing.
+bool isDroppedControl(char32_t codePoint)
+{
+    constexpr char32_t kTab = 0x09;
+    constexpr char32_t kCarriageReturn = 0x0D;
+    constexpr char32_t kLastC0 = 0x1F;
+    return codePoint <= kLastC0 && (codePoint < kTab || codePoint > kCarriageReturn);
+}
+
+bool allMapped(QStringView text)
+{
+    for (qsizetype i = 0, units = 0; i < text.size(); i += units)
+        if (byteOf(codePointAt(text, i, units)) == kUnmappable)
+            return false;
+    return true;
+}
+
+// A letter without a byte of its own, such as "ï", "ñ" or "ç", stands as its base letter without
+// the marks ("i", "n", "c"): "naïve" stays one word the dictionary knows. The base of a letter
+// only: "≠" decomposes into "=" and a mark, and must not become the result line's separator.
+std::optional<char> baseLetterByte(QStringView composed)
+{
+    qsizetype units = 0;
+    const char32_t letter = codePointAt(composed, 0, units);
+    const bool marked = units < composed.size() || QChar::decompositionTag(letter) == QChar::Canonical;
+    if (!QChar::isLetter(letter) || !marked)
+        return std::nullopt;
+    const QString decomposed = composed.toString().normalized(QString::NormalizationForm_D);
+    const char32_t base = codePointAt(decomposed, 0, units);
+    const char byte = byteOf(base);
+    if (!QChar::isLetter(base) || byte == kUnmappable)
+        return std::nullopt;
+    return byte;
+}
+
 // Composing turns "C" + combining caron into "Č", one character at a time: Qt composes a whole
 // text in quadratic time (10 MB of decomposed Czech took minutes). A character that composing
 // makes longer (U+09DD BENGALI LETTER RHA becomes two code points, neither in the code page) is
@@ -100,18 +137,23 @@ void appendCharacter(std::string &bytes, QStringView character)
     constexpr qsizetype kMostUnitsComposed = 2 * (1 + 30);
     qsizetype units = 0;
     const char32_t first = codePointAt(character, 0, units);
-    if (units == character.size()
-        && (first < kFirstCombiningMark || QChar::decompositionTag(first) == QChar::NoDecomposition)) {
-        bytes.push_back(byteOf(first));
+    if (isDroppedControl(first))
         return;
-    }
-    if (character.size() > kMostUnitsComposed) {
-        appendCodePoints(bytes, character);
-        return;
-    }
-    const QString composed = character.toString().normalized(QString::NormalizationForm_C);
-    appendCodePoints(
-        bytes, codePointCount(composed) <= codePointCount(character) ? QStringView(composed) : character);
+    if (units == character.size() && byteOf(first) != kUnmappable)
+        return bytes.push_back(byteOf(first));
+    if (character.size() > kMostUnitsComposed)
+        return appendCodePoints(bytes, character);
+    const bool composable = units < character.size()
+        || (first >= kFirstCombiningMark && QChar::decompositionTag(first) != QChar::NoDecomposition);
+    const QString composed
+        = composable ? character.toString().normalized(QString::NormalizationForm_C) : character.toString();
+    const QStringView shorter
+        = codePointCount(composed) <= codePointCount(character) ? QStringView(composed) : character;
+    if (allMapped(shorter))
+        return appendCodePoints(bytes, shorter);
+    if (const std::optional<char> base = baseLetterByte(shorter))
+        return bytes.push_back(*base);
+    appendCodePoints(bytes, shorter);
 }
 
 } // namespace

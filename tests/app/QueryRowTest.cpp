@@ -1,0 +1,120 @@
+// The dictionary window's query row as the learner sees it: the query box, the result chooser and
+// the suggestions that stand in its place, drawn and reached with the keyboard.
+
+#include "MainForm.h"
+#include "QuietModule.h"
+#include "ResultChooser.h"
+#include "SuggestionBar.h"
+
+#include "SmallTable.h"
+#include "UserActions.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest>
+
+using namespace slovnik;
+using namespace slovnik::testing;
+
+namespace {
+
+std::vector<DictionaryEntry> tableOfDogs(int count)
+{
+    std::vector<DictionaryEntry> entries = table({{"cat", "kocka"}, {"receive", "prijmout"}});
+    for (int i = 0; i < count; ++i) {
+        const std::string word = "dog" + std::to_string(100 + i);
+        entries.push_back({field(word), field("pes")});
+    }
+    return entries;
+}
+
+const std::vector<DictionaryEntry> kTable = tableOfDogs(18);
+
+// The first and last columns where the image has ink: a pixel much darker than its top-left one.
+std::pair<int, int> inkColumns(const QImage &image)
+{
+    const int background = qGray(image.pixel(0, 0));
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < background - 96) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+class QueryRowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void leadingDirectionMarkKeepsTheQueryLeftAligned();
+    void longResultListShowsAScrollBar_data();
+    void longResultListShowsAScrollBar();
+
+private:
+    void paste(const QString &text);
+
+    std::unique_ptr<TMainForm> m_form;
+};
+
+void QueryRowTest::init()
+{
+    m_form = std::make_unique<TMainForm>(quietModule(), kTable);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void QueryRowTest::cleanup()
+{
+    m_form.reset();
+}
+
+void QueryRowTest::paste(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
+}
+
+void QueryRowTest::leadingDirectionMarkKeepsTheQueryLeftAligned()
+{
+    paste(u"\u200Fdog"_qs);
+    QLineEdit *const edit = m_form->ComboBox1()->lineEdit();
+    edit->setCursorPosition(0);
+    const auto [first, last] = inkColumns(edit->grab().toImage());
+    QVERIFY(first >= 0);
+    QVERIFY2(first < edit->width() / 4, qPrintable(QString::number(first)));
+}
+
+void QueryRowTest::longResultListShowsAScrollBar_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("scrollBar");
+    QTest::newRow("eight lines") << u"dog11"_qs << false;
+    QTest::newRow("eighteen lines") << u"dog"_qs << true;
+}
+
+void QueryRowTest::longResultListShowsAScrollBar()
+{
+    QFETCH(QString, query);
+    QFETCH(bool, scrollBar);
+    m_form->LangBtn()->click();
+    paste(query);
+    ResultChooser *const chooser = m_form->ComboBox2();
+    chooser->showPopup();
+    QAbstractItemView *const list = chooser->view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    QCOMPARE(list->verticalScrollBar()->isVisible(), scrollBar);
+    chooser->hidePopup();
+}
+
+QTEST_MAIN(QueryRowTest)
+#include "QueryRowTest.moc"
