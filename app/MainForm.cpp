@@ -3,10 +3,12 @@
 #include "BusyCursor.h"
 #include "Cp1250.h"
 #include "Dic.h"
+#include "DictionaryHints.h"
 #include "Ex3DButton.h"
 #include "ExDialog.h"
 #include "Icons.h"
 #include "ImageList.h"
+#include "LinkLabel.h"
 #include "ResultChooser.h"
 #include "ResultLine.h"
 #include "ResultLineText.h"
@@ -53,6 +55,8 @@ constexpr StripButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O apli
 // direction button.
 constexpr int kSpeakBtnLeft = 167;
 constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglické slovo";
+// After the speaker button, as far from it as the speaker button is from the About button.
+constexpr int kBaseFormLinkLeft = 194;
 // Within Panel3; it has a caption and no hint.
 constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Translátor"};
 
@@ -68,6 +72,8 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_queryRow(new QWidget(m_body)),
     m_resultChooser(new ResultChooser(m_queryRow)),
     m_suggestions(new SuggestionBar(table, m_queryRow)),
+    m_baseFormLink(new LinkLabel(m_buttonStrip)),
+    m_table(table),
     m_wordList(new WordListView(m_body)),
     m_queryRun(table, *m_resultChooser, *this)
 {
@@ -83,7 +89,8 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_wordList->setAccessibleName(QStringLiteral("Seznam slov"));
     setTabOrder(m_resultChooser, m_queryBox);
     setTabOrder(m_queryBox, m_wordList);
-    m_suggestions->placeInTabOrder(m_queryBox, m_wordList);
+    m_suggestions->placeInTabOrder(m_queryBox, m_baseFormLink);
+    setTabOrder(m_baseFormLink, m_wordList);
     connectHandlers();
     setMinimumSize(kMinimumOuterSize - kDesignFrame);
     resize(kDesignClientSize);
@@ -100,6 +107,10 @@ void TMainForm::buildButtonStrip()
     m_helpButton = addStripButton(m_buttonStrip, m_buttonImages, kHelpButton);
     m_aboutButton = addStripButton(m_buttonStrip, m_buttonImages, kAboutBtn);
     m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
+    m_baseFormLink->setTextFormat(Qt::PlainText);
+    m_baseFormLink->setForegroundRole(QPalette::Link);
+    m_baseFormLink->setToolTip(QStringLiteral("Vyhledat základní tvar"));
+    m_baseFormLink->hide();
 
     m_translatorPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_translatorPanel->resize(kTranslatorPanelSize);
@@ -142,6 +153,8 @@ void TMainForm::connectHandlers()
     connect(m_resultChooser, &ResultChooser::lineChosenByUser, this, &TMainForm::ComboBox2Click);
     connect(m_wordList, &WordListView::pressedAt, this, &TMainForm::ListView1MouseDown);
     connect(m_suggestions, &SuggestionBar::wordChosen, this, &TMainForm::suggestionChosen);
+    connect(m_suggestions, &SuggestionBar::otherDirectionChosen, this, &TMainForm::otherDirectionChosen);
+    connect(m_baseFormLink, &LinkLabel::clicked, this, [this] { suggestionChosen(m_baseFormWord); });
     connect(m_copyButton, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
     connect(m_pasteButton, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
     connect(m_toListButton, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
@@ -172,8 +185,28 @@ void TMainForm::ComboBox1Change()
 {
     // Suggestions stand only where the finished run left the list empty.
     m_suggestions->hide();
+    m_baseFormLink->hide();
     m_queryRun.run(toCp1250(m_queryBox->currentText()), m_direction);
     m_suggestions->offerFor(m_queryBox->currentText(), m_direction, m_resultChooser->count() > 0);
+    offerBaseFormLink();
+}
+
+void TMainForm::offerBaseFormLink()
+{
+    if (m_resultChooser->count() == 0)
+        return;
+    const QList<BaseFormWord> forms = missingBaseForms(m_table, toCp1250(m_queryBox->currentText()),
+                                                       m_direction, m_resultChooser->model());
+    if (forms.isEmpty())
+        return;
+    m_baseFormWord = forms.front().word;
+    m_baseFormLink->setText(QStringLiteral("Tvar slova: %1").arg(forms.front().label));
+    m_baseFormLink->setAccessibleName(m_baseFormLink->text());
+    const QSize size = m_baseFormLink->sizeHint();
+    m_baseFormLink->setGeometry(kBaseFormLinkLeft, (kButtonStripHeight - size.height()) / 2, size.width(),
+                                size.height());
+    // Only where it stays clear of the translator's panel.
+    m_baseFormLink->setVisible(m_baseFormLink->geometry().right() < m_translatorPanel->x());
 }
 
 void TMainForm::ComboBox2Click()
@@ -218,6 +251,12 @@ void TMainForm::suggestionChosen(const QString &word)
 {
     setQueryText(word);
     ComboBox1Change();
+    m_queryBox->setFocus();
+}
+
+void TMainForm::otherDirectionChosen()
+{
+    LangBtnClick();
     m_queryBox->setFocus();
 }
 

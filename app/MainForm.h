@@ -21,6 +21,7 @@ class QFrame;
 namespace slovnik {
 
 class ImageList;
+class LinkLabel;
 class ResultChooser;
 class Speaker;
 class SpeakerButton;
@@ -58,6 +59,9 @@ public:
     ResultChooser *ComboBox2() const { return m_resultChooser; }
     /// The words suggested in the result chooser's place when a query finds nothing.
     SuggestionBar *suggestionBar() const { return m_suggestions; }
+    /// In the button strip's free space: the base form of a query whose lines are all of longer
+    /// words ("psa" lists "psací stroj"; the link looks up "pes"). Hidden otherwise.
+    LinkLabel *baseFormLink() const { return m_baseFormLink; }
     WordListView *ListView1() const { return m_wordList; }
     TEx3DButton *CopyBtn() const { return m_copyButton; }
     TEx3DButton *PasteBtn() const { return m_pasteButton; }
@@ -97,6 +101,10 @@ private:
 
     /// A suggested word is looked up as a word-list click looks one up; the learner types on.
     void suggestionChosen(const QString &word);
+    /// The typed word is looked up in the other direction; the learner types on.
+    void otherDirectionChosen();
+    /// After a query run that left lines: offers the base form the lines do not lead to, if any.
+    void offerBaseFormLink();
 
     /// Puts a text into the query box as the program, not as a keystroke: no query runs by itself.
     void setQueryText(const QString &text);
@@ -123,6 +131,9 @@ private:
     QComboBox *m_queryBox = nullptr;
     ResultChooser *m_resultChooser = nullptr;
     SuggestionBar *m_suggestions;
+    LinkLabel *m_baseFormLink;
+    QString m_baseFormWord;
+    std::span<const DictionaryEntry> m_table;
     WordListView *m_wordList;
     QueryRun m_queryRun;
     CompanionWindows m_companions;

@@ -1,9 +1,11 @@
 #include "SuggestionBar.h"
 
 #include "Cp1250.h"
+#include "DictionaryHints.h"
 #include "LinkLabel.h"
 
 #include <QLabel>
+#include <QSet>
 
 namespace slovnik {
 namespace {
@@ -11,38 +13,56 @@ namespace {
 // The result chooser draws its text 2 pixels from its left edge; the bar starts where it does.
 constexpr int kTextLeft = 2;
 constexpr int kGap = 6;
+/// Base forms a word has at most in the bar; most have one.
+constexpr std::size_t kShownForms = 3;
+
+LinkLabel *makeLink(QWidget *bar, const QString &hint)
+{
+    auto *link = new LinkLabel(bar);
+    link->setTextFormat(Qt::PlainText);
+    link->setToolTip(hint);
+    link->setForegroundRole(QPalette::Link);
+    return link;
+}
 
 } // namespace
 
 SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *parent) :
     QWidget(parent),
+    m_table(table),
     m_suggester(table),
-    m_label(new QLabel(QStringLiteral("Možná:"), this))
+    m_otherDirection(makeLink(this, QStringLiteral("Změnit směr překladu a vyhledat toto slovo")))
 {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Podobná slova ve slovníku"));
-    for (std::size_t k = 0; k < ShownSuggestions; ++k) {
-        if (k > 0)
-            m_separators.append(new QLabel(QStringLiteral("·"), this));
-        auto *link = new LinkLabel(this);
-        link->setTextFormat(Qt::PlainText);
-        link->setToolTip(QStringLiteral("Vyhledat toto slovo"));
-        link->setForegroundRole(QPalette::Link);
-        const int index = static_cast<int>(k);
-        connect(link, &LinkLabel::clicked, this, [this, index] {
-            if (index < m_words.size())
-                Q_EMIT wordChosen(m_words.at(index));
-        });
-        m_links.append(link);
-    }
+    connect(m_otherDirection, &LinkLabel::clicked, this, &SuggestionBar::otherDirectionChosen);
+    buildGroup(m_forms, QStringLiteral("Tvar slova:"), kShownForms, QStringLiteral("Vyhledat základní tvar"));
+    buildGroup(m_suggestions, QStringLiteral("Možná:"), ShownSuggestions,
+               QStringLiteral("Vyhledat toto slovo"));
     hide();
+}
+
+void SuggestionBar::buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint)
+{
+    group.caption = new QLabel(caption, this);
+    for (std::size_t k = 0; k < size; ++k) {
+        if (k > 0)
+            group.separators.append(new QLabel(QStringLiteral("·"), this));
+        LinkLabel *const link = makeLink(this, hint);
+        const int index = static_cast<int>(k);
+        connect(link, &LinkLabel::clicked, this, [this, &group, index] {
+            if (index < group.words.size())
+                Q_EMIT wordChosen(group.words.at(index));
+        });
+        group.links.append(link);
+    }
 }
 
 void SuggestionBar::placeInTabOrder(QWidget *before, QWidget *after)
 {
     QWidget *previous = before;
-    for (LinkLabel *link : m_links) {
+    for (LinkLabel *link : QList<LinkLabel *>{m_otherDirection} + m_forms.links + m_suggestions.links) {
         setTabOrder(previous, link);
         previous = link;
     }
@@ -55,54 +75,78 @@ void SuggestionBar::offerFor(const QString &typed, TranslationDirection directio
         hide();
         return;
     }
-    const std::vector<std::string> words = m_suggester.suggest(toCp1250(typed), direction, ShownSuggestions);
-    if (words.empty()) {
+    const std::string text = toCp1250(typed);
+    const std::optional<QString> other = otherDirectionHint(m_table, text, direction);
+    m_otherDirection->setText(other.value_or(QString()));
+    m_otherDirection->setAccessibleName(m_otherDirection->text());
+
+    QStringList forms;
+    QStringList formLabels;
+    for (const BaseFormWord &form : missingBaseForms(m_table, text, direction, nullptr)) {
+        forms.append(form.word);
+        formLabels.append(form.label);
+    }
+    showGroup(m_forms, forms, formLabels);
+
+    QStringList words;
+    for (const std::string &word : m_suggester.suggest(text, direction, ShownSuggestions)) {
+        if (!forms.contains(fromCp1250(word)))
+            words.append(fromCp1250(word));
+    }
+    showGroup(m_suggestions, words, words);
+
+    if (!other && forms.isEmpty() && words.isEmpty()) {
         hide();
         return;
     }
-    showWords(words);
+    layOut();
     raise();
     show();
 }
 
-void SuggestionBar::showWords(const std::vector<std::string> &words)
+void SuggestionBar::showGroup(Group &group, const QStringList &words, const QStringList &labels)
 {
-    m_words.clear();
-    for (const std::string &word : words)
-        m_words.append(fromCp1250(word));
-    for (int k = 0; k < m_links.size(); ++k) {
-        LinkLabel *link = m_links.at(k);
-        const QString word = k < m_words.size() ? m_words.at(k) : QString();
-        link->setText(word);
-        link->setAccessibleName(QStringLiteral("Možná: %1").arg(word));
+    group.words = words.mid(0, group.links.size());
+    for (int k = 0; k < group.links.size(); ++k) {
+        LinkLabel *link = group.links.at(k);
+        const QString label = k < group.words.size() ? labels.at(k) : QString();
+        link->setText(label);
+        link->setAccessibleName(QStringLiteral("%1 %2").arg(group.caption->text(), label));
     }
-    layOut();
 }
 
 void SuggestionBar::layOut()
 {
+    // What is placed together: the other direction's link; a group's caption with its first word;
+    // a dot with each further word.
+    QList<QList<QWidget *>> units;
+    if (!m_otherDirection->text().isEmpty())
+        units.append({m_otherDirection});
+    for (const Group *group : {&m_forms, &m_suggestions}) {
+        for (int k = 0; k < group->words.size(); ++k) {
+            units.append({k == 0 ? static_cast<QWidget *>(group->caption) : group->separators.at(k - 1),
+                          group->links.at(k)});
+        }
+    }
+    QSet<QWidget *> shown;
     const int h = height();
     int x = kTextLeft;
-    const auto place = [&](QWidget *widget, bool fits) {
-        const QSize size = widget->sizeHint();
-        widget->setVisible(fits);
-        if (fits) {
+    for (const QList<QWidget *> &unit : std::as_const(units)) {
+        int unitWidth = -kGap;
+        for (const QWidget *widget : unit)
+            unitWidth += widget->sizeHint().width() + kGap;
+        if (x + unitWidth > width())
+            break;
+        for (QWidget *widget : unit) {
+            const QSize size = widget->sizeHint();
             const int height = std::min(size.height(), h);
             widget->setGeometry(x, (h - height) / 2, size.width(), height);
             x += size.width() + kGap;
+            shown.insert(widget);
         }
-    };
-    place(m_label, true);
-    bool fits = true;
-    for (int k = 0; k < m_links.size(); ++k) {
-        LinkLabel *link = m_links.at(k);
-        const int separatorWidth = k > 0 ? m_separators.at(k - 1)->sizeHint().width() + kGap : 0;
-        // A word that does not fit whole is left out, and so are the less likely ones after it.
-        fits = fits && k < m_words.size() && x + separatorWidth + link->sizeHint().width() <= width();
-        if (k > 0)
-            place(m_separators.at(k - 1), fits);
-        place(link, fits);
     }
+    for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        widget->setVisible(shown.contains(widget));
 }
 
 void SuggestionBar::resizeEvent(QResizeEvent *event)

@@ -1,8 +1,10 @@
 #pragma once
 
-// Spelling help in the dictionary window: when a query finds nothing, the table's words closest
-// to what was typed stand in the empty result chooser's place ("Možná: receive · recipe"). Each
-// word is a link, reached with Tab and followed with Space or Enter, or clicked. The bar is never
+// Help in the dictionary window when a query finds nothing, standing in the empty result
+// chooser's place. First, when what was typed is a word of the other direction, a link that says
+// so ("Anglicky: because = protože") and switches the direction; then the base forms of the typed
+// word ("Tvar slova: zahrada"); then the table's words closest to it ("Možná: receive · recipe").
+// Each is a link, reached with Tab and followed with Space or Enter, or clicked. The bar is never
 // shown while the query has result lines.
 
 #include "Dic.h"
@@ -14,8 +16,6 @@
 #include <QWidget>
 
 #include <span>
-#include <string>
-#include <vector>
 
 class QLabel;
 
@@ -29,34 +29,49 @@ public:
     /// Suggests words of `table`, which must outlive the bar. Hidden until offerFor shows it.
     explicit SuggestionBar(std::span<const DictionaryEntry> table, QWidget *parent = nullptr);
 
-    /// After a query run on `typed`: with no result lines, shows the words closest to it (when
-    /// there are any); with lines, hides.
+    /// After a query run on `typed`: with no result lines, shows what it has for it (when it has
+    /// anything); with lines, hides.
     void offerFor(const QString &typed, TranslationDirection direction, bool queryHasLines);
 
-    /// Puts the word links into the Tab order between `before` and `after`; hidden links are
-    /// passed over, so the order is unchanged while the bar is hidden.
+    /// Puts the links into the Tab order between `before` and `after`; hidden links are passed
+    /// over, so the order is unchanged while the bar is hidden.
     void placeInTabOrder(QWidget *before, QWidget *after);
 
+    /// The link that names the typed word's meaning in the other direction.
+    LinkLabel *otherDirectionLink() const { return m_otherDirection; }
+    /// The base forms' links in their order, shown or not.
+    const QList<LinkLabel *> &formLinks() const { return m_forms.links; }
     /// The suggested words' links in their order, shown or not (a narrow bar hides the last).
-    const QList<LinkLabel *> &wordLinks() const { return m_links; }
+    const QList<LinkLabel *> &wordLinks() const { return m_suggestions.links; }
 
 Q_SIGNALS:
-    /// The learner chose a suggested word.
+    /// The learner chose a base form or a suggested word.
     void wordChosen(const QString &word);
+    /// The learner chose the typed word's meaning in the other direction.
+    void otherDirectionChosen();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void showWords(const std::vector<std::string> &words);
-    /// Places the label and as many words as fit the bar's width, one after another.
+    /// A caption and the links after it, separated by dots.
+    struct Group {
+        QLabel *caption = nullptr;
+        QList<LinkLabel *> links;
+        QList<QLabel *> separators;
+        QStringList words;
+    };
+    void buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint);
+    void showGroup(Group &group, const QStringList &words, const QStringList &labels);
+    /// Places the shown parts one after another, as many as fit the bar's width: a link that does
+    /// not fit whole is left out, and so is everything after it.
     void layOut();
 
+    std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
-    QLabel *m_label;
-    QList<LinkLabel *> m_links;
-    QList<QLabel *> m_separators;
-    QStringList m_words;
+    LinkLabel *m_otherDirection;
+    Group m_forms;
+    Group m_suggestions;
 };
 
 } // namespace slovnik

@@ -1,9 +1,11 @@
 #include "Translation.h"
 
+#include "BaseForms.h"
 #include "Cp1250.h"
 #include "ListOrder.h"
 #include "Query.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace slovnik {
@@ -64,6 +66,27 @@ QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntr
         OfferList lines;
         ExactSearch(table, suggestion, direction, lines);
         offers += lines.sorted();
+    }
+    return offers;
+}
+
+BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table, std::string_view word,
+                    TranslationDirection direction)
+{
+    BoxOffers offers{wordOffers(table, word, direction), {}, {}};
+    std::vector<std::string> scanned;
+    for (const QString &line : offers.scanned)
+        scanned.push_back(toCp1250(line));
+    for (const BaseFormOffer &offer : boxBaseFormOffers(table, scanned, word, direction))
+        offers.baseForms.append({fromCp1250(offer.line), fromCp1250(offer.base), offer.negated});
+    if (offers.scanned.isEmpty()) {
+        for (const QString &line : suggestedOffers(suggester, table, word, direction)) {
+            const bool baseFormLine
+                = std::any_of(offers.baseForms.cbegin(), offers.baseForms.cend(),
+                              [&](const BaseFormLine &offer) { return offer.line == line; });
+            if (!baseFormLine)
+                offers.suggestions.append(line);
+        }
     }
     return offers;
 }

@@ -9,6 +9,7 @@
 #include "Suggest.h"
 #include "Translate.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -28,6 +29,28 @@ QStringList wordOffers(std::span<const DictionaryEntry> table, std::string_view 
 /// of the suggested words themselves, so that the list stays short.
 QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntry> table,
                             std::string_view word, TranslationDirection direction);
+
+/// A line offered for a base form of a word: the table's line of the base word, or, for a negated
+/// form whose negated word the table lacks, that line with the negation shown in both halves.
+struct BaseFormLine {
+    QString line;
+    QString base; ///< the base word, for the offer's hint
+    bool negated = false;
+};
+
+/// Everything a word box offers, in the order its list shows it.
+struct BoxOffers {
+    /// wordOffers: the box's own lines; line 0 is the one chosen.
+    QStringList scanned;
+    /// Only when no scanned line is a line of the word itself (there are none, or only longer
+    /// words that begin with it): the lines of its base forms, best first, without the lines
+    /// scanned already. None is chosen.
+    QList<BaseFormLine> baseForms;
+    /// Only when nothing was scanned: suggestedOffers, without the base-form lines. None is chosen.
+    QStringList suggestions;
+};
+BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table, std::string_view word,
+                    TranslationDirection direction);
 
 /// Splits the lines of a source text as the translator does (see splitSourceText).
 SourceWords splitSourceLines(const QStringList &lines);

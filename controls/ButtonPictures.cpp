@@ -152,6 +152,16 @@ void speaker(QPainter &painter)
         painter.drawArc(QRectF(8.5 - radius, 8 - radius, 2 * radius, 2 * radius), -50 * 16, 100 * 16);
 }
 
+void arrowIntoBox(QPainter &painter)
+{
+    outlined(painter, QRectF(0.5, 9.5, 15, 6), kPaper, kOutline);
+    painter.setPen(QPen(kTextLine, 1));
+    painter.drawLine(QPointF(3, 12.5), QPointF(12, 12.5));
+    outlined(painter,
+             QPolygonF({{6.5, 0.5}, {9.5, 0.5}, {9.5, 4.5}, {12.5, 4.5}, {8, 9}, {3.5, 4.5}, {6.5, 4.5}}),
+             kArrow, kArrowEdge);
+}
+
 void tick(QPainter &painter)
 {
     painter.setPen(QPen(kArrow, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

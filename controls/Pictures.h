@@ -18,6 +18,8 @@ void sheetWithLines(QPainter &painter);
 void openBook(QPainter &painter);
 void helpBook(QPainter &painter);
 void speaker(QPainter &painter);
+/// A word box with an arrow down into it: filling the boxes.
+void arrowIntoBox(QPainter &painter);
 
 // 30 x 16
 void czechThenBritish(QPainter &painter);

@@ -1,23 +1,87 @@
 #include "SuggestedOffers.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
 
 namespace slovnik {
+namespace {
+
+// What sets an added offer apart from the box's own lines; the box's own lines have none.
+constexpr int kKindRole = Qt::UserRole;
+enum class OfferKind { Own, BaseForm, Suggestion };
+
+OfferKind kindOf(const QComboBox &box, int index)
+{
+    const QVariant kind = box.itemData(index, kKindRole);
+    return kind.isValid() ? static_cast<OfferKind>(kind.toInt()) : OfferKind::Own;
+}
+
+bool hasOwnLines(const QComboBox &box)
+{
+    return box.count() > 0 && kindOf(box, 0) == OfferKind::Own;
+}
+
+void addMarked(QComboBox &box, const QString &line, OfferKind kind, const QString &hint)
+{
+    QFont italic = box.font();
+    italic.setItalic(true);
+    const int index = box.count();
+    box.addItem(line);
+    box.setItemData(index, static_cast<int>(kind), kKindRole);
+    box.setItemData(index, italic, Qt::FontRole);
+    box.setItemData(index, hint, Qt::ToolTipRole);
+    if (kind == OfferKind::Suggestion)
+        box.setItemData(index, box.palette().brush(QPalette::PlaceholderText), Qt::ForegroundRole);
+}
+
+// Adding to an empty list chooses the first item; an added offer is never chosen by itself.
+void keepOwnChoice(QComboBox &box, bool hadOwnLines)
+{
+    if (hadOwnLines)
+        return;
+    box.setCurrentIndex(-1);
+    box.setEditText(QString());
+}
+
+QString baseFormHint(const BaseFormLine &offer)
+{
+    return offer.negated ? QStringLiteral("záporný tvar slova %1").arg(offer.base)
+                         : QStringLiteral("tvar slova %1").arg(offer.base);
+}
+
+} // namespace
+
+void showBaseFormOffers(QComboBox &box, const QList<BaseFormLine> &offers)
+{
+    const bool ownLines = hasOwnLines(box);
+    for (const BaseFormLine &offer : offers)
+        addMarked(box, offer.line, OfferKind::BaseForm, baseFormHint(offer));
+    keepOwnChoice(box, ownLines);
+    if (QLineEdit *const edit = box.lineEdit())
+        edit->setPlaceholderText(ownLines || offers.isEmpty() ? QString() : offers.front().line);
+}
 
 void showSuggestedOffers(QComboBox &box, const QStringList &offers)
 {
-    if (offers.isEmpty())
-        return;
-    QFont suggestion = box.font();
-    suggestion.setItalic(true);
-    const QString hint = QStringLiteral("Návrh podle podobného slova");
-    for (const QString &offer : offers) {
-        box.addItem(offer);
-        box.setItemData(box.count() - 1, suggestion, Qt::FontRole);
-        box.setItemData(box.count() - 1, hint, Qt::ToolTipRole);
+    const bool ownLines = hasOwnLines(box);
+    for (const QString &offer : offers)
+        addMarked(box, offer, OfferKind::Suggestion, QStringLiteral("Návrh podle podobného slova"));
+    keepOwnChoice(box, ownLines);
+}
+
+bool chooseFirstBaseFormOffer(QComboBox &box)
+{
+    const QString untouched = hasOwnLines(box) ? box.itemText(0) : QString();
+    if (box.currentText() != untouched)
+        return false;
+    for (int index = 0; index < box.count(); ++index) {
+        if (kindOf(box, index) == OfferKind::BaseForm) {
+            box.setCurrentIndex(index);
+            return true;
+        }
     }
-    box.setCurrentIndex(-1);
-    box.setEditText(QString());
+    return false;
 }
 
 } // namespace slovnik

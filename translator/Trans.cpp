@@ -6,6 +6,7 @@
 #include "ExDialog.h"
 #include "Icons.h"
 #include "ImageList.h"
+#include "Pictures.h"
 #include "ScrollBox.h"
 #include "SourceLines.h"
 #include "SpeakerButton.h"
@@ -19,9 +20,11 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <string>
@@ -62,6 +65,8 @@ constexpr StripButtonDesign kHelp{162, 22, ButtonImage::HelpBook, u"Nápověda",
 // Right after the help button, as the copy button follows the paste button.
 constexpr int kSpeakBtnLeft = 185;
 constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglický text";
+// A group of its own after the speaker button, as the direction button stands apart.
+constexpr StripButtonDesign kFillBtn{212, 22, 0, u"Doplnit slova podle základního tvaru"};
 
 QPlainTextEdit *makeMemo(QWidget *parent)
 {
@@ -134,6 +139,15 @@ void TTransForm::buildToolStrip(ImageList *flagImages)
     m_directionButton = addStripButton(m_buttonStrip, flagImages, kLangBtn);
     m_helpButton = addStripButton(m_buttonStrip, m_buttonImages, kHelp);
     m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
+
+    auto *const fillImages = new ImageList(QSize(16, 16), this);
+    fillImages->add(pictures::arrowIntoBox);
+    m_fillButton = addStripButton(m_buttonStrip, fillImages, kFillBtn);
+    m_fillKey = new QShortcut(QKeySequence(kFillKey), this);
+    m_fillKey->setContext(Qt::WindowShortcut);
+    m_fillButton->setToolTip(
+        m_fillButton->toolTip()
+        + QStringLiteral(" (%1)").arg(QKeySequence(kFillKey).toString(QKeySequence::NativeText)));
 }
 
 void TTransForm::buildTextPanels()
@@ -183,6 +197,8 @@ void TTransForm::connectHandlers()
     connect(m_translateButton, &TEx3DButton::clicked, this, &TTransForm::TransBtnClick);
     connect(m_directionButton, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
     connect(m_helpButton, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
+    connect(m_fillButton, &TEx3DButton::clicked, this, &TTransForm::FillBtnClick);
+    connect(m_fillKey, &QShortcut::activated, this, &TTransForm::FillBtnClick);
 }
 
 void TTransForm::setSpeaker(Speaker &speaker)
@@ -294,11 +310,17 @@ void TTransForm::TransBtnClick()
     for (int row = 0; row < m_wordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_wordBoxes[row];
         const std::string word = toCp1250(m_wordGrid->word(row));
-        const QStringList offers = wordOffers(m_table, word, m_direction);
-        showOffers(CurrentBox, offers);
-        if (offers.isEmpty())
-            showSuggestedOffers(CurrentBox, suggestedOffers(m_suggester, m_table, word, m_direction));
+        const BoxOffers offers = boxOffers(m_suggester, m_table, word, m_direction);
+        showOffers(CurrentBox, offers.scanned);
+        showBaseFormOffers(CurrentBox, offers.baseForms);
+        showSuggestedOffers(CurrentBox, offers.suggestions);
     }
+}
+
+void TTransForm::FillBtnClick()
+{
+    for (QComboBox *box : std::as_const(m_wordBoxes))
+        chooseFirstBaseFormOffer(*box);
 }
 
 void TTransForm::LangBtnClick()

@@ -22,6 +22,7 @@
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
+class QShortcut;
 
 namespace slovnik {
 
@@ -65,6 +66,10 @@ public:
     TEx3DButton *Help() const { return m_helpButton; }
     /// Reads the English side aloud, its first MaxWords words.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
+    /// Fills every box that offers base forms of its word, and that the learner has not changed
+    /// since it was translated, with its first base-form offer; kFillKey does the same.
+    TEx3DButton *FillBtn() const { return m_fillButton; }
+    static constexpr QKeyCombination kFillKey{Qt::CTRL | Qt::Key_T};
     QWidget *Panel2() const { return m_buttonStrip; }
     QWidget *Panel3() const { return m_translatedPanel; }
     QWidget *Panel4() const { return m_sourcePanel; }
@@ -119,6 +124,7 @@ private:
     void TransBtnClick();
     void LangBtnClick();
     void HelpClick();
+    void FillBtnClick();
     void ComboPanelResize();
 
     /// The window takes its face and measures its labels the first time it appears or they are
@@ -151,6 +157,8 @@ private:
     TEx3DButton *m_directionButton = nullptr;
     TEx3DButton *m_helpButton = nullptr;
     SpeakerButton *m_speakButton = nullptr;
+    TEx3DButton *m_fillButton = nullptr;
+    QShortcut *m_fillKey = nullptr;
     QLabel *m_sourceLabel = nullptr;
     QPlainTextEdit *m_sourceText = nullptr;
     QLabel *m_translatedLabel = nullptr;

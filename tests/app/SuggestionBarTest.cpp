@@ -1,5 +1,6 @@
-// Spelling help in the dictionary window: a query that finds nothing shows the closest words in
-// the result chooser's place; choosing one looks it up. On a small table of the test's own.
+// Help in the dictionary window: a query that finds nothing shows, in the result chooser's place,
+// the word's meaning in the other direction, its base forms and the closest words; choosing one
+// looks it up. On a small table of the test's own.
 
 #include "SuggestionBar.h"
 #include "Ex3DButton.h"
@@ -9,12 +10,16 @@
 #include "ResultChooser.h"
 
 #include "SmallTable.h"
+#include "UserActions.h"
+#include "WhatTheUserMeets.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
 
 using namespace slovnik;
+using slovnik::testing::itemsOf;
+using slovnik::testing::placeIn;
 
 namespace {
 
@@ -23,6 +28,18 @@ const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
     {"recipe", "recept"},
     {"relieve", "ulevit"},
     {"dog", "pes"},
+    // Engine text is Windows-1250: "\xe8aj" is čaj, "proto\x9ee" protože.
+    {"tea",
+     "\xe8"
+     "aj"},
+    {"time",
+     "\xe8"
+     "as"},
+    {"because",
+     "proto\x9e"
+     "e"},
+    {"better off", "zamozny"},
+    {"good", "dobry"},
 });
 
 QStringList shownWords(const SuggestionBar &bar)
@@ -46,6 +63,8 @@ private Q_SLOTS:
     void noHitShowsSuggestionsAndChoosingOneLooksItUp();
     void queriesWithLinesOrNothingLeftShowNone_data();
     void queriesWithLinesOrNothingLeftShowNone();
+    void noHitShowsTheOtherDirectionAndBaseFormsFirst();
+    void onlyLongerWordsShowTheBaseFormBesideTheList();
 
 private:
     void type(const QString &text);
@@ -72,7 +91,7 @@ void SuggestionBarTest::type(const QString &text)
     m_form->ComboBox1()->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    slovnik::testing::typeKeys(edit, text);
 }
 
 void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
@@ -82,7 +101,7 @@ void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
     QCOMPARE(m_form->ComboBox2()->count(), 0);
     QVERIFY(bar.isVisible());
     QCOMPARE(bar.geometry(), m_form->ComboBox2()->geometry());
-    QCOMPARE(shownWords(bar), (QStringList{"receive", "relieve", "recipe"}));
+    QCOMPARE(shownWords(bar).first(3), (QStringList{"receive", "relieve", "recipe"}));
     QCOMPARE(bar.wordLinks().front()->accessibleName(), QStringLiteral("Možná: receive"));
 
     // From the query box, Tab reaches the first word and Enter chooses it.
@@ -117,6 +136,49 @@ void SuggestionBarTest::queriesWithLinesOrNothingLeftShowNone()
     QVERIFY(m_form->suggestionBar()->isVisible());
     type(text);
     QVERIFY(!m_form->suggestionBar()->isVisible());
+}
+
+// "because" typed in Czech: the bar says first that it is English and switches with one click.
+// "Čaj" finds nothing as typed: its base form stands before the spelling suggestions.
+void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
+{
+    SuggestionBar &bar = *m_form->suggestionBar();
+    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton); // back to Czech
+    type(QStringLiteral("because"));
+    LinkLabel &other = *bar.otherDirectionLink();
+    QVERIFY(other.isVisible());
+    QCOMPARE(other.text(), QStringLiteral("Anglicky: because = protože"));
+    for (const LinkLabel *link : bar.wordLinks())
+        QVERIFY(!link->isVisible() || link->x() > other.geometry().right());
+    QTest::mouseClick(&other, Qt::LeftButton);
+    QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
+    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("because = protože"));
+    QVERIFY(!bar.isVisible());
+
+    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton); // Czech again
+    type(QStringLiteral("Čaj"));
+    QVERIFY(!other.isVisible());
+    LinkLabel &form = *bar.formLinks().front();
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.text(), QStringLiteral("čaj"));
+    QCOMPARE(shownWords(bar), QStringList{"čas"});
+    QVERIFY(form.geometry().right() < bar.wordLinks().front()->x());
+    QTest::mouseClick(&form, Qt::LeftButton);
+    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("čaj = tea"));
+}
+
+// "better" lists only "better off": the list stays as it is, and a link beside it offers "good".
+void SuggestionBarTest::onlyLongerWordsShowTheBaseFormBesideTheList()
+{
+    LinkLabel &link = *m_form->baseFormLink();
+    type(QStringLiteral("better"));
+    QCOMPARE(itemsOf(*m_form->ComboBox2()), QStringList{"better off = zamozny"});
+    QVERIFY(link.isVisible());
+    QCOMPARE(link.text(), QStringLiteral("Tvar slova: good"));
+    QVERIFY(!placeIn(link, *m_form).intersects(placeIn(*m_form->ComboBox2(), *m_form)));
+    QTest::mouseClick(&link, Qt::LeftButton);
+    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("good = dobry"));
+    QVERIFY(!link.isVisible());
 }
 
 QTEST_MAIN(SuggestionBarTest)

@@ -10,6 +10,9 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QToolTip>
 
 #include <optional>
 
@@ -49,6 +52,8 @@ const std::vector<DictionaryEntry> kTable = tableOf({
     {"sugar", "cukr"},
     {"and", "a"},
     {"but", "ale"},
+    {"good", "dobrý"},
+    {"better off", "zámožný"},
 });
 
 /// The window on the test's table.
@@ -69,6 +74,34 @@ QList<QStringList> allOffers(const TTransForm &form)
     return offers;
 }
 
+// The hint shown when the pointer rests on line `row` of the box's open list.
+QString hintOverLine(QComboBox &box, int row)
+{
+    box.showPopup();
+    QAbstractItemView *const list = box.view();
+    if (!QTest::qWaitForWindowExposed(list->window()))
+        return {};
+    const QPoint middle = list->visualRect(box.model()->index(row, 0)).center();
+    QHelpEvent event(QEvent::ToolTip, middle, list->viewport()->mapToGlobal(middle));
+    QApplication::sendEvent(list->viewport(), &event);
+    const QString hint = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    box.hidePopup();
+    return hint;
+}
+
+// The grey level of the darkest pixel the box's text field draws: black text, grey placeholder
+// text, or (255) nothing at all.
+int darkestInk(QComboBox &box)
+{
+    const QImage image = box.lineEdit()->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
 // Everyday Czech: words with hits, words without, and words with many.
 const QString kCzechText
     = QStringLiteral("Pes spí na zahradě a kočka sedí u okna. Ráno jdu do školy, večer čtu knihu. "
@@ -84,6 +117,9 @@ private Q_SLOTS:
     void wordWithHitsAndWordWithout();
     void typedTextBecomesItsPart();
     void wordWithoutHitsOffersSuggestionsAndStaysEmpty();
+    void boxWithoutItsOwnLineOffersBaseFormsMarked();
+    void fillCommandTakesTheFirstBaseFormOffers_data();
+    void fillCommandTakesTheFirstBaseFormOffers();
     void everyBoxHoldsItsWordsOffers();
     void translationReplacesTypedTexts();
     void translatingTwiceGivesTheSameOffers();
@@ -159,6 +195,59 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
     QTRY_VERIFY(!list->isVisible());
     click(form.FromListBtn());
     QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("káva cukr "));
+}
+
+// "better" scans only "better off", "(cats)" nothing: each offers the lines of its base forms after
+// its own, with a hint naming the base word, and keeps what its own lines chose. The empty box shows
+// its first base-form offer in grey, and the sentence keeps its "[..]".
+void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
+{
+    SmallTableWindow window;
+    TTransForm &form = window.form;
+    click(form.LangBtn());
+    split(form, QStringLiteral("better (cats)"));
+    click(form.TransBtn());
+    QComboBox &longer = *form.WordBoxes()[0];
+    QCOMPARE(itemsOf(longer), (QStringList{"better off = zámožný", "good = dobrý"}));
+    QCOMPARE(hintOverLine(longer, 1), QStringLiteral("tvar slova good"));
+    QComboBox &empty = *form.WordBoxes()[1];
+    QCOMPARE(itemsOf(empty).value(0), QStringLiteral("cats = kočky"));
+    QCOMPARE(hintOverLine(empty, 0), QStringLiteral("tvar slova cats"));
+    QVERIFY2(darkestInk(empty) > 80 && darkestInk(empty) < 220, "grey placeholder text");
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("zámožný [..] "));
+}
+
+void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("button") << false;
+    QTest::newRow("key") << true;
+}
+
+// The fill command takes the first base-form offer in every box that has one, unless the learner
+// changed the box; boxes with a line of their own word keep it.
+void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
+{
+    QFETCH(bool, byKey);
+    SmallTableWindow window;
+    TTransForm &form = window.form;
+    click(form.LangBtn());
+    split(form, QStringLiteral("better (cats) apple (tea)"));
+    click(form.TransBtn());
+    typeOver(form.WordBoxes()[3]->lineEdit(), QStringLiteral("čajík"));
+    if (byKey) {
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(QApplication::focusWidget(), TTransForm::kFillKey.key(),
+                        TTransForm::kFillKey.keyboardModifiers());
+    } else {
+        click(form.FillBtn());
+    }
+    QCOMPARE(boxTexts(form), (QStringList{"good = dobrý", "cats = kočky", "apple = jablko", "čajík"}));
+    QVERIFY(darkestInk(*form.WordBoxes()[1]) < 80);
+    click(form.FromListBtn());
+    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dobrý kočky jablko čajík "));
 }
 
 // The window gives what the command-line tool gives for the same text.

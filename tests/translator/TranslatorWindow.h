@@ -54,7 +54,7 @@ inline QStringList gridWords(const TTransForm &form)
     return words;
 }
 
-/// An offer shown in italics is a suggestion for a word that found nothing, not one of its own.
+/// An offer shown in italics is not one of the word's own: a base-form offer or a suggestion.
 inline bool isSuggestion(const QComboBox &box, int i)
 {
     return box.itemData(i, Qt::FontRole).value<QFont>().italic();

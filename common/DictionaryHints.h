@@ -1,0 +1,38 @@
+#pragma once
+
+// What the dictionary window says beside the result list about what was typed: the word's base
+// forms ("zahradě" is a form of "zahrada") and whether it is a word of the other direction
+// ("because" typed in Czech→English). Neither changes the result list.
+
+#include "Dic.h"
+#include "Direction.h"
+
+#include <QAbstractItemModel>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace slovnik {
+
+/// A base form to look up, and how a link names it.
+struct BaseFormWord {
+    QString word; ///< what a click looks up
+    QString label; ///< the word, with "(zápor)" after it when the typed form is its negation
+};
+
+/// The base forms of `typed` (Windows-1250, as the query box holds it), best first, that the
+/// result list (`list`'s lines, if any) does not already lead to: none when one of its lines is of
+/// the typed word itself (cleaned as a query is), and none whose word is the searched word of one.
+QList<BaseFormWord> missingBaseForms(std::span<const DictionaryEntry> table, std::string_view typed,
+                                     TranslationDirection direction, const QAbstractItemModel *list);
+
+/// When `typed`, cleaned as a query of the other direction, is a whole word of that direction:
+/// "Anglicky: because = protože" (the other direction is English→Czech) or "Česky: pes = dog",
+/// with the word's first line in the table's order.
+std::optional<QString> otherDirectionHint(std::span<const DictionaryEntry> table, std::string_view typed,
+                                          TranslationDirection direction);
+
+} // namespace slovnik
