@@ -2,7 +2,8 @@
 // README. Needs a real display; `make screenshots` runs it under Xvfb.
 //
 //   slovnik-screenshots [folder]     writes dictionary.png, dictionary-results.png,
-//                                    dictionary-suggestions.png, translator.png, help.png,
+//                                    dictionary-suggestions.png, dictionary-forms.png,
+//                                    translator.png, translator-forms.png, help.png,
 //                                    translator-help.png and about.png into folder (default docs)
 
 #include "About.h"
@@ -107,6 +108,10 @@ void dictionaryShots(TMainForm &window, Shots &shots)
     // chooser's place.
     typeQuery(window, QStringLiteral("prilezitost"));
     shots.take({&window}, QStringLiteral("dictionary-suggestions.png"));
+
+    // An inflected word finds nothing as typed: its base form comes before the closest words.
+    typeQuery(window, QStringLiteral("zahradě"));
+    shots.take({&window}, QStringLiteral("dictionary-forms.png"));
     window.hide();
 }
 
@@ -120,6 +125,19 @@ void translatorShot(TTransForm &window, Shots &shots)
     press(window.TransBtn());
     press(window.FromListBtn());
     shots.take({&window}, QStringLiteral("translator.png"));
+
+    // Czech as a learner pastes it: inflected words offer the lines of their base forms, an empty
+    // box shows its first one in grey.
+    press(window.LangBtn());
+    window.Memo1()->setPlainText(QStringLiteral("Pes nevěděl, že kočky spí na zahradě."));
+    press(window.ToListBtn());
+    press(window.TransBtn());
+    press(window.FromListBtn());
+    QComboBox *const box = window.WordBoxes().at(6);
+    box->showPopup();
+    QWidget *const popup = box->view()->window();
+    shots.take({&window, popup}, QStringLiteral("translator-forms.png"));
+    box->hidePopup();
     window.hide();
 }
 
