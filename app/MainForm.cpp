@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "AccessibleControls.h"
 #include "BusyCursor.h"
 #include "Cp1250.h"
 #include "Dic.h"
@@ -137,7 +138,7 @@ void TMainForm::buildQueryRow()
     m_queryBox->setMaxVisibleItems(kVisibleListLines);
     m_queryBox->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
     m_queryBox->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
-    m_queryBox->setAccessibleName(m_queryBox->toolTip());
+    nameEditableBox(*m_queryBox, m_queryBox->toolTip());
     m_resultChooser->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth,
                                  kComboHeight);
     m_resultChooser->setAccessibleName(QStringLiteral("Nalezené překlady"));

@@ -24,6 +24,8 @@ WordListView::WordListView(QWidget *parent) : QTableWidget(parent), m_order(word
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setColumnCount(kColumns);
+    // Hidden, the header still names the columns to a screen reader.
+    setHorizontalHeaderLabels({QStringLiteral("Slovo"), QStringLiteral("Překlad")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     fitRowsToTheFont();

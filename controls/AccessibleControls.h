@@ -1,15 +1,26 @@
 #pragma once
 
-// How our own controls look to assistive technology (a screen reader, voice control): Qt knows
-// its own widgets, but sees TEx3DButton and LinkLabel as bare widgets without a role, a name or a
-// way to press them.
+// How our windows and controls look to assistive technology (a screen reader, voice control): Qt
+// knows its own widgets, but sees TEx3DButton and LinkLabel as bare widgets without a role, a name
+// or a way to press them, shows a top-level QWidget as a filler instead of a window, and on Linux
+// names a combo box by the text it holds, so the label is lost once the user types.
+
+class QComboBox;
+class QString;
 
 namespace slovnik {
 
 /// TEx3DButton becomes a button and LinkLabel a link, each named by its accessible name or else
 /// by what it shows (the button's caption, else its hint; the label's text), with a "Press"
-/// action that clicks it when it is enabled. Needs the QApplication; call it before any window is
-/// shown, as Qt keeps the interface it first made for a widget. Calling it again does nothing.
+/// action that clicks it when it is enabled, once the press has been answered (a modal window it
+/// opens does not hold up the caller). Every window is a window named by its caption, the message
+/// dialog an alert; a bare QFrame is a plain container. A combo box keeps its accessible name and
+/// gives its chosen line as its value and text. Needs the QApplication; call it before any window
+/// is shown, as Qt keeps the interface it first made for a widget. Calling it again does nothing.
 void installAccessibleControls();
+
+/// Names an editable combo box and the text field inside it alike: the field that the focus
+/// and the caret are in then carries the box's label too, never what was typed.
+void nameEditableBox(QComboBox &box, const QString &name);
 
 } // namespace slovnik

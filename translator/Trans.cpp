@@ -1,5 +1,6 @@
 #include "Trans.h"
 
+#include "AccessibleControls.h"
 #include "Cp1250.h"
 #include "Dic.h"
 #include "Ex3DButton.h"
@@ -91,6 +92,13 @@ QComboBox *makeWordBox(QWidget *panel, int index, int width)
     box->setGeometry(0, RowPitch * index + kGridBorder, width, kBoxHeight);
     box->show();
     return box;
+}
+
+// A screen reader names a box by its place and its word, "Slovo 3: dog": the same word may stand
+// twice in a text.
+QString wordBoxName(int index, const QString &word)
+{
+    return QStringLiteral("Slovo %1: %2").arg(QString::number(index + 1), word);
 }
 
 // The offers replace whatever the box held, a typed text included; offer 0 is the chosen one.
@@ -356,7 +364,7 @@ void TTransForm::createWordBoxes(int count)
     QWidget *previous = m_sourceText;
     for (int index = 0; index < count; ++index) {
         QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width());
-        box->setAccessibleName(m_wordGrid->word(index));
+        nameEditableBox(*box, wordBoxName(index, m_wordGrid->word(index)));
         m_wordBoxes.append(box);
         setTabOrder(previous, box);
         previous = box;
