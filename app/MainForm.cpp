@@ -80,6 +80,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
 {
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
     setWindowIcon(dictionaryWindowIcon());
+    showHintsWhileTheProgramIsActive(*this);
     setFont(arialFont(kDesignFontPixels));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

@@ -5,6 +5,7 @@
 #include "Icons.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -75,6 +76,15 @@ void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect)
     option.rect = rect;
     option.backgroundColor = widget.palette().color(widget.backgroundRole());
     widget.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &widget);
+}
+
+void showHintsWhileTheProgramIsActive(QWidget &window)
+{
+    const auto follow = [&window](Qt::ApplicationState state) {
+        window.setAttribute(Qt::WA_AlwaysShowToolTips, state == Qt::ApplicationActive);
+    };
+    follow(QGuiApplication::applicationState());
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &window, follow);
 }
 
 void showInFront(QWidget *window)

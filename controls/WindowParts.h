@@ -65,6 +65,11 @@ int flagOf(TranslationDirection direction);
 /// no focus. Like the style's controls, it shows once the keyboard has moved the focus.
 void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect);
 
+/// The hints of `window`'s controls show whenever the program is the active one, not only while
+/// `window` itself is: the learner points at the translator's buttons with the dictionary window
+/// active. While another program is active they stay hidden.
+void showHintsWhileTheProgramIsActive(QWidget &window);
+
 /// Shows a modeless window, or brings it back to the front; does nothing without one.
 void showInFront(QWidget *window);
 

@@ -17,6 +17,7 @@
 #include "Translation.h"
 #include "WindowParts.h"
 #include "WindowPlacement.h"
+#include "WordBox.h"
 #include "WordGrid.h"
 
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 
 #include <algorithm>
@@ -83,12 +85,7 @@ QPlainTextEdit *makeMemo(QWidget *parent)
 
 QComboBox *makeWordBox(QWidget *panel, int index, int width)
 {
-    auto *box = new QComboBox(panel);
-    box->setEditable(true);
-    // The offers are the dictionary's; what the user types only changes the box's text.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setMaxVisibleItems(kVisibleListLines);
+    auto *box = new WordBox(panel);
     box->setGeometry(0, RowPitch * index + kGridBorder, width, kBoxHeight);
     box->show();
     return box;
@@ -127,6 +124,7 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
+    showHintsWhileTheProgramIsActive(*this);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     buildToolStrip(flagImages);
@@ -282,6 +280,8 @@ void TTransForm::ToListBtnClick()
     buildWordArea();
     m_wordGrid->setWords({});
     destroyWordBoxes();
+    // A new list is read from its first word, wherever the last one was scrolled to.
+    m_wordArea->verticalScrollBar()->setValue(0);
     const SourceWords source = splitSourceLines(sourceLines(*m_sourceText));
     if (source.truncated)
         ShowExtendedDialog(shortenedTextNotice(), MessageLanguage::Czech);

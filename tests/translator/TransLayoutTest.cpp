@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolTip>
 
 using namespace slovnik;
 using namespace slovnik::transtest;
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void manyWordsScrollGridAndBoxesTogetherWithoutAHorizontalBar();
     void directionButtonFlipsTheDirectionAndTheFlag();
     void helpShowsTheHelpWindowWithoutBlocking();
+    void buttonHintsShowWhileAnotherWindowOfTheProgramIsActive();
 };
 
 void TransLayoutTest::windowCaptionAndBackground()
@@ -325,6 +327,20 @@ void TransLayoutTest::helpShowsTheHelpWindowWithoutBlocking()
     click(window.form.Help());
     QVERIFY(QTest::qWaitForWindowActive(&help));
     QVERIFY(help.isVisible());
+}
+
+// As in the dictionary window, whose buttons are hinted while the translator is the active window.
+void TransLayoutTest::buttonHintsShowWhileAnotherWindowOfTheProgramIsActive()
+{
+    TranslatorWindow window;
+    QWidget dictionary;
+    dictionary.show();
+    dictionary.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dictionary));
+    QTest::mouseMove(window.form.TransBtn());
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), u"Přeložit"_qs);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TransLayoutTest)

@@ -1,0 +1,47 @@
+#include "WordBox.h"
+
+#include "WindowParts.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace slovnik {
+
+WordBox::WordBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    // The offers are the dictionary's; what the user types only changes the box's text.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(kVisibleListLines);
+    // The wheel does not give the focus: a box passed over keeps its choice.
+    setFocusPolicy(Qt::StrongFocus);
+    // A line longer than the box shows where it begins ("i don't understand = ..."), not its end.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->setCursorPosition(0); });
+}
+
+void WordBox::wheelEvent(QWheelEvent *event)
+{
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
+}
+
+void WordBox::showPopup()
+{
+    QAbstractItemView *const list = view();
+    const int longest
+        = list->sizeHintForColumn(0) + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    const QScreen *const shown = screen();
+    const int screenWidth = shown ? shown->availableGeometry().width() : longest;
+    list->setMinimumWidth(std::min(std::max(width(), longest), screenWidth));
+    QComboBox::showPopup();
+}
+
+} // namespace slovnik

@@ -1,0 +1,25 @@
+#pragma once
+
+// One word box of the translator: an editable drop-down box beside a grid row, holding the
+// dictionary's offers for that row's word.
+
+#include <QComboBox>
+
+namespace slovnik {
+
+/// The word boxes stand in a scrolled column of up to 128: the wheel over a box the learner has
+/// not entered scrolls the column, as the pointer passes on its way down, and only a box with the
+/// keyboard focus changes its choice with the wheel. A chosen offer shows its beginning, and the
+/// opened list is as wide as its longest offer, within the screen.
+class WordBox final : public QComboBox {
+    Q_OBJECT
+public:
+    explicit WordBox(QWidget *parent = nullptr);
+
+    void showPopup() override;
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+};
+
+} // namespace slovnik
