@@ -31,6 +31,8 @@ void addMarked(QComboBox &box, const QString &line, OfferKind kind, const QStrin
     box.setItemData(index, static_cast<int>(kind), kKindRole);
     box.setItemData(index, italic, Qt::FontRole);
     box.setItemData(index, hint, Qt::ToolTipRole);
+    // A screen reader says what the italics show.
+    box.setItemData(index, hint, Qt::AccessibleDescriptionRole);
     if (kind == OfferKind::Suggestion)
         box.setItemData(index, box.palette().brush(QPalette::PlaceholderText), Qt::ForegroundRole);
 }
