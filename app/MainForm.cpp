@@ -156,7 +156,11 @@ void TMainForm::connectHandlers()
     connect(m_wordList, &WordListView::pressedAt, this, &TMainForm::ListView1MouseDown);
     connect(m_suggestions, &SuggestionBar::wordChosen, this, &TMainForm::suggestionChosen);
     connect(m_suggestions, &SuggestionBar::otherDirectionChosen, this, &TMainForm::otherDirectionChosen);
-    connect(m_baseFormLink, &LinkLabel::clicked, this, [this] { suggestionChosen(m_baseFormWord); });
+    connect(m_baseFormLink, &LinkLabel::clicked, this, [this] {
+        // A copy: the look-up clears the offered word.
+        const QString word = m_baseFormWord;
+        suggestionChosen(word);
+    });
     connect(m_copyButton, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
     connect(m_pasteButton, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
     connect(m_toListButton, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
@@ -188,6 +192,7 @@ void TMainForm::ComboBox1Change()
     // Suggestions stand only where the finished run left the list empty.
     m_suggestions->hide();
     m_baseFormLink->hide();
+    m_baseFormWord.clear();
     m_queryRun.run(toCp1250(m_queryBox->currentText()), m_direction);
     m_suggestions->offerFor(m_queryBox->currentText(), m_direction, m_resultChooser->count() > 0);
     offerBaseFormLink();
@@ -207,8 +212,14 @@ void TMainForm::offerBaseFormLink()
     const QSize size = m_baseFormLink->sizeHint();
     m_baseFormLink->setGeometry(kBaseFormLinkLeft, (kButtonStripHeight - size.height()) / 2, size.width(),
                                 size.height());
+    placeBaseFormLink();
+}
+
+void TMainForm::placeBaseFormLink()
+{
     // Only where it stays clear of the translator's panel.
-    m_baseFormLink->setVisible(m_baseFormLink->geometry().right() < m_translatorPanel->x());
+    m_baseFormLink->setVisible(!m_baseFormWord.isEmpty()
+                               && m_baseFormLink->geometry().right() < m_translatorPanel->x());
 }
 
 void TMainForm::ComboBox2Click()
@@ -346,6 +357,7 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     m_body->setGeometry(0, 0, w, h);
     m_buttonStrip->setGeometry(0, 0, w, kButtonStripHeight);
     m_translatorPanel->move(w - kTranslatorPanelSize.width(), 0);
+    placeBaseFormLink();
     m_queryRow->setGeometry(0, kQueryRowTop, w, kQueryRowHeight);
     PanelTopResize();
     m_wordList->setGeometry(0, kWordListTop, w, std::max(0, h - kWordListTop));

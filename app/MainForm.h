@@ -105,6 +105,8 @@ private:
     void otherDirectionChosen();
     /// After a query run that left lines: offers the base form the lines do not lead to, if any.
     void offerBaseFormLink();
+    /// Shows the offered link where the strip has room for it.
+    void placeBaseFormLink();
 
     /// Puts a text into the query box as the program, not as a keystroke: no query runs by itself.
     void setQueryText(const QString &text);
