@@ -35,11 +35,13 @@ using slovnik::screenshots::settle;
 namespace {
 
 // Pressed the way assistive technology presses it, which is also how a click reaches the window.
+// The button acts once the request is answered, from the event loop: the next step waits for it.
 void press(TEx3DButton *button)
 {
     QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(button);
     if (accessible && accessible->actionInterface())
         accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
 }
 
 void typeQuery(TMainForm &window, const QString &text)
