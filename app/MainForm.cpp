@@ -139,10 +139,10 @@ void TMainForm::buildQueryRow()
     m_queryBox->setMaxVisibleItems(kVisibleListLines);
     m_queryBox->setGeometry(0, kComboTop, kQueryBoxWidth, kComboHeight);
     m_queryBox->setToolTip(QStringLiteral("Zadejte slovo pro překlad"));
-    nameEditableBox(*m_queryBox, m_queryBox->toolTip());
+    nameComboBox(*m_queryBox, m_queryBox->toolTip());
     m_resultChooser->setGeometry(kQueryBoxWidth, kComboTop, kDesignClientSize.width() - kQueryBoxWidth,
                                  kComboHeight);
-    m_resultChooser->setAccessibleName(QStringLiteral("Nalezené překlady"));
+    nameComboBox(*m_resultChooser, QStringLiteral("Nalezené překlady"));
     m_suggestions->setGeometry(m_resultChooser->geometry());
 }
 

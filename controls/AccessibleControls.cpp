@@ -230,9 +230,10 @@ void installAccessibleControls()
     QAccessible::installFactory(controlsFactory);
 }
 
-void nameEditableBox(QComboBox &box, const QString &name)
+void nameComboBox(QComboBox &box, const QString &name)
 {
     box.setAccessibleName(name);
+    box.view()->setAccessibleName(name);
     if (QLineEdit *const field = box.lineEdit())
         field->setAccessibleName(name);
 }

@@ -19,8 +19,9 @@ namespace slovnik {
 /// is shown, as Qt keeps the interface it first made for a widget. Calling it again does nothing.
 void installAccessibleControls();
 
-/// Names an editable combo box and the text field inside it alike: the field that the focus
-/// and the caret are in then carries the box's label too, never what was typed.
-void nameEditableBox(QComboBox &box, const QString &name);
+/// Names a combo box, its list and the text field of an editable one alike: the list that the
+/// focus is in while it is open, and the field that the caret is in, carry the box's label too,
+/// never what was typed.
+void nameComboBox(QComboBox &box, const QString &name);
 
 } // namespace slovnik

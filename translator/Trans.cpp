@@ -364,7 +364,7 @@ void TTransForm::createWordBoxes(int count)
     QWidget *previous = m_sourceText;
     for (int index = 0; index < count; ++index) {
         QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width());
-        nameEditableBox(*box, wordBoxName(index, m_wordGrid->word(index)));
+        nameComboBox(*box, wordBoxName(index, m_wordGrid->word(index)));
         m_wordBoxes.append(box);
         setTabOrder(previous, box);
         previous = box;

@@ -18,6 +18,8 @@ WordGrid::WordGrid(QWidget *parent) : QTableWidget(parent)
     verticalHeader()->hide();
     setRowCount(1);
     setColumnCount(1);
+    // Hidden, the header still names the column to a screen reader.
+    setHorizontalHeaderLabels({QStringLiteral("Slovo")});
     horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
     // Qt counts the grid line into the row, so a section of RowPitch is the 21-pixel row and its
     // line; the minimum must allow it, whatever the font.

@@ -21,7 +21,7 @@ warnings.simplefilter("ignore", DeprecationWarning)
 
 LAUNCHER, PROGRAM = sys.argv[1], sys.argv[2]
 APPLICATION = "Anglicko - český slovník"
-KEYS = {"Tab": 0xFF09, "Down": 0xFF54, "Escape": 0xFF1B}
+KEYS = {"Tab": 0xFF09, "Up": 0xFF52, "Down": 0xFF54, "Escape": 0xFF1B, "F4": 0xFFC1}
 # What a user reads or operates; containers, scroll bars and table cells (content) are not named.
 CONTROLS = {"push button", "combo box", "text", "table", "link", "label", "image", "list", "alert", "frame"}
 
@@ -183,6 +183,14 @@ class Windows(unittest.TestCase):
         word, other = second.split(" = ", 1)
         row = [c.name for c in find(self.main, "table", "Seznam slov") if c.getRoleName() == "table cell"]
         self.assertEqual(row, [word, other])
+        # Open, the list under the box's name takes the focus line by line.
+        key("F4")
+        key("Up")
+        first = items(chooser)[0]
+        self.assertTrue(wait_for(lambda: focused[-1:] == [first]), focused)
+        self.assertReadable(self.main)
+        key("Escape")
+        self.assertTrue(wait_for(lambda: focused[-1:] == ["Nalezené překlady"]), focused)
 
     def test_5_message_dialog(self):
         chooser = find(self.main, "combo box", "Nalezené překlady")
@@ -211,8 +219,9 @@ class Windows(unittest.TestCase):
         names = ["Slovo 1: pes", "Slovo 2: spí", "Slovo 3: na", "Slovo 4: zahradě"]
         boxes = wait_for(lambda: [b for b in descendants(translator) if b.getRoleName() == "combo box"] or None)
         self.assertEqual([b.name for b in boxes], names)
-        cells = [c.name for c in find(translator, "table", "Slova zdrojového textu") if c.getRoleName() == "table cell"]
-        self.assertEqual(cells, ["pes", "spí", "na", "zahradě"])
+        grid = find(translator, "table", "Slova zdrojového textu")
+        self.assertEqual([c.name for c in grid if c.getRoleName() == "table column header"], ["Slovo"])
+        self.assertEqual([c.name for c in grid if c.getRoleName() == "table cell"], ["pes", "spí", "na", "zahradě"])
         press(translator, "Přeložit")
         self.assertTrue(wait_for(lambda: text_of(boxes[0]).startswith("pes = ")), text_of(boxes[0]))
         self.assertTrue(items(boxes[0]) and all(offer.startswith("pes") for offer in items(boxes[0])))
