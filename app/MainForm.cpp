@@ -195,6 +195,8 @@ void TMainForm::ComboBox1Change()
     m_baseFormWord.clear();
     m_queryRun.run(toCp1250(m_queryBox->currentText()), m_direction);
     m_suggestions->offerFor(m_queryBox->currentText(), m_direction, m_resultChooser->count() > 0);
+    // The bar stands in the empty chooser's place; hidden under it, the chooser takes no Tab.
+    m_resultChooser->setVisible(m_suggestions->isHidden());
     offerBaseFormLink();
 }
 

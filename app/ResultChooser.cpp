@@ -207,8 +207,16 @@ void ResultChooser::paintEvent(QPaintEvent *)
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     const QRect field
         = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    if (currentIndex() >= 0)
-        ComboBox2DrawItem(painter, field, currentText(), palette(), hasFocus());
+    if (currentIndex() < 0)
+        return;
+    // The design draws a line at the top of its rectangle, which in the list is as tall as the
+    // text. The closed box's field is taller: the line stands in it where the query box beside it
+    // puts its own text, centred, so that both stand on one baseline.
+    const bool selected = hasFocus();
+    painter.fillRect(field, palette().color(selected ? QPalette::Highlight : QPalette::Base));
+    const int textTop = field.top() + (field.height() - fontMetrics().height() + 1) / 2;
+    ComboBox2DrawItem(painter, QRect(field.left(), textTop, field.width(), field.bottom() + 1 - textTop),
+                      currentText(), palette(), selected);
 }
 
 } // namespace slovnik

@@ -33,6 +33,16 @@ std::vector<DictionaryEntry> tableOfDogs(int count)
 
 const std::vector<DictionaryEntry> kTable = tableOfDogs(18);
 
+// The lowest row of `area` with ink: for letters without descenders, the row on the baseline.
+int lowestInk(const QImage &image, const QRect &area)
+{
+    for (int y = area.bottom(); y >= area.top(); --y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 96)
+                return y;
+    return -1;
+}
+
 // The first and last columns where the image has ink: a pixel much darker than its top-left one.
 std::pair<int, int> inkColumns(const QImage &image)
 {
@@ -59,6 +69,9 @@ private Q_SLOTS:
     void leadingDirectionMarkKeepsTheQueryLeftAligned();
     void longResultListShowsAScrollBar_data();
     void longResultListShowsAScrollBar();
+    void closedChooserTextStandsOnTheQueryBoxsBaseline();
+    void tabReachesOnlyWhatCanBeSeen_data();
+    void tabReachesOnlyWhatCanBeSeen();
 
 private:
     void paste(const QString &text);
@@ -114,6 +127,49 @@ void QueryRowTest::longResultListShowsAScrollBar()
     QVERIFY(QTest::qWaitForWindowExposed(list->window()));
     QCOMPARE(list->verticalScrollBar()->isVisible(), scrollBar);
     chooser->hidePopup();
+}
+
+// "cat" in the query box and "cat = kocka" in the chooser beside it: the first letters of both.
+void QueryRowTest::closedChooserTextStandsOnTheQueryBoxsBaseline()
+{
+    m_form->LangBtn()->click();
+    m_form->ComboBox1()->setFocus();
+    typeKeys(m_form->ComboBox1()->lineEdit(), u"cat"_qs);
+    QCOMPARE(m_form->ComboBox2()->chosenLine(), u"cat = kocka"_qs);
+    const QImage window = m_form->grab().toImage();
+    const auto firstLetter = [this](const QWidget &box) {
+        const QRect place(box.mapTo(m_form.get(), QPoint(0, 0)), box.size());
+        return QRect(place.left() + 3, place.top() + 3, 10, place.height() - 6);
+    };
+    const int queryBaseline = lowestInk(window, firstLetter(*m_form->ComboBox1()));
+    QVERIFY(queryBaseline > 0);
+    QCOMPARE(lowestInk(window, firstLetter(*m_form->ComboBox2())), queryBaseline);
+}
+
+void QueryRowTest::tabReachesOnlyWhatCanBeSeen_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::newRow("result lines") << u"cat"_qs;
+    QTest::newRow("suggestions in the chooser's place") << u"recieve"_qs;
+}
+
+// Each control that Tab gives the focus to is the one the learner sees at its place.
+void QueryRowTest::tabReachesOnlyWhatCanBeSeen()
+{
+    QFETCH(QString, query);
+    m_form->LangBtn()->click();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_form->ComboBox1()->setFocus();
+    typeKeys(m_form->ComboBox1()->lineEdit(), query);
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *const focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        const QPoint middle = focused->mapTo(m_form.get(), focused->rect().center());
+        QWidget *const seen = m_form->childAt(middle);
+        QVERIFY2(seen == focused || focused->isAncestorOf(seen), focused->metaObject()->className());
+    }
 }
 
 QTEST_MAIN(QueryRowTest)
