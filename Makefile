@@ -8,7 +8,7 @@ CMAKE_FLAGS ?=
 # Debian 12 packages the build, the tests and the benchmarks need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
-            qt6-multimedia-dev flite1-dev \
+            qt6-multimedia-dev flite1-dev pulseaudio pulseaudio-utils \
             python3-pyatspi at-spi2-core dbus dbus-x11 xdotool
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl

@@ -6,6 +6,8 @@
 
 #include <flite/flite.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <string_view>
@@ -27,6 +29,41 @@ constexpr const char *kRegisterVoice = "register_cmu_us_slt";
 // and a long sentence a few words at a time.
 constexpr std::size_t kMaxUtteranceWords = 12;
 constexpr std::string_view kSentenceEnds = ".!?;:";
+
+// flite begins every text with a pause of about 200 ms, near silence, that would only delay the
+// first word: up to a little before the first sample this loud it is left out.
+constexpr int kSoundStarts = 256;
+constexpr int kLeadInMilliseconds = 30;
+
+// Hands `sink` the samples it is given, less the quiet that opens the text.
+class QuietStartTrimmer {
+public:
+    explicit QuietStartTrimmer(const SampleSink &sink) : m_sink(sink) { }
+
+    bool operator()(std::span<const std::int16_t> samples, int rate)
+    {
+        if (m_started)
+            return m_sink(samples, rate);
+        const auto leadIn = static_cast<std::size_t>(rate * kLeadInMilliseconds / 1000);
+        const auto loud = std::find_if(samples.begin(), samples.end(), [](std::int16_t sample) {
+            return std::abs(int(sample)) >= kSoundStarts;
+        });
+        // The quiet so far, of which the last lead-in is kept.
+        m_quiet.insert(m_quiet.end(), samples.begin(), loud);
+        if (m_quiet.size() > leadIn)
+            m_quiet.erase(m_quiet.begin(), m_quiet.end() - std::ptrdiff_t(leadIn));
+        if (loud == samples.end())
+            return true;
+        m_started = true;
+        return (m_quiet.empty() || m_sink(m_quiet, rate))
+            && m_sink(samples.subspan(std::size_t(loud - samples.begin())), rate);
+    }
+
+private:
+    const SampleSink &m_sink;
+    bool m_started = false;
+    std::vector<std::int16_t> m_quiet;
+};
 
 // The stretches of `text` (words separated by single blanks) read one at a time.
 std::vector<std::string_view> utterances(std::string_view text)
@@ -114,8 +151,9 @@ public:
     {
         const QMutexLocker lock(&m_synthesis);
         bool stopped = false;
-        const SampleSink stopping = [&sink, &stopped](std::span<const std::int16_t> samples, int rate) {
-            stopped = stopped || !sink(samples, rate);
+        QuietStartTrimmer trimmed(sink);
+        const SampleSink stopping = [&trimmed, &stopped](std::span<const std::int16_t> samples, int rate) {
+            stopped = stopped || !trimmed(samples, rate);
             return !stopped;
         };
         m_sink = &stopping;

@@ -16,23 +16,41 @@ namespace slovnik {
 
 namespace {
 
-// Enough to ride out a busy moment of the GUI thread, which refills it; short, because the sound
-// server starts playing only once the buffer is full.
-constexpr int kBufferMilliseconds = 250;
-// How often what did not fit is offered again.
+// The sound server's buffer for the stream, refilled from the GUI thread: long enough to ride out
+// a busy moment of it. The server starts a stream once its buffer is full, but the voice fills it
+// at once, far faster than it plays.
+constexpr int kBufferMilliseconds = 200;
+// How often what the server did not take is offered again, and, once all is written, how often
+// the stream is asked whether it has played it all.
 constexpr int kRefillMilliseconds = 20;
+// After the last sample should have been heard, how long the stream may take to tell before it is
+// let go anyway.
+constexpr int kPlayedOutGraceMilliseconds = 1000;
 constexpr int kBytesPerSample = 2;
 
+// Each reading has a stream of its own on the sound server, opened by its first samples and
+// closed once they are all heard: between readings the program holds no stream, so the output
+// rests and no silence or late samples wait in it for the next reading.
 class QtAudioOutput final : public AudioSink {
 public:
     QtAudioOutput()
     {
         m_refill.setInterval(kRefillMilliseconds);
         QObject::connect(&m_refill, &QTimer::timeout, &m_refill, [this] { feed(); });
+        m_playedOutPoll.setInterval(kRefillMilliseconds);
+        QObject::connect(&m_playedOutPoll, &QTimer::timeout, &m_playedOutPoll,
+                         [this] { letGoIfPlayedOut(); });
+        m_playedOutDeadline.setSingleShot(true);
+        QObject::connect(&m_playedOutDeadline, &QTimer::timeout, &m_playedOutDeadline, [this] { letGo(); });
     }
+
+    ~QtAudioOutput() override { close(); }
+    QtAudioOutput(const QtAudioOutput &) = delete;
+    QtAudioOutput &operator=(const QtAudioOutput &) = delete;
 
     bool open(int sampleRate) override
     {
+        close();
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())
             return false;
@@ -48,6 +66,7 @@ public:
             m_device = device;
         }
         m_output = m_sink->start();
+        m_bytesWritten = 0;
         return m_output != nullptr && m_sink->error() == QAudio::NoError;
     }
 
@@ -58,29 +77,32 @@ public:
         feed();
     }
 
-    void finish() override
+    void finish(std::function<void()> playedOut) override
     {
-        // A word shorter than the buffer would never fill it, and so never start: a buffer's worth
-        // of silence after it fills it and plays the word out.
-        if (!m_output)
+        if (!m_output) {
+            playedOut();
             return;
-        m_pending.append(QByteArray(m_sink->bufferSize(), '\0'));
+        }
+        m_playedOut = std::move(playedOut);
+        // The server starts a stream only once its buffer is full; a text heard in less time
+        // (none the voice makes is) is made up to a buffer's length.
+        const qint64 queued = m_bytesWritten + m_pending.size();
+        if (queued < m_sink->bufferSize())
+            m_pending.append(QByteArray(m_sink->bufferSize() - queued, '\0'));
         feed();
+        const qint64 bytesPerSecond = qint64(m_sink->format().sampleRate()) * kBytesPerSample;
+        m_playedOutDeadline.start(int((m_bytesWritten + m_pending.size()) * 1000 / bytesPerSecond)
+                                  + kPlayedOutGraceMilliseconds);
+        m_playedOutPoll.start();
     }
 
     void stop() override
     {
-        m_refill.stop();
-        m_pending.clear();
-        m_output = nullptr;
-        if (m_sink)
-            m_sink->reset();
+        m_playedOut = nullptr;
+        close();
     }
 
-    bool isPlaying() const override
-    {
-        return m_output && (!m_pending.isEmpty() || m_sink->state() == QAudio::ActiveState);
-    }
+    bool hasOutput() const override { return !QMediaDevices::defaultAudioOutput().isNull(); }
 
 private:
     void feed()
@@ -88,19 +110,52 @@ private:
         if (!m_output)
             return;
         const qint64 written = m_output->write(m_pending);
-        if (written > 0)
+        if (written > 0) {
             m_pending.remove(0, written);
+            m_bytesWritten += written;
+        }
         if (m_pending.isEmpty())
             m_refill.stop();
         else if (!m_refill.isActive())
             m_refill.start();
     }
 
+    // The stream counts what it has played, up to all that was written.
+    void letGoIfPlayedOut()
+    {
+        const qint64 bytesPerSecond = qint64(m_sink->format().sampleRate()) * kBytesPerSample;
+        if (m_pending.isEmpty() && m_sink->processedUSecs() >= m_bytesWritten * 1'000'000 / bytesPerSecond)
+            letGo();
+    }
+
+    // Everything is heard, or should long have been: the stream is closed and the reader told.
+    void letGo()
+    {
+        close();
+        if (const std::function<void()> playedOut = std::exchange(m_playedOut, nullptr))
+            playedOut();
+    }
+
+    void close()
+    {
+        m_refill.stop();
+        m_playedOutPoll.stop();
+        m_playedOutDeadline.stop();
+        m_pending.clear();
+        m_output = nullptr;
+        if (m_sink)
+            m_sink->reset();
+    }
+
     QAudioDevice m_device;
     std::unique_ptr<QAudioSink> m_sink;
     QIODevice *m_output = nullptr; // the sink's, valid from start() to reset()
     QByteArray m_pending;
+    qint64 m_bytesWritten = 0;
+    std::function<void()> m_playedOut;
     QTimer m_refill;
+    QTimer m_playedOutPoll;
+    QTimer m_playedOutDeadline;
 };
 
 } // namespace

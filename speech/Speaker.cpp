@@ -3,8 +3,17 @@
 #include "SpeakableText.h"
 
 #include <QThread>
+#include <QTimer>
 
 namespace slovnik {
+
+namespace {
+
+// How often a speaker without an audio output asks whether one has appeared: a look-up in what
+// the sound library already knows, so cheap.
+constexpr int kOutputWatchMilliseconds = 2000;
+
+} // namespace
 
 Speaker::Parts Speaker::systemParts()
 {
@@ -27,12 +36,7 @@ bool Speaker::offersSpeech() const
     return m_availability == Availability::Untried || m_availability == Availability::Ready;
 }
 
-bool Speaker::isSpeaking() const
-{
-    return m_synthesizing || (m_sinkOpen && m_sink->isPlaying());
-}
-
-void Speaker::say(const QString &text)
+void Speaker::say(const QString &text, const QObject *reader)
 {
     stop();
     if (!offersSpeech())
@@ -42,7 +46,8 @@ void Speaker::say(const QString &text)
         return;
     startThread();
     const std::uint64_t request = ++m_request;
-    m_synthesizing = true;
+    m_reader = reader;
+    setSpeaking(true);
     QMetaObject::invokeMethod(
         m_threadContext.get(), [this, request, spoken = std::move(spoken)] { synthesize(request, spoken); },
         Qt::QueuedConnection);
@@ -51,11 +56,11 @@ void Speaker::say(const QString &text)
 void Speaker::stop()
 {
     ++m_request;
-    m_synthesizing = false;
     if (m_sinkOpen) {
         m_sink->stop();
         m_sinkOpen = false;
     }
+    setSpeaking(false);
 }
 
 void Speaker::startThread()
@@ -102,6 +107,7 @@ void Speaker::play(std::uint64_t request, const std::vector<std::int16_t> &sampl
         if (!m_sink || !m_sink->open(sampleRate)) {
             stop();
             setAvailability(Availability::NoAudioOutput);
+            watchForAnOutput();
             return;
         }
         m_sinkOpen = true;
@@ -116,10 +122,43 @@ void Speaker::finish(std::uint64_t request, bool voiceLoaded)
         setAvailability(Availability::NoVoice);
     if (request != m_request)
         return;
-    m_synthesizing = false;
     if (m_sinkOpen)
-        m_sink->finish();
+        m_sink->finish([this, request] { playedOut(request); });
+    else
+        setSpeaking(false);
     Q_EMIT synthesisFinished();
+}
+
+void Speaker::playedOut(std::uint64_t request)
+{
+    if (request != m_request)
+        return;
+    m_sinkOpen = false;
+    setSpeaking(false);
+}
+
+void Speaker::setSpeaking(bool speaking)
+{
+    if (speaking == m_speaking)
+        return;
+    m_speaking = speaking;
+    Q_EMIT speakingChanged();
+}
+
+void Speaker::watchForAnOutput()
+{
+    if (!m_outputWatch) {
+        m_outputWatch = std::make_unique<QTimer>();
+        m_outputWatch->setInterval(kOutputWatchMilliseconds);
+        connect(m_outputWatch.get(), &QTimer::timeout, this, [this] {
+            if (m_sink && m_sink->hasOutput()) {
+                m_outputWatch->stop();
+                setAvailability(Availability::Untried);
+            }
+        });
+    }
+    if (m_sink)
+        m_outputWatch->start();
 }
 
 void Speaker::setAvailability(Availability availability)

@@ -8,6 +8,10 @@
 // Nothing is loaded before the first request: no voice, no thread, no audio library and no
 // connection to the sound server. What that first request finds out (no voice, no audio
 // output) is kept and told through availabilityChanged; the windows then disable their buttons.
+// An audio output that appears later in the session is noticed, and speaking is offered again.
+//
+// A reading lasts from the request until its last sample is heard or it is stopped; who asked
+// for it is kept, so that each window can show its own reading and stop only that.
 
 #include "AudioSink.h"
 #include "Voice.h"
@@ -23,6 +27,7 @@
 #include <vector>
 
 class QThread;
+class QTimer;
 
 namespace slovnik {
 
@@ -30,7 +35,7 @@ class Speaker : public QObject {
     Q_OBJECT
 public:
     enum class Availability {
-        Untried, ///< nothing asked for yet: speaking is offered
+        Untried, ///< nothing asked for yet, or an output appeared since: speaking is offered
         Ready, ///< a text has been heard
         NoVoice, ///< the voice cannot be loaded
         NoAudioOutput, ///< there is nothing to play on
@@ -47,9 +52,9 @@ public:
     explicit Speaker(Parts parts = systemParts(), QObject *parent = nullptr);
     ~Speaker() override;
 
-    /// Speaks the readable part of `text` after silencing what is still playing. Does nothing
-    /// more when nothing in it is readable or speaking is not available.
-    void say(const QString &text);
+    /// Speaks the readable part of `text` for `reader` after silencing what is still playing.
+    /// Does nothing more when nothing in it is readable or speaking is not available.
+    void say(const QString &text, const QObject *reader = nullptr);
     /// Silences what is playing and drops what is still being synthesized.
     void stop();
 
@@ -57,10 +62,14 @@ public:
     /// Untried or Ready: a button that speaks may be pressed.
     bool offersSpeech() const;
     /// Something asked for is still being synthesized or heard.
-    bool isSpeaking() const;
+    bool isSpeaking() const { return m_speaking; }
+    /// Who asked for the reading still going on; nullptr when there is none.
+    const QObject *reader() const { return m_speaking ? m_reader : nullptr; }
 
 Q_SIGNALS:
     void availabilityChanged(slovnik::Speaker::Availability availability);
+    /// A reading began or ended (see isSpeaking and reader).
+    void speakingChanged();
     /// The last samples of the latest request have gone to the sink (they may still be playing).
     void synthesisFinished();
 
@@ -69,17 +78,23 @@ private:
     void synthesize(std::uint64_t request, const std::string &text);
     void play(std::uint64_t request, const std::vector<std::int16_t> &samples, int sampleRate);
     void finish(std::uint64_t request, bool voiceLoaded);
+    void playedOut(std::uint64_t request);
+    void setSpeaking(bool speaking);
     void setAvailability(Availability availability);
+    void watchForAnOutput();
 
     Parts m_parts;
     Availability m_availability = Availability::Untried;
     // The latest request; the synthesis thread stops as soon as it sees a newer one.
     std::atomic<std::uint64_t> m_request{0};
-    bool m_synthesizing = false;
 
     // GUI thread.
+    bool m_speaking = false;
+    const QObject *m_reader = nullptr;
     std::unique_ptr<AudioSink> m_sink;
     bool m_sinkOpen = false;
+    // While there is no audio output: asks now and then whether one has appeared.
+    std::unique_ptr<QTimer> m_outputWatch;
 
     // Synthesis thread; made by the first request.
     std::unique_ptr<QThread> m_thread;

@@ -21,12 +21,22 @@ namespace slovnik::test {
 struct Recordings {
     /// Every open asked for, also those that failed.
     int opens = 0;
+    /// The machine has no audio output (for now).
+    bool noOutput = false;
     /// One entry a time the sink was opened, with the samples written until it was stopped.
     std::vector<std::vector<std::int16_t>> takes;
     int sampleRate = 0;
     int stops = 0;
     /// Takes that were told that nothing more follows.
     int finished = 0;
+    /// With holdPlayback, a finished take is not heard to its end until playOut() is called.
+    bool holdPlayback = false;
+    std::function<void()> playedOut;
+    void playOut()
+    {
+        if (const std::function<void()> heard = std::exchange(playedOut, nullptr))
+            heard();
+    }
     /// Called after each write, with the samples written so far in this take.
     std::function<void(std::size_t)> afterWrite;
 };
@@ -34,16 +44,15 @@ struct Recordings {
 class RecordingSink final : public AudioSink {
 public:
     /// Records into `recordings`, which outlives the sink; with `hasOutput` false every open fails.
-    explicit RecordingSink(Recordings &recordings, bool hasOutput = true) :
-        m_recordings(recordings),
-        m_hasOutput(hasOutput)
+    explicit RecordingSink(Recordings &recordings, bool hasOutput = true) : m_recordings(recordings)
     {
+        m_recordings.noOutput = !hasOutput;
     }
 
     bool open(int sampleRate) override
     {
         ++m_recordings.opens;
-        if (!m_hasOutput)
+        if (m_recordings.noOutput)
             return false;
         m_recordings.sampleRate = sampleRate;
         m_recordings.takes.emplace_back();
@@ -56,13 +65,22 @@ public:
         if (m_recordings.afterWrite)
             m_recordings.afterWrite(take.size());
     }
-    void finish() override { ++m_recordings.finished; }
-    void stop() override { ++m_recordings.stops; }
-    bool isPlaying() const override { return false; }
+    void finish(std::function<void()> playedOut) override
+    {
+        ++m_recordings.finished;
+        m_recordings.playedOut = std::move(playedOut);
+        if (!m_recordings.holdPlayback)
+            m_recordings.playOut();
+    }
+    void stop() override
+    {
+        ++m_recordings.stops;
+        m_recordings.playedOut = nullptr;
+    }
+    bool hasOutput() const override { return !m_recordings.noOutput; }
 
 private:
     Recordings &m_recordings;
-    bool m_hasOutput;
 };
 
 /// The texts a voice was given, read on any thread.
