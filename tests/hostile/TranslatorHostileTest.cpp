@@ -153,32 +153,32 @@ void TranslatorHostileTest::strangeTextInTheTranslator_data()
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QString>("sentence");
     const QStringList dogAndCat{u"pes"_qs, u"kočka"_qs};
-    const QString dogChick = QStringLiteral("dog chick ");
+    const QString dogCat = QStringLiteral("dog cat ");
     const auto row = [](const char *name, const QString &text) -> QTestData & {
         return QTest::newRow(name) << text << text;
     };
     row("NUL inside a word", QString::fromUtf16(u"pe\0s pes", 8))
         << QStringList{u"pes"_qs, u"pes"_qs} << u"dog dog "_qs;
     row("NUL as a word", QString::fromUtf16(u"\0 pes", 5)) << QStringList{u"pes"_qs} << u"dog "_qs;
-    row("letters the code page lacks", u"pês kočkå"_qs) << dogAndCat << dogChick;
-    row("emoji between words", u"pes 🐕 kočka"_qs) << dogAndCat << dogChick;
-    row("emoji inside a word", u"pes🐕kočka"_qs) << dogAndCat << dogChick;
+    row("letters the code page lacks", u"pês kočkå"_qs) << dogAndCat << dogCat;
+    row("emoji between words", u"pes 🐕 kočka"_qs) << dogAndCat << dogCat;
+    row("emoji inside a word", u"pes🐕kočka"_qs) << dogAndCat << dogCat;
     row("emoji sequence with joiners", u"👩‍👩‍👧‍👦 dům"_qs)
-        << QStringList{u"dům"_qs} << u"building "_qs;
+        << QStringList{u"dům"_qs} << u"house "_qs;
     row("Czech decomposed (NFD)", u"koc\u030Cka du\u030Am C\u030Ci\u0301n"_qs)
-        << QStringList{u"kočka"_qs, u"dům"_qs, u"Čín"_qs} << u"chick building [..] "_qs;
+        << QStringList{u"kočka"_qs, u"dům"_qs, u"Čín"_qs} << u"cat house [..] "_qs;
     row("forty marks on one letter", u"pes"_qs + QString(40, QChar(0x0301)))
         << QStringList{u"pes"_qs} << u"dog "_qs;
-    row("Hebrew and Arabic", u"pes כלב كلب kočka"_qs) << dogAndCat << dogChick;
-    row("right-to-left override", u"\u202Epes kočka\u202C"_qs) << dogAndCat << dogChick;
-    row("lone surrogates", u"\xD800pes kočka\xDC00 \xDE00\xD83D"_qs) << dogAndCat << dogChick;
+    row("Hebrew and Arabic", u"pes כלב كلب kočka"_qs) << dogAndCat << dogCat;
+    row("right-to-left override", u"\u202Epes kočka\u202C"_qs) << dogAndCat << dogCat;
+    row("lone surrogates", u"\xD800pes kočka\xDC00 \xDE00\xD83D"_qs) << dogAndCat << dogCat;
     row("control characters", u"\x1b[31mpes\x07 \x01\x02 ko\x7f\u0085čka"_qs)
         << QStringList{u"mpes"_qs, u"ko\x7f"_qs, u"čka"_qs} << u"[..] [..] [..] "_qs;
     QTest::newRow("CR LF, CR and form feed") << u"pes\r\nkočka\fdům\r"_qs << u"pes\nkočka\fdům\n"_qs
                                              << QStringList{u"pes"_qs, u"kočka\fdům"_qs} << u"dog [..] "_qs;
     QTest::newRow("line and paragraph separators")
         << u"pes\u2028kočka\u2029dům"_qs << u"pes\nkočka\ndům"_qs
-        << QStringList{u"pes"_qs, u"kočka"_qs, u"dům"_qs} << u"dog chick building "_qs;
+        << QStringList{u"pes"_qs, u"kočka"_qs, u"dům"_qs} << u"dog cat house "_qs;
 }
 
 void TranslatorHostileTest::strangeTextInTheTranslator()

@@ -28,8 +28,16 @@ TOTAL_PAIRS = 27378
 # the coverage does not hinge on a handful of rare prefix matches.
 TARGET_WORDS = 3000
 PROTECT_WORDS = 6000
+# Each of this many commonest words that the source has gets a line of its
+# own, so that a longer word that merely begins with it ("bees" -> beeswax)
+# is never what the translator offers for it.
+OWN_LINE_WORDS = 5000
 # A headword holding a common Czech word's reviewed line ranks at least this high.
 CZECH_EVERYDAY_RANK = 5000
+# Each of this many commonest Czech base forms that the source has gets a
+# line of its own, so that Czech text is covered as well as English.
+CZECH_COMMON_WORDS = 5000
+CZECH_COMMON_RANK = 8000
 
 
 def czech_key(cz):
@@ -161,6 +169,9 @@ class Chooser:
         for cz, en in sources.everyday_cs.items():
             self.everyday_cs.setdefault(en, set()).add(cz)
         self.first_offers = FirstOffers(sources.everyday_en, sources.everyday_cs)
+        self.czech_common = sources.czech_common[:CZECH_COMMON_WORDS]
+        # The pair that gives a common Czech word its line, by English headword.
+        self.czech_kept = {}
         self.derived = {}
         self.promoted = {}
 
@@ -207,6 +218,8 @@ class Chooser:
             if r is not None and lower_first_word(en) in self.everyday_cs:
                 # It holds a common Czech word's everyday line: it must make the cut.
                 r = min(r, CZECH_EVERYDAY_RANK)
+            if en in self.czech_kept:
+                r = CZECH_COMMON_RANK if r is None else min(r, CZECH_COMMON_RANK)
             if en in self.promoted:
                 r = self.promoted[en] if r is None else min(r, self.promoted[en])
             written = lower_first_word(en)
@@ -232,7 +245,8 @@ class Chooser:
             else:
                 pairs = [p.cz for p in self.ordered(en)]
             # A common Czech word's reviewed line is kept on top of the headword's share.
-            czech = self.everyday_cs.get(lower_first_word(en), ())
+            czech = (self.everyday_cs.get(lower_first_word(en), set())
+                     | self.czech_kept.get(en, set()))
             reviewed = self.reviewed(en)
             if reviewed:
                 # A reviewed list is complete: nothing the heuristic adds to it.
@@ -259,12 +273,20 @@ class Chooser:
     def fix_unreachable(self, rows):
         """Give each protected word that the table cannot show an entry."""
         finder = Finder([en for en, _ in rows])
+        own = {en for en, _ in rows}
         added = 0
-        for w in target_words(self.lists, self.scowl, PROTECT_WORDS):
+        for i, w in enumerate(target_words(self.lists, self.scowl, PROTECT_WORDS)):
+            if w in self.lower_index:
+                # A headword of its own: the ranking covers it, unless the cut
+                # left only longer words that begin with it.
+                r = self.word_rank(w) or UNLISTED_BASE
+                if (i < OWN_LINE_WORDS and w not in own and finder.has_prefix(w)
+                        and r < self.promoted.get(w, 1e18)):
+                    self.promoted[w] = r
+                    added += 1
+                continue
             if finder.finds(w) or w in self.derived:
                 continue
-            if w in self.lower_index:
-                continue  # a headword of its own; ranking already covers it
             # The reducers lead to a word the cut left out ("swans" -> swan):
             # bring that word in at the rank of the form.
             base = next((f for f in reduced_forms(w) if f in self.pool), None)
@@ -285,10 +307,35 @@ class Chooser:
                     break
         return added
 
+    def keep_czech_words(self, rows):
+        """Give each common Czech word the table lacks the pair of its best
+        ranked English headword, on top of that headword's share."""
+        have = {cz for _, cz in rows}
+        best = {}
+        for en in sorted(self.pool):
+            r = self.headword_rank(en)
+            if r is None:
+                continue
+            for p in self.pool[en]:
+                cz = lower_first_word(p.cz)
+                row = (lower_first_word(en), cz)
+                if cz not in have and self.first_offers.allows(*row):
+                    if (r, en) < best.get(cz, (1e18, "")):
+                        best[cz] = (r, en, p.cz)
+        added = 0
+        for cz in self.czech_common:
+            if cz in best:
+                _, en, source_cz = best[cz]
+                kept = self.czech_kept.setdefault(en, set())
+                if cz not in kept:
+                    kept.add(cz)
+                    added += 1
+        return added
+
     def build(self):
         rows = self.select()
         for _ in range(4):
-            if not self.fix_unreachable(rows):
+            if not self.fix_unreachable(rows) + self.keep_czech_words(rows):
                 break
             rows = self.select()
         chosen = set(rows)

@@ -170,7 +170,7 @@ def main():
             ("English (the selection's ranking)", "--en-cs", english_reviewed[:1000],
              (100, 400, 1000)),
             ("English (subtitle list)", "--en-cs", subtitle_order, (100, 400, 1000)),
-            ("Czech", "--cs-en", read_tsv(EVERYDAY_CS), (500,))):
+            ("Czech", "--cs-en", read_tsv(EVERYDAY_CS), (300, 500, 1000))):
         result, missed = everyday_share(tool, direction, reviewed, bands)
         for n, good, total in result:
             print("first offer is the reviewed everyday one, %d commonest %s words: "

@@ -25,6 +25,7 @@ OVERRIDES = os.path.join(HERE, "overrides.tsv")
 ADDED_PAIRS = os.path.join(HERE, "added_pairs.tsv")
 EVERYDAY_EN = os.path.join(HERE, "everyday_en.tsv")
 EVERYDAY_CS = os.path.join(HERE, "everyday_cs.tsv")
+CZECH_COMMON = os.path.join(HERE, "czech_common.txt")
 OUTPUT = os.path.join(ROOT, "data", "wordlist.tsv")
 
 
@@ -114,6 +115,12 @@ def read_tsv(path):
             pairs.append((parts[0], parts[1]))
     return pairs
 
+def read_words(path):
+    """One word a line; '#' starts a comment line."""
+    with open(path, encoding="utf-8") as f:
+        return [w.strip() for w in f if w.strip() and not w.startswith("#")]
+
+
 def read_wordnet_pos():
     """{lemma: dominant part of speech} from WordNet's tagged sense counts."""
     names = {"1": "n", "2": "v", "3": "adj", "4": "adv", "5": "adj"}
@@ -156,3 +163,5 @@ class Sources:
         # translator must offer first: {word: translation}, in both directions.
         self.everyday_en = dict(read_tsv(EVERYDAY_EN)) if os.path.exists(EVERYDAY_EN) else {}
         self.everyday_cs = dict(read_tsv(EVERYDAY_CS)) if os.path.exists(EVERYDAY_CS) else {}
+        # Czech base forms, commonest first (czech_ranking.py).
+        self.czech_common = read_words(CZECH_COMMON)
