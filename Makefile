@@ -11,7 +11,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             qt6-multimedia-dev flite1-dev pulseaudio pulseaudio-utils \
             python3-pyatspi at-spi2-core dbus dbus-x11 xdotool
 # Only a maintainer who regenerates the word list needs these.
-WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl
+WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl hunspell hunspell-cs
 # Only a maintainer who regenerates the Czech forms (after a change of the word list) needs these.
 FORMS_PACKAGES := python3 hunspell-cs
 
