@@ -1,72 +1,131 @@
 #include "Cli.h"
 
 #include "Commands.h"
+#include "Suggest.h"
+#include "Translate.h"
 
 #include <QFile>
 #include <QString>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <string>
 
 namespace slovnik::cli {
 namespace {
 
-constexpr const char *kUsage
-    = "Usage: slovnik-cli COMMAND [OPTIONS]\n"
-      "\n"
-      "The English-Czech dictionary of slovnik on the command line.\n"
-      "\n"
-      "Commands:\n"
-      "  dump                      print every entry of the word table in stored order as\n"
-      "                            POSITION<TAB>ENGLISH<TAB>CZECH, positions from 0\n"
-      "  lookup [DIRECTION] [--] TEXT\n"
-      "                            look TEXT up as if typed into the dictionary's query box and\n"
-      "                            print the result lines in the window's order, one a line\n"
-      "  suggest [DIRECTION] [--] WORD\n"
-      "                            the dictionary's words closest to a mistyped WORD, best first,\n"
-      "                            one a line, at most 10; nothing when none is close\n"
-      "  translate [DIRECTION] [--offers | --fill]\n"
-      "                            read a text from standard input, translate it word by word\n"
-      "                            choosing each word's first offer, and print the sentence;\n"
-      "                            with --offers print each word and its offers instead, the\n"
-      "                            lines of the words it is a form of last, each after \"~ \";\n"
-      "                            with --fill choose the first of those where there are any\n"
-      "  forms [DIRECTION] [--] WORD\n"
-      "                            the dictionary's words of which WORD is a form (psa: pes),\n"
-      "                            best first, one a line; a negated form's as its negation\n"
-      "  say [--wav FILE] [--] TEXT\n"
-      "                            read the first 128 words of TEXT aloud in English; with --wav\n"
-      "                            write them to FILE as a 16-bit mono WAV file instead\n"
-      "\n"
+/// What one command line asks for, after the options are read.
+struct Request {
+    TranslationDirection direction = TranslationDirection::CzechToEnglish;
+    std::optional<TranslateOutput> output;
+    std::optional<QString> wavFile;
+    QString text;
+};
+
+/// The options a command takes beyond --help, --version and --.
+enum Options : unsigned { NoOptions = 0, DirectionOptions = 1, OutputOptions = 2, WavOption = 4 };
+
+/// Where a command's text comes from.
+enum class Text { None, Argument, StandardInput };
+
+struct Command {
+    const char *name;
+    const char *arguments;
+    /// The help's lines; "{words}" and "{suggestions}" stand for the limits they name.
+    const char *description;
+    unsigned options;
+    Text text;
+    int (*action)(const Request &, std::FILE *in, std::FILE *out, std::FILE *err);
+};
+
+int translateInput(const Request &request, std::FILE *in, std::FILE *out, std::FILE *err);
+
+constexpr Command kCommands[] = {
+    {"dump", "",
+     "print every entry of the word table in stored order as\n"
+     "POSITION<TAB>ENGLISH<TAB>CZECH, positions from 0",
+     NoOptions, Text::None,
+     [](const Request &, std::FILE *, std::FILE *out, std::FILE *err) { return dump(out, err); }},
+    {"lookup", "[DIRECTION] [--] TEXT",
+     "look TEXT up as if typed into the dictionary's query box and\n"
+     "print the result lines in the window's order, one a line",
+     DirectionOptions, Text::Argument,
+     [](const Request &request, std::FILE *, std::FILE *out, std::FILE *err) {
+         return lookup(request.text, request.direction, out, err);
+     }},
+    {"suggest", "[DIRECTION] [--] WORD",
+     "the dictionary's words closest to a mistyped WORD, best first,\n"
+     "one a line, at most {suggestions}; nothing when none is close",
+     DirectionOptions, Text::Argument,
+     [](const Request &request, std::FILE *, std::FILE *out, std::FILE *err) {
+         return suggest(request.text, request.direction, out, err);
+     }},
+    {"translate", "[DIRECTION] [--offers | --fill]",
+     "read a text from standard input, translate it word by word\n"
+     "choosing each word's first offer, and print the sentence;\n"
+     "with --offers print each word and its offers instead, the\n"
+     "lines of the words it is a form of last, each after \"~ \";\n"
+     "with --fill choose the first of those where there are any",
+     DirectionOptions | OutputOptions, Text::StandardInput, &translateInput},
+    {"forms", "[DIRECTION] [--] WORD",
+     "the dictionary's words of which WORD is a form (psa: pes),\n"
+     "best first, one a line; a negated form's as its negation",
+     DirectionOptions, Text::Argument,
+     [](const Request &request, std::FILE *, std::FILE *out, std::FILE *err) {
+         return forms(request.text, request.direction, out, err);
+     }},
+    {"say", "[--wav FILE] [--] TEXT",
+     "read the first {words} words of TEXT aloud in English; with --wav\n"
+     "write them to FILE as a 16-bit mono WAV file instead",
+     WavOption, Text::Argument,
+     [](const Request &request, std::FILE *, std::FILE *, std::FILE *err) {
+         return say(request.text, request.wavFile, err);
+     }},
+};
+
+constexpr const char *kUsageEnd
+    = "\n"
       "Directions:\n"
       "  --cs-en                   TEXT or WORD is Czech (the default, as the window starts)\n"
       "  --en-cs                   TEXT or WORD is English; lookup finds inflected forms too\n"
       "\n"
       "Options:\n"
       "  -h, --help                show this help and exit\n"
+      "  -V, --version             show the version and exit\n"
       "\n"
       "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
       "UTF-8, 2 on wrong usage, 3 when the output cannot be written, and when say has no voice or\n"
       "no audio output.\n";
 
+// The help, its command list made from the table.
+QByteArray usage()
+{
+    constexpr qsizetype descriptionColumn = 28;
+    const QString indent(descriptionColumn, u' ');
+    QString text = QStringLiteral("Usage: slovnik-cli COMMAND [OPTIONS]\n\n"
+                                  "The English-Czech dictionary of slovnik on the command line.\n\n"
+                                  "Commands:\n");
+    for (const Command &command : kCommands) {
+        QString line = QStringLiteral("  %1 %2").arg(QLatin1StringView(command.name),
+                                                     QLatin1StringView(command.arguments));
+        line = line.trimmed().prepend(u"  ");
+        text += line.size() < descriptionColumn ? line.leftJustified(descriptionColumn)
+                                                : line + u'\n' + indent;
+        text += QString::fromUtf8(command.description)
+                    .replace(u"{words}"_qs, QString::number(MaxWords))
+                    .replace(u"{suggestions}"_qs, QString::number(MaxSuggestions))
+                    .replace(u'\n', u'\n' + indent)
+            + u'\n';
+    }
+    return text.toUtf8() + kUsageEnd;
+}
+
 int wrongUsage(std::FILE *err, const QString &message)
 {
     std::fprintf(err, "slovnik-cli: %s\nTry 'slovnik-cli --help'.\n", qPrintable(message));
     return WrongUsage;
-}
-
-bool asksForHelp(const QByteArrayList &arguments)
-{
-    for (const QByteArray &argument : arguments) {
-        if (argument == "--")
-            return false;
-        if (argument == "-h" || argument == "--help")
-            return true;
-    }
-    return false;
 }
 
 std::optional<QString> decodeUtf8(const QByteArray &bytes)
@@ -78,102 +137,86 @@ std::optional<QString> decodeUtf8(const QByteArray &bytes)
     return text;
 }
 
-std::optional<TranslationDirection> directionOption(const QByteArray &argument)
+int notUtf8(std::FILE *err, const QString &what)
 {
-    if (argument == "--en-cs")
-        return TranslationDirection::EnglishToCzech;
-    if (argument == "--cs-en")
-        return TranslationDirection::CzechToEnglish;
-    return std::nullopt;
-}
-
-int notUtf8(std::FILE *err, const char *what)
-{
-    std::fprintf(err, "slovnik-cli: %s is not valid UTF-8\n", what);
+    std::fprintf(err, "slovnik-cli: %s is not valid UTF-8\n", qPrintable(what));
     return BadInput;
 }
 
-int runTranslate(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
+int translateInput(const Request &request, std::FILE *in, std::FILE *out, std::FILE *err)
 {
-    TranslationDirection direction = TranslationDirection::CzechToEnglish;
-    std::optional<TranslateOutput> output;
-    for (const QByteArray &argument : arguments) {
-        const bool outputOption = argument == "--offers" || argument == "--fill";
-        if (const auto chosen = directionOption(argument))
-            direction = *chosen;
-        else if (outputOption && output)
-            return wrongUsage(err, QStringLiteral("translate: give at most one of --offers and --fill"));
-        else if (outputOption)
-            output = argument == "--offers" ? TranslateOutput::Offers : TranslateOutput::FilledSentence;
-        else
-            return wrongUsage(
-                err,
-                QStringLiteral("translate: unexpected argument '%1' (the text comes on standard input)")
-                    .arg(QString::fromUtf8(argument)));
-    }
     QByteArray input;
     char buffer[1 << 16];
     for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
         input.append(buffer, static_cast<qsizetype>(got));
     const std::optional<QString> text = decodeUtf8(input);
     if (!text)
-        return notUtf8(err, "translate: the standard input");
-    return translate(*text, direction, output.value_or(TranslateOutput::Sentence), out, err);
+        return notUtf8(err, QStringLiteral("translate: the standard input"));
+    return translate(*text, request.direction, request.output.value_or(TranslateOutput::Sentence), out, err);
 }
 
-// lookup and suggest: [DIRECTION] [--] TEXT, with lookup's defaults.
-int runWithOneText(const char *command, const QByteArrayList &arguments, std::FILE *out, std::FILE *err,
-                   int (*action)(const QString &, TranslationDirection, std::FILE *, std::FILE *))
+// --help and --version anywhere before "--" win over everything else on the line.
+std::optional<int> helpOrVersion(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
 {
-    const QString name = QString::fromLatin1(command);
-    TranslationDirection direction = TranslationDirection::CzechToEnglish;
+    for (const QByteArray &argument : arguments) {
+        if (argument == "--")
+            break;
+        if (argument == "-h" || argument == "--help")
+            return writeAll(usage(), out, err);
+        if (argument == "-V" || argument == "--version")
+            return writeAll("slovnik-cli " SLOVNIK_VERSION "\n", out, err);
+    }
+    return std::nullopt;
+}
+
+// Reads the command's options and its text, or says what is wrong and how to exit.
+std::optional<int> parse(const Command &command, const QByteArrayList &arguments, Request &request,
+                         std::FILE *err)
+{
+    const QString name = QString::fromLatin1(command.name);
     QByteArrayList texts;
     bool optionsEnded = false;
-    for (const QByteArray &argument : arguments) {
-        if (!optionsEnded && argument == "--")
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QByteArray &argument = arguments[i];
+        const bool option = !optionsEnded && argument.startsWith('-') && argument.size() > 1;
+        const bool outputOption = argument == "--offers" || argument == "--fill";
+        if (!option)
+            texts << argument;
+        else if (argument == "--")
             optionsEnded = true;
-        else if (const auto chosen = optionsEnded ? std::nullopt : directionOption(argument))
-            direction = *chosen;
-        else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
+        else if ((command.options & DirectionOptions) && (argument == "--en-cs" || argument == "--cs-en"))
+            request.direction = argument == "--en-cs" ? TranslationDirection::EnglishToCzech
+                                                      : TranslationDirection::CzechToEnglish;
+        else if ((command.options & OutputOptions) && outputOption && request.output)
+            return wrongUsage(err, name + u": give at most one of --offers and --fill"_qs);
+        else if ((command.options & OutputOptions) && outputOption)
+            request.output
+                = argument == "--offers" ? TranslateOutput::Offers : TranslateOutput::FilledSentence;
+        else if ((command.options & WavOption) && argument == "--wav" && ++i == arguments.size())
+            return wrongUsage(err, name + u": --wav needs a FILE"_qs);
+        else if ((command.options & WavOption) && argument == "--wav")
+            request.wavFile = QFile::decodeName(arguments[i]);
+        else
             return wrongUsage(
                 err, QStringLiteral("%1: unknown option '%2'").arg(name, QString::fromUtf8(argument)));
-        else
-            texts << argument;
     }
+    if (command.text != Text::Argument && !texts.isEmpty())
+        return wrongUsage(err,
+                          QStringLiteral("%1: unexpected argument '%2'%3")
+                              .arg(name, QString::fromUtf8(texts.front()),
+                                   command.text == Text::StandardInput
+                                       ? u" (the text comes on standard input)"_qs
+                                       : QString()));
+    if (command.text != Text::Argument)
+        return std::nullopt;
     if (texts.size() != 1)
         return wrongUsage(err,
                           QStringLiteral("%1 takes exactly one TEXT, got %2").arg(name).arg(texts.size()));
     const std::optional<QString> text = decodeUtf8(texts.front());
     if (!text)
-        return notUtf8(err, (std::string(command) + ": TEXT").c_str());
-    return action(*text, direction, out, err);
-}
-
-int runSay(const QByteArrayList &arguments, std::FILE *err)
-{
-    std::optional<QString> wavFile;
-    QByteArrayList texts;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QByteArray &argument = arguments[i];
-        if (!optionsEnded && argument == "--")
-            optionsEnded = true;
-        else if (!optionsEnded && argument == "--wav") {
-            if (++i == arguments.size())
-                return wrongUsage(err, QStringLiteral("say: --wav needs a FILE"));
-            wavFile = QFile::decodeName(arguments[i]);
-        } else if (!optionsEnded && argument.startsWith('-') && argument.size() > 1)
-            return wrongUsage(err,
-                              QStringLiteral("say: unknown option '%1'").arg(QString::fromUtf8(argument)));
-        else
-            texts << argument;
-    }
-    if (texts.size() != 1)
-        return wrongUsage(err, QStringLiteral("say takes exactly one TEXT, got %1").arg(texts.size()));
-    const std::optional<QString> text = decodeUtf8(texts.front());
-    if (!text)
-        return notUtf8(err, "say: TEXT");
-    return say(*text, wavFile, err);
+        return notUtf8(err, name + u": TEXT"_qs);
+    request.text = *text;
+    return std::nullopt;
 }
 
 } // namespace
@@ -192,33 +235,19 @@ int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FIL
 {
     if (arguments.isEmpty())
         return wrongUsage(err, QStringLiteral("no command given"));
-    const QByteArray &command = arguments.front();
-    const QByteArrayList rest = arguments.mid(1);
-    if (command == "-h" || command == "--help"
-        || ((command == "dump" || command == "lookup" || command == "suggest" || command == "translate"
-             || command == "say" || command == "forms")
-            && asksForHelp(rest))) {
-        std::fputs(kUsage, out);
-        return Success;
-    }
-    if (command == "dump") {
-        if (!rest.isEmpty())
-            return wrongUsage(
-                err,
-                QStringLiteral("dump takes no arguments, got '%1'").arg(QString::fromUtf8(rest.front())));
-        return dump(out, err);
-    }
-    if (command == "lookup")
-        return runWithOneText("lookup", rest, out, err, &lookup);
-    if (command == "suggest")
-        return runWithOneText("suggest", rest, out, err, &suggest);
-    if (command == "forms")
-        return runWithOneText("forms", rest, out, err, &forms);
-    if (command == "translate")
-        return runTranslate(rest, in, out, err);
-    if (command == "say")
-        return runSay(rest, err);
-    return wrongUsage(err, QStringLiteral("unknown command '%1'").arg(QString::fromUtf8(command)));
+    const QByteArray &name = arguments.front();
+    const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                      [&](const Command &known) { return name == known.name; });
+    const bool known = command != std::end(kCommands);
+    // A command's own help is the whole help; in place of a command only the two options count.
+    if (const auto done = helpOrVersion(known ? arguments.mid(1) : arguments.mid(0, 1), out, err))
+        return *done;
+    if (!known)
+        return wrongUsage(err, QStringLiteral("unknown command '%1'").arg(QString::fromUtf8(name)));
+    Request request;
+    if (const auto refused = parse(*command, arguments.mid(1), request, err))
+        return *refused;
+    return command->action(request, in, out, err);
 }
 
 } // namespace slovnik::cli
