@@ -30,6 +30,7 @@ bench: build
 	$(BUILD_DIR)/bench/descramble_bench
 	$(BUILD_DIR)/bench/search_bench
 	$(BUILD_DIR)/bench/suggest_bench
+	$(BUILD_DIR)/bench/base_forms_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
 	$(BUILD_DIR)/bench/speech_bench -median 9

@@ -13,7 +13,7 @@ checks_default_goal := $(.DEFAULT_GOAL)
 CHECK_PACKAGES := clang-14 libclang-rt-14-dev clang-format
 
 FUZZ_SECONDS ?= 60
-FUZZERS := fuzz_wordforms fuzz_queryrun fuzz_suggest fuzz_translator fuzz_codec
+FUZZERS := fuzz_wordforms fuzz_queryrun fuzz_suggest fuzz_translator fuzz_codec fuzz_baseforms
 FUZZ_DIR := build-fuzz
 FUZZ_RUNS := $(FUZZ_DIR)/fuzz-runs
 JOBS ?= $(shell nproc)

@@ -164,6 +164,40 @@ TEST(CliTranslate, LetterTheCodePageLacksIsItsBaseLetterAndControlsAreDropped)
     EXPECT_EQ(QString::fromUtf8(lookup.out).split(u'\n').first(), u"creme = krém"_qs);
 }
 
+TEST(CliTranslate, OffersListBaseFormsAfterTheScanAndFillChoosesThem)
+{
+    // "psa" scans only longer words ("psací stroj"), "zahradě" nothing: both get base forms.
+    const QByteArray text = "Psa zahrad\xc4\x9b.\n";
+    const CliRun offers = runCli({QStringLiteral("translate"), QStringLiteral("--offers")}, text);
+    ASSERT_EQ(offers.exitCode, 0) << offers.err.toStdString();
+    const QList<QByteArray> lines = offers.out.split('\n');
+    const auto dog = lines.indexOf("  ~ pes = dog");
+    ASSERT_GT(dog, 1);
+    EXPECT_TRUE(lines.at(dog - 1).startsWith("  ps")) << "the scanned lines come first";
+    EXPECT_EQ(lines.at(dog + 1), "zahrad\xc4\x9b");
+    EXPECT_TRUE(lines.at(dog + 2).startsWith("  ~ zahrada = "));
+    const CliRun filled = runCli({QStringLiteral("translate"), QStringLiteral("--fill")}, text);
+    EXPECT_EQ(filled.out, "dog " + lines.at(dog + 2).mid(14) + " \n");
+    EXPECT_EQ(
+        runCli({QStringLiteral("translate"), QStringLiteral("--offers"), QStringLiteral("--fill")}).exitCode,
+        2);
+}
+
+TEST(CliForms, PrintsTheBaseFormsBestFirstWithTheExitCodesOfSuggest)
+{
+    const CliRun czech = runCli({QStringLiteral("forms"), QStringLiteral("--"), QStringLiteral("Psovi,")});
+    ASSERT_EQ(czech.exitCode, 0) << czech.err.toStdString();
+    EXPECT_TRUE(czech.out.startsWith("pes\n")) << czech.out.toStdString();
+    const CliRun english = runCli({QStringLiteral("forms"), QStringLiteral("--en-cs"), u"It\u2019s"_qs});
+    EXPECT_TRUE(english.out.startsWith("it's\n")) << english.out.toStdString();
+    const CliRun none = runCli({QStringLiteral("forms"), QStringLiteral("xqzw")});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_TRUE(none.out.isEmpty());
+    EXPECT_EQ(runCli({QStringLiteral("forms")}).exitCode, 2);
+    EXPECT_EQ(runCli({QStringLiteral("forms"), QStringLiteral("--de-cs"), QStringLiteral("hund")}).exitCode,
+              2);
+}
+
 TEST(CliTranslate, LongTextIsShortenedWithANoticeAndWordlessTextPrintsNothing)
 {
     QByteArray words;
