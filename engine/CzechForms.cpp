@@ -5,12 +5,18 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 
 namespace slovnik {
 namespace {
 
+// The index is one long string literal, longer than the least a compiler must take; GCC and
+// clang take it whole.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Woverlength-strings"
 #include "CzechFormIndex.inc"
+#pragma GCC diagnostic pop
 
 using namespace formindex;
 
@@ -28,10 +34,11 @@ std::string_view blockFirstForm(std::size_t block)
     return {kFormBytes + kFormBlocks[block] + 1};
 }
 
-/// The base words of a form, best first; none for a form the index lacks.
-std::vector<std::string_view> indexedBases(std::string_view form)
+/// The base words of a form, best first; nothing for a form the index lacks. A word of its own
+/// that begins with "ne" without negating anything ("neděle") is in the index with no base.
+std::optional<std::vector<std::string_view>> indexedBases(std::string_view form)
 {
-    std::vector<std::string_view> bases;
+    std::optional<std::vector<std::string_view>> bases;
     if (form.empty() || form.size() > kMaxFormLength)
         return bases;
     // The last block whose first form is not after the form.
@@ -58,10 +65,11 @@ std::vector<std::string_view> indexedBases(std::string_view form)
         if (current < form)
             continue;
         if (current == form) {
+            bases.emplace();
             for (std::size_t k = 0; k < count; ++k) {
                 const auto low8 = static_cast<unsigned char>(numbers[2 * k]);
                 const auto high8 = static_cast<unsigned char>(numbers[2 * k + 1]);
-                bases.push_back(baseWord(static_cast<std::uint32_t>(low8 | high8 << 8)));
+                bases->push_back(baseWord(static_cast<std::uint32_t>(low8 | high8 << 8)));
             }
         }
         break;
@@ -74,14 +82,18 @@ std::vector<std::string_view> indexedBases(std::string_view form)
 std::vector<CzechBase> czechBaseCandidates(std::string_view word)
 {
     std::vector<CzechBase> out;
-    for (const std::string_view base : indexedBases(word))
-        out.push_back({std::string(base), false});
+    const auto bases = indexedBases(word);
+    if (bases) {
+        for (const std::string_view base : *bases)
+            out.push_back({std::string(base), false});
+        return out;
+    }
     // "nevěděl", "neznámého": the index holds no negated forms; the positive form stands for
     // them, and the negation goes with it.
     if (word.size() > 4 && word.starts_with("ne")) {
         const std::string_view positive = word.substr(2);
         out.push_back({std::string(positive), true});
-        for (const std::string_view base : indexedBases(positive))
+        for (const std::string_view base : indexedBases(positive).value_or(std::vector<std::string_view>{}))
             out.push_back({std::string(base), true});
     }
     return out;

@@ -6,8 +6,9 @@
 // The forms, Windows-1250, sorted byte-wise, stand one after another in kFormBytes, in blocks of
 // kFormsPerBlock. Each form is: one byte, how many leading characters it shares with the form
 // before it (0 for a block's first form, which is written whole); the rest of its characters; a
-// zero byte; one byte, the number of its base words; then each base's number, two bytes, low
-// byte first, best base first. kFormBlocks holds where each block starts. The base words stand
+// zero byte; one byte, the number of its base words (none for a word of its own that only
+// must not be taken for a negation, "neděle"); then each base's number, two bytes, low byte
+// first, best base first. kFormBlocks holds where each block starts. The base words stand
 // in kBaseBytes, each ended by a zero byte; kBaseStarts holds where base number k starts.
 
 #include <cstddef>

@@ -95,24 +95,27 @@ Reading readForms(const QString &text)
             continue;
         }
         const QStringList halves = line.split(u'\t');
-        if (halves.size() != 2) {
-            reading.problems << where + QStringLiteral(": not two fields");
+        if (halves.size() < 2 || (!ranking && halves.size() != 2)) {
+            reading.problems << where + QStringLiteral(": not a form and its bases");
             continue;
         }
         const QStringList words = halves[1].split(u' ', Qt::SkipEmptyParts);
         if (ranking) {
-            // The bases of a form with more than one, best first: this order replaces file order.
+            // The bases of a form with more than one, best first (a base may hold a blank: "stát
+            // se"): this order replaces file order.
             std::vector<std::string> bases;
-            for (const QString &base : words)
+            for (const QString &base : halves.mid(1))
                 bases.push_back(encoded(base, where, reading.problems));
             reading.basesOfForm[encoded(halves[0], where, reading.problems)] = bases;
             continue;
         }
+        // The empty base lists words of their own that have no base (and must not be read as
+        // negations): they stand in the index with none.
         const std::string base = encoded(halves[0], where, reading.problems);
         for (const QString &written : words) {
             std::vector<std::string> &bases
                 = reading.basesOfForm[encoded(decodedForm(halves[0], written), where, reading.problems)];
-            if (std::find(bases.begin(), bases.end(), base) == bases.end())
+            if (!base.empty() && std::find(bases.begin(), bases.end(), base) == bases.end())
                 bases.push_back(base);
         }
     }
@@ -139,8 +142,7 @@ int main(int argc, char *argv[])
     std::string previous;
     std::size_t count = 0;
     for (const auto &[form, bases] : reading.basesOfForm) {
-        if (form.empty() || form.size() > kMaxFormLength || bases.empty()
-            || bases.size() > kMaxBasesPerForm) {
+        if (form.empty() || form.size() > kMaxFormLength || bases.size() > kMaxBasesPerForm) {
             reading.problems << QStringLiteral("the form \"%1\" is empty, too long or has too many bases")
                                     .arg(slovnik::fromCp1250(form));
             continue;

@@ -15,7 +15,9 @@ negation can never be lost.
 
 Output, UTF-8, one base a line, in word-list order: base<TAB>form form form ..., each form
 written as how many characters to drop from the base's end and what to put there ("vědět" with
-"1l" is "věděl"); then, after a line "%%", each form with more than one base: form<TAB>bases,
+"1l" is "věděl"). The first line has the empty base: the words that begin with "ne" without
+negating anything ("neděle", "nebe"), which the engine must not read as negations. Then, after
+a line "%%", each form with more than one base: form<TAB>base<TAB>base...,
 best first (a reviewed correction before the dictionary's own word before a guess; then the
 base that shares the longest beginning with the form; then the commoner base).
 """
@@ -78,20 +80,23 @@ class Expander:
         self.prefixes, self.suffixes, self.cross = prefixes, suffixes, cross
 
     def forms(self, word, flags):
+        return [form for form, _, negated in self.tagged_forms(word, flags) if not negated]
+
+    def tagged_forms(self, word, flags):
+        """Every form as (form, the suffix flag that made it or None, whether it is negated)."""
         suffixed = [(word, None, "")]
         for flag in flags:
             for strip, add, pattern, continuation in self.suffixes.get(flag, []):
                 if pattern.search(word) and word.endswith(strip):
                     suffixed.append((word[: len(word) - len(strip)] + add, flag, continuation))
-        out = [form for form, _, _ in suffixed]
+        out = [(form, flag, False) for form, flag, _ in suffixed]
         for form, flag, continuation in suffixed:
             prefix_flags = [f for f in flags if f in self.prefixes and (flag is None or self.cross.get(flag))]
             prefix_flags += [f for f in continuation if f in self.prefixes]
             for prefix_flag in prefix_flags:
                 for strip, add, pattern, _ in self.prefixes[prefix_flag]:
-                    if add in self.NEGATING or not pattern.search(form) or not form.startswith(strip):
-                        continue
-                    out.append(add + form[len(strip):])
+                    if pattern.search(form) and form.startswith(strip):
+                        out.append((add + form[len(strip):], flag, add in self.NEGATING))
         return out
 
 
@@ -115,6 +120,15 @@ def lengthened(stem):
             yield stem[:at] + long + stem[at + 1:]
 
 
+def shortened(word):
+    """The word with its last long vowel made short: "psát" -> psat."""
+    for at in range(len(word) - 1, -1, -1):
+        short = {"á": "a", "í": "i", "é": "e", "ý": "y", "ů": "o"}.get(word[at])
+        if short:
+            return word[:at] + short + word[at + 1:]
+    return word
+
+
 def participle_bases(root):
     """"byl" -> být, "dělal" -> dělat, "tiskl" -> tisknout: the infinitive of an -l participle."""
     if not root.endswith("l") or len(root) < 3:
@@ -133,6 +147,24 @@ def verbal_noun_bases(root):
         if root.endswith(ending):
             out += [root[: -len(ending)] + verb_ending for verb_ending in verb_endings]
     return out
+
+
+def imperative_bases(root):
+    """"přesvědčte" -> přesvědčit: the infinitive of a plural imperative hunspell lists alone."""
+    if not root.endswith(("te", "me")) or len(root) < 5:
+        return []
+    stem = root[:-2]
+    return [stem + ending for ending in ("it", "et", "ět", "at", "ovat")]
+
+
+def derived_base(form, flag):
+    """The word a derivation made, as the list may hold it: "vědomostí" of "vědomý" is a form
+    of "vědomost", "rychlejšího" one of "rychlejší"."""
+    if flag == "K" and "ost" in form:
+        return form[: form.rfind("ost") + 3]
+    if flag == "y" and "ší" in form:
+        return form[: form.rfind("ší") + 2]
+    return None
 
 
 def noun_bases(root):
@@ -208,20 +240,25 @@ def main():
     for form, base in corrections:
         link(form, base, 0)
         # The prefixed members of an irregular verb: "přišel" of "přijít" as "šel" of "jít".
+        # A prefix often shortens the infinitive's vowel: "psát", "napsat".
         for prefix in VERB_PREFIXES:
-            if prefix + base in order and prefix + form in dictionary:
-                link(prefix + form, prefix + base, 0)
+            for prefixed in (prefix + base, prefix + shortened(base)):
+                if prefixed in order and prefix + form in dictionary:
+                    link(prefix + form, prefixed, 0)
+                    break
     for root, flags in dictionary.items():
-        link(root, root, 1)
-        if root in order:
+        # A past participle the list has ("půjčil") comes after its infinitive ("půjčit").
+        participle = "O" in flags and root.endswith("l")
+        link(root, root, 2.5 if participle else 1)
+        if root in order and not participle:
             continue
         guesses = []
         if "O" in flags:
             guesses = participle_bases(root)
         elif "S" in flags and root.endswith(("ní", "tí")):
             guesses = verbal_noun_bases(root)
-        elif not flags:
-            guesses = noun_bases(root)
+        elif not flags.replace("N", ""):  # no rules but the negation's
+            guesses = noun_bases(root) + imperative_bases(root)
         for guess in guesses:
             if guess != root and guess in dictionary and guess[0] == root[0] and min(len(root), len(guess)) >= 3:
                 link(root, guess, 2)
@@ -238,22 +275,51 @@ def main():
 
     # Every form of every linked root, with its bases ranked.
     forms = collections.defaultdict(dict)
+
+    def add(form, base, rank):
+        key = (rank, -common_prefix(form, base), order[base])
+        if key < forms[form].get(base, (99,)):
+            forms[form][base] = key
+
     for root, bases in links.items():
         if not bases:
             continue
-        generated = expander.forms(root, dictionary[root]) if root in dictionary else [root]
-        for form in set(generated):
+        generated = expander.tagged_forms(root, dictionary[root]) if root in dictionary else [(root, None, False)]
+        for form, flag, negated in generated:
+            if negated:
+                continue
             for base, rank in bases.items():
-                key = (rank, -common_prefix(form, base), order[base])
-                if key < forms[form].get(base, (99,)):
-                    forms[form][base] = key
+                add(form, base, rank)
+            # The derived word itself ("vědomost") before the word it comes from ("vědomý").
+            derived = derived_base(form, flag)
+            for word in (derived, derived and derived.removeprefix("nej")):
+                if word and word in order and word != form:
+                    add(form, word, 0.5)
+    # A negated word the list has when it lacks the positive one: "nechtěných" of "nechtěný".
+    for root, flags in dictionary.items():
+        if "ne" + root in order and root not in order:
+            for form, _, negated in expander.tagged_forms(root, flags):
+                if negated and form.startswith("ne"):
+                    add(form, "ne" + root, 1)
+
+    # Words of their own that begin with "ne" without negating anything ("neděle", "nebe"): the
+    # engine must not read "neděli" as the negation of "děli". Listed under the empty base, where
+    # the form without "ne" would lead somewhere.
+    own = set()
+    for root, flags in dictionary.items():
+        # A verb or an adjective that begins with "ne" is all but always a negation ("nedat" of
+        # "dát"), whatever hunspell holds.
+        if (root.startswith("ne") and root[2:] not in dictionary and not links.get(root)
+                and not set(flags) & set("ABIJTXOyRY")):
+            own.update(f for f in expander.forms(root, flags)
+                       if f.startswith("ne") and f not in forms and (f[2:] in forms or f[2:] in order))
 
     by_base = collections.defaultdict(list)
     for form, bases in forms.items():
         for base, key in bases.items():
             if form != base:
                 by_base[base].append((form, key))
-    lines = []
+    lines = ["\t" + " ".join(encoded(f, "") for f in sorted(own))]
     for base in sorted(by_base, key=order.get):
         lines.append(base + "\t" + " ".join(encoded(f, base) for f in sorted(f for f, _ in by_base[base])))
     # The ranks of a form's bases, where it has more than one, in the engine's order.
@@ -261,10 +327,11 @@ def main():
     for form in sorted(forms):
         bases = [b for b in sorted(forms[form], key=lambda b: forms[form][b]) if b != form]
         if len(bases) > 1:
-            ranked.append(form + "\t" + " ".join(bases))
+            ranked.append("\t".join([form] + bases))
     header = ("# Generated by tools/forms/make_czech_forms.py from hunspell-cs and data/wordlist.tsv;\n"
               "# do not edit. base<TAB>forms (characters to drop from the base's end, then what\n"
-              "# follows), then after %% each form with more than one base: form<TAB>bases, best first.\n")
+              "# follows); the empty base: words beginning with \"ne\" that negate nothing; then after %%\n"
+              "# each form with more than one base: form<TAB>base<TAB>base..., best first.\n")
     args.out.write_text(header + "\n".join(lines) + "\n%%\n" + "\n".join(ranked) + "\n", encoding="utf-8")
     print(f"{len(by_base)} bases, {sum(len(v) for v in by_base.values())} forms, "
           f"{len(ranked)} forms with more than one base -> {args.out}", file=sys.stderr)
