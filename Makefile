@@ -5,10 +5,11 @@ BUILD_DIR := build
 JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-# Debian 12 packages the build, the tests and the benchmarks need.
+# Debian 12 packages the build, the tests and the benchmarks need: help2man writes slovnik-cli's
+# manual page, and the speech tests play into a PulseAudio server of their own.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
-            qt6-multimedia-dev flite1-dev pulseaudio pulseaudio-utils \
+            qt6-multimedia-dev flite1-dev help2man pulseaudio pulseaudio-utils \
             python3-pyatspi at-spi2-core dbus dbus-x11 xdotool
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl hunspell hunspell-cs
@@ -17,7 +18,7 @@ FORMS_PACKAGES := python3 hunspell-cs
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: run test bench screenshots build deps wordlist wordlist-deps czech-forms clean
+.PHONY: run test bench build deps wordlist wordlist-deps czech-forms clean
 
 run: build
 	$(BUILD_DIR)/app/slovnik
@@ -36,14 +37,16 @@ bench: build
 	$(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
 
-# The README's pictures, taken from the program's own windows on a virtual display.
-screenshots: build
-	cmake --build --preset release --target slovnik-screenshots -j $(JOBS)
-	xvfb-run -a $(BUILD_DIR)/tools/screenshots/slovnik-screenshots docs
-
-build: deps
-	cmake --preset release $(CMAKE_FLAGS)
+build: $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)
+
+# Configured once; from then on the build runs CMake again itself when a CMakeLists.txt changed.
+# A change of the presets, or CMAKE_FLAGS given, configures again.
+$(BUILD_DIR)/CMakeCache.txt: CMakePresets.json | deps
+	cmake --preset release $(CMAKE_FLAGS)
+ifneq ($(strip $(CMAKE_FLAGS)),)
+.PHONY: $(BUILD_DIR)/CMakeCache.txt
+endif
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \

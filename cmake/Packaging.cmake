@@ -11,7 +11,7 @@ include(GNUInstallDirs)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME slovnik)
 set(CPACK_PACKAGE_VENDOR "slovnik developers")
-set(CPACK_PACKAGE_CONTACT "slovnik developers")
+set(CPACK_PACKAGE_CONTACT "slovnik developers <slovnik-app@users.noreply.github.com>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "English-Czech and Czech-English dictionary with a translator")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/slovnik-app/slovnik")
@@ -21,7 +21,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "slovnik developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
@@ -32,7 +32,8 @@ Every letter typed lists the words that begin with it, with their translations;
 English words in their regular inflected forms are also found under their base
 form. Chosen words go into a history and a word list. The translator splits a
 short text into words, offers the dictionary's meanings for each, and joins the
-chosen ones into a sentence.
+chosen ones into a sentence. The command-line tool slovnik-cli gives the same
+look-ups, suggestions, translations and voice to scripts.
 .
 The word list of some 27,000 pairs is derived from the FreeDict English-Czech
 dictionary (GPL-2+).")
@@ -49,5 +50,15 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # built in.
 get_target_property(morvella_build_dir morvella BINARY_DIR)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${morvella_build_dir})
+
+# The package's changelog, gzipped without a name or time stamp as Debian keeps it.
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/desktop/changelog ${changelog} COPYONLY)
+add_custom_command(OUTPUT ${changelog}.gz
+    COMMAND gzip -9 -n -k -f ${changelog}
+    DEPENDS ${changelog}
+    VERBATIM)
+add_custom_target(slovnik_changelog ALL DEPENDS ${changelog}.gz)
+install(FILES ${changelog}.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 include(CPack)

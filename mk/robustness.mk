@@ -15,12 +15,14 @@ SESSION_DRIVER := $(BUILD_DIR)/tests/system/session_driver
 VALGRIND_FLAGS := --leak-check=full --errors-for-leak-kinds=definite --error-exitcode=1 \
                   --num-callers=30 --suppressions=tests/system/valgrind.supp
 SESSION_ENV := QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+FRESH_HOME := tests/support/fresh-home.sh
 
 .PHONY: valgrind no-writes robustness-deps
 
+# Each run in a home and runtime folder of its own, as the tests run.
 valgrind: build robustness-deps
-	$(SESSION_ENV) valgrind $(VALGRIND_FLAGS) $(SESSION_DRIVER) search
-	$(SESSION_ENV) valgrind $(VALGRIND_FLAGS) $(SESSION_DRIVER) session
+	$(SESSION_ENV) $(FRESH_HOME) valgrind $(VALGRIND_FLAGS) $(SESSION_DRIVER) search
+	$(SESSION_ENV) $(FRESH_HOME) valgrind $(VALGRIND_FLAGS) $(SESSION_DRIVER) session
 
 no-writes: build robustness-deps
 	cd $(BUILD_DIR) && $(SESSION_ENV) ctest -R '^system_no_writes$$' --output-on-failure

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Checks a built Debian package of slovnik as a desktop would take it: the files it installs, the
 # dependencies that let apt install it on a fresh Debian 12, a program that finds its module
-# library, and a menu entry and AppStream description that the freedesktop validators accept.
+# library, a menu entry and AppStream description that the freedesktop validators accept, what
+# lintian says of it, and slovnik-cli installed by dpkg into a scratch root, looking a word up.
 #
 #   tests/package/check-package.sh build/slovnik_<version>_<arch>.deb
 #
-# Needs dpkg-deb, desktop-file-validate (desktop-file-utils), appstreamcli (appstream), ldd and
-# strings (binutils).
+# Needs dpkg-deb, desktop-file-validate (desktop-file-utils), appstreamcli (appstream), lintian,
+# ldd and strings (binutils).
 # Every check runs; the last line counts them, and the exit status is 1 if any failed.
 set -eu
 
@@ -43,10 +44,15 @@ check "contents: the audio module in the private folder" has_path '\./usr/lib/([
 check "contents: the desktop entry" has_path "\./usr/share/applications/$app_id\.desktop"
 check "contents: the scalable icon" has_path '\./usr/share/icons/hicolor/scalable/apps/slovnik\.svg'
 check "contents: the AppStream metainfo" has_path "\./usr/share/metainfo/$app_id\.metainfo\.xml"
+check "contents: the command-line tool in /usr/bin" has_path '\./usr/bin/slovnik-cli'
 check "contents: the copyright file" has_path '\./usr/share/doc/slovnik/copyright'
+check "contents: the changelog" has_path '\./usr/share/doc/slovnik/changelog\.gz'
+for page in slovnik slovnik-cli; do
+    check "contents: the manual page $page.1" has_path "\./usr/share/man/man1/$page\.1\.gz"
+done
 no_build_leftovers() {
     grep -Ev '/slovnik/libslovnik-audio\.so$' "$work/contents" \
-        | { ! grep -E '/include/|\.a$|\.so$|/slovnik-(cli|screenshots|tablegen)$|Test$|_bench$|^\./usr/(local|src)/'; }
+        | { ! grep -E '/include/|\.a$|\.so$|/slovnik-(screenshots|tablegen)$|Test$|_bench$|^\./usr/(local|src)/'; }
 }
 check "contents: nothing for developers or the build" no_build_leftovers
 
@@ -67,6 +73,10 @@ release_matches() {
     grep -q "<release version=\"$(field Version)\"" "$root/usr/share/metainfo/$app_id.metainfo.xml"
 }
 check "control: the version has its release in the metainfo" release_matches
+changelog_matches() {
+    gzip -dc "$root/usr/share/doc/slovnik/changelog.gz" | head -n 1 | grep -qF "slovnik ($(field Version))"
+}
+check "control: the version is the changelog's latest" changelog_matches
 
 finds_module() {
     ldd "$root/usr/bin/slovnik" >"$work/ldd"
@@ -97,6 +107,36 @@ check "desktop entry: a Czech comment" test -n "$(sed -n 's/^Comment\[cs\]=//p' 
 
 check "metainfo: appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "metainfo: appstreamcli validate-tree" appstreamcli validate-tree --no-net "$root"
+
+# Informational notes may stay; they are shown with the result.
+if lintian --fail-on error,warning --display-info "$deb" >"$work/lintian" 2>&1; then
+    pass "lintian: no errors, no warnings"
+else
+    fail "lintian: no errors, no warnings"
+fi
+grep -v 'running with root privileges' "$work/lintian" | sed 's/^/        /'
+
+# dpkg's own installation, into an empty root of its own; the libraries the package depends on
+# come from this machine. The tool runs in a home and runtime folder of its own, made for the run.
+installed=$work/installed
+installs() {
+    mkdir -p "$installed/var/lib/dpkg/info" "$installed/var/lib/dpkg/updates"
+    touch "$installed/var/lib/dpkg/status"
+    dpkg --root="$installed" --log=/dev/null --force-depends --force-not-root \
+        --install "$deb"
+}
+check "installed: dpkg installs the package into a scratch root" installs
+installed_cli() {
+    "$(dirname "$0")/../support/fresh-home.sh" "$installed/usr/bin/slovnik-cli" "$@"
+}
+looks_up() {
+    installed_cli lookup --en-cs dogs >"$work/dogs"
+    cat "$work/dogs"
+    grep -qx 'dogs = psi' "$work/dogs" && grep -qx 'dog = pes' "$work/dogs"
+}
+check "installed: slovnik-cli lookup --en-cs dogs" looks_up
+check "installed: slovnik-cli --version is the package's" \
+    test "$(installed_cli --version)" = "slovnik-cli $(field Version)"
 
 echo "package: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

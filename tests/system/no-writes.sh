@@ -7,6 +7,9 @@
 #
 #   no-writes.sh SESSION_DRIVER PROGRAM     exit 0 clean, 1 a write or a socket, 77 no strace
 #
+# Both runs get a home and a runtime folder of their own, made empty for this run: what a user who
+# has never run anything meets, on every machine and every run.
+#
 # The platform comes from QT_QPA_PLATFORM: CTest uses offscreen, which needs no display server;
 # run it under xvfb-run with QT_QPA_PLATFORM=xcb to see what the X11 platform adds.
 set -euo pipefail
@@ -21,6 +24,11 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+home=$work/home
+runtime=$work/runtime
+mkdir -m 700 "$home" "$runtime"
+export HOME=$home XDG_RUNTIME_DIR=$runtime
+unset XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME XDG_STATE_HOME
 
 # A program that never stops by itself is ended after this long; what it did until then is checked.
 readonly start_seconds=5
@@ -32,19 +40,16 @@ literal() {
 
 # Paths the platform's own libraries may write, each as an extended regular expression.
 allowed_writes=(
-    # Qt's runtime directory: QStandardPaths creates /tmp/runtime-$USER when XDG_RUNTIME_DIR is unset.
-    '^/tmp/runtime-[^/]+(/.*)?$'
+    # Qt's runtime folder, which QStandardPaths makes when missing.
+    "^$(literal "$runtime")$"
     # Where output is thrown away.
     '^/dev/null$'
     # X11 shared-memory images (MIT-SHM) of the xcb platform.
     '^/dev/shm/'
     # fontconfig rebuilds its cache of the installed fonts when they changed since the last one.
     '^/var/cache/fontconfig/'
-    "^$(literal "${XDG_CACHE_HOME:-${HOME:-/nonexistent}/.cache}")/fontconfig/"
+    "^$(literal "$home")/\.cache(/fontconfig(/.*)?)?$"
 )
-if [[ -n ${XDG_RUNTIME_DIR:-} ]]; then
-    allowed_writes+=("^$(literal "$XDG_RUNTIME_DIR")(/.*)?$")
-fi
 
 # Local sockets the platform may connect to, as extended regular expressions of the socket's path.
 allowed_local_sockets=(
@@ -58,13 +63,16 @@ allowed_local_sockets=(
 # server's client. A session that never asks for a word to be heard never opens them, and so
 # cannot have connected to the sound server either.
 speech_only_libraries='/(libflite[^/]*|libslovnik-audio[^/]*|libQt6Multimedia[^/]*|libpulse[^/]*)$'
-# When a word is read aloud: the sound server's local sockets (PulseAudio's, which PipeWire also
-# offers), and the folder its client library keeps its settings in, which it makes if missing.
+# When a word is read aloud: the sound server's local sockets, the user's in the runtime folder and
+# the system-wide one (PulseAudio's, which PipeWire also offers), and the folders its client library
+# makes for itself when missing: its settings folder in the home and its folder in the runtime folder.
 sound_server_sockets=(
-    '/pulse(-[^/]+)?/native$'
+    "^$(literal "$runtime")/pulse/native$"
+    '^/(var/)?run/pulse/native$'
 )
 sound_server_writes=(
-    "^$(literal "${XDG_CONFIG_HOME:-${HOME:-/nonexistent}/.config}")/pulse$"
+    "^$(literal "$home")/\.config(/pulse)?$"
+    "^$(literal "$runtime")/pulse$"
 )
 # Set while the log of a session that read a word aloud is checked.
 speaking=0

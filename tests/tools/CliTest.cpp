@@ -59,6 +59,15 @@ TEST(CliUsage, HelpExplainsAndSucceeds)
     EXPECT_TRUE(run.out.contains("dump"));
 }
 
+TEST(CliUsage, VersionIsTheProjectsUnderBothOptions)
+{
+    for (const QString &option : {QStringLiteral("--version"), QStringLiteral("-V")}) {
+        const CliRun run = runCli({option});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, "slovnik-cli " SLOVNIK_VERSION "\n") << option.toStdString();
+    }
+}
+
 TEST(CliUsage, WrongCommandsAndOptionsExitWithTwo)
 {
     for (const QStringList &arguments : {QStringList{}, QStringList{QStringLiteral("frobnicate")},
