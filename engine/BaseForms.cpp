@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 
 namespace slovnik {
 namespace {
@@ -77,22 +78,14 @@ constexpr bool isWordEnd(unsigned char c)
 constexpr unsigned char kLeftSingleQuote = 0x91;
 constexpr unsigned char kRightSingleQuote = 0x92;
 
-// A base form as the candidates name it, before the table decides whether it is one.
-struct Candidate {
-    std::string word;
-    bool negated = false;
-};
-
-std::vector<Candidate> candidatesFor(std::string_view cleaned, TranslationDirection direction)
+// The cleaned word itself, then the form rules' guesses.
+std::vector<BaseCandidate> candidatesFor(std::string_view cleaned, TranslationDirection direction)
 {
-    std::vector<Candidate> candidates{{std::string(cleaned), false}};
-    if (direction == TranslationDirection::EnglishToCzech) {
-        for (std::string &form : englishBaseCandidates(cleaned))
-            candidates.push_back({std::move(form), false});
-    } else {
-        for (CzechBase &base : czechBaseCandidates(cleaned))
-            candidates.push_back({std::move(base.word), base.negated});
-    }
+    std::vector<BaseCandidate> candidates{{std::string(cleaned), false}};
+    std::vector<BaseCandidate> guesses = direction == TranslationDirection::EnglishToCzech
+        ? englishBaseCandidates(cleaned)
+        : czechBaseCandidates(cleaned);
+    std::move(guesses.begin(), guesses.end(), std::back_inserter(candidates));
     return candidates;
 }
 
@@ -145,11 +138,11 @@ FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_vie
 {
     const std::string cleaned = cleanedWord(word);
     const bool czech = direction == TranslationDirection::CzechToEnglish;
-    std::vector<Candidate> candidates;
+    std::vector<BaseCandidate> candidates;
     std::vector<std::string> probes;
     if (!cleaned.empty()) {
         candidates = candidatesFor(cleaned, direction);
-        for (const Candidate &candidate : candidates) {
+        for (const BaseCandidate &candidate : candidates) {
             if (candidate.negated)
                 probes.push_back(negatedWord(candidate.word, czech));
             probes.push_back(candidate.word);
@@ -163,7 +156,7 @@ FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_vie
         if (!known)
             found.forms.push_back({std::move(base), negated});
     };
-    for (Candidate &candidate : candidates) {
+    for (BaseCandidate &candidate : candidates) {
         if (candidate.negated) {
             std::string negation = negatedWord(candidate.word, czech);
             if (!found.hits.entriesOf(negation).empty()) {

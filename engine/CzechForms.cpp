@@ -79,9 +79,9 @@ std::optional<std::vector<std::string_view>> indexedBases(std::string_view form)
 
 } // namespace
 
-std::vector<CzechBase> czechBaseCandidates(std::string_view word)
+std::vector<BaseCandidate> czechBaseCandidates(std::string_view word)
 {
-    std::vector<CzechBase> out;
+    std::vector<BaseCandidate> out;
     const auto bases = indexedBases(word);
     if (bases) {
         for (const std::string_view base : *bases)

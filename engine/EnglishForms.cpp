@@ -191,7 +191,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 177> kIrregu
 }};
 static_assert(std::is_sorted(kIrregular.begin(), kIrregular.end()));
 
-void addIrregular(std::string_view word, std::vector<std::string> &out)
+void addIrregular(std::string_view word, std::vector<BaseCandidate> &out)
 {
     const auto at = std::lower_bound(kIrregular.begin(), kIrregular.end(), word,
                                      [](const auto &row, std::string_view w) { return row.first < w; });
@@ -199,48 +199,86 @@ void addIrregular(std::string_view word, std::vector<std::string> &out)
         return;
     for (std::string_view bases = at->second; !bases.empty();) {
         const std::size_t blank = bases.find(' ');
-        out.emplace_back(bases.substr(0, blank));
+        out.push_back({std::string(bases.substr(0, blank))});
         bases = blank == std::string_view::npos ? std::string_view{} : bases.substr(blank + 1);
     }
 }
 
-void addIfAny(std::string form, std::vector<std::string> &out)
+void add(std::string form, std::vector<BaseCandidate> &out)
 {
     if (!form.empty())
-        out.push_back(std::move(form));
+        out.push_back({std::move(form)});
+}
+
+std::string withEnding(std::string_view stem, std::string_view ending)
+{
+    std::string word(stem);
+    word += ending;
+    return word;
+}
+
+// The guesses for a word without a prefix: its irregular and regular reductions.
+void addReductions(std::string_view word, std::vector<BaseCandidate> &out)
+{
+    addIrregular(word, out);
+    // A possessive or a contraction: "john's", "cats'" and "it's" lead to "john" and "cat".
+    if (word.ends_with("'s"))
+        add(std::string(word.substr(0, word.size() - 2)), out);
+    else if (word.ends_with('\''))
+        add(std::string(word.substr(0, word.size() - 1)), out);
+    add(ReduceVerbForm(word), out);
+    const std::string plural = ReducePlural(word);
+    add(plural, out);
+    if (const std::string compared = ReduceComparative(word); compared != word)
+        add(compared, out);
+    // "beginners": the plural of a doer, whose verb the table may have when it lacks the noun.
+    if (plural.ends_with("er"))
+        add(ReduceComparative(plural), out);
+    // "boxes", "churches", "heroes": the plural rule drops only the "s".
+    if (word.size() > 4 && word.ends_with("es"))
+        add(std::string(word.substr(0, word.size() - 2)), out);
+    // "copying", "modifying": the query rules read "ying" as "ie" (dying), so the plain stem too.
+    if (word.size() > 5 && word.ends_with("ying"))
+        add(std::string(word.substr(0, word.size() - 3)), out);
+    // "larger", "nicest", "hoped", "making": a base ending in "e" that the ending swallowed.
+    for (const std::string_view ending : {"er", "est", "ed", "ing"}) {
+        if (word.size() > ending.size() + 2 && word.ends_with(ending))
+            add(withEnding(word.substr(0, word.size() - ending.size()), "e"), out);
+    }
+    // "happier", "happiest", "happily": the "y" an ending turned into "i".
+    for (const std::string_view ending : {"ier", "iest", "ily"}) {
+        if (word.size() > ending.size() + 1 && word.ends_with(ending))
+            add(withEnding(word.substr(0, word.size() - ending.size()), "y"), out);
+    }
+    // "slowly", "basically": an adverb of an adjective.
+    if (word.size() > 4 && word.ends_with("ly")) {
+        add(std::string(word.substr(0, word.size() - 2)), out);
+        if (word.ends_with("ally"))
+            add(std::string(word.substr(0, word.size() - 4)), out);
+    }
+    // "it's", "can't": the word without its apostrophe, as the query box reads it.
+    if (std::string bare(word); std::erase(bare, '\'') > 0)
+        add(std::move(bare), out);
 }
 
 } // namespace
 
-std::vector<std::string> englishBaseCandidates(std::string_view word)
+std::vector<BaseCandidate> englishBaseCandidates(std::string_view word)
 {
-    std::vector<std::string> out;
-    addIrregular(word, out);
-    // A possessive or a contraction: "john's", "cats'" and "it's" lead to "john" and "cat".
-    if (word.ends_with("'s"))
-        out.emplace_back(word.substr(0, word.size() - 2));
-    else if (word.ends_with('\''))
-        out.emplace_back(word.substr(0, word.size() - 1));
-    addIfAny(ReduceVerbForm(word), out);
-    addIfAny(ReducePlural(word), out);
-    if (const std::string compared = ReduceComparative(word); compared != word)
-        addIfAny(compared, out);
-    // "boxes", "churches", "heroes": the plural rule drops only the "s".
-    if (word.size() > 4 && word.ends_with("es"))
-        out.emplace_back(word.substr(0, word.size() - 2));
-    // "larger", "nicest", "hoped", "making": a base ending in "e" that the ending swallowed.
-    for (const std::string_view ending : {"er", "est", "ed", "ing"}) {
-        if (word.size() > ending.size() + 2 && word.ends_with(ending))
-            out.push_back(std::string(word.substr(0, word.size() - ending.size())) + 'e');
+    std::vector<BaseCandidate> out;
+    addReductions(word, out);
+    // "unknown": the negation of a word the table may have ("known"), the word itself only: a
+    // reduced word may be a noun, which "un" never negated ("unmatched" is no "not match").
+    // "retyped": a word done again, reduced as any word. Only before a word of some length:
+    // "under" and "read" are no such words.
+    constexpr std::size_t kShortestAfterPrefix = 4;
+    if (word.size() >= 2 + kShortestAfterPrefix && word.starts_with("un"))
+        out.push_back({std::string(word.substr(2)), true});
+    if (word.size() >= 2 + kShortestAfterPrefix && word.starts_with("re")) {
+        const std::string_view rest = word.substr(2);
+        out.push_back({std::string(rest)});
+        addReductions(rest, out);
     }
-    // "happier", "happiest": the "y" the comparative turned into "i".
-    for (const std::string_view ending : {"ier", "iest"}) {
-        if (word.size() > ending.size() + 1 && word.ends_with(ending))
-            out.push_back(std::string(word.substr(0, word.size() - ending.size())) + 'y');
-    }
-    // "it's", "can't": the word without its apostrophe, as the query box reads it.
-    if (std::string bare(word); std::erase(bare, '\'') > 0)
-        out.push_back(std::move(bare));
     return out;
 }
 

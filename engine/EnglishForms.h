@@ -3,14 +3,16 @@
 // English word forms behind the base forms: the query rules' guesses (Analyze.h) and the
 // irregular forms no suffix rule reaches. Every candidate is only a guess for an exact look-up.
 
-#include <string>
+#include "BaseCandidate.h"
+
 #include <string_view>
 #include <vector>
 
 namespace slovnik {
 
 /// The candidate base words of a cleaned (lower-case) English word, likeliest first, without the
-/// word itself; may hold duplicates and words that are no table words.
-std::vector<std::string> englishBaseCandidates(std::string_view word);
+/// word itself; may hold duplicates and words that are no table words. "un" before a word is
+/// read as its negation ("unknown" of "known").
+std::vector<BaseCandidate> englishBaseCandidates(std::string_view word);
 
 } // namespace slovnik

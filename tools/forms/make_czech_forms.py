@@ -226,6 +226,12 @@ def main():
     prefixes, suffixes, cross = load_affixes(args.hunspell.with_suffix(".aff"))
     dictionary = load_dictionary(args.hunspell.with_suffix(".dic"))
     expander = Expander(prefixes, suffixes, cross)
+    # The list writes names of places small ("afrika"); hunspell writes them large. Not names of
+    # people (rules P and V): "Říkal" is a surname, "říkal" a form of "říkat".
+    for root in list(dictionary):
+        small = root.lower()
+        if small != root and small in order and small not in dictionary and not set(dictionary[root]) & set("PV"):
+            dictionary[small] = dictionary[root]
 
     # Which hunspell words (roots) lead to which bases, with a rank: 0 a reviewed correction,
     # 1 the word itself, 2 a guess, 3 another form of it that the list has.

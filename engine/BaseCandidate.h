@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace slovnik {
+
+/// A word a form may come from, as the form rules guess it; only the table decides whether it is
+/// a base form.
+struct BaseCandidate {
+    std::string word;
+    bool negated = false; ///< the form is the negation of `word` ("nevěděl" of "vědět", "unknown" of "known")
+};
+
+} // namespace slovnik
