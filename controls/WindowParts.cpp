@@ -29,7 +29,15 @@ QFont namedFont(const QString &family, int pixelSize)
 
 QFont designFont()
 {
-    return namedFont(QStringLiteral("Liberation Sans Narrow"), kDesignFontPixels);
+    QFont font = namedFont(QStringLiteral("Liberation Sans Narrow"), kDesignFontPixels);
+    // Smoothed at 11 pixels, the stems of "i", "l" and "I" fall between two pixel columns and come
+    // out as two grey ones (about 2.9:1 on white), and "li" blurs into a block; FreeType's hinting
+    // no longer moves stems sideways. Drawn without smoothing, as the design's bitmap face was,
+    // every stem is one black column; full hinting gives each letter whole pixels of room, so the
+    // gaps between letters stay even.
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
 }
 
 QFont arialFont(int pixelSize)

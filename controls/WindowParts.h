@@ -25,7 +25,8 @@ inline constexpr int kVisibleListLines = 8;
 /// The face every window is designed in ("MS Sans Serif", 8 points), which no free system has.
 /// Liberation Sans Narrow at 11 pixels stands in for it: capitals 8 pixels and small letters 6
 /// pixels high, and narrow enough that each line of the help windows fits the width the window was
-/// laid out for, which Liberation Sans at 11 pixels just fails to do.
+/// laid out for, which Liberation Sans at 11 pixels just fails to do. Drawn without smoothing, so
+/// that thin letters are black, not grey.
 QFont designFont();
 
 /// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics.
