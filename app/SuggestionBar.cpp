@@ -135,7 +135,8 @@ void SuggestionBar::layOut()
         int unitWidth = -kGap;
         for (const QWidget *widget : unit)
             unitWidth += widget->sizeHint().width() + kGap;
-        if (x + unitWidth > width())
+        // A word that does not fit whole, with a gap before the window's edge, is left out.
+        if (x + unitWidth > width() - kGap)
             break;
         for (QWidget *widget : unit) {
             const QSize size = widget->sizeHint();

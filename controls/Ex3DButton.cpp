@@ -146,7 +146,8 @@ void TEx3DButton::paintEvent(QPaintEvent *)
     if (imageShown)
         list->draw(painter, layout.imagePosition, m_imageIndex,
                    isEnabled() ? ImageStyle::Normal : ImageStyle::Blend50,
-                   colours.color(QPalette::Highlight));
+                   // The highlight colour itself: a disabled control's own highlight is a grey.
+                   colours.color(QPalette::Active, QPalette::Highlight));
 }
 
 bool TEx3DButton::holdsInside(QPoint point) const

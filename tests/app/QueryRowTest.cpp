@@ -70,6 +70,7 @@ private Q_SLOTS:
     void longResultListShowsAScrollBar_data();
     void longResultListShowsAScrollBar();
     void closedChooserTextStandsOnTheQueryBoxsBaseline();
+    void suggestionsKeepClearOfTheWindowEdge();
     void tabReachesOnlyWhatCanBeSeen_data();
     void tabReachesOnlyWhatCanBeSeen();
 
@@ -144,6 +145,25 @@ void QueryRowTest::closedChooserTextStandsOnTheQueryBoxsBaseline()
     const int queryBaseline = lowestInk(window, firstLetter(*m_form->ComboBox1()));
     QVERIFY(queryBaseline > 0);
     QCOMPARE(lowestInk(window, firstLetter(*m_form->ComboBox2())), queryBaseline);
+}
+
+// At every width a word that does not fit whole is left out; the last one shown stays as far from
+// the window's right edge as the first one is from the bar's left edge.
+void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
+{
+    m_form->LangBtn()->click();
+    paste(u"dgo10"_qs);
+    SuggestionBar *const bar = m_form->suggestionBar();
+    QVERIFY(bar->isVisible());
+    constexpr int kLeftMargin = 2;
+    for (int width = m_form->minimumWidth(); width < 700; ++width) {
+        m_form->resize(width, m_form->height());
+        const QImage drawn = bar->grab().toImage();
+        QCOMPARE(bar->mapTo(m_form.get(), QPoint(bar->width(), 0)).x(), width);
+        const int lastInk = inkColumns(drawn).second;
+        QVERIFY(lastInk > 0);
+        QVERIFY2(lastInk < drawn.width() - kLeftMargin, qPrintable(QString::number(width)));
+    }
 }
 
 void QueryRowTest::tabReachesOnlyWhatCanBeSeen_data()

@@ -33,6 +33,8 @@ inline QPalette testPalette()
         palette.setColor(group, QPalette::WindowText, kText);
         palette.setColor(group, QPalette::Highlight, kHighlight);
     }
+    // As the styles do: a disabled control's highlight is grey, not the highlight colour.
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, kDark);
     return palette;
 }
 
