@@ -57,10 +57,12 @@ deps:
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
 	fi
 
-# The list is checked with the program's own engine, built with the new list.
+# The list is chosen with the program's own query rules and checked with its own engine, built
+# with the new list.
 wordlist: wordlist-deps deps
-	python3 tools/wordlist/make_wordlist.py
 	cmake --preset release $(CMAKE_FLAGS)
+	cmake --build --preset release --target slovnik-queryrules -j $(JOBS)
+	python3 tools/wordlist/make_wordlist.py
 	cmake --build --preset release --target slovnik-wordcheck -j $(JOBS)
 	python3 tools/wordlist/coverage.py $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
 

@@ -1,15 +1,13 @@
 // Measures the word list with the program's own engine, for the maintainer's coverage check:
 // which entries can be found at all, what the translator offers first for a word, how many lines
-// the dictionary lists for a word, and the query clean-up and word forms of a word.
+// the dictionary lists for a word.
 //
 //   slovnik-wordcheck unreachable                    the entries no typed text lists
 //   slovnik-wordcheck first-offers --en-cs|--cs-en   per word: the translator's chosen offer
 //   slovnik-wordcheck lookup-count                   per English word: lines the dictionary lists
-//   slovnik-wordcheck forms                          per word: cleaned query, its reductions
 //
 // Words come one a line on standard input, UTF-8; answers go to standard output, one a line.
 
-#include "Analyze.h"
 #include "CollectedResults.h"
 #include "Cp1250.h"
 #include "Dic.h"
@@ -129,18 +127,10 @@ QByteArray lookupCount(const std::string &word)
     return QByteArray::number(list.lines().size());
 }
 
-QByteArray forms(const std::string &word)
-{
-    const std::string query = NormalizeQuery(lowerAsciiLetters(word), EnglishToCzech);
-    const std::string verbForm = query.empty() ? std::string() : ReduceVerbForm(query);
-    return utf8(query) + '\t' + utf8(ReducePlural(query)) + '\t' + utf8(ReduceComparative(query)) + '\t'
-        + utf8(verbForm);
-}
-
 int usage()
 {
     std::fputs("usage: slovnik-wordcheck unreachable | first-offers --en-cs|--cs-en | "
-               "lookup-count | forms\n",
+               "lookup-count\n",
                stderr);
     return 2;
 }
@@ -154,8 +144,6 @@ int main(int argc, char *argv[])
     using enum TranslationDirection;
     const std::string_view command = argc > 1 ? argv[1] : "";
     const std::string_view option = argc > 2 ? argv[2] : "";
-    if (command == "forms")
-        return eachWord(forms);
     if (command == "unreachable")
         return unreachable();
     if (command == "lookup-count")

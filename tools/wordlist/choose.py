@@ -18,7 +18,7 @@ import icu
 
 from clean import lower_first_word, strip_parentheses
 from forms import base_candidates, czech_pos, derive_form
-from query_rules import Finder, reduced_forms
+from engine_rules import Finder, reduced_forms
 from rank import UNLISTED_BASE, target_words
 
 # The program's table has a fixed number of slots.
