@@ -59,8 +59,7 @@ deps:
 
 # The list is chosen with the program's own query rules and checked with its own engine, built
 # with the new list.
-wordlist: wordlist-deps deps
-	cmake --preset release $(CMAKE_FLAGS)
+wordlist: wordlist-deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release --target slovnik-queryrules -j $(JOBS)
 	python3 tools/wordlist/make_wordlist.py
 	cmake --build --preset release --target slovnik-wordcheck -j $(JOBS)
