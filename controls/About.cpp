@@ -153,7 +153,7 @@ void TAboutForm::buildLinkRow()
     connect(m_AboutLabel, &LinkLabel::clicked, this, &TAboutForm::AboutLabelClick);
 }
 
-void TAboutForm::layOutText() const
+void TAboutForm::ensureText()
 {
     if (m_textLaidOut)
         return;
@@ -184,7 +184,7 @@ void TAboutForm::AboutLabelClick()
 
 void TAboutForm::showEvent(QShowEvent *event)
 {
-    layOutText();
+    ensureText();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         centreOnScreen(*this);

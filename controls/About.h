@@ -38,18 +38,10 @@ public:
     QGroupBox *GroupBox1() const { return m_GroupBox1; }
     QLabel *Image1() const { return m_Image1; }
     QLabel *Label12() const { return m_Label12; }
-    QPlainTextEdit *Memo1() const
-    {
-        layOutText();
-        return m_Memo1;
-    }
+    QPlainTextEdit *Memo1() const { return m_Memo1; }
     QLabel *Image3() const { return m_Image3; }
     QLabel *Image4() const { return m_Image4; }
-    LinkLabel *AboutLabel() const
-    {
-        layOutText();
-        return m_AboutLabel;
-    }
+    LinkLabel *AboutLabel() const { return m_AboutLabel; }
 
 protected:
     /// Centred each time it appears; its pictures are rendered the first time.
@@ -60,9 +52,8 @@ private:
     void buildDescription();
     void buildLinkRow();
     /// The window takes the design face, and its description, address and link width are laid out,
-    /// the first time it appears or they are asked for, not while the program starts: the window
-    /// is seldom opened.
-    void layOutText() const;
+    /// the first time it appears, not while the program starts: the window is seldom opened.
+    void ensureText();
 
     /// Opens the address AboutLabel shows. A desktop that cannot open it changes nothing here.
     void AboutLabelClick();
@@ -76,7 +67,7 @@ private:
     QLabel *m_Image4 = nullptr;
     LinkLabel *m_AboutLabel = nullptr;
     std::vector<std::pair<QLabel *, QIcon>> m_unpaintedPictures;
-    mutable bool m_textLaidOut = false;
+    bool m_textLaidOut = false;
 };
 
 } // namespace slovnik

@@ -43,7 +43,7 @@ void HelpWindow::changeEvent(QEvent *event)
         m_Memo1->setAccessibleName(windowTitle());
 }
 
-void HelpWindow::fillText() const
+void HelpWindow::ensureText()
 {
     takeDesignFont(*m_Memo1);
     if (m_text.isNull())
@@ -54,7 +54,7 @@ void HelpWindow::fillText() const
 
 void HelpWindow::showEvent(QShowEvent *event)
 {
-    fillText();
+    ensureText();
     QWidget::showEvent(event);
     // A window restored from the task bar stays where the user left it.
     if (!event->spontaneous())

@@ -18,12 +18,8 @@ namespace slovnik {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    /// The text box, with its text.
-    QPlainTextEdit *Memo1() const
-    {
-        fillText();
-        return m_Memo1;
-    }
+    /// The text box; it holds its text once the window has been shown.
+    QPlainTextEdit *Memo1() const { return m_Memo1; }
 
 protected:
     /// A window of `clientSize` with `lines` in Memo1, one text block per line. `stayOnTop` keeps
@@ -36,12 +32,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    /// The box takes the design face and its text the first time the window appears or the box is
-    /// asked for, not while the program starts: the window is created at start-up but seldom opened.
-    void fillText() const;
+    /// The box takes the design face and its text the first time the window appears, not while
+    /// the program starts: the window is created at start-up but seldom opened.
+    void ensureText();
 
     QPlainTextEdit *const m_Memo1;
-    mutable QString m_text;
+    QString m_text;
 };
 
 } // namespace slovnik

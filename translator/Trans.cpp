@@ -168,10 +168,13 @@ void TTransForm::buildTextPanels()
     m_translatedText->setAccessibleName(m_translatedLabel->text());
 }
 
-void TTransForm::buildWordArea() const
+void TTransForm::ensureLateParts()
 {
     if (m_wordArea)
         return;
+    takeDesignFont(*m_body);
+    m_sourceLabel->adjustSize();
+    m_translatedLabel->adjustSize();
     m_wordArea = new ScrollBox(m_body);
     m_scrollContent = new QWidget(m_wordArea);
     m_wordGrid = new WordGrid(m_scrollContent);
@@ -189,7 +192,7 @@ void TTransForm::buildWordArea() const
     connect(m_wordArea, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
 }
 
-void TTransForm::placeWordArea() const
+void TTransForm::placeWordArea()
 {
     m_wordArea->setGeometry(0, kScrollBoxTop, width(), std::max(0, height() - kScrollBoxTop));
 }
@@ -230,20 +233,9 @@ void TTransForm::FormCreate()
     }
 }
 
-void TTransForm::layOutText() const
-{
-    if (m_textLaidOut)
-        return;
-    m_textLaidOut = true;
-    takeDesignFont(*m_body);
-    m_sourceLabel->adjustSize();
-    m_translatedLabel->adjustSize();
-}
-
 void TTransForm::showEvent(QShowEvent *event)
 {
-    layOutText();
-    buildWordArea();
+    ensureLateParts();
     QWidget::showEvent(event);
     // FormShow: the source text can be typed or pasted at once.
     m_sourceText->setFocus();
@@ -277,7 +269,7 @@ void TTransForm::CopyBtnClick()
 
 void TTransForm::ToListBtnClick()
 {
-    buildWordArea();
+    ensureLateParts();
     m_wordGrid->setWords({});
     destroyWordBoxes();
     // A new list is read from its first word, wherever the last one was scrolled to.
@@ -372,7 +364,7 @@ void TTransForm::createWordBoxes(int count)
     setTabOrder(previous, m_wordGrid);
 }
 
-void TTransForm::fitScrollContent() const
+void TTransForm::fitScrollContent()
 {
     const QRect grid = m_wordGrid->geometry();
     const QRect panel = m_wordBoxPanel->geometry();

@@ -74,33 +74,14 @@ public:
     QWidget *Panel3() const { return m_translatedPanel; }
     QWidget *Panel4() const { return m_sourcePanel; }
     QWidget *Panel6() const { return m_spacer; }
-    QLabel *Label1() const
-    {
-        layOutText();
-        return m_translatedLabel;
-    }
-    QLabel *Label2() const
-    {
-        layOutText();
-        return m_sourceLabel;
-    }
+    QLabel *Label1() const { return m_translatedLabel; }
+    QLabel *Label2() const { return m_sourceLabel; }
     QPlainTextEdit *Memo1() const { return m_sourceText; }
     QPlainTextEdit *Memo2() const { return m_translatedText; }
-    ScrollBox *ScrollBox1() const
-    {
-        buildWordArea();
-        return m_wordArea;
-    }
-    WordGrid *StringGrid1() const
-    {
-        buildWordArea();
-        return m_wordGrid;
-    }
-    QWidget *ComboPanel() const
-    {
-        buildWordArea();
-        return m_wordBoxPanel;
-    }
+    // The word area, from the window's first showing or split on.
+    ScrollBox *ScrollBox1() const { return m_wordArea; }
+    WordGrid *StringGrid1() const { return m_wordGrid; }
+    QWidget *ComboPanel() const { return m_wordBoxPanel; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -109,11 +90,12 @@ protected:
 private:
     void buildToolStrip(ImageList *flagImages);
     void buildTextPanels();
-    /// The word area (the scroll box with the grid and the word boxes' panel) is built the first
-    /// time the window appears, the source text is split or the area is asked for: its two item
-    /// views are the costliest part of the window, and the program starts without them.
-    void buildWordArea() const;
-    void placeWordArea() const;
+    /// The window takes its face and measures its labels, and builds the word area (the scroll box
+    /// with the grid and the word boxes' panel), the first time it appears or its source text is
+    /// split, not while the program starts: the face, the text layout and the area's two item views
+    /// are the costliest part of the window, and the dictionary window does not need them.
+    void ensureLateParts();
+    void placeWordArea();
     void connectHandlers();
 
     void FormCreate();
@@ -127,15 +109,10 @@ private:
     void FillBtnClick();
     void ComboPanelResize();
 
-    /// The window takes its face and measures its labels the first time it appears or they are
-    /// asked for, not while the program starts: loading the face and laying out the text is a cost
-    /// the dictionary window does not need before it is shown.
-    void layOutText() const;
-
     void destroyWordBoxes();
     void createWordBoxes(int count);
     /// The scroll area's content is as large as the grid and the box panel beside it.
-    void fitScrollContent() const;
+    void fitScrollContent();
 
     const std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
@@ -163,12 +140,11 @@ private:
     QPlainTextEdit *m_sourceText = nullptr;
     QLabel *m_translatedLabel = nullptr;
     QPlainTextEdit *m_translatedText = nullptr;
-    // Built by buildWordArea() on first need.
-    mutable ScrollBox *m_wordArea = nullptr;
-    mutable QWidget *m_scrollContent = nullptr;
-    mutable WordGrid *m_wordGrid = nullptr;
-    mutable QWidget *m_wordBoxPanel = nullptr;
-    mutable bool m_textLaidOut = false;
+    // Built by ensureLateParts().
+    ScrollBox *m_wordArea = nullptr;
+    QWidget *m_scrollContent = nullptr;
+    WordGrid *m_wordGrid = nullptr;
+    QWidget *m_wordBoxPanel = nullptr;
 };
 
 } // namespace slovnik

@@ -144,6 +144,7 @@ void AboutTest::componentsStandWhereTheDesignPutsThem()
 
 void AboutTest::linkLabelHoldsTheWholeAddress()
 {
+    m_window->show();
     const LinkLabel *label = m_window->AboutLabel();
     QCOMPARE(label->pos(), QPoint(200, 400));
     QCOMPARE(label->height(), 16);
@@ -188,6 +189,7 @@ void AboutTest::titleAndLinkAreDrawnInBlue()
 
 void AboutTest::descriptionCreditsTheWordList()
 {
+    m_window->show();
     const QPlainTextEdit *memo = m_window->Memo1();
     QVERIFY(memo->isReadOnly());
     QCOMPARE(memo->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
@@ -202,6 +204,7 @@ void AboutTest::descriptionCreditsTheWordList()
 
 void AboutTest::linkLabelLooksLikeALink()
 {
+    m_window->show();
     const LinkLabel *label = m_window->AboutLabel();
     QCOMPARE(label->text(), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
