@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "Icons.h"
 #include "WindowParts.h"
 #include "WindowPlacement.h"
 
@@ -32,6 +33,8 @@ HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_
     auto *const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_Memo1);
+    // The program's icon in the title bar, not the desktop's generic one.
+    setWindowIcon(dictionaryWindowIcon());
     makeFixedDialogWindow(*this, clientSize, stayOnTop);
 }
 

@@ -72,6 +72,8 @@ private Q_SLOTS:
     void keyboardOpensTheAddress();
     void anAddressThatCannotBeOpenedChangesNothing();
     void centredWhenShown();
+    void groupBoxFrameIsSeen();
+    void descriptionShowsTheFocusByAFrameNotACaret();
 
 private:
     std::unique_ptr<TAboutForm> m_window;
@@ -303,6 +305,47 @@ void AboutTest::centredWhenShown()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const QPoint centre = m_window->screen()->availableGeometry().center();
     QVERIFY((m_window->frameGeometry().center() - centre).manhattanLength() <= 1);
+}
+
+// Down the group box's left side, between its caption and its bottom: the darkest pixel of the
+// frame against the face around it (it was 215 on 239, 1.2:1).
+void AboutTest::groupBoxFrameIsSeen()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QImage box = m_window->GroupBox1()->grab().toImage();
+    const int face = qGray(box.pixel(box.width() / 2, box.height() - 3));
+    int frame = 255;
+    for (int x = 0; x < m_window->Memo1()->x(); ++x)
+        frame = std::min(frame, qGray(box.pixel(x, box.height() / 2)));
+    QVERIFY2(face - frame >= 64, qPrintable(u"%1 on %2"_qs.arg(frame).arg(face)));
+}
+
+// Focused from the keyboard, the description shows the style's focus frame (a line along its edge
+// over a faint tint) and no caret: inside the edge no pixel turns from background to ink.
+void AboutTest::descriptionShowsTheFocusByAFrameNotACaret()
+{
+    QApplication::setCursorFlashTime(0);
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->setAttribute(Qt::WA_KeyboardFocusChange);
+    QPlainTextEdit *const description = m_window->Memo1();
+    description->setFocus(Qt::TabFocusReason);
+    const QImage focused = description->grab().toImage();
+    description->clearFocus();
+    const QImage unfocused = description->grab().toImage();
+    QVERIFY(focused != unfocused);
+    constexpr int kEdge = 3;
+    constexpr int kInk = 96;
+    constexpr int kBackground = 192;
+    for (int y = kEdge; y < focused.height() - kEdge; ++y) {
+        for (int x = kEdge; x < focused.width() - kEdge; ++x) {
+            const bool inkedByFocus
+                = qGray(unfocused.pixel(x, y)) > kBackground && qGray(focused.pixel(x, y)) < kInk;
+            QVERIFY2(!inkedByFocus, qPrintable(u"ink at %1, %2"_qs.arg(x).arg(y)));
+        }
+    }
 }
 
 QTEST_MAIN(AboutTest)

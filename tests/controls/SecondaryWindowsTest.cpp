@@ -54,6 +54,8 @@ private Q_SLOTS:
     void wordBoxesAreNamedAfterTheirWords();
     void everyWindowDrawsInAFreeFaceOfTheDesignSize();
     void everyControlThatTakesTheFocusShowsIt();
+    void helpAndAboutShowTheProgramsIcon_data();
+    void helpAndAboutShowTheProgramsIcon();
 
 private:
     std::unique_ptr<ApplicationWindows> m_windows;
@@ -251,6 +253,25 @@ void SecondaryWindowsTest::everyControlThatTakesTheFocusShowsIt()
         window->hide();
     }
     QVERIFY2(hiding.isEmpty(), qPrintable(hiding.join(u", ")));
+}
+
+void SecondaryWindowsTest::helpAndAboutShowTheProgramsIcon_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"DicHelpForm", "TrHelpForm", "AboutForm"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+// The picture the title bar is given, at the size it shows, is the dictionary window's.
+void SecondaryWindowsTest::helpAndAboutShowTheProgramsIcon()
+{
+    QFETCH(QString, window);
+    const QHash<QString, QWidget *> windows{{u"DicHelpForm"_qs, m_windows->DicHelpForm.get()},
+                                            {u"TrHelpForm"_qs, m_windows->TrHelpForm.get()},
+                                            {u"AboutForm"_qs, m_windows->AboutForm.get()}};
+    const QSize titleBarSize(16, 16);
+    QCOMPARE(windows.value(window)->windowIcon().pixmap(titleBarSize).toImage(),
+             m_windows->MainForm->windowIcon().pixmap(titleBarSize).toImage());
 }
 
 QTEST_MAIN(SecondaryWindowsTest)
