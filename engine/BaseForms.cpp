@@ -220,9 +220,11 @@ std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table
             const DictionaryEntry &entry = table[position];
             const std::string_view searched = fieldText(SearchedField(entry, direction));
             const std::string_view other = fieldText(OtherField(entry, direction));
+            // A negated word may be longer than a field: it is cut so that the separator stays
+            // whole and the line still splits at its "=".
             std::string line;
             appendBounded(line, form.negated ? negatedWord(searched, czechSearched) : std::string(searched),
-                          kMaxWordPartLength);
+                          kMaxWordPartLength - ResultSeparator.size());
             appendBounded(line, ResultSeparator, kMaxWordPartLength);
             appendBounded(line,
                           form.negated && !other.empty() ? negatedWord(other, !czechSearched)

@@ -144,6 +144,10 @@ TEST(BaseFormOffers, CarryTheNegationInBothHalves)
     EXPECT_EQ(offers[0].line, "nezn\xe1t = not know");
     EXPECT_EQ(offers[0].base, "zn\xe1t");
     EXPECT_TRUE(offers[0].negated);
+    // A negated word longer than a field is cut before the separator, never the separator.
+    const auto longWord = table({{"x", "abcdefghijklmnopqrst"}});
+    EXPECT_EQ(baseFormOffers(longWord, "neabcdefghijklmnopqrst", kCs).at(0).line,
+              "neabcdefghijklmnopqr = not x");
 }
 
 TEST(BoxBaseFormOffers, ComeOnlyWhenNoScannedLineIsForTheWordItself)

@@ -66,6 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(offer.negated == forms[formAt].negated, "an offer's negation differs from its base form's",
                 typed);
         const ResultLineParts parts = resultLineParts(offer.line);
+        require(parts.hasOther && offer.line.find(ResultSeparator) != std::string::npos,
+                "an offer line without its separator", typed);
         if (offer.negated && !parts.other.empty())
             require(parts.other.starts_with(czech ? "not " : "ne"), "a negated offer reads as the plain word",
                     typed);
