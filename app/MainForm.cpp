@@ -178,7 +178,11 @@ void TMainForm::setCompanionWindows(const CompanionWindows &windows)
 void TMainForm::setSpeaker(Speaker &speaker)
 {
     m_speakButton->connectSpeaker(speaker, [this] {
-        return dictionaryTextToSpeak(m_resultChooser->chosenLine(), m_queryBox->currentText(), m_direction);
+        DictionaryReading reading{m_resultChooser->chosenLine(), m_queryBox->currentText(), {}, m_direction};
+        // A history line keeps the direction it was chosen in, which tells its English part.
+        if (const int line = m_queryBox->findText(reading.queryText); line >= 0)
+            reading.historyLineDirection = TranslationDirection(m_queryBox->itemData(line).toInt());
+        return dictionaryTextToSpeak(reading);
     });
 }
 
@@ -189,6 +193,7 @@ void TMainForm::FormCreate(const ExternalModule &module)
 
 void TMainForm::ComboBox1Change()
 {
+    m_speakButton->stopReading();
     // Suggestions stand only where the finished run left the list empty.
     m_suggestions->hide();
     m_baseFormLink->hide();
@@ -238,7 +243,7 @@ void TMainForm::ComboBox2Click()
         // The first line of an empty history would become the chosen one and the box's text;
         // the query stays, and no history line is chosen until the user picks one.
         const QString typed = m_queryBox->currentText();
-        m_queryBox->addItem(line);
+        m_queryBox->addItem(line, int(m_direction));
         m_queryBox->setCurrentIndex(-1);
         setQueryText(typed);
     }

@@ -165,7 +165,7 @@ void SpeechBench::twentyPressesInOneSession()
     Speaker speaker({[] { return fliteVoice(); }, [&times] { return std::make_unique<TimingSink>(times); }});
     QWidget window;
     SpeakerButton button(&window, 0, u"Přečíst");
-    button.connectSpeaker(speaker, [] { return u"dog"_qs; });
+    button.connectSpeaker(speaker, [] { return TextToSpeak{u"dog"_qs, {}}; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList firstSamples;

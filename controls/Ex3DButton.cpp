@@ -124,14 +124,15 @@ void TEx3DButton::paintEvent(QPaintEvent *)
     parts.imageShown = imageShown;
     parts.imageSize = list ? list->imageSize() : QSize();
     parts.hasCaption = !m_caption.isEmpty();
-    parts.pressed = isDown();
+    // A checked button is held down until it is unchecked: its action is still going on.
+    parts.pressed = isDown() || isChecked();
     parts.enabled = isEnabled();
     const Ex3DButtonLayout layout = layoutEx3DButton(parts);
 
     if (!m_transparent)
         painter.fillRect(rect(), colours.color(backgroundRole()));
-    if (m_mouseInside && isEnabled())
-        drawEdge(painter, rect(), isDown() ? Edge::SunkenOuter : Edge::RaisedInner, colours);
+    if ((m_mouseInside && isEnabled()) || isChecked())
+        drawEdge(painter, rect(), parts.pressed ? Edge::SunkenOuter : Edge::RaisedInner, colours);
 
     const QColor textColour = colours.color(foregroundRole());
     if (isEnabled())

@@ -6,8 +6,10 @@
 #include "Speaker.h"
 #include "WindowParts.h"
 
+#include <QEvent>
 #include <QKeySequence>
 #include <QShortcut>
+#include <QToolTip>
 #include <QWidget>
 
 namespace slovnik {
@@ -39,34 +41,73 @@ SpeakerButton::SpeakerButton(QWidget *strip, int left, const char16_t *hint) :
     m_images(new ImageList(kImageSize, this)),
     m_button(nullptr),
     m_shortcut(new QShortcut(QKeySequence(kKey), strip->window())),
+    m_stopShortcut(new QShortcut(QKeySequence(kStopKey), strip->window())),
     m_hint(QString::fromUtf16(hint)
            + QStringLiteral(" (%1)").arg(QKeySequence(kKey).toString(QKeySequence::NativeText)))
 {
     m_images->add(pictures::speaker);
     m_button = addStripButton(strip, m_images, {left, kSquare, kSpeakerImage, hint});
     m_button->setToolTip(m_hint);
+    // Checked while its reading goes on, which draws it held down.
+    m_button->setCheckable(true);
     m_shortcut->setContext(Qt::WindowShortcut);
+    m_stopShortcut->setContext(Qt::WindowShortcut);
     m_button->setEnabled(false);
     m_shortcut->setEnabled(false);
+    m_stopShortcut->setEnabled(false);
     connect(m_button, &TEx3DButton::clicked, this, &SpeakerButton::speak);
     connect(m_shortcut, &QShortcut::activated, this, &SpeakerButton::speak);
+    connect(m_stopShortcut, &QShortcut::activated, this, &SpeakerButton::stopReading);
+    // The hint is made when it is shown, from the window's state then.
+    m_button->installEventFilter(this);
+    strip->window()->installEventFilter(this);
 }
 
-void SpeakerButton::connectSpeaker(Speaker &speaker, std::function<QString()> text)
+void SpeakerButton::connectSpeaker(Speaker &speaker, std::function<TextToSpeak()> text)
 {
     m_speaker = &speaker;
     m_text = std::move(text);
     connect(&speaker, &Speaker::availabilityChanged, this, &SpeakerButton::showAvailability);
+    connect(&speaker, &Speaker::speakingChanged, this, &SpeakerButton::showReading);
     showAvailability();
+}
+
+void SpeakerButton::stopReading()
+{
+    if (reading())
+        m_speaker->stop();
+}
+
+bool SpeakerButton::reading() const
+{
+    return m_speaker && m_speaker->reader() == this;
 }
 
 void SpeakerButton::speak()
 {
-    if (!m_speaker || !m_speaker->offersSpeech())
+    if (!m_speaker || !m_speaker->offersSpeech()) {
+        showReading();
         return;
-    const QString text = m_text();
-    if (!text.isEmpty())
-        m_speaker->say(text);
+    }
+    if (reading()) {
+        m_speaker->stop();
+        return;
+    }
+    const TextToSpeak text = m_text();
+    if (text.text.isEmpty()) {
+        // Pressed with nothing to read: the hint says why, where the button is.
+        QToolTip::showText(m_button->mapToGlobal(QPoint(0, m_button->height())), currentHint(), m_button);
+        showReading();
+        return;
+    }
+    m_speaker->say(text.text, this);
+    showReading();
+}
+
+void SpeakerButton::showReading()
+{
+    m_button->setChecked(reading());
+    m_stopShortcut->setEnabled(reading());
 }
 
 void SpeakerButton::showAvailability()
@@ -77,6 +118,24 @@ void SpeakerButton::showAvailability()
     const QString reason = unavailableReason(*m_speaker);
     m_button->setToolTip(reason.isEmpty() ? m_hint : m_hint + QStringLiteral(": ") + reason);
     m_button->setAccessibleDescription(reason);
+}
+
+QString SpeakerButton::currentHint() const
+{
+    QString reason = m_speaker ? unavailableReason(*m_speaker) : QString();
+    if (reason.isEmpty() && m_speaker && !reading())
+        reason = m_text().reason;
+    return reason.isEmpty() ? m_hint : m_hint + QStringLiteral(": ") + reason;
+}
+
+bool SpeakerButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_button && event->type() == QEvent::ToolTip && m_speaker)
+        m_button->setToolTip(currentHint());
+    else if (watched != m_button && event->type() == QEvent::Hide && !event->spontaneous())
+        stopReading(); // closed or hidden, not minimized
+
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace slovnik

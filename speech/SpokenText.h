@@ -1,23 +1,49 @@
 #pragma once
 
-// Which English text each window reads aloud. The windows read their controls and pass them in;
-// the choice is made here, where it is tested without a window.
+// Which English text each window reads aloud, or why there is none. The voice is English: a Czech
+// text is never given to it. The windows read their controls and pass them in; the choice is made
+// here, where it is tested without a window.
 
 #include "Direction.h"
 
 #include <QString>
 
+#include <optional>
+
 namespace slovnik {
 
-/// The dictionary window: the English word of the chosen result line (its searched word with
-/// English queries, its other word with Czech ones); with no line chosen and English queries, the
-/// query box's text cleaned as a query is; otherwise nothing (the empty text).
-QString dictionaryTextToSpeak(const QString &chosenLine, const QString &queryText,
-                              TranslationDirection direction);
+/// What a speaker button reads: English text, or, when there is none, why (for its hint).
+struct TextToSpeak {
+    QString text;
+    QString reason;
+};
 
-/// The translator: its English side, the source text when translating from English, the
-/// translated text when translating into it.
-QString translatorTextToSpeak(const QString &sourceText, const QString &translatedText,
-                              TranslationDirection direction);
+/// The longest query the dictionary window reads: one line of this many characters.
+inline constexpr qsizetype kLongestQueryToSpeak = 40;
+
+struct DictionaryReading {
+    QString chosenLine; ///< the chosen result line; empty when none is chosen
+    QString queryText; ///< the query box's text
+    /// The direction a history line was chosen in, when the query box holds one.
+    std::optional<TranslationDirection> historyLineDirection;
+    TranslationDirection direction;
+};
+
+/// The dictionary window: the English word of the chosen result line; with no line chosen, the
+/// English part of a history line in the query box; otherwise, with English queries, a query of
+/// one line of at most kLongestQueryToSpeak characters, cleaned as a query is.
+TextToSpeak dictionaryTextToSpeak(const DictionaryReading &reading);
+
+struct TranslatorReading {
+    QString sourceText;
+    QString sentence; ///< the translated text
+    /// The direction of the offers the sentence was built from; none when it was not built.
+    std::optional<TranslationDirection> sentenceOffers;
+    TranslationDirection direction;
+};
+
+/// The translator: its source text when translating from English; otherwise, or with no source
+/// text, the sentence when it was built from English offers.
+TextToSpeak translatorTextToSpeak(const TranslatorReading &reading);
 
 } // namespace slovnik

@@ -213,8 +213,8 @@ void TTransForm::connectHandlers()
 void TTransForm::setSpeaker(Speaker &speaker)
 {
     m_speakButton->connectSpeaker(speaker, [this] {
-        return translatorTextToSpeak(m_sourceText->toPlainText(), m_translatedText->toPlainText(),
-                                     m_direction);
+        return translatorTextToSpeak(
+            {m_sourceText->toPlainText(), m_translatedText->toPlainText(), m_sentenceOffers, m_direction});
     });
 }
 
@@ -269,6 +269,8 @@ void TTransForm::CopyBtnClick()
 
 void TTransForm::ToListBtnClick()
 {
+    m_speakButton->stopReading();
+    m_offersDirection.reset();
     ensureLateParts();
     m_wordGrid->setWords({});
     destroyWordBoxes();
@@ -300,6 +302,7 @@ void TTransForm::FromListBtnClick()
     for (const QComboBox *box : m_wordBoxes)
         boxTexts.push_back(toCp1250(box->currentText()));
     m_translatedText->setPlainText(fromCp1250(buildSentence(boxTexts)));
+    m_sentenceOffers = m_offersDirection;
 }
 
 void TTransForm::TransBtnClick()
@@ -307,6 +310,7 @@ void TTransForm::TransBtnClick()
     if (m_wordBoxes.isEmpty())
         return;
     const BusyCursorScope busy;
+    m_offersDirection = m_direction;
     for (int row = 0; row < m_wordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_wordBoxes[row];
         const std::string word = toCp1250(m_wordGrid->word(row));

@@ -17,6 +17,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
 class QComboBox;
@@ -117,6 +118,10 @@ private:
     const std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
+    // In which direction the boxes' offers were looked up, and those the sentence was built from:
+    // the speaker reads a sentence only when it is English.
+    std::optional<TranslationDirection> m_offersDirection;
+    std::optional<TranslationDirection> m_sentenceOffers;
     QList<QComboBox *> m_wordBoxes;
     QWidget *m_helpWindow = nullptr;
 

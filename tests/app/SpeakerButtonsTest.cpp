@@ -4,14 +4,17 @@
 #include "Ex3DButton.h"
 #include "MainForm.h"
 #include "QuietModule.h"
+#include "ResultChooser.h"
 #include "SmallTable.h"
 #include "SpeakerButton.h"
 #include "SpeechStandIns.h"
 #include "Trans.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace slovnik;
@@ -22,10 +25,34 @@ namespace {
 
 const std::vector<DictionaryEntry> kTable = slovnik::testing::table({{"dog", "pes"}, {"cat", "ko\xe8ka"}});
 
+// Opens the box's list and clicks the line.
+void pick(QComboBox &box, const QString &line)
+{
+    box.showPopup();
+    QAbstractItemView &view = *box.view();
+    QVERIFY(QTest::qWaitForWindowExposed(view.window()));
+    const QRect item = view.visualRect(box.model()->index(box.findText(line), 0));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!view.isVisible());
+}
+
 QImage looks(const SpeakerButton &speaker)
 {
     return speaker.button()->grab().toImage();
 }
+
+// What the learner did before pressing the key.
+enum class Before {
+    TypedACzechWord, ///< dictionary, Czech queries: "pes", its line chosen
+    TypedACzechWordFindingNothing, ///< dictionary, Czech queries: "žirafa"
+    PickedAHistoryLineAfterSwitching, ///< dictionary: "pes = dog" chosen, then English queries and that history line
+    BuiltASentence, ///< translator, Czech to English: "kočka" split, translated and built
+    SplitWithoutBuilding, ///< translator, Czech to English: "kočka" split and translated
+    SwitchedAfterBuilding, ///< translator: "The cat" built from English to Czech, then switched
+};
+
+// How a reading is stopped.
+enum class Stop { SecondPress, Escape, NewQuery, NewSplit, Closing };
 
 } // namespace
 
@@ -34,12 +61,17 @@ class SpeakerButtonsTest : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
-    void keyReadsTheWindowsEnglishSide_data();
-    void keyReadsTheWindowsEnglishSide();
-    void firstRequestWithoutAnAudioOutputWithdrawsBothButtons();
+    void keyReadsOnlyTheWindowsEnglish_data();
+    void keyReadsOnlyTheWindowsEnglish();
+    void readingIsShownAndStops_data();
+    void readingIsShownAndStops();
+    void withoutAnAudioOutputBothButtonsAreWithdrawnUntilOneAppears();
     void buttonStandsInTheStripsFreeSpace();
 
 private:
+    void connectSpeaker();
+    void prepare(Before before);
+    QWidget &windowOf(Before before);
     void pressKeyIn(QWidget &window);
 
     std::unique_ptr<HeardTexts> m_heard;
@@ -66,6 +98,20 @@ void SpeakerButtonsTest::cleanup()
     m_heard.reset();
 }
 
+void SpeakerButtonsTest::connectSpeaker()
+{
+    m_speaker = std::make_unique<Speaker>(slovnik::test::standInParts(*m_heard, *m_recordings));
+    m_dictionary->setSpeaker(*m_speaker);
+    m_translator->setSpeaker(*m_speaker);
+}
+
+QWidget &SpeakerButtonsTest::windowOf(Before before)
+{
+    if (before <= Before::PickedAHistoryLineAfterSwitching)
+        return *m_dictionary;
+    return *m_translator;
+}
+
 void SpeakerButtonsTest::pressKeyIn(QWidget &window)
 {
     window.show();
@@ -75,32 +121,83 @@ void SpeakerButtonsTest::pressKeyIn(QWidget &window)
                     SpeakerButton::kKey.keyboardModifiers());
 }
 
-void SpeakerButtonsTest::keyReadsTheWindowsEnglishSide_data()
+void SpeakerButtonsTest::prepare(Before before)
 {
-    QTest::addColumn<bool>("dictionary");
-    QTest::addColumn<QString>("spoken");
-    QTest::newRow("dictionary: the chosen line's English word") << true << u"dog"_qs;
-    QTest::newRow("translator: the translated text into English") << false << u"the cat"_qs;
+    // In its window, shown and active, as the learner works.
+    QWidget &window = windowOf(before);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto typeQuery = [this](const QString &query) {
+        m_dictionary->ComboBox1()->lineEdit()->setText(query);
+        m_dictionary->ComboBox1Change();
+    };
+    const auto build = [this](const QString &source, bool english) {
+        if (english)
+            m_translator->LangBtn()->click();
+        m_translator->Memo1()->setPlainText(source);
+        m_translator->ToListBtn()->click();
+        m_translator->TransBtn()->click();
+    };
+    switch (before) {
+    case Before::TypedACzechWord:
+        return typeQuery(u"pes"_qs);
+    case Before::TypedACzechWordFindingNothing:
+        return typeQuery(u"žirafa"_qs);
+    case Before::PickedAHistoryLineAfterSwitching:
+        typeQuery(u"pes"_qs);
+        pick(*m_dictionary->ComboBox2(), u"pes = dog"_qs);
+        m_dictionary->LangBtn()->click();
+        return pick(*m_dictionary->ComboBox1(), u"pes = dog"_qs);
+    case Before::BuiltASentence:
+        build(u"kočka"_qs, false);
+        return m_translator->FromListBtn()->click();
+    case Before::SplitWithoutBuilding:
+        return build(u"kočka"_qs, false);
+    case Before::SwitchedAfterBuilding:
+        build(u"The cat"_qs, true);
+        m_translator->FromListBtn()->click();
+        return m_translator->LangBtn()->click();
+    }
 }
 
-void SpeakerButtonsTest::keyReadsTheWindowsEnglishSide()
+void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish_data()
 {
-    QFETCH(bool, dictionary);
-    QFETCH(QString, spoken);
-    m_speaker = std::make_unique<Speaker>(slovnik::test::standInParts(*m_heard, *m_recordings));
-    m_dictionary->setSpeaker(*m_speaker);
-    m_translator->setSpeaker(*m_speaker);
+    QTest::addColumn<Before>("before");
+    QTest::addColumn<QString>("heard");
+    QTest::addColumn<QString>("why"); // a part of the hint when nothing is heard
+    QTest::newRow("dictionary: the chosen line's English word")
+        << Before::TypedACzechWord << u"dog"_qs << QString();
+    QTest::newRow("dictionary: a Czech query that finds nothing")
+        << Before::TypedACzechWordFindingNothing << QString() << u"český"_qs;
+    QTest::newRow("dictionary: the English part of a history line")
+        << Before::PickedAHistoryLineAfterSwitching << u"dog"_qs << QString();
+    QTest::newRow("translator: the sentence of English offers")
+        << Before::BuiltASentence << u"cat"_qs << QString();
+    QTest::newRow("translator: no sentence yet")
+        << Before::SplitWithoutBuilding << QString() << u"sestavte větu"_qs;
+    QTest::newRow("translator: a Czech sentence")
+        << Before::SwitchedAfterBuilding << QString() << u"českých nabídek"_qs;
+}
+
+void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish()
+{
+    QFETCH(Before, before);
+    QFETCH(QString, heard);
+    QFETCH(QString, why);
+    connectSpeaker();
     const QImage offered = looks(*m_dictionary->SpeakBtn());
-    if (dictionary) {
-        m_dictionary->ComboBox1()->lineEdit()->setText(u"pes"_qs);
-        m_dictionary->ComboBox1Change();
-        pressKeyIn(*m_dictionary);
-    } else {
-        m_translator->Memo1()->setPlainText(u"Kočka"_qs);
-        m_translator->Memo2()->setPlainText(u"the cat"_qs);
-        pressKeyIn(*m_translator);
+    prepare(before);
+    pressKeyIn(windowOf(before));
+    if (heard.isEmpty()) {
+        // Nothing English: nothing is heard, and the hint, shown at the button, says why.
+        QVERIFY2(QToolTip::text().contains(u"Není co přečíst anglicky"), qPrintable(QToolTip::text()));
+        QVERIFY2(QToolTip::text().contains(why), qPrintable(QToolTip::text()));
+        QVERIFY(!m_speaker->isSpeaking());
+        QCOMPARE(m_heard->texts(), QStringList());
+        return;
     }
-    QTRY_COMPARE(m_heard->texts(), QStringList{spoken});
+    QTRY_COMPARE(m_heard->texts(), QStringList{heard});
     QTRY_COMPARE(m_recordings->takes.size(), std::size_t(1));
     // Heard: both buttons stay offered, and their hints name the key.
     QCOMPARE(looks(*m_dictionary->SpeakBtn()), offered);
@@ -108,7 +205,57 @@ void SpeakerButtonsTest::keyReadsTheWindowsEnglishSide()
     QVERIFY(m_translator->SpeakBtn()->button()->toolTip().endsWith(u"(Ctrl+P)"));
 }
 
-void SpeakerButtonsTest::firstRequestWithoutAnAudioOutputWithdrawsBothButtons()
+void SpeakerButtonsTest::readingIsShownAndStops_data()
+{
+    QTest::addColumn<Before>("before");
+    QTest::addColumn<Stop>("stop");
+    QTest::newRow("a second press") << Before::TypedACzechWord << Stop::SecondPress;
+    QTest::newRow("Escape") << Before::TypedACzechWord << Stop::Escape;
+    QTest::newRow("a new query") << Before::TypedACzechWord << Stop::NewQuery;
+    QTest::newRow("closing the dictionary") << Before::TypedACzechWord << Stop::Closing;
+    QTest::newRow("a new split") << Before::BuiltASentence << Stop::NewSplit;
+    QTest::newRow("closing the translator") << Before::BuiltASentence << Stop::Closing;
+}
+
+void SpeakerButtonsTest::readingIsShownAndStops()
+{
+    QFETCH(Before, before);
+    QFETCH(Stop, stop);
+    connectSpeaker();
+    m_recordings->holdPlayback = true;
+    prepare(before);
+    QWidget &window = windowOf(before);
+    const SpeakerButton &speaker
+        = *(&window == m_dictionary.get() ? m_dictionary->SpeakBtn() : m_translator->SpeakBtn());
+    const QImage resting = looks(speaker);
+    pressKeyIn(window);
+    QTRY_COMPARE(m_recordings->finished, 1);
+    // Reading: the button is held down until it is heard out or stopped.
+    QVERIFY(m_speaker->isSpeaking());
+    QVERIFY(looks(speaker) != resting);
+    switch (stop) {
+    case Stop::SecondPress:
+        QTest::mouseClick(speaker.button(), Qt::LeftButton);
+        break;
+    case Stop::Escape:
+        QTest::keyClick(QApplication::focusWidget(), SpeakerButton::kStopKey.key());
+        break;
+    case Stop::NewQuery:
+        QTest::keyClick(m_dictionary->ComboBox1()->lineEdit(), Qt::Key_S);
+        break;
+    case Stop::NewSplit:
+        m_translator->ToListBtn()->click();
+        break;
+    case Stop::Closing:
+        window.close();
+        break;
+    }
+    QVERIFY(!m_speaker->isSpeaking());
+    QCOMPARE(m_recordings->stops, 1);
+    QCOMPARE(looks(speaker), resting);
+}
+
+void SpeakerButtonsTest::withoutAnAudioOutputBothButtonsAreWithdrawnUntilOneAppears()
 {
     m_speaker = std::make_unique<Speaker>(slovnik::test::standInParts(*m_heard, *m_recordings, false));
     m_dictionary->setSpeaker(*m_speaker);
@@ -118,8 +265,8 @@ void SpeakerButtonsTest::firstRequestWithoutAnAudioOutputWithdrawsBothButtons()
     // Nothing has been asked for: no sound server has been asked about an output either.
     QCOMPARE(m_recordings->opens, 0);
 
-    m_translator->Memo2()->setPlainText(u"the cat"_qs);
-    QTest::mouseClick(m_translator->SpeakBtn()->button(), Qt::LeftButton);
+    prepare(Before::TypedACzechWord);
+    QTest::mouseClick(m_dictionary->SpeakBtn()->button(), Qt::LeftButton);
     QTRY_COMPARE(m_recordings->opens, 1);
 
     for (const SpeakerButton *speaker : {m_dictionary->SpeakBtn(), m_translator->SpeakBtn()})
@@ -132,6 +279,10 @@ void SpeakerButtonsTest::firstRequestWithoutAnAudioOutputWithdrawsBothButtons()
     pressKeyIn(*m_translator);
     QVERIFY(!m_speaker->isSpeaking());
     QCOMPARE(m_heard->texts().size(), 1);
+    // The sound server comes back: so do both buttons.
+    m_recordings->noOutput = false;
+    QTRY_COMPARE_WITH_TIMEOUT(looks(*m_dictionary->SpeakBtn()), dictionaryOffered, 10000);
+    QCOMPARE(looks(*m_translator->SpeakBtn()), translatorOffered);
 }
 
 void SpeakerButtonsTest::buttonStandsInTheStripsFreeSpace()

@@ -49,7 +49,7 @@ void PulseSinkTest::everyPressIsHeardAndTheSinkRestsAfterIt()
     Speaker speaker;
     QWidget window;
     SpeakerButton button(&window, 0, u"Přečíst");
-    button.connectSpeaker(speaker, [] { return u"dog"_qs; });
+    button.connectSpeaker(speaker, [] { return TextToSpeak{u"dog"_qs, {}}; });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 using namespace slovnik;
 using slovnik::test::Recordings;
@@ -68,8 +69,10 @@ private Q_SLOTS:
     void hostileTextIsSpokenOrRefusedWithoutACrash();
     void withoutAVoiceSpeechIsWithdrawn();
     void withoutAnAudioOutputSpeechIsWithdrawnUntilOneAppears();
-    void eachWindowReadsItsEnglishSide_data();
-    void eachWindowReadsItsEnglishSide();
+    void dictionaryReadsOnlyEnglish_data();
+    void dictionaryReadsOnlyEnglish();
+    void translatorReadsOnlyEnglish_data();
+    void translatorReadsOnlyEnglish();
 };
 
 void SpeechTest::speakableTextCutsAndFolds_data()
@@ -233,40 +236,107 @@ void SpeechTest::withoutAnAudioOutputSpeechIsWithdrawnUntilOneAppears()
     QTRY_COMPARE(recordings.takes.size(), std::size_t(1));
 }
 
-void SpeechTest::eachWindowReadsItsEnglishSide_data()
+namespace {
+
+constexpr auto kEnglish = TranslationDirection::EnglishToCzech;
+constexpr auto kCzech = TranslationDirection::CzechToEnglish;
+// A direction that a history line or a sentence's offers may have, or none (-1).
+std::optional<TranslationDirection> maybe(int direction)
 {
-    constexpr auto english = TranslationDirection::EnglishToCzech;
-    constexpr auto czech = TranslationDirection::CzechToEnglish;
-    QTest::addColumn<bool>("dictionary");
+    return direction < 0 ? std::nullopt : std::optional(TranslationDirection(direction));
+}
+constexpr int kNone = -1;
+constexpr int kE = int(kEnglish);
+constexpr int kC = int(kCzech);
+
+} // namespace
+
+void SpeechTest::dictionaryReadsOnlyEnglish_data()
+{
+    QTest::addColumn<QString>("chosenLine");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("historyLine"); // the direction the query box's history line was chosen in
     QTest::addColumn<TranslationDirection>("direction");
-    QTest::addColumn<QString>("first"); // the chosen line, or the source text
-    QTest::addColumn<QString>("second"); // the query box, or the translated text
     QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("why"); // a part of the hint when nothing is spoken
     QTest::newRow("chosen line, English queries")
-        << true << english << u"dog = pes"_qs << u"do"_qs << u"dog"_qs;
-    QTest::newRow("chosen line, Czech queries") << true << czech << u"pes = dog"_qs << u"pe"_qs << u"dog"_qs;
-    QTest::newRow("chosen phrase") << true << english << u"ice cream = zmrzlina"_qs << u"ice"_qs
-                                   << u"ice cream"_qs;
-    QTest::newRow("no line, English query cleaned")
-        << true << english << QString() << u" The Don't"_qs << u"dont"_qs;
-    QTest::newRow("no line, Czech query") << true << czech << QString() << u"žirafa"_qs << QString();
-    QTest::newRow("no line, nothing typed") << true << english << QString() << QString() << QString();
-    QTest::newRow("translator from English")
-        << false << english << u"The cat"_qs << u"ta kočka"_qs << u"The cat"_qs;
-    QTest::newRow("translator into English")
-        << false << czech << u"Ta kočka"_qs << u"the cat"_qs << u"the cat"_qs;
+        << u"dog = pes"_qs << u"do"_qs << kNone << kEnglish << u"dog"_qs << QString();
+    QTest::newRow("chosen line, Czech queries")
+        << u"pes = dog"_qs << u"pe"_qs << kNone << kCzech << u"dog"_qs << QString();
+    QTest::newRow("chosen phrase") << u"ice cream = zmrzlina"_qs << u"ice"_qs << kNone << kEnglish
+                                   << u"ice cream"_qs << QString();
+    QTest::newRow("history line, English queries")
+        << QString() << u"run = řídit"_qs << kE << kEnglish << u"run"_qs << QString();
+    QTest::newRow("history line, direction switched since")
+        << QString() << u"run = řídit"_qs << kE << kCzech << u"run"_qs << QString();
+    QTest::newRow("history line chosen with Czech queries")
+        << QString() << u"řídit = run"_qs << kC << kEnglish << u"run"_qs << QString();
+    QTest::newRow("English query cleaned")
+        << QString() << u" The Don't"_qs << kNone << kEnglish << u"dont"_qs << QString();
+    QTest::newRow("English query of 40 characters")
+        << QString() << u"dog "_qs.repeated(9) + u"dogs"_qs << kNone << kEnglish
+        << u"dog "_qs.repeated(9) + u"dogs"_qs << QString();
+    QTest::newRow("English query of 41 characters") << QString() << u"dog "_qs.repeated(9) + u"dogss"_qs
+                                                    << kNone << kEnglish << QString() << u"40 znac"_qs;
+    QTest::newRow("English query of two lines")
+        << QString() << u"dog\ncat"_qs << kNone << kEnglish << QString() << u"řádek"_qs;
+    QTest::newRow("Czech query") << QString() << u"žirafa"_qs << kNone << kCzech << QString() << u"český"_qs;
+    QTest::newRow("nothing typed") << QString() << QString() << kNone << kEnglish << QString()
+                                   << u"prázdný"_qs;
 }
 
-void SpeechTest::eachWindowReadsItsEnglishSide()
+void SpeechTest::dictionaryReadsOnlyEnglish()
 {
-    QFETCH(bool, dictionary);
+    QFETCH(QString, chosenLine);
+    QFETCH(QString, query);
+    QFETCH(int, historyLine);
     QFETCH(TranslationDirection, direction);
-    QFETCH(QString, first);
-    QFETCH(QString, second);
     QFETCH(QString, spoken);
-    QCOMPARE(dictionary ? dictionaryTextToSpeak(first, second, direction)
-                        : translatorTextToSpeak(first, second, direction),
-             spoken);
+    QFETCH(QString, why);
+    const TextToSpeak text = dictionaryTextToSpeak({chosenLine, query, maybe(historyLine), direction});
+    QCOMPARE(text.text, spoken);
+    QVERIFY2(spoken.isEmpty() == text.reason.startsWith(u"Není co přečíst anglicky"),
+             qPrintable(text.reason));
+    QVERIFY2(text.reason.contains(why), qPrintable(text.reason));
+}
+
+void SpeechTest::translatorReadsOnlyEnglish_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<int>("offers"); // the direction the sentence's offers were looked up in
+    QTest::addColumn<TranslationDirection>("direction");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("English source") << u"The cat"_qs << u"ta kočka"_qs << kE << kEnglish << u"The cat"_qs
+                                    << QString();
+    QTest::newRow("sentence of English offers")
+        << u"Kočka"_qs << u"cat "_qs << kC << kCzech << u"cat "_qs << QString();
+    QTest::newRow("no English source, sentence of English offers")
+        << u" "_qs << u"cat "_qs << kC << kEnglish << u"cat "_qs << QString();
+    QTest::newRow("sentence of Czech offers, direction switched")
+        << u"The cat"_qs << u"ta kočka "_qs << kE << kCzech << QString() << u"českých"_qs;
+    QTest::newRow("sentence not built")
+        << u"Kočka"_qs << QString() << kNone << kCzech << QString() << u"sestavte větu"_qs;
+    QTest::newRow("sentence typed, not built")
+        << u"Kočka"_qs << u"the cat"_qs << kNone << kCzech << QString() << u"sestavte větu"_qs;
+    QTest::newRow("nothing at all") << QString() << QString() << kNone << kEnglish << QString()
+                                    << u"zdrojový text"_qs;
+}
+
+void SpeechTest::translatorReadsOnlyEnglish()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, sentence);
+    QFETCH(int, offers);
+    QFETCH(TranslationDirection, direction);
+    QFETCH(QString, spoken);
+    QFETCH(QString, why);
+    const TextToSpeak text = translatorTextToSpeak({source, sentence, maybe(offers), direction});
+    QCOMPARE(text.text, spoken);
+    QVERIFY2(spoken.isEmpty() == text.reason.startsWith(u"Není co přečíst anglicky"),
+             qPrintable(text.reason));
+    QVERIFY2(text.reason.contains(why), qPrintable(text.reason));
 }
 
 QTEST_GUILESS_MAIN(SpeechTest)
