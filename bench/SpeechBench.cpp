@@ -9,6 +9,7 @@
 // is being read.
 
 #include "AudioSink.h"
+#include "PulseNullSink.h"
 #include "Speaker.h"
 #include "SpeakerButton.h"
 
@@ -185,20 +186,27 @@ void SpeechBench::twentyPressesInOneSession()
 
 void SpeechBench::quittingWhileReading()
 {
+    // On a PulseAudio null sink of its own where one can start, so that closing the stream counts.
+    const slovnik::test::PulseNullSink pulse;
+    const bool onPulse = pulse.failure().isEmpty();
     QStringList quits;
     for (int run = 0; run < 10; ++run) {
         TimingSink::Times times;
         times.clock.start();
         auto speaker = std::make_unique<Speaker>(Speaker::Parts{
-            [] { return fliteVoice(); }, [&times] { return std::make_unique<TimingSink>(times); }});
+            [] { return fliteVoice(); },
+            [&times, onPulse] { return onPulse ? systemAudioSink() : std::make_unique<TimingSink>(times); }});
         speaker->say(kTwentyWords.repeated(6));
-        QTRY_VERIFY_WITH_TIMEOUT(times.firstSample.has_value(), 10000);
+        QTest::qWait(300);
+        QVERIFY(speaker->isSpeaking());
         QElapsedTimer quitting;
         quitting.start();
         speaker.reset();
         quits << QString::number(double(quitting.nsecsElapsed()) / 1e6, 'f', 1);
     }
-    qInfo("quitting while a long text is read, ms: %s", qPrintable(quits.join(u' ')));
+    qInfo("quitting while a long text is read (%s), ms: %s",
+          onPulse ? "PulseAudio null sink" : "stand-in sink, PulseAudio cannot start",
+          qPrintable(quits.join(u' ')));
 }
 
 QTEST_MAIN(SpeechBench)

@@ -1,5 +1,5 @@
 // The speaker key against a real sound server: a PulseAudio null sink of the test's own, whose
-// monitor is recorded. Twenty presses in one session are each heard, and after each reading the
+// monitor is recorded. An output that appears later brings speaking back. Twenty presses in one session are each heard, and after each reading the
 // program's stream leaves the sink at rest; quitting while reading leaves nothing playing. Each
 // press's delay to its first sound at the sink, how long the sink kept running after it and how
 // long quitting took are printed.
@@ -27,6 +27,7 @@ class PulseSinkTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void anOutputThatAppearsBringsSpeakingBack();
     void everyPressIsHeardAndTheSinkRestsAfterIt();
     void quittingWhileReadingEndsAtOnce();
 
@@ -36,11 +37,25 @@ private:
 
 void PulseSinkTest::initTestCase()
 {
-    m_pulse = std::make_unique<PulseNullSink>();
+    // The server starts without an output; the first test gives it one.
+    m_pulse = std::make_unique<PulseNullSink>(PulseNullSink::Output::None);
     if (!m_pulse->failure().isEmpty())
         QSKIP(qPrintable(u"PulseAudio cannot start here ("_qs + m_pulse->failure()
                          + u"); nothing to play on"_qs));
+}
+
+void PulseSinkTest::anOutputThatAppearsBringsSpeakingBack()
+{
+    Speaker speaker;
+    speaker.say(u"dog"_qs);
+    QTRY_VERIFY_WITH_TIMEOUT(speaker.availability() == Speaker::Availability::NoAudioOutput, 10000);
+    QVERIFY(m_pulse->addNullSink());
+    QTRY_VERIFY_WITH_TIMEOUT(speaker.offersSpeech(), 10000);
     QVERIFY(m_pulse->startRecording());
+    const Clock::time_point asked = Clock::now();
+    speaker.say(u"dog"_qs);
+    QTRY_VERIFY_WITH_TIMEOUT(m_pulse->soundAfter(asked), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!speaker.isSpeaking(), 10000);
 }
 
 void PulseSinkTest::everyPressIsHeardAndTheSinkRestsAfterIt()

@@ -33,7 +33,10 @@ public:
     static constexpr int kRate = 16000;
     static constexpr const char *kSinkName = "slovnik_null";
 
-    PulseNullSink()
+    enum class Output { NullSink, None };
+
+    /// With Output::None the server starts without any output until addNullSink().
+    explicit PulseNullSink(Output output = Output::NullSink)
     {
         if (!m_runtime.isValid() || !m_home.isValid()) {
             m_failure = QStringLiteral("no temporary folder");
@@ -46,11 +49,16 @@ public:
         // The server's log goes to a file: a pipe nobody reads would stop it once full.
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.setStandardOutputFile(m_runtime.filePath(QStringLiteral("pulseaudio.log")));
-        m_server.start(QStringLiteral("pulseaudio"),
-                       {u"-n"_qs, u"--daemonize=no"_qs, u"--exit-idle-time=-1"_qs, u"--disable-shm=yes"_qs,
-                        u"--log-target=stderr"_qs, u"-L"_qs,
-                        QStringLiteral("module-null-sink sink_name=%1").arg(QLatin1String(kSinkName)),
-                        u"-L"_qs, u"module-native-protocol-unix"_qs});
+        QStringList arguments{u"-n"_qs,
+                              u"--daemonize=no"_qs,
+                              u"--exit-idle-time=-1"_qs,
+                              u"--disable-shm=yes"_qs,
+                              u"--log-target=stderr"_qs,
+                              u"-L"_qs,
+                              u"module-native-protocol-unix"_qs};
+        if (output == Output::NullSink)
+            arguments << u"-L"_qs << nullSinkModule();
+        m_server.start(QStringLiteral("pulseaudio"), arguments);
         if (!m_server.waitForStarted(5000)) {
             m_failure = QStringLiteral("pulseaudio cannot be started: ") + m_server.errorString();
             return;
@@ -79,6 +87,12 @@ public:
     }
     PulseNullSink(const PulseNullSink &) = delete;
     PulseNullSink &operator=(const PulseNullSink &) = delete;
+
+    /// Gives a server started without an output its null sink.
+    bool addNullSink() const
+    {
+        return !pactl(QStringList{u"load-module"_qs} + nullSinkModule().split(u' ')).isEmpty();
+    }
 
     /// Empty when the server runs; otherwise why it does not.
     QString failure() const { return m_failure; }
@@ -178,6 +192,11 @@ private:
         if (!process.waitForFinished(5000) || process.exitCode() != 0)
             return {};
         return QString::fromLocal8Bit(process.readAllStandardOutput());
+    }
+
+    static QString nullSinkModule()
+    {
+        return QStringLiteral("module-null-sink sink_name=%1").arg(QLatin1String(kSinkName));
     }
 
     bool answers() const { return !pactl({u"info"_qs}).isEmpty(); }
