@@ -129,8 +129,16 @@ def shortened(word):
     return word
 
 
+PASSIVE_ENDINGS = (("án", ["at"]), ("en", ["it", "et"]), ("ěn", ["it", "ět"]), ("ut", ["out"]),
+                   ("it", ["ít"]), ("yt", ["ýt"]))
+
+
 def participle_bases(root):
-    """"byl" -> být, "dělal" -> dělat, "tiskl" -> tisknout: the infinitive of an -l participle."""
+    """"byl" -> být, "dělal" -> dělat, "tiskl" -> tisknout: the infinitive of an -l participle;
+    "popsán" -> popsat: of a passive one."""
+    for ending, verb_endings in PASSIVE_ENDINGS:
+        if root.endswith(ending) and len(root) > len(ending) + 1:
+            return [root[: -len(ending)] + verb_ending for verb_ending in verb_endings]
     if not root.endswith("l") or len(root) < 3:
         return []
     stem = root[:-1]
@@ -253,8 +261,8 @@ def main():
                     link(prefix + form, prefixed, 0)
                     break
     for root, flags in dictionary.items():
-        # A past participle the list has ("půjčil") comes after its infinitive ("půjčit").
-        participle = "O" in flags and root.endswith("l")
+        # A participle the list has ("půjčil", "popsán") comes after its infinitive.
+        participle = "O" in flags and root.endswith(("l",) + tuple(e for e, _ in PASSIVE_ENDINGS))
         link(root, root, 2.5 if participle else 1)
         if root in order and not participle:
             continue
@@ -307,6 +315,13 @@ def main():
             for form, _, negated in expander.tagged_forms(root, flags):
                 if negated and form.startswith("ne"):
                     add(form, "ne" + root, 1)
+
+    # A reviewed correction makes the guesses and the other forms noise: "byla" is a form of
+    # "být", not of "byt"; "šli" one of "jít", not of "šle".
+    for bases in forms.values():
+        if any(key[0] == 0 for key in bases.values()):
+            for base in [b for b, key in bases.items() if key[0] in (2, 3)]:
+                del bases[base]
 
     # Words of their own that begin with "ne" without negating anything ("neděle", "nebe"): the
     # engine must not read "neděli" as the negation of "děli". Listed under the empty base, where
