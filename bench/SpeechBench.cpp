@@ -56,6 +56,8 @@ public:
     {
         m_speaker.say(text);
         m_loop.exec();
+        // The rest would keep the voice busy into the next measurement.
+        m_speaker.stop();
     }
 
 private:
