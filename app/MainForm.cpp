@@ -2,6 +2,7 @@
 
 #include "AccessibleControls.h"
 #include "BusyCursor.h"
+#include "ButtonStrip.h"
 #include "Cp1250.h"
 #include "Dic.h"
 #include "DictionaryHints.h"
@@ -45,13 +46,7 @@ constexpr int kComboTop = 1;
 constexpr int kComboHeight = 22;
 constexpr QSize kTranslatorPanelSize(80, 23);
 
-constexpr int kSquare = 22;
-constexpr StripButtonDesign kCopyBtn{1, kSquare, ButtonImage::Copy, u"Kopírovat"};
-constexpr StripButtonDesign kPasteBtn{23, kSquare, ButtonImage::Paste, u"Vložit"};
-constexpr StripButtonDesign kToListBtn{50, kSquare, ButtonImage::IntoList, u"Přidat do seznamu"};
-constexpr StripButtonDesign kLangBtn{79, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
-constexpr StripButtonDesign kHelpButton{118, kSquare, ButtonImage::HelpBook, u"Nápověda"};
-constexpr StripButtonDesign kAboutBtn{140, kSquare, ButtonImage::About, u"O aplikaci"};
+constexpr int kLangBtnLeft = 79;
 // In the strip's free space after the About button, as far from it as the help button is from the
 // direction button.
 constexpr int kSpeakBtnLeft = 167;
@@ -59,7 +54,7 @@ constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglické slovo";
 // After the speaker button, as far from it as the speaker button is from the About button.
 constexpr int kBaseFormLinkLeft = 194;
 // Within Panel3; it has a caption and no hint.
-constexpr StripButtonDesign kTranslBtn{4, 71, ButtonImage::Sheet, u"", u"Translátor"};
+constexpr StripButtonDesign kTranslBtn{"TranslBtn", 4, ButtonImage::Sheet, u"", u"Translátor", 71};
 
 } // namespace
 
@@ -68,7 +63,7 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_buttonImages(createButtonImages(this)),
     m_flagImages(createFlagImages(this)),
     m_body(new QWidget(this)),
-    m_buttonStrip(new QWidget(m_body)),
+    m_buttonStrip(new ButtonStrip("Panel2", kButtonStripHeight, m_body)),
     m_translatorPanel(new QFrame(m_buttonStrip)),
     m_queryRow(new QWidget(m_body)),
     m_resultChooser(new ResultChooser(m_queryRow)),
@@ -102,13 +97,16 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
 
 void TMainForm::buildButtonStrip()
 {
-    m_copyButton = addStripButton(m_buttonStrip, m_buttonImages, kCopyBtn);
-    m_pasteButton = addStripButton(m_buttonStrip, m_buttonImages, kPasteBtn);
-    m_toListButton = addStripButton(m_buttonStrip, m_buttonImages, kToListBtn);
-    m_directionButton = addStripButton(m_buttonStrip, m_flagImages, kLangBtn);
-    m_helpButton = addStripButton(m_buttonStrip, m_buttonImages, kHelpButton);
-    m_aboutButton = addStripButton(m_buttonStrip, m_buttonImages, kAboutBtn);
-    m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
+    static constexpr StripButton<TMainForm> kButtons[]{
+        {{"CopyBtn", 1, ButtonImage::Copy, u"Kopírovat"}, &TMainForm::CopyBtnClick},
+        {{"PasteBtn", 23, ButtonImage::Paste, u"Vložit"}, &TMainForm::PasteBtnClick},
+        {{"ToListBtn", 50, ButtonImage::IntoList, u"Přidat do seznamu"}, &TMainForm::ToListBtnClick},
+        {{"HelpButton", 118, ButtonImage::HelpBook, u"Nápověda"}, &TMainForm::HelpButtonClick},
+        {{"AboutBtn", 140, ButtonImage::About, u"O aplikaci"}, &TMainForm::AboutBtnClick},
+    };
+    m_buttonStrip->addButtons<TMainForm>(kButtons, m_buttonImages, this);
+    m_buttonStrip->addDirectionButton(kLangBtnLeft, m_flagImages, this, &TMainForm::LangBtnClick);
+    m_speakButton = m_buttonStrip->addSpeakerButton(kSpeakBtnLeft, kSpeakBtnHint);
     m_baseFormLink->setTextFormat(Qt::PlainText);
     m_baseFormLink->setForegroundRole(QPalette::Link);
     m_baseFormLink->setToolTip(QStringLiteral("Vyhledat základní tvar"));
@@ -116,7 +114,8 @@ void TMainForm::buildButtonStrip()
 
     m_translatorPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_translatorPanel->resize(kTranslatorPanelSize);
-    m_translatorButton = addStripButton(m_translatorPanel, m_buttonImages, kTranslBtn);
+    connect(addStripButton(m_translatorPanel, m_buttonImages, kTranslBtn), &TEx3DButton::clicked, this,
+            &TMainForm::TranslBtnClick);
     // The button reaches down over the panel's bottom edge; the same border drawn once more, above
     // the button and blind to the mouse, keeps the raised border whole around it.
     auto *const border = new QFrame(m_translatorPanel);
@@ -161,13 +160,11 @@ void TMainForm::connectHandlers()
         const QString word = m_baseFormWord;
         suggestionChosen(word);
     });
-    connect(m_copyButton, &TEx3DButton::clicked, this, &TMainForm::CopyBtnClick);
-    connect(m_pasteButton, &TEx3DButton::clicked, this, &TMainForm::PasteBtnClick);
-    connect(m_toListButton, &TEx3DButton::clicked, this, &TMainForm::ToListBtnClick);
-    connect(m_directionButton, &TEx3DButton::clicked, this, &TMainForm::LangBtnClick);
-    connect(m_helpButton, &TEx3DButton::clicked, this, &TMainForm::HelpButtonClick);
-    connect(m_aboutButton, &TEx3DButton::clicked, this, &TMainForm::AboutBtnClick);
-    connect(m_translatorButton, &TEx3DButton::clicked, this, &TMainForm::TranslBtnClick);
+}
+
+TEx3DButton *TMainForm::button(const char *name) const
+{
+    return findChild<TEx3DButton *>(QLatin1StringView(name));
 }
 
 void TMainForm::setCompanionWindows(const CompanionWindows &windows)
@@ -283,7 +280,7 @@ void TMainForm::otherDirectionChosen()
 void TMainForm::LangBtnClick()
 {
     m_direction = flipped(m_direction);
-    m_directionButton->setImageIndex(flagOf(m_direction));
+    m_buttonStrip->showDirection(m_direction);
     ComboBox1Change();
 }
 
@@ -362,7 +359,7 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     const int w = width();
     const int h = height();
     m_body->setGeometry(0, 0, w, h);
-    m_buttonStrip->setGeometry(0, 0, w, kButtonStripHeight);
+    m_buttonStrip->resize(w, kButtonStripHeight);
     m_translatorPanel->move(w - kTranslatorPanelSize.width(), 0);
     placeBaseFormLink();
     m_queryRow->setGeometry(0, kQueryRowTop, w, kQueryRowHeight);

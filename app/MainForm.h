@@ -20,6 +20,7 @@ class QFrame;
 
 namespace slovnik {
 
+class ButtonStrip;
 class ImageList;
 class LinkLabel;
 class ResultChooser;
@@ -63,15 +64,15 @@ public:
     /// words ("psa" lists "psací stroj"; the link looks up "pes"). Hidden otherwise.
     LinkLabel *baseFormLink() const { return m_baseFormLink; }
     WordListView *ListView1() const { return m_wordList; }
-    TEx3DButton *CopyBtn() const { return m_copyButton; }
-    TEx3DButton *PasteBtn() const { return m_pasteButton; }
-    TEx3DButton *ToListBtn() const { return m_toListButton; }
-    TEx3DButton *LangBtn() const { return m_directionButton; }
-    TEx3DButton *HelpButton() const { return m_helpButton; }
-    TEx3DButton *AboutBtn() const { return m_aboutButton; }
+    TEx3DButton *CopyBtn() const { return button("CopyBtn"); }
+    TEx3DButton *PasteBtn() const { return button("PasteBtn"); }
+    TEx3DButton *ToListBtn() const { return button("ToListBtn"); }
+    TEx3DButton *LangBtn() const { return button("LangBtn"); }
+    TEx3DButton *HelpButton() const { return button("HelpButton"); }
+    TEx3DButton *AboutBtn() const { return button("AboutBtn"); }
     /// Reads the English word aloud: the chosen line's, else an English query's.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
-    TEx3DButton *TranslBtn() const { return m_translatorButton; }
+    TEx3DButton *TranslBtn() const { return button("TranslBtn"); }
 
     /// The query run for the query box's text as it stands.
     void ComboBox1Change();
@@ -83,6 +84,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    TEx3DButton *button(const char *name) const;
     void FormCreate(const ExternalModule &module);
     void buildButtonStrip();
     void buildQueryRow();
@@ -119,17 +121,10 @@ private:
     ImageList *m_buttonImages;
     ImageList *m_flagImages;
     QWidget *m_body;
-    QWidget *m_buttonStrip;
+    ButtonStrip *m_buttonStrip;
     QFrame *m_translatorPanel;
     QWidget *m_queryRow;
-    TEx3DButton *m_copyButton = nullptr;
-    TEx3DButton *m_pasteButton = nullptr;
-    TEx3DButton *m_toListButton = nullptr;
-    TEx3DButton *m_directionButton = nullptr;
-    TEx3DButton *m_helpButton = nullptr;
-    TEx3DButton *m_aboutButton = nullptr;
     SpeakerButton *m_speakButton = nullptr;
-    TEx3DButton *m_translatorButton = nullptr;
     QComboBox *m_queryBox = nullptr;
     ResultChooser *m_resultChooser = nullptr;
     SuggestionBar *m_suggestions;

@@ -1,10 +1,10 @@
 #include "SpeakerButton.h"
 
+#include "ButtonStrip.h"
 #include "Ex3DButton.h"
 #include "ImageList.h"
 #include "Pictures.h"
 #include "Speaker.h"
-#include "WindowParts.h"
 
 #include <QEvent>
 #include <QKeySequence>
@@ -18,7 +18,6 @@ namespace {
 
 constexpr QSize kImageSize(16, 16);
 constexpr int kSpeakerImage = 0;
-constexpr int kSquare = 22;
 
 QString unavailableReason(const Speaker &speaker)
 {
@@ -46,7 +45,7 @@ SpeakerButton::SpeakerButton(QWidget *strip, int left, const char16_t *hint) :
            + QStringLiteral(" (%1)").arg(QKeySequence(kKey).toString(QKeySequence::NativeText)))
 {
     m_images->add(pictures::speaker);
-    m_button = addStripButton(strip, m_images, {left, kSquare, kSpeakerImage, hint});
+    m_button = addStripButton(strip, m_images, {"SpeakBtn", left, kSpeakerImage, hint});
     m_button->setToolTip(m_hint);
     // Checked while its reading goes on, which draws it held down.
     m_button->setCheckable(true);

@@ -1,8 +1,6 @@
 #include "WindowParts.h"
 
 #include "BusyCursor.h"
-#include "Ex3DButton.h"
-#include "Icons.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -54,27 +52,6 @@ void takeDesignFont(QWidget &widget)
 {
     if (!widget.testAttribute(Qt::WA_SetFont))
         widget.setFont(designFont());
-}
-
-TEx3DButton *addStripButton(QWidget *strip, ImageList *images, const StripButtonDesign &design)
-{
-    auto *button = new TEx3DButton(strip);
-    button->setGeometry(design.left, kStripButtonTop, design.width, kStripButtonHeight);
-    button->setImages(images);
-    button->setImageIndex(design.image);
-    button->setCaption(QString::fromUtf16(design.caption));
-    button->setCursor(Qt::PointingHandCursor);
-    const QString hint = QString::fromUtf16(design.hint);
-    if (!hint.isEmpty())
-        button->setToolTip(hint);
-    button->setAccessibleName(hint.isEmpty() ? button->caption() : hint);
-    return button;
-}
-
-int flagOf(TranslationDirection direction)
-{
-    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
-                                                             : FlagImage::EnglishToCzech;
 }
 
 void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect)

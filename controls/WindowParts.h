@@ -1,10 +1,8 @@
 #pragma once
 
 // What the dictionary window, the translator and the secondary windows build alike: the design
-// fonts, the button strip, the flag of a direction, bringing a window to the front and the busy
-// cursor of a handler. Each rule is written here once; a window only names its own values.
-
-#include "Direction.h"
+// fonts, the focus frame, hints, bringing a window to the front and the busy cursor of a handler.
+// Each rule is written here once; a window only names its own values.
 
 #include <QFont>
 
@@ -13,9 +11,6 @@ class QRect;
 class QWidget;
 
 namespace slovnik {
-
-class ImageList;
-class TEx3DButton;
 
 /// The design's 8-point fonts are 11 pixels high at 96 dots per inch.
 inline constexpr int kDesignFontPixels = 11;
@@ -40,27 +35,6 @@ void setApplicationFont();
 
 /// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
 void takeDesignFont(QWidget &widget);
-
-/// One image button of a window's button strip, as the design places it.
-struct StripButtonDesign {
-    int left;
-    int width;
-    int image; ///< index into the image list the button shows
-    const char16_t *hint; ///< tool tip and accessible name; empty for none
-    const char16_t *caption = u"";
-};
-
-/// Every strip button stands at top 1 and is 22 pixels high.
-inline constexpr int kStripButtonTop = 1;
-inline constexpr int kStripButtonHeight = 22;
-
-/// Creates a button of a strip: placed on `strip` as `design` says, showing `images` (not owned),
-/// with the hand-point cursor. Its accessible name is its hint, or its caption when it has none.
-/// A window adds one more button by one more design row and one more call.
-TEx3DButton *addStripButton(QWidget *strip, ImageList *images, const StripButtonDesign &design);
-
-/// The image of the flag images that a direction button shows for `direction`.
-int flagOf(TranslationDirection direction);
 
 /// The style's focus frame around `rect`, painted for `widget`: for a control whose own look shows
 /// no focus. Like the style's controls, it shows once the keyboard has moved the focus.

@@ -1,6 +1,7 @@
 #include "Trans.h"
 
 #include "AccessibleControls.h"
+#include "ButtonStrip.h"
 #include "Cp1250.h"
 #include "Dic.h"
 #include "Ex3DButton.h"
@@ -58,18 +59,12 @@ constexpr int kDesignWordAreaHeight = 230;
 // A box spans its grid row; the grid line below the row stays free.
 constexpr int kBoxHeight = RowPitch - 1;
 
-constexpr StripButtonDesign kPasteBtn{3, 22, ButtonImage::Paste, u"Vložit zdrojový text"};
-constexpr StripButtonDesign kCopyBtn{26, 22, ButtonImage::Copy, u"Kopírovat přeložený text"};
-constexpr StripButtonDesign kToListBtn{50, 22, ButtonImage::IntoList, u"Vložit text do mřížky pro překlad"};
-constexpr StripButtonDesign kFromListBtn{72, 22, ButtonImage::OutOfList, u"Sestavit větu z přeložených slov"};
-constexpr StripButtonDesign kTransBtn{100, 21, ButtonImage::OpenBook, u"Přeložit", u"Překlad"};
-constexpr StripButtonDesign kLangBtn{126, 34, FlagImage::CzechToEnglish, u"Změna směru překladu"};
-constexpr StripButtonDesign kHelp{162, 22, ButtonImage::HelpBook, u"Nápověda", u"Nápověda"};
+constexpr int kLangBtnLeft = 126;
 // Right after the help button, as the copy button follows the paste button.
 constexpr int kSpeakBtnLeft = 185;
 constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglický text";
 // A group of its own after the speaker button, as the direction button stands apart.
-constexpr StripButtonDesign kFillBtn{212, 22, 0, u"Doplnit slova podle základního tvaru"};
+constexpr StripButtonDesign kFillBtn{"FillBtn", 212, 0, u"Doplnit slova podle základního tvaru"};
 
 QPlainTextEdit *makeMemo(QWidget *parent)
 {
@@ -117,7 +112,7 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     m_suggester(table),
     m_buttonImages(createButtonImages(this)),
     m_body(new QWidget(this)),
-    m_buttonStrip(new QWidget(m_body)),
+    m_buttonStrip(new ButtonStrip("Panel2", kToolStripHeight, m_body)),
     m_sourcePanel(new QWidget(m_body)),
     m_translatedPanel(new QWidget(m_body)),
     m_spacer(new QWidget(m_body))
@@ -130,27 +125,33 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     buildToolStrip(flagImages);
     buildTextPanels();
     setTabOrder(m_translatedText, m_sourceText);
-    connectHandlers();
     resize(kDesignClientSize);
     FormCreate();
 }
 
 void TTransForm::buildToolStrip(ImageList *flagImages)
 {
-    m_pasteButton = addStripButton(m_buttonStrip, m_buttonImages, kPasteBtn);
-    m_copyButton = addStripButton(m_buttonStrip, m_buttonImages, kCopyBtn);
-    m_toListButton = addStripButton(m_buttonStrip, m_buttonImages, kToListBtn);
-    m_fromListButton = addStripButton(m_buttonStrip, m_buttonImages, kFromListBtn);
-    m_translateButton = addStripButton(m_buttonStrip, m_buttonImages, kTransBtn);
-    m_directionButton = addStripButton(m_buttonStrip, flagImages, kLangBtn);
-    m_helpButton = addStripButton(m_buttonStrip, m_buttonImages, kHelp);
-    m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
+    static constexpr StripButton<TTransForm> kButtons[]{
+        {{"PasteBtn", 3, ButtonImage::Paste, u"Vložit zdrojový text"}, &TTransForm::PasteBtnClick},
+        {{"CopyBtn", 26, ButtonImage::Copy, u"Kopírovat přeložený text"}, &TTransForm::CopyBtnClick},
+        {{"ToListBtn", 50, ButtonImage::IntoList, u"Vložit text do mřížky pro překlad"},
+         &TTransForm::ToListBtnClick},
+        {{"FromListBtn", 72, ButtonImage::OutOfList, u"Sestavit větu z přeložených slov"},
+         &TTransForm::FromListBtnClick},
+        {{"TransBtn", 100, ButtonImage::OpenBook, u"Přeložit", u"Překlad", 21}, &TTransForm::TransBtnClick},
+        {{"Help", 162, ButtonImage::HelpBook, u"Nápověda", u"Nápověda"}, &TTransForm::HelpClick},
+    };
+    m_buttonStrip->addButtons<TTransForm>(kButtons, m_buttonImages, this);
+    m_buttonStrip->addDirectionButton(kLangBtnLeft, flagImages, this, &TTransForm::LangBtnClick);
+    m_speakButton = m_buttonStrip->addSpeakerButton(kSpeakBtnLeft, kSpeakBtnHint);
 
     auto *const fillImages = new ImageList(QSize(16, 16), this);
     fillImages->add(pictures::arrowIntoBox);
     m_fillButton = addStripButton(m_buttonStrip, fillImages, kFillBtn);
+    connect(m_fillButton, &TEx3DButton::clicked, this, &TTransForm::FillBtnClick);
     m_fillKey = new QShortcut(QKeySequence(kFillKey), this);
     m_fillKey->setContext(Qt::WindowShortcut);
+    connect(m_fillKey, &QShortcut::activated, this, &TTransForm::FillBtnClick);
     m_fillButton->setToolTip(
         m_fillButton->toolTip()
         + QStringLiteral(" (%1)").arg(QKeySequence(kFillKey).toString(QKeySequence::NativeText)));
@@ -197,17 +198,14 @@ void TTransForm::placeWordArea()
     m_wordArea->setGeometry(0, kScrollBoxTop, width(), std::max(0, height() - kScrollBoxTop));
 }
 
-void TTransForm::connectHandlers()
+QWidget *TTransForm::Panel2() const
 {
-    connect(m_pasteButton, &TEx3DButton::clicked, this, &TTransForm::PasteBtnClick);
-    connect(m_copyButton, &TEx3DButton::clicked, this, &TTransForm::CopyBtnClick);
-    connect(m_toListButton, &TEx3DButton::clicked, this, &TTransForm::ToListBtnClick);
-    connect(m_fromListButton, &TEx3DButton::clicked, this, &TTransForm::FromListBtnClick);
-    connect(m_translateButton, &TEx3DButton::clicked, this, &TTransForm::TransBtnClick);
-    connect(m_directionButton, &TEx3DButton::clicked, this, &TTransForm::LangBtnClick);
-    connect(m_helpButton, &TEx3DButton::clicked, this, &TTransForm::HelpClick);
-    connect(m_fillButton, &TEx3DButton::clicked, this, &TTransForm::FillBtnClick);
-    connect(m_fillKey, &QShortcut::activated, this, &TTransForm::FillBtnClick);
+    return m_buttonStrip;
+}
+
+TEx3DButton *TTransForm::button(const char *name) const
+{
+    return findChild<TEx3DButton *>(QLatin1StringView(name));
 }
 
 void TTransForm::setSpeaker(Speaker &speaker)
@@ -246,7 +244,7 @@ void TTransForm::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     const int w = width();
     m_body->setGeometry(rect());
-    m_buttonStrip->setGeometry(0, 0, w, kToolStripHeight);
+    m_buttonStrip->resize(w, kToolStripHeight);
     m_sourcePanel->setGeometry(0, kSourcePanelTop, w, kTextPanelHeight);
     m_translatedPanel->setGeometry(0, kTranslatedPanelTop, w, kTextPanelHeight);
     m_spacer->setGeometry(0, kSpacerTop, w, kSpacerHeight);
@@ -330,7 +328,7 @@ void TTransForm::FillBtnClick()
 void TTransForm::LangBtnClick()
 {
     m_direction = flipped(m_direction);
-    m_directionButton->setImageIndex(flagOf(m_direction));
+    m_buttonStrip->showDirection(m_direction);
 }
 
 void TTransForm::HelpClick()

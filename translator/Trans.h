@@ -27,6 +27,7 @@ class QShortcut;
 
 namespace slovnik {
 
+class ButtonStrip;
 class ImageList;
 class ScrollBox;
 class Speaker;
@@ -58,20 +59,20 @@ public:
     const QList<QComboBox *> &WordBoxes() const { return m_wordBoxes; }
 
     // The controls, by their design names, for the tests.
-    TEx3DButton *PasteBtn() const { return m_pasteButton; }
-    TEx3DButton *CopyBtn() const { return m_copyButton; }
-    TEx3DButton *ToListBtn() const { return m_toListButton; }
-    TEx3DButton *FromListBtn() const { return m_fromListButton; }
-    TEx3DButton *TransBtn() const { return m_translateButton; }
-    TEx3DButton *LangBtn() const { return m_directionButton; }
-    TEx3DButton *Help() const { return m_helpButton; }
+    TEx3DButton *PasteBtn() const { return button("PasteBtn"); }
+    TEx3DButton *CopyBtn() const { return button("CopyBtn"); }
+    TEx3DButton *ToListBtn() const { return button("ToListBtn"); }
+    TEx3DButton *FromListBtn() const { return button("FromListBtn"); }
+    TEx3DButton *TransBtn() const { return button("TransBtn"); }
+    TEx3DButton *LangBtn() const { return button("LangBtn"); }
+    TEx3DButton *Help() const { return button("Help"); }
     /// Reads the English side aloud, its first MaxWords words.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
     /// Fills every box that offers base forms of its word, and that the learner has not changed
     /// since it was translated, with its first base-form offer; kFillKey does the same.
     TEx3DButton *FillBtn() const { return m_fillButton; }
     static constexpr QKeyCombination kFillKey{Qt::CTRL | Qt::Key_T};
-    QWidget *Panel2() const { return m_buttonStrip; }
+    QWidget *Panel2() const;
     QWidget *Panel3() const { return m_translatedPanel; }
     QWidget *Panel4() const { return m_sourcePanel; }
     QWidget *Panel6() const { return m_spacer; }
@@ -97,7 +98,7 @@ private:
     /// are the costliest part of the window, and the dictionary window does not need them.
     void ensureLateParts();
     void placeWordArea();
-    void connectHandlers();
+    TEx3DButton *button(const char *name) const;
 
     void FormCreate();
     void PasteBtnClick();
@@ -127,17 +128,10 @@ private:
 
     ImageList *const m_buttonImages;
     QWidget *const m_body;
-    QWidget *const m_buttonStrip;
+    ButtonStrip *const m_buttonStrip;
     QWidget *const m_sourcePanel;
     QWidget *const m_translatedPanel;
     QWidget *const m_spacer;
-    TEx3DButton *m_pasteButton = nullptr;
-    TEx3DButton *m_copyButton = nullptr;
-    TEx3DButton *m_toListButton = nullptr;
-    TEx3DButton *m_fromListButton = nullptr;
-    TEx3DButton *m_translateButton = nullptr;
-    TEx3DButton *m_directionButton = nullptr;
-    TEx3DButton *m_helpButton = nullptr;
     SpeakerButton *m_speakButton = nullptr;
     TEx3DButton *m_fillButton = nullptr;
     QShortcut *m_fillKey = nullptr;

@@ -1,0 +1,62 @@
+#include "ButtonStrip.h"
+
+#include "Icons.h"
+#include "SpeakerButton.h"
+
+namespace slovnik {
+
+namespace {
+
+// Wider than the square: the flag is drawn large.
+constexpr int kDirectionButtonWidth = 34;
+constexpr const char16_t *kDirectionHint = u"Změna směru překladu";
+
+} // namespace
+
+TEx3DButton *addStripButton(QWidget *parent, ImageList *images, const StripButtonDesign &design)
+{
+    auto *button = new TEx3DButton(parent);
+    button->setObjectName(QLatin1StringView(design.name));
+    button->setGeometry(design.left, kStripButtonTop, design.width, kStripButtonSquare);
+    button->setImages(images);
+    button->setImageIndex(design.image);
+    button->setCaption(QString::fromUtf16(design.caption));
+    button->setCursor(Qt::PointingHandCursor);
+    const QString hint = QString::fromUtf16(design.hint);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    button->setAccessibleName(hint.isEmpty() ? button->caption() : hint);
+    return button;
+}
+
+int flagOf(TranslationDirection direction)
+{
+    return direction == TranslationDirection::CzechToEnglish ? FlagImage::CzechToEnglish
+                                                             : FlagImage::EnglishToCzech;
+}
+
+ButtonStrip::ButtonStrip(const char *name, int height, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QLatin1StringView(name));
+    resize(parent->width(), height);
+}
+
+TEx3DButton *ButtonStrip::addDirectionButton(int left, ImageList *flags)
+{
+    m_directionButton = addStripButton(
+        this, flags,
+        {"LangBtn", left, FlagImage::CzechToEnglish, kDirectionHint, u"", kDirectionButtonWidth});
+    return m_directionButton;
+}
+
+void ButtonStrip::showDirection(TranslationDirection direction)
+{
+    m_directionButton->setImageIndex(flagOf(direction));
+}
+
+SpeakerButton *ButtonStrip::addSpeakerButton(int left, const char16_t *hint)
+{
+    return new SpeakerButton(this, left, hint);
+}
+
+} // namespace slovnik
