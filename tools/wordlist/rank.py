@@ -22,8 +22,9 @@ REDUCIBLE_FACTOR = 3     # a regular inflected form that finds its base anyway
 DEMOTED_BASE = 20000     # capitalised homographs of everyday words ("As", "Be")
 
 
-def word_ranks(lists):
-    """{lower-case word: combined rank}, best of the two frequency lists."""
+def word_ranks(lists, extra=()):
+    """{lower-case word: combined rank}, best of the two frequency lists; then
+    the subtitle words those lists lack (english_extra.txt)."""
     rank = {}
     for i, w in enumerate(lists["us_tv_and_film"]):
         rank.setdefault(w, float(i + 1))
@@ -31,6 +32,8 @@ def word_ranks(lists):
         r = (i + 1) * WIKI_WEIGHT
         if r < rank.get(w, 1e18):
             rank[w] = r
+    for w, r in extra:
+        rank.setdefault(w, r)
     return rank
 
 
@@ -53,7 +56,7 @@ class Ranker:
         self.common = sources.common
         self.exceptions = sources.exceptions
         self.pool = pool
-        self.rank = word_ranks(sources.lists)
+        self.rank = word_ranks(sources.lists, sources.english_extra)
         self.lower_index = {}
         for en in sorted(pool):
             self.lower_index.setdefault(ascii_lower(en), []).append(en)

@@ -26,6 +26,7 @@ ADDED_PAIRS = os.path.join(HERE, "added_pairs.tsv")
 EVERYDAY_EN = os.path.join(HERE, "everyday_en.tsv")
 EVERYDAY_CS = os.path.join(HERE, "everyday_cs.tsv")
 CZECH_COMMON = os.path.join(HERE, "czech_common.txt")
+ENGLISH_EXTRA = os.path.join(HERE, "english_extra.txt")
 OUTPUT = os.path.join(ROOT, "data", "wordlist.tsv")
 
 
@@ -165,3 +166,6 @@ class Sources:
         self.everyday_cs = dict(read_tsv(EVERYDAY_CS)) if os.path.exists(EVERYDAY_CS) else {}
         # Czech base forms, commonest first (czech_ranking.py).
         self.czech_common = read_words(CZECH_COMMON)
+        # Subtitle words the zxcvbn lists lack, with their rank (english_ranking.py).
+        self.english_extra = [(w, float(r)) for w, r in
+                              (line.split("\t") for line in read_words(ENGLISH_EXTRA))]
