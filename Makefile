@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 # manual page, and the speech tests play into a PulseAudio server of their own.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
-            qt6-multimedia-dev flite1-dev help2man pulseaudio pulseaudio-utils \
+            qt6-multimedia-dev flite1-dev libpulse-dev help2man pulseaudio pulseaudio-utils \
             python3-pyatspi at-spi2-core dbus dbus-x11 xdotool
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl hunspell hunspell-cs

@@ -4,10 +4,14 @@
 
 #include "AudioSink.h"
 
+#include <pulse/context.h>
+#include <pulse/mainloop.h>
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QTimer>
@@ -27,6 +31,39 @@ constexpr int kRefillMilliseconds = 20;
 // let go anyway.
 constexpr int kPlayedOutGraceMilliseconds = 1000;
 constexpr int kBytesPerSample = 2;
+// How long a sound server may take to answer before it counts as absent.
+constexpr int kServerAnswerMilliseconds = 1000;
+constexpr int kServerPollMicroseconds = 20'000;
+
+// Qt Multimedia plays through the PulseAudio server (PipeWire's stands in for it), connects to it
+// the first time an output is asked for and, if that fails, never tries again in the process. So
+// until a server has answered, one is asked for first here, by a connection of our own that is
+// dropped at once, exactly as Qt would connect: a server that starts later is then still found.
+bool soundServerAnswers()
+{
+    static bool answered = false;
+    if (answered)
+        return true;
+    pa_mainloop *const loop = pa_mainloop_new();
+    pa_context *const context = pa_context_new(pa_mainloop_get_api(loop), "slovnik");
+    if (context && pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) >= 0) {
+        QElapsedTimer waited;
+        waited.start();
+        while (PA_CONTEXT_IS_GOOD(pa_context_get_state(context)) && !answered
+               && waited.elapsed() < kServerAnswerMilliseconds) {
+            answered = pa_context_get_state(context) == PA_CONTEXT_READY;
+            if (!answered
+                && (pa_mainloop_prepare(loop, kServerPollMicroseconds) < 0 || pa_mainloop_poll(loop) < 0
+                    || pa_mainloop_dispatch(loop) < 0))
+                break;
+        }
+        pa_context_disconnect(context);
+    }
+    if (context)
+        pa_context_unref(context);
+    pa_mainloop_free(loop);
+    return answered;
+}
 
 // Each reading has a stream of its own on the sound server, opened by its first samples and
 // closed once they are all heard: between readings the program holds no stream, so the output
@@ -51,6 +88,8 @@ public:
     bool open(int sampleRate) override
     {
         close();
+        if (!soundServerAnswers())
+            return false;
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull())
             return false;
@@ -102,7 +141,10 @@ public:
         close();
     }
 
-    bool hasOutput() const override { return !QMediaDevices::defaultAudioOutput().isNull(); }
+    bool hasOutput() const override
+    {
+        return soundServerAnswers() && !QMediaDevices::defaultAudioOutput().isNull();
+    }
 
 private:
     void feed()

@@ -35,8 +35,8 @@ public:
 
     enum class Output { NullSink, None };
 
-    /// With Output::None the server starts without any output until addNullSink().
-    explicit PulseNullSink(Output output = Output::NullSink)
+    /// Sets up this process's HOME and runtime folder for a server of its own; start() starts it.
+    PulseNullSink()
     {
         if (!m_runtime.isValid() || !m_home.isValid()) {
             m_failure = QStringLiteral("no temporary folder");
@@ -46,6 +46,14 @@ public:
         ::setenv("XDG_RUNTIME_DIR", qPrintable(m_runtime.path()), 1);
         ::unsetenv("PULSE_SERVER");
         ::unsetenv("PULSE_SINK");
+    }
+
+    /// Starts the server; with Output::None it has no output until addNullSink(). False, and
+    /// failure() says why, when it cannot start.
+    bool start(Output output = Output::NullSink)
+    {
+        if (!m_failure.isEmpty())
+            return false;
         // The server's log goes to a file: a pipe nobody reads would stop it once full.
         m_server.setProcessChannelMode(QProcess::MergedChannels);
         m_server.setStandardOutputFile(m_runtime.filePath(QStringLiteral("pulseaudio.log")));
@@ -61,18 +69,19 @@ public:
         m_server.start(QStringLiteral("pulseaudio"), arguments);
         if (!m_server.waitForStarted(5000)) {
             m_failure = QStringLiteral("pulseaudio cannot be started: ") + m_server.errorString();
-            return;
+            return false;
         }
         for (int tries = 0; tries < 50 && !answers(); ++tries) {
             if (m_server.state() != QProcess::Running) {
                 m_failure = QStringLiteral("pulseaudio ended at once, see ")
                     + m_runtime.filePath(u"pulseaudio.log"_qs);
-                return;
+                return false;
             }
             QThread::msleep(100);
         }
         if (!answers())
             m_failure = QStringLiteral("pulseaudio does not answer");
+        return m_failure.isEmpty();
     }
 
     ~PulseNullSink()
@@ -94,7 +103,7 @@ public:
         return !pactl(QStringList{u"load-module"_qs} + nullSinkModule().split(u' ')).isEmpty();
     }
 
-    /// Empty when the server runs; otherwise why it does not.
+    /// Empty when the server runs or was not started; otherwise why it does not run.
     QString failure() const { return m_failure; }
 
     /// The sink's state as pactl names it: RUNNING while a stream plays into it, IDLE or
