@@ -62,15 +62,15 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     QWidget(parent, Qt::Window),
     m_buttonImages(createButtonImages(this)),
     m_flagImages(createFlagImages(this)),
-    m_body(new QWidget(this)),
+    m_body(designNamed(new QWidget(this), "Panel1")),
     m_buttonStrip(new ButtonStrip("Panel2", kButtonStripHeight, m_body)),
-    m_translatorPanel(new QFrame(m_buttonStrip)),
-    m_queryRow(new QWidget(m_body)),
-    m_resultChooser(new ResultChooser(m_queryRow)),
+    m_translatorPanel(designNamed(new QFrame(m_buttonStrip), "Panel3")),
+    m_queryRow(designNamed(new QWidget(m_body), "PanelTop")),
+    m_resultChooser(designNamed(new ResultChooser(m_queryRow), "ComboBox2")),
     m_suggestions(new SuggestionBar(table, m_queryRow)),
     m_baseFormLink(new LinkLabel(m_buttonStrip)),
     m_table(table),
-    m_wordList(new WordListView(m_body)),
+    m_wordList(designNamed(new WordListView(m_body), "ListView1")),
     m_queryRun(table, *m_resultChooser, *this)
 {
     setWindowTitle(QStringLiteral(" Anglicko - český slovnik + translátor"));
@@ -127,7 +127,7 @@ void TMainForm::buildButtonStrip()
 
 void TMainForm::buildQueryRow()
 {
-    m_queryBox = new QComboBox(m_queryRow);
+    m_queryBox = designNamed(new QComboBox(m_queryRow), "ComboBox1");
     m_queryBox->setEditable(true);
     // The history grows only by chosen result lines, never by what is typed.
     m_queryBox->setInsertPolicy(QComboBox::NoInsert);
@@ -160,11 +160,6 @@ void TMainForm::connectHandlers()
         const QString word = m_baseFormWord;
         suggestionChosen(word);
     });
-}
-
-TEx3DButton *TMainForm::button(const char *name) const
-{
-    return findChild<TEx3DButton *>(QLatin1StringView(name));
 }
 
 void TMainForm::setCompanionWindows(const CompanionWindows &windows)

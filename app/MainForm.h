@@ -55,24 +55,13 @@ public:
     /// ImageList2: the two flags, also shown by the translator's direction button.
     ImageList *flagImages() const { return m_flagImages; }
 
-    // The controls, by their design names, for the tests.
-    QComboBox *ComboBox1() const { return m_queryBox; }
-    ResultChooser *ComboBox2() const { return m_resultChooser; }
     /// The words suggested in the result chooser's place when a query finds nothing.
     SuggestionBar *suggestionBar() const { return m_suggestions; }
     /// In the button strip's free space: the base form of a query whose lines are all of longer
     /// words ("psa" lists "psací stroj"; the link looks up "pes"). Hidden otherwise.
     LinkLabel *baseFormLink() const { return m_baseFormLink; }
-    WordListView *ListView1() const { return m_wordList; }
-    TEx3DButton *CopyBtn() const { return button("CopyBtn"); }
-    TEx3DButton *PasteBtn() const { return button("PasteBtn"); }
-    TEx3DButton *ToListBtn() const { return button("ToListBtn"); }
-    TEx3DButton *LangBtn() const { return button("LangBtn"); }
-    TEx3DButton *HelpButton() const { return button("HelpButton"); }
-    TEx3DButton *AboutBtn() const { return button("AboutBtn"); }
     /// Reads the English word aloud: the chosen line's, else an English query's.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
-    TEx3DButton *TranslBtn() const { return button("TranslBtn"); }
 
     /// The query run for the query box's text as it stands.
     void ComboBox1Change();
@@ -84,7 +73,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    TEx3DButton *button(const char *name) const;
     void FormCreate(const ExternalModule &module);
     void buildButtonStrip();
     void buildQueryRow();

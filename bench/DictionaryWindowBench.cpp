@@ -3,6 +3,7 @@
 
 #include "Ex3DButton.h"
 #include "MainForm.h"
+#include "NamedControls.h"
 #include "ResultChooser.h"
 
 #include <QApplication>
@@ -51,8 +52,8 @@ void DictionaryWindowBench::keystroke()
     QFETCH(bool, english);
     const bool isEnglish = m_form->translationDirection() == TranslationDirection::EnglishToCzech;
     if (english != isEnglish)
-        QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
-    QLineEdit *edit = m_form->ComboBox1()->lineEdit();
+        QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton);
+    QLineEdit *edit = named<QComboBox>(*m_form, "ComboBox1")->lineEdit();
     const QString typedBefore = query.chopped(1);
     const QString last = query.right(1);
     QBENCHMARK
@@ -62,7 +63,8 @@ void DictionaryWindowBench::keystroke()
         QApplication::sendEvent(edit, &press);
     }
     // Line 0 is chosen whenever there are lines; Czech has no word beginning with "dogs".
-    QCOMPARE(m_form->ComboBox2()->currentIndex(), m_form->ComboBox2()->count() > 0 ? 0 : -1);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->currentIndex(),
+             named<ResultChooser>(*m_form, "ComboBox2")->count() > 0 ? 0 : -1);
 }
 
 QTEST_MAIN(DictionaryWindowBench)

@@ -5,6 +5,7 @@
 #include "Dic.h"
 #include "Ex3DButton.h"
 #include "Icons.h"
+#include "NamedControls.h"
 #include "Trans.h"
 #include "Translate.h"
 #include "Translation.h"
@@ -92,14 +93,14 @@ void TranslatorBench::transBtnClick()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     if (english)
-        QTest::mouseClick(form.LangBtn(), Qt::LeftButton);
-    form.Memo1()->setPlainText(firstWords(text));
-    QTest::mouseClick(form.ToListBtn(), Qt::LeftButton);
+        QTest::mouseClick(named<TEx3DButton>(form, "LangBtn"), Qt::LeftButton);
+    named<QPlainTextEdit>(form, "Memo1")->setPlainText(firstWords(text));
+    QTest::mouseClick(named<TEx3DButton>(form, "ToListBtn"), Qt::LeftButton);
     QCOMPARE(form.WordCount(), static_cast<int>(MaxWords));
 
     QBENCHMARK
     {
-        QTest::mouseClick(form.TransBtn(), Qt::LeftButton);
+        QTest::mouseClick(named<TEx3DButton>(form, "TransBtn"), Qt::LeftButton);
     }
     const auto withOffers = std::count_if(form.WordBoxes().cbegin(), form.WordBoxes().cend(),
                                           [](const QComboBox *box) { return box->count() > 0; });

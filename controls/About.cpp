@@ -139,7 +139,7 @@ void paintText(QWidget &widget, const QColor &colour)
 TAboutForm::TAboutForm(QWidget *parent) :
     QDialog(parent),
     m_openUrl(&QDesktopServices::openUrl),
-    m_GroupBox1(new EtchedGroupBox(QStringLiteral(" O aplikaci "), this))
+    m_GroupBox1(designNamed(new EtchedGroupBox(QStringLiteral(" O aplikaci "), this), "GroupBox1"))
 {
     // One blank before, none after the hyphen: the window's own spelling.
     setWindowTitle(QStringLiteral(" Anglicko- český slovník"));
@@ -157,9 +157,11 @@ TAboutForm::TAboutForm(QWidget *parent) :
 
 void TAboutForm::buildTitleRow()
 {
-    m_Image1 = makePicture(m_GroupBox1, kImage1, QStringLiteral("Ikona slovníku"));
+    m_Image1 = designNamed(makePicture(m_GroupBox1, kImage1, QStringLiteral("Ikona slovníku")), "Image1");
     m_unpaintedPictures.push_back({m_Image1, dictionaryWindowIcon()});
-    m_Label12 = new QLabel(QStringLiteral("Anglicko - český oboustranný slovník + translátor"), m_GroupBox1);
+    m_Label12 = designNamed(
+        new QLabel(QStringLiteral("Anglicko - český oboustranný slovník + translátor"), m_GroupBox1),
+        "Label12");
     m_Label12->setGeometry(kLabel12);
     QFont titleFont = arialFont(kTitlePixels);
     titleFont.setBold(true);
@@ -169,7 +171,7 @@ void TAboutForm::buildTitleRow()
 
 void TAboutForm::buildDescription()
 {
-    m_Memo1 = new DescriptionBox(m_GroupBox1);
+    m_Memo1 = designNamed(new DescriptionBox(m_GroupBox1), "Memo1");
     m_Memo1->setGeometry(kMemo1);
     m_Memo1->setReadOnly(true);
     m_Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -186,14 +188,15 @@ void TAboutForm::buildDescription()
 
 void TAboutForm::buildLinkRow()
 {
-    m_Image3 = makePicture(m_GroupBox1, kImage3, QStringLiteral("slovnik"));
+    m_Image3 = designNamed(makePicture(m_GroupBox1, kImage3, QStringLiteral("slovnik")), "Image3");
     m_unpaintedPictures.push_back(
         {m_Image3, pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize))});
-    m_Image4 = makePicture(m_GroupBox1, kImage4, QStringLiteral("Internetová stránka"));
+    m_Image4
+        = designNamed(makePicture(m_GroupBox1, kImage4, QStringLiteral("Internetová stránka")), "Image4");
     m_unpaintedPictures.push_back({m_Image4, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize))});
     m_Image4->setCursor(Qt::PointingHandCursor);
 
-    m_AboutLabel = new LinkLabel(m_GroupBox1);
+    m_AboutLabel = designNamed(new LinkLabel(m_GroupBox1), "AboutLabel");
     QFont linkFont = designFont();
     linkFont.setBold(true);
     m_AboutLabel->setFont(linkFont);

@@ -34,15 +34,6 @@ public:
     /// Replaces the desktop's opener, so that a test can see what the link asks for.
     void setUrlOpener(UrlOpener opener);
 
-    // The components, by their design names, for the tests.
-    QGroupBox *GroupBox1() const { return m_GroupBox1; }
-    QLabel *Image1() const { return m_Image1; }
-    QLabel *Label12() const { return m_Label12; }
-    QPlainTextEdit *Memo1() const { return m_Memo1; }
-    QLabel *Image3() const { return m_Image3; }
-    QLabel *Image4() const { return m_Image4; }
-    LinkLabel *AboutLabel() const { return m_AboutLabel; }
-
 protected:
     /// Centred each time it appears; its pictures are rendered the first time.
     void showEvent(QShowEvent *event) override;

@@ -19,7 +19,7 @@ constexpr int kTextMargin = 2;
 HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_t *const> lines,
                        QWidget *parent) :
     QWidget(parent),
-    m_Memo1(new QPlainTextEdit(this))
+    m_Memo1(designNamed(new QPlainTextEdit(this), "Memo1"))
 {
     QStringList text;
     for (const char16_t *line : lines)

@@ -17,10 +17,6 @@ namespace slovnik {
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
-    /// The text box; it holds its text once the window has been shown.
-    QPlainTextEdit *Memo1() const { return m_Memo1; }
-
 protected:
     /// A window of `clientSize` with `lines` in Memo1, one text block per line. `stayOnTop` keeps
     /// it above the program's other windows. The derived window sets the title, which also names

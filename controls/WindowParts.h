@@ -12,6 +12,13 @@ class QWidget;
 
 namespace slovnik {
 
+/// Gives `control` its design name as its object name, as a form editor does, and returns it.
+template <class Control> Control *designNamed(Control *control, const char *name)
+{
+    control->setObjectName(QLatin1StringView(name));
+    return control;
+}
+
 /// The design's 8-point fonts are 11 pixels high at 96 dots per inch.
 inline constexpr int kDesignFontPixels = 11;
 /// Every drop-down list of the windows shows at most this many lines at a time.

@@ -111,11 +111,11 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     m_table(table),
     m_suggester(table),
     m_buttonImages(createButtonImages(this)),
-    m_body(new QWidget(this)),
+    m_body(designNamed(new QWidget(this), "Panel1")),
     m_buttonStrip(new ButtonStrip("Panel2", kToolStripHeight, m_body)),
-    m_sourcePanel(new QWidget(m_body)),
-    m_translatedPanel(new QWidget(m_body)),
-    m_spacer(new QWidget(m_body))
+    m_sourcePanel(designNamed(new QWidget(m_body), "Panel4")),
+    m_translatedPanel(designNamed(new QWidget(m_body), "Panel3")),
+    m_spacer(designNamed(new QWidget(m_body), "Panel6"))
 {
     setWindowTitle(QStringLiteral("Translator"));
     setWindowIcon(translatorWindowIcon());
@@ -159,13 +159,14 @@ void TTransForm::buildToolStrip(ImageList *flagImages)
 
 void TTransForm::buildTextPanels()
 {
-    m_sourceLabel = new QLabel(QStringLiteral("Zdrojový text"), m_sourcePanel);
+    m_sourceLabel = designNamed(new QLabel(QStringLiteral("Zdrojový text"), m_sourcePanel), "Label2");
     m_sourceLabel->move(0, 0);
-    m_sourceText = makeMemo(m_sourcePanel);
+    m_sourceText = designNamed(makeMemo(m_sourcePanel), "Memo1");
     m_sourceText->setAccessibleName(m_sourceLabel->text());
-    m_translatedLabel = new QLabel(QStringLiteral("Přeložený text"), m_translatedPanel);
+    m_translatedLabel
+        = designNamed(new QLabel(QStringLiteral("Přeložený text"), m_translatedPanel), "Label1");
     m_translatedLabel->move(0, 0);
-    m_translatedText = makeMemo(m_translatedPanel);
+    m_translatedText = designNamed(makeMemo(m_translatedPanel), "Memo2");
     m_translatedText->setAccessibleName(m_translatedLabel->text());
 }
 
@@ -176,12 +177,12 @@ void TTransForm::ensureLateParts()
     takeDesignFont(*m_body);
     m_sourceLabel->adjustSize();
     m_translatedLabel->adjustSize();
-    m_wordArea = new ScrollBox(m_body);
+    m_wordArea = designNamed(new ScrollBox(m_body), "ScrollBox1");
     m_scrollContent = new QWidget(m_wordArea);
-    m_wordGrid = new WordGrid(m_scrollContent);
+    m_wordGrid = designNamed(new WordGrid(m_scrollContent), "StringGrid1");
     m_wordGrid->setGeometry(0, 0, kGridWidth, kDesignWordAreaHeight);
     m_wordGrid->setAccessibleName(QStringLiteral("Slova zdrojového textu"));
-    m_wordBoxPanel = new QWidget(m_scrollContent);
+    m_wordBoxPanel = designNamed(new QWidget(m_scrollContent), "ComboPanel");
     m_wordBoxPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
     fitScrollContent();
     m_wordArea->setWidget(m_scrollContent);
@@ -196,16 +197,6 @@ void TTransForm::ensureLateParts()
 void TTransForm::placeWordArea()
 {
     m_wordArea->setGeometry(0, kScrollBoxTop, width(), std::max(0, height() - kScrollBoxTop));
-}
-
-QWidget *TTransForm::Panel2() const
-{
-    return m_buttonStrip;
-}
-
-TEx3DButton *TTransForm::button(const char *name) const
-{
-    return findChild<TEx3DButton *>(QLatin1StringView(name));
 }
 
 void TTransForm::setSpeaker(Speaker &speaker)

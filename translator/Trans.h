@@ -58,32 +58,11 @@ public:
     /// Box k - 1 stands beside grid row k - 1. Destroyed by the next split.
     const QList<QComboBox *> &WordBoxes() const { return m_wordBoxes; }
 
-    // The controls, by their design names, for the tests.
-    TEx3DButton *PasteBtn() const { return button("PasteBtn"); }
-    TEx3DButton *CopyBtn() const { return button("CopyBtn"); }
-    TEx3DButton *ToListBtn() const { return button("ToListBtn"); }
-    TEx3DButton *FromListBtn() const { return button("FromListBtn"); }
-    TEx3DButton *TransBtn() const { return button("TransBtn"); }
-    TEx3DButton *LangBtn() const { return button("LangBtn"); }
-    TEx3DButton *Help() const { return button("Help"); }
     /// Reads the English side aloud, its first MaxWords words.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
-    /// Fills every box that offers base forms of its word, and that the learner has not changed
-    /// since it was translated, with its first base-form offer; kFillKey does the same.
-    TEx3DButton *FillBtn() const { return m_fillButton; }
+    /// FillBtn and this key fill every box that offers base forms of its word, and that the
+    /// learner has not changed since it was translated, with its first base-form offer.
     static constexpr QKeyCombination kFillKey{Qt::CTRL | Qt::Key_T};
-    QWidget *Panel2() const;
-    QWidget *Panel3() const { return m_translatedPanel; }
-    QWidget *Panel4() const { return m_sourcePanel; }
-    QWidget *Panel6() const { return m_spacer; }
-    QLabel *Label1() const { return m_translatedLabel; }
-    QLabel *Label2() const { return m_sourceLabel; }
-    QPlainTextEdit *Memo1() const { return m_sourceText; }
-    QPlainTextEdit *Memo2() const { return m_translatedText; }
-    // The word area, from the window's first showing or split on.
-    ScrollBox *ScrollBox1() const { return m_wordArea; }
-    WordGrid *StringGrid1() const { return m_wordGrid; }
-    QWidget *ComboPanel() const { return m_wordBoxPanel; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -98,7 +77,6 @@ private:
     /// are the costliest part of the window, and the dictionary window does not need them.
     void ensureLateParts();
     void placeWordArea();
-    TEx3DButton *button(const char *name) const;
 
     void FormCreate();
     void PasteBtnClick();

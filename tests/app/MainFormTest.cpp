@@ -9,6 +9,7 @@
 #include "ResultChooser.h"
 #include "WordListView.h"
 
+#include "NamedControls.h"
 #include "SmallTable.h"
 #include "UserActions.h"
 #include "WhatTheUserMeets.h"
@@ -99,9 +100,9 @@ void MainFormTest::cleanup()
 
 void MainFormTest::typeQuery(const QString &text)
 {
-    m_form->ComboBox1()->setFocus();
-    typeOver(m_form->ComboBox1()->lineEdit(), text);
-    QCOMPARE(m_form->ComboBox1()->currentText(), text);
+    named<QComboBox>(*m_form, "ComboBox1")->setFocus();
+    typeOver(named<QComboBox>(*m_form, "ComboBox1")->lineEdit(), text);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), text);
 }
 
 // As the user picks a line: opens the drop-down list and clicks the line.
@@ -119,13 +120,13 @@ void pickFromList(QComboBox &box, const QString &line)
 
 void MainFormTest::chooseLine(const QString &line)
 {
-    pickFromList(*m_form->ComboBox2(), line);
+    pickFromList(*named<ResultChooser>(*m_form, "ComboBox2"), line);
 }
 
 // The window starts Czech to English; the flip itself is directionButtonTwiceRestoresTheList's.
 void MainFormTest::switchToEnglish()
 {
-    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton);
 }
 
 void MainFormTest::controlsAsLaidOut_data()
@@ -160,20 +161,14 @@ void MainFormTest::controlsAsLaidOut()
     QFETCH(QRect, place);
     QFETCH(int, image);
     QCOMPARE(m_form->size(), QSize(468, 201));
-    const QHash<QString, QWidget *> controls{
-        {u"CopyBtn"_qs, m_form->CopyBtn()},       {u"PasteBtn"_qs, m_form->PasteBtn()},
-        {u"ToListBtn"_qs, m_form->ToListBtn()},   {u"LangBtn"_qs, m_form->LangBtn()},
-        {u"HelpButton"_qs, m_form->HelpButton()}, {u"AboutBtn"_qs, m_form->AboutBtn()},
-        {u"TranslBtn"_qs, m_form->TranslBtn()},   {u"ComboBox1"_qs, m_form->ComboBox1()},
-        {u"ComboBox2"_qs, m_form->ComboBox2()},   {u"ListView1"_qs, m_form->ListView1()}};
-    QWidget *const control = controls.value(QString::fromLatin1(QTest::currentDataTag()));
+    QWidget *const control = named(*m_form, QTest::currentDataTag());
     QVERIFY(control);
     QCOMPARE(placeIn(*control, *m_form), place);
     QTEST(screenReaderName(*control), "name");
     QTEST(hintShownOver(*control), "hint");
     if (image != kNoImage) {
         QObject owner;
-        const bool flag = control == m_form->LangBtn();
+        const bool flag = control == named<TEx3DButton>(*m_form, "LangBtn");
         QVERIFY(showsImage(*control, flag ? *m_form->flagImages() : *createButtonImages(&owner), image));
         QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
     }
@@ -182,11 +177,11 @@ void MainFormTest::controlsAsLaidOut()
 void MainFormTest::layoutFollowsTheClientWidth()
 {
     m_form->resize(700, 300);
-    QCOMPARE(placeIn(*m_form->ComboBox1(), *m_form), QRect(0, 24, 170, 22));
-    QCOMPARE(placeIn(*m_form->ComboBox2(), *m_form), QRect(170, 24, 530, 22));
-    QCOMPARE(placeIn(*m_form->ListView1(), *m_form), QRect(0, 47, 700, 300 - 47));
-    QCOMPARE(m_form->TranslBtn()->parentWidget()->geometry().right(), 699);
-    const WordListView *list = m_form->ListView1();
+    QCOMPARE(placeIn(*named<QComboBox>(*m_form, "ComboBox1"), *m_form), QRect(0, 24, 170, 22));
+    QCOMPARE(placeIn(*named<ResultChooser>(*m_form, "ComboBox2"), *m_form), QRect(170, 24, 530, 22));
+    QCOMPARE(placeIn(*named<WordListView>(*m_form, "ListView1"), *m_form), QRect(0, 47, 700, 300 - 47));
+    QCOMPARE(named<TEx3DButton>(*m_form, "TranslBtn")->parentWidget()->geometry().right(), 699);
+    const WordListView *list = named<WordListView>(*m_form, "ListView1");
     QCOMPARE(list->columnWidth(0), list->viewport()->width() / 2);
     QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
 }
@@ -195,76 +190,79 @@ void MainFormTest::choosingALineAddsHistoryOnceAndARowEachTime()
 {
     typeQuery(QStringLiteral("p"));
     chooseLine(QStringLiteral("pes = dog"));
-    QCOMPARE(m_form->ComboBox1()->count(), 1);
-    QCOMPARE(m_form->ComboBox1()->itemText(0), u"pes = dog"_qs);
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"p"_qs); // the query box keeps its text
-    QCOMPARE(m_form->ListView1()->rowCount(), 1);
-    QCOMPARE(m_form->ListView1()->wordAt(0), u"pes"_qs);
-    QCOMPARE(m_form->ListView1()->otherAt(0), std::optional(u"dog"_qs));
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), 1);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->itemText(0), u"pes = dog"_qs);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"p"_qs); // the query box keeps its text
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), 1);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->wordAt(0), u"pes"_qs);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->otherAt(0), std::optional(u"dog"_qs));
     typeQuery(QStringLiteral("pe"));
     chooseLine(QStringLiteral("pes = dog"));
-    QCOMPARE(m_form->ComboBox1()->count(), 1);
-    QCOMPARE(m_form->ListView1()->rowCount(), 2);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), 1);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), 2);
 }
 
 void MainFormTest::historyLineDifferingOnlyInCaseKeepsAChoiceOut()
 {
     typeQuery(QStringLiteral("pes"));
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")),
+             (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
     chooseLine(QStringLiteral("pes = DOG"));
     chooseLine(QStringLiteral("pes = dog"));
-    QCOMPARE(m_form->ComboBox1()->count(), 1);
-    QCOMPARE(m_form->ComboBox1()->itemText(0), u"pes = DOG"_qs);
-    QCOMPARE(m_form->ListView1()->rowCount(), 2);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), 1);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->itemText(0), u"pes = DOG"_qs);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), 2);
 }
 
 void MainFormTest::arrowKeysOnTheClosedChooserChooseEachLinePassed()
 {
     switchToEnglish();
     typeQuery(QStringLiteral("d"));
-    const QStringList lines = itemsOf(*m_form->ComboBox2());
+    const QStringList lines = itemsOf(*named<ResultChooser>(*m_form, "ComboBox2"));
     QCOMPARE(lines.size(), 3);
-    m_form->ComboBox2()->setFocus();
+    named<ResultChooser>(*m_form, "ComboBox2")->setFocus();
     for (int i = 1; i < lines.size(); ++i)
-        QTest::keyClick(m_form->ComboBox2(), Qt::Key_Down);
-    QCOMPARE(m_form->ListView1()->rowCount(), lines.size() - 1);
-    QCOMPARE(m_form->ComboBox1()->count(), lines.size() - 1);
+        QTest::keyClick(named<ResultChooser>(*m_form, "ComboBox2"), Qt::Key_Down);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), lines.size() - 1);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), lines.size() - 1);
 }
 
 void MainFormTest::searchRunsAddNothingToHistoryOrWordList()
 {
     for (const char *query : {"p", "pe", "d", "k", ""})
         typeQuery(QString::fromUtf8(query));
-    QCOMPARE(m_form->ComboBox1()->count(), 0);
-    QCOMPARE(m_form->ListView1()->rowCount(), 0);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), 0);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), 0);
 }
 
 void MainFormTest::historyPickSearchesTheWholeLine()
 {
     typeQuery(QStringLiteral("pes"));
     chooseLine(QStringLiteral("pes = dog"));
-    QVERIFY(m_form->ComboBox2()->count() > 0);
-    pickFromList(*m_form->ComboBox1(), u"pes = dog"_qs);
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"pes = dog"_qs);
+    QVERIFY(named<ResultChooser>(*m_form, "ComboBox2")->count() > 0);
+    pickFromList(*named<QComboBox>(*m_form, "ComboBox1"), u"pes = dog"_qs);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"pes = dog"_qs);
     // No searched word begins with the whole line, " = " included.
-    QCOMPARE(m_form->ComboBox2()->count(), 0);
-    QCOMPARE(m_form->ComboBox1()->count(), 1);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), 1);
 }
 
 void MainFormTest::directionButtonTwiceRestoresTheList()
 {
     typeQuery(QStringLiteral("dog"));
-    const QStringList czech = itemsOf(*m_form->ComboBox2());
+    const QStringList czech = itemsOf(*named<ResultChooser>(*m_form, "ComboBox2"));
     QCOMPARE(czech, (QStringList{u"dogma = dogma"_qs}));
-    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton);
     QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
-    QVERIFY(showsImage(*m_form->LangBtn(), *m_form->flagImages(), FlagImage::EnglishToCzech));
-    QCOMPARE(itemsOf(*m_form->ComboBox2()).count(u"dog = pes"_qs), 2);
-    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton);
+    QVERIFY(showsImage(*named<TEx3DButton>(*m_form, "LangBtn"), *m_form->flagImages(),
+                       FlagImage::EnglishToCzech));
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")).count(u"dog = pes"_qs), 2);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton);
     QCOMPARE(m_form->translationDirection(), TranslationDirection::CzechToEnglish);
-    QVERIFY(showsImage(*m_form->LangBtn(), *m_form->flagImages(), FlagImage::CzechToEnglish));
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), czech);
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"dog"_qs);
+    QVERIFY(showsImage(*named<TEx3DButton>(*m_form, "LangBtn"), *m_form->flagImages(),
+                       FlagImage::CzechToEnglish));
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")), czech);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"dog"_qs);
 }
 
 void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine_data()
@@ -286,11 +284,11 @@ void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine()
     typeQuery(query);
     if (!focusInQueryBox) {
         // A click on the word list takes the focus there.
-        m_form->ListView1()->setFocus();
+        named<WordListView>(*m_form, "ListView1")->setFocus();
     }
     QGuiApplication::clipboard()->setText(u"before"_qs);
     const DialogAnswerer answerer;
-    QTest::mouseClick(m_form->CopyBtn(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "CopyBtn"), Qt::LeftButton);
     QTEST(answerer.texts.join(u'|'), "shown");
     QTEST(QGuiApplication::clipboard()->text(), "copied");
 }
@@ -298,15 +296,15 @@ void MainFormTest::copyTakesTheQueryBoxOrTheChosenLine()
 void MainFormTest::toListButtonAddsTheSearchedWordAlone()
 {
     typeQuery(QStringLiteral("pes"));
-    QTest::mouseClick(m_form->ToListBtn(), Qt::LeftButton);
-    QCOMPARE(m_form->ListView1()->rowCount(), 1);
-    QCOMPARE(m_form->ListView1()->wordAt(0), u"pes"_qs);
-    QCOMPARE(m_form->ListView1()->otherAt(0), std::nullopt);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "ToListBtn"), Qt::LeftButton);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), 1);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->wordAt(0), u"pes"_qs);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->otherAt(0), std::nullopt);
     typeQuery(QStringLiteral("zzz"));
-    QTest::mouseClick(m_form->ToListBtn(), Qt::LeftButton);
-    QCOMPARE(m_form->ListView1()->rowCount(), 2);
-    QCOMPARE(m_form->ListView1()->wordAt(0), QString());
-    QCOMPARE(m_form->ComboBox1()->count(), 0);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "ToListBtn"), Qt::LeftButton);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->rowCount(), 2);
+    QCOMPARE(named<WordListView>(*m_form, "ListView1")->wordAt(0), QString());
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->count(), 0);
 }
 
 void MainFormTest::wordListClickTakesTheColumnUnderThePointer()
@@ -314,36 +312,37 @@ void MainFormTest::wordListClickTakesTheColumnUnderThePointer()
     typeQuery(QStringLiteral("pes"));
     chooseLine(QStringLiteral("pes = dog"));
     typeQuery(QStringLiteral("dům"));
-    QTest::mouseClick(m_form->ToListBtn(), Qt::LeftButton); // a row of one word: "dům"
-    WordListView *list = m_form->ListView1();
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "ToListBtn"), Qt::LeftButton); // a row of one word: "dům"
+    WordListView *list = named<WordListView>(*m_form, "ListView1");
     const int firstWidth = list->columnWidth(0);
     const int pesRow = list->wordAt(0) == u"pes" ? 0 : 1;
     const int y = list->visualRect(list->model()->index(pesRow, 0)).center().y();
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth, y));
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"pes"_qs);
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"pes"_qs);
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")),
+             (QStringList{u"pes = dog"_qs, u"pes = DOG"_qs}));
     QVERIFY(list->hasFocus());
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth + 1, y));
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"dog"_qs);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"dog"_qs);
     QCOMPARE(m_form->translationDirection(), TranslationDirection::CzechToEnglish);
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"dogma = dogma"_qs}));
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")), (QStringList{u"dogma = dogma"_qs}));
 
     const int domRow = 1 - pesRow;
     const int domY = list->visualRect(list->model()->index(domRow, 0)).center().y();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstWidth + 5, domY));
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"dům"_qs);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"dům"_qs);
 
     const int below = list->visualRect(list->model()->index(list->rowCount() - 1, 0)).bottom() + 20;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, below));
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"dům"_qs);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"dům"_qs);
     QCOMPARE(list->selectedRow(), -1);
 }
 
 void MainFormTest::wordListRowsStayInOrder()
 {
-    WordListView *list = m_form->ListView1();
+    WordListView *list = named<WordListView>(*m_form, "ListView1");
     for (const char16_t *word : {u"čaj", u"hrad", u"chata", u"Cibule", u"auto", u"cibule"})
         list->addRow(QString::fromUtf16(word), std::nullopt);
     QStringList rows;
@@ -356,7 +355,7 @@ void MainFormTest::wordListRowsStayInOrder()
 // rows always fit the text as drawn, without a tall gap between the lines.
 void MainFormTest::wordListRowsFitTheFaceTheyAreDrawnIn()
 {
-    WordListView *list = m_form->ListView1();
+    WordListView *list = named<WordListView>(*m_form, "ListView1");
     list->addRow(u"pes"_qs, u"dog"_qs);
     for (const int pixels : {11, 24}) {
         QFont face = list->font();
@@ -373,7 +372,7 @@ void MainFormTest::wordListRowsFitTheFaceTheyAreDrawnIn()
 // in column 2 takes the column-2 word without moving the list.
 void MainFormTest::wordListWithAScrollBarNeverScrollsSideways()
 {
-    WordListView *list = m_form->ListView1();
+    WordListView *list = named<WordListView>(*m_form, "ListView1");
     for (int i = 0; i < 20; ++i)
         list->addRow(u"práce"_qs, u"work"_qs);
     QTRY_VERIFY(list->verticalScrollBar()->isVisible());
@@ -383,28 +382,29 @@ void MainFormTest::wordListWithAScrollBarNeverScrollsSideways()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QCOMPARE(list->horizontalScrollBar()->value(), 0);
     QCOMPARE(list->visualRect(list->model()->index(0, 0)).left(), 0);
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"work"_qs);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"work"_qs);
 }
 
 void MainFormTest::tabLeavesTheWordList()
 {
-    m_form->ListView1()->addRow(u"pes"_qs, u"dog"_qs);
-    m_form->ListView1()->addRow(u"kočka"_qs, u"cat"_qs);
-    m_form->ComboBox1()->setFocus();
-    const QList<QWidget *> order{m_form->ListView1(), m_form->ComboBox2(), m_form->ComboBox1(),
-                                 m_form->ListView1()};
+    named<WordListView>(*m_form, "ListView1")->addRow(u"pes"_qs, u"dog"_qs);
+    named<WordListView>(*m_form, "ListView1")->addRow(u"kočka"_qs, u"cat"_qs);
+    named<QComboBox>(*m_form, "ComboBox1")->setFocus();
+    const QList<QWidget *> order{
+        named<WordListView>(*m_form, "ListView1"), named<ResultChooser>(*m_form, "ComboBox2"),
+        named<QComboBox>(*m_form, "ComboBox1"), named<WordListView>(*m_form, "ListView1")};
     for (QWidget *expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), m_form->ComboBox1());
+    QCOMPARE(QApplication::focusWidget(), named<QComboBox>(*m_form, "ComboBox1"));
 }
 
 // The bottom edge runs unbroken under the Translátor button, in the border's own colour.
 void MainFormTest::translatorPanelShowsItsWholeBorder()
 {
-    QWidget *const panel = m_form->TranslBtn()->parentWidget();
+    QWidget *const panel = named<TEx3DButton>(*m_form, "TranslBtn")->parentWidget();
     const QImage image = panel->grab().toImage();
     const int bottom = image.height() - 1;
     const QRgb edge = image.pixel(1, bottom);
@@ -416,33 +416,33 @@ void MainFormTest::translatorPanelShowsItsWholeBorder()
 void MainFormTest::pasteSearchesTheClipboardText()
 {
     QGuiApplication::clipboard()->setText(u"pes"_qs);
-    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
-    QCOMPARE(m_form->ComboBox1()->currentText(), u"pes"_qs);
-    QCOMPARE(itemsOf(*m_form->ComboBox2()).size(), 2);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "PasteBtn"), Qt::LeftButton);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"pes"_qs);
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")).size(), 2);
     QGuiApplication::clipboard()->clear();
-    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
-    QCOMPARE(m_form->ComboBox1()->currentText(), QString());
-    QCOMPARE(m_form->ComboBox2()->count(), 0);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "PasteBtn"), Qt::LeftButton);
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), QString());
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
 }
 
 void MainFormTest::keystrokesDuringASearchRunLeaveOnlyTheNewestLines()
 {
     typeQuery(QStringLiteral("d"));
     // Keystrokes waiting in the queue when the next search run begins: "dům" replaces "d".
-    QLineEdit *edit = m_form->ComboBox1()->lineEdit();
+    QLineEdit *edit = named<QComboBox>(*m_form, "ComboBox1")->lineEdit();
     edit->selectAll();
     QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"h"_qs));
     QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"o"_qs));
     m_form->ComboBox1Change();
     QCOMPARE(edit->text(), u"ho"_qs);
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), QStringList());
-    QCOMPARE(m_form->ComboBox2()->currentIndex(), -1);
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")), QStringList());
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->currentIndex(), -1);
     switchToEnglish();
     edit->selectAll();
     QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, {}, u"c"_qs));
     m_form->ComboBox1Change();
     QCOMPARE(edit->text(), u"c"_qs);
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), (QStringList{u"cat = kočka"_qs}));
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")), (QStringList{u"cat = kočka"_qs}));
 }
 
 void MainFormTest::resultLineIsDrawnInTwoColumns()

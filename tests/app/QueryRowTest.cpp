@@ -6,6 +6,7 @@
 #include "ResultChooser.h"
 #include "SuggestionBar.h"
 
+#include "NamedControls.h"
 #include "SmallTable.h"
 #include "UserActions.h"
 
@@ -95,13 +96,13 @@ void QueryRowTest::cleanup()
 void QueryRowTest::paste(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
-    QTest::mouseClick(m_form->PasteBtn(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "PasteBtn"), Qt::LeftButton);
 }
 
 void QueryRowTest::leadingDirectionMarkKeepsTheQueryLeftAligned()
 {
     paste(u"\u200Fdog"_qs);
-    QLineEdit *const edit = m_form->ComboBox1()->lineEdit();
+    QLineEdit *const edit = named<QComboBox>(*m_form, "ComboBox1")->lineEdit();
     edit->setCursorPosition(0);
     const auto [first, last] = inkColumns(edit->grab().toImage());
     QVERIFY(first >= 0);
@@ -120,9 +121,9 @@ void QueryRowTest::longResultListShowsAScrollBar()
 {
     QFETCH(QString, query);
     QFETCH(bool, scrollBar);
-    m_form->LangBtn()->click();
+    named<TEx3DButton>(*m_form, "LangBtn")->click();
     paste(query);
-    ResultChooser *const chooser = m_form->ComboBox2();
+    ResultChooser *const chooser = named<ResultChooser>(*m_form, "ComboBox2");
     chooser->showPopup();
     QAbstractItemView *const list = chooser->view();
     QVERIFY(QTest::qWaitForWindowExposed(list->window()));
@@ -133,25 +134,25 @@ void QueryRowTest::longResultListShowsAScrollBar()
 // "cat" in the query box and "cat = kocka" in the chooser beside it: the first letters of both.
 void QueryRowTest::closedChooserTextStandsOnTheQueryBoxsBaseline()
 {
-    m_form->LangBtn()->click();
-    m_form->ComboBox1()->setFocus();
-    typeKeys(m_form->ComboBox1()->lineEdit(), u"cat"_qs);
-    QCOMPARE(m_form->ComboBox2()->chosenLine(), u"cat = kocka"_qs);
+    named<TEx3DButton>(*m_form, "LangBtn")->click();
+    named<QComboBox>(*m_form, "ComboBox1")->setFocus();
+    typeKeys(named<QComboBox>(*m_form, "ComboBox1")->lineEdit(), u"cat"_qs);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), u"cat = kocka"_qs);
     const QImage window = m_form->grab().toImage();
     const auto firstLetter = [this](const QWidget &box) {
         const QRect place(box.mapTo(m_form.get(), QPoint(0, 0)), box.size());
         return QRect(place.left() + 3, place.top() + 3, 10, place.height() - 6);
     };
-    const int queryBaseline = lowestInk(window, firstLetter(*m_form->ComboBox1()));
+    const int queryBaseline = lowestInk(window, firstLetter(*named<QComboBox>(*m_form, "ComboBox1")));
     QVERIFY(queryBaseline > 0);
-    QCOMPARE(lowestInk(window, firstLetter(*m_form->ComboBox2())), queryBaseline);
+    QCOMPARE(lowestInk(window, firstLetter(*named<ResultChooser>(*m_form, "ComboBox2"))), queryBaseline);
 }
 
 // At every width a word that does not fit whole is left out; the last one shown stays as far from
 // the window's right edge as the first one is from the bar's left edge.
 void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
 {
-    m_form->LangBtn()->click();
+    named<TEx3DButton>(*m_form, "LangBtn")->click();
     paste(u"dgo10"_qs);
     SuggestionBar *const bar = m_form->suggestionBar();
     QVERIFY(bar->isVisible());
@@ -177,11 +178,11 @@ void QueryRowTest::tabReachesOnlyWhatCanBeSeen_data()
 void QueryRowTest::tabReachesOnlyWhatCanBeSeen()
 {
     QFETCH(QString, query);
-    m_form->LangBtn()->click();
+    named<TEx3DButton>(*m_form, "LangBtn")->click();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    m_form->ComboBox1()->setFocus();
-    typeKeys(m_form->ComboBox1()->lineEdit(), query);
+    named<QComboBox>(*m_form, "ComboBox1")->setFocus();
+    typeKeys(named<QComboBox>(*m_form, "ComboBox1")->lineEdit(), query);
     for (int step = 0; step < 8; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *const focused = QApplication::focusWidget();

@@ -3,6 +3,7 @@
 
 #include "Ex3DButton.h"
 #include "MainForm.h"
+#include "NamedControls.h"
 #include "QuietModule.h"
 #include "ResultChooser.h"
 #include "SmallTable.h"
@@ -129,15 +130,15 @@ void SpeakerButtonsTest::prepare(Before before)
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const auto typeQuery = [this](const QString &query) {
-        m_dictionary->ComboBox1()->lineEdit()->setText(query);
+        named<QComboBox>(*m_dictionary, "ComboBox1")->lineEdit()->setText(query);
         m_dictionary->ComboBox1Change();
     };
     const auto build = [this](const QString &source, bool english) {
         if (english)
-            m_translator->LangBtn()->click();
-        m_translator->Memo1()->setPlainText(source);
-        m_translator->ToListBtn()->click();
-        m_translator->TransBtn()->click();
+            named<TEx3DButton>(*m_translator, "LangBtn")->click();
+        named<QPlainTextEdit>(*m_translator, "Memo1")->setPlainText(source);
+        named<TEx3DButton>(*m_translator, "ToListBtn")->click();
+        named<TEx3DButton>(*m_translator, "TransBtn")->click();
     };
     switch (before) {
     case Before::TypedACzechWord:
@@ -146,18 +147,18 @@ void SpeakerButtonsTest::prepare(Before before)
         return typeQuery(u"žirafa"_qs);
     case Before::PickedAHistoryLineAfterSwitching:
         typeQuery(u"pes"_qs);
-        pick(*m_dictionary->ComboBox2(), u"pes = dog"_qs);
-        m_dictionary->LangBtn()->click();
-        return pick(*m_dictionary->ComboBox1(), u"pes = dog"_qs);
+        pick(*named<ResultChooser>(*m_dictionary, "ComboBox2"), u"pes = dog"_qs);
+        named<TEx3DButton>(*m_dictionary, "LangBtn")->click();
+        return pick(*named<QComboBox>(*m_dictionary, "ComboBox1"), u"pes = dog"_qs);
     case Before::BuiltASentence:
         build(u"kočka"_qs, false);
-        return m_translator->FromListBtn()->click();
+        return named<TEx3DButton>(*m_translator, "FromListBtn")->click();
     case Before::SplitWithoutBuilding:
         return build(u"kočka"_qs, false);
     case Before::SwitchedAfterBuilding:
         build(u"The cat"_qs, true);
-        m_translator->FromListBtn()->click();
-        return m_translator->LangBtn()->click();
+        named<TEx3DButton>(*m_translator, "FromListBtn")->click();
+        return named<TEx3DButton>(*m_translator, "LangBtn")->click();
     }
 }
 
@@ -241,10 +242,10 @@ void SpeakerButtonsTest::readingIsShownAndStops()
         QTest::keyClick(QApplication::focusWidget(), SpeakerButton::kStopKey.key());
         break;
     case Stop::NewQuery:
-        QTest::keyClick(m_dictionary->ComboBox1()->lineEdit(), Qt::Key_S);
+        QTest::keyClick(named<QComboBox>(*m_dictionary, "ComboBox1")->lineEdit(), Qt::Key_S);
         break;
     case Stop::NewSplit:
-        m_translator->ToListBtn()->click();
+        named<TEx3DButton>(*m_translator, "ToListBtn")->click();
         break;
     case Stop::Closing:
         window.close();
@@ -292,13 +293,14 @@ void SpeakerButtonsTest::buttonStandsInTheStripsFreeSpace()
     QVERIFY(QTest::qWaitForWindowExposed(m_dictionary.get()));
     m_dictionary->resize(m_dictionary->minimumSize());
     const QRect speaker = m_dictionary->SpeakBtn()->button()->geometry();
-    QVERIFY(speaker.left() > m_dictionary->AboutBtn()->geometry().right());
-    QVERIFY(speaker.right() < m_dictionary->TranslBtn()->parentWidget()->geometry().left());
+    QVERIFY(speaker.left() > named<TEx3DButton>(*m_dictionary, "AboutBtn")->geometry().right());
+    QVERIFY(speaker.right()
+            < named<TEx3DButton>(*m_dictionary, "TranslBtn")->parentWidget()->geometry().left());
     // Translator: right after the help button, inside the window.
     const QRect translatorSpeaker = m_translator->SpeakBtn()->button()->geometry();
-    QVERIFY(translatorSpeaker.left() > m_translator->Help()->geometry().right());
+    QVERIFY(translatorSpeaker.left() > named<TEx3DButton>(*m_translator, "Help")->geometry().right());
     QVERIFY(translatorSpeaker.right() < m_translator->width());
-    QCOMPARE(translatorSpeaker.size(), m_translator->Help()->geometry().size());
+    QCOMPARE(translatorSpeaker.size(), named<TEx3DButton>(*m_translator, "Help")->geometry().size());
 }
 
 QTEST_MAIN(SpeakerButtonsTest)

@@ -9,6 +9,7 @@
 #include "QuietModule.h"
 #include "ResultChooser.h"
 
+#include "NamedControls.h"
 #include "SmallTable.h"
 #include "UserActions.h"
 #include "WhatTheUserMeets.h"
@@ -77,7 +78,7 @@ void SuggestionBarTest::init()
     m_form = std::make_unique<TMainForm>(slovnik::testing::quietModule(), kTable);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton); // English
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // English
 }
 
 void SuggestionBarTest::cleanup()
@@ -87,8 +88,8 @@ void SuggestionBarTest::cleanup()
 
 void SuggestionBarTest::type(const QString &text)
 {
-    QLineEdit *edit = m_form->ComboBox1()->lineEdit();
-    m_form->ComboBox1()->setFocus();
+    QLineEdit *edit = named<QComboBox>(*m_form, "ComboBox1")->lineEdit();
+    named<QComboBox>(*m_form, "ComboBox1")->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     slovnik::testing::typeKeys(edit, text);
@@ -98,25 +99,25 @@ void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
 {
     SuggestionBar &bar = *m_form->suggestionBar();
     type(QStringLiteral("recieve"));
-    QCOMPARE(m_form->ComboBox2()->count(), 0);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
     QVERIFY(bar.isVisible());
-    QCOMPARE(bar.geometry(), m_form->ComboBox2()->geometry());
+    QCOMPARE(bar.geometry(), named<ResultChooser>(*m_form, "ComboBox2")->geometry());
     QCOMPARE(shownWords(bar).first(3), (QStringList{"receive", "relieve", "recipe"}));
     QCOMPARE(bar.wordLinks().front()->accessibleName(), QStringLiteral("Možná: receive"));
 
     // From the query box, Tab reaches the first word and Enter chooses it.
-    QTest::keyClick(m_form->ComboBox1()->lineEdit(), Qt::Key_Tab);
+    QTest::keyClick(named<QComboBox>(*m_form, "ComboBox1")->lineEdit(), Qt::Key_Tab);
     QVERIFY(bar.wordLinks().front()->hasFocus());
     QTest::keyClick(bar.wordLinks().front(), Qt::Key_Return);
-    QCOMPARE(m_form->ComboBox1()->currentText(), QStringLiteral("receive"));
-    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("receive = dostat"));
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), QStringLiteral("receive"));
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("receive = dostat"));
     QVERIFY(!bar.isVisible());
-    QVERIFY(m_form->ComboBox1()->hasFocus());
+    QVERIFY(named<QComboBox>(*m_form, "ComboBox1")->hasFocus());
 
     // A click does the same.
     type(QStringLiteral("recipa"));
     QTest::mouseClick(bar.wordLinks().front(), Qt::LeftButton);
-    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("recipe = recept"));
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("recipe = recept"));
     QVERIFY(!bar.isVisible());
 }
 
@@ -143,7 +144,7 @@ void SuggestionBarTest::queriesWithLinesOrNothingLeftShowNone()
 void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
 {
     SuggestionBar &bar = *m_form->suggestionBar();
-    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton); // back to Czech
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // back to Czech
     type(QStringLiteral("because"));
     LinkLabel &other = *bar.otherDirectionLink();
     QVERIFY(other.isVisible());
@@ -152,10 +153,10 @@ void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
         QVERIFY(!link->isVisible() || link->x() > other.geometry().right());
     QTest::mouseClick(&other, Qt::LeftButton);
     QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
-    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("because = protože"));
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("because = protože"));
     QVERIFY(!bar.isVisible());
 
-    QTest::mouseClick(m_form->LangBtn(), Qt::LeftButton); // Czech again
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // Czech again
     type(QStringLiteral("Čaj"));
     QVERIFY(!other.isVisible());
     LinkLabel &form = *bar.formLinks().front();
@@ -164,7 +165,7 @@ void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
     QCOMPARE(shownWords(bar), QStringList{"čas"});
     QVERIFY(form.geometry().right() < bar.wordLinks().front()->x());
     QTest::mouseClick(&form, Qt::LeftButton);
-    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("čaj = tea"));
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("čaj = tea"));
 }
 
 // "better" lists only "better off": the list stays as it is, and a link beside it offers "good".
@@ -172,12 +173,13 @@ void SuggestionBarTest::onlyLongerWordsShowTheBaseFormBesideTheList()
 {
     LinkLabel &link = *m_form->baseFormLink();
     type(QStringLiteral("better"));
-    QCOMPARE(itemsOf(*m_form->ComboBox2()), QStringList{"better off = zamozny"});
+    QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")), QStringList{"better off = zamozny"});
     QVERIFY(link.isVisible());
     QCOMPARE(link.text(), QStringLiteral("Tvar slova: good"));
-    QVERIFY(!placeIn(link, *m_form).intersects(placeIn(*m_form->ComboBox2(), *m_form)));
+    QVERIFY(
+        !placeIn(link, *m_form).intersects(placeIn(*named<ResultChooser>(*m_form, "ComboBox2"), *m_form)));
     QTest::mouseClick(&link, Qt::LeftButton);
-    QCOMPARE(m_form->ComboBox2()->chosenLine(), QStringLiteral("good = dobry"));
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("good = dobry"));
     QVERIFY(!link.isVisible());
 }
 

@@ -5,6 +5,7 @@
 #include "About.h"
 #include "AccessibleControls.h"
 #include "LinkLabel.h"
+#include "NamedControls.h"
 #include "WhatTheUserMeets.h"
 #include "WhenShown.h"
 
@@ -33,16 +34,6 @@ struct RecordingOpener {
         };
     }
 };
-
-QWidget *component(const TAboutForm &window, const QString &name)
-{
-    const QHash<QString, QWidget *> components{
-        {QStringLiteral("GroupBox1"), window.GroupBox1()},  {QStringLiteral("Image1"), window.Image1()},
-        {QStringLiteral("Label12"), window.Label12()},      {QStringLiteral("Memo1"), window.Memo1()},
-        {QStringLiteral("Image3"), window.Image3()},        {QStringLiteral("Image4"), window.Image4()},
-        {QStringLiteral("AboutLabel"), window.AboutLabel()}};
-    return components.value(name);
-}
 
 const QColor kBlue(0x00, 0x00, 0xFF);
 
@@ -132,11 +123,11 @@ void AboutTest::componentsStandWhereTheDesignPutsThem()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const QString name = QString::fromLatin1(QTest::currentDataTag());
-    QWidget *const widget = component(*m_window, name);
+    QWidget *const widget = named(*m_window, name);
     QVERIFY(widget);
     const QWidget *expectedParent = name == QStringLiteral("GroupBox1")
         ? static_cast<QWidget *>(m_window.get())
-        : m_window->GroupBox1();
+        : named<QGroupBox>(*m_window, "GroupBox1");
     QCOMPARE(widget->parentWidget(), expectedParent);
     if (!geometry.isNull())
         QCOMPARE(widget->geometry(), geometry);
@@ -147,17 +138,17 @@ void AboutTest::componentsStandWhereTheDesignPutsThem()
 void AboutTest::linkLabelHoldsTheWholeAddress()
 {
     m_window->show();
-    const LinkLabel *label = m_window->AboutLabel();
+    const LinkLabel *label = named<LinkLabel>(*m_window, "AboutLabel");
     QCOMPARE(label->pos(), QPoint(200, 400));
     QCOMPARE(label->height(), 16);
     QVERIFY(label->width() >= 136);
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
-    QVERIFY(label->geometry().right() < m_window->GroupBox1()->width());
+    QVERIFY(label->geometry().right() < named<QGroupBox>(*m_window, "GroupBox1")->width());
 }
 
 void AboutTest::titleLabel()
 {
-    const QLabel *label = m_window->Label12();
+    const QLabel *label = named<QLabel>(*m_window, "Label12");
     QCOMPARE(label->text(), QStringLiteral("Anglicko - český oboustranný slovník + translátor"));
     QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
     QVERIFY(label->font().bold());
@@ -177,7 +168,7 @@ void AboutTest::titleAndLinkAreDrawnInBlue()
     QFETCH(QString, name);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    const QImage image = component(*m_window, name)->grab().toImage();
+    const QImage image = named(*m_window, name)->grab().toImage();
     int blue = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -192,7 +183,7 @@ void AboutTest::titleAndLinkAreDrawnInBlue()
 void AboutTest::descriptionCreditsTheWordList()
 {
     m_window->show();
-    const QPlainTextEdit *memo = m_window->Memo1();
+    const QPlainTextEdit *memo = named<QPlainTextEdit>(*m_window, "Memo1");
     QVERIFY(memo->isReadOnly());
     QCOMPARE(memo->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
     QCOMPARE(memo->palette().color(QPalette::Base), memo->palette().color(QPalette::Button));
@@ -207,20 +198,21 @@ void AboutTest::descriptionCreditsTheWordList()
 void AboutTest::linkLabelLooksLikeALink()
 {
     m_window->show();
-    const LinkLabel *label = m_window->AboutLabel();
+    const LinkLabel *label = named<LinkLabel>(*m_window, "AboutLabel");
     QCOMPARE(label->text(), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(label->alignment(), Qt::AlignCenter);
     QVERIFY(label->font().bold());
     QCOMPARE(label->font().pixelSize(), 11);
-    QCOMPARE(m_window->Image4()->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(named<QLabel>(*m_window, "Image4")->cursor().shape(), Qt::PointingHandCursor);
 }
 
 void AboutTest::picturesArePainted()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    for (const QLabel *picture : {m_window->Image1(), m_window->Image3(), m_window->Image4()}) {
+    for (const QLabel *picture : {named<QLabel>(*m_window, "Image1"), named<QLabel>(*m_window, "Image3"),
+                                  named<QLabel>(*m_window, "Image4")}) {
         const QImage image = picture->pixmap().toImage();
         QVERIFY(!image.isNull());
         QCOMPARE(image.deviceIndependentSize().toSize(), picture->size());
@@ -231,14 +223,14 @@ void AboutTest::picturesArePainted()
                 painted = qAlpha(image.pixel(x, y)) > 0;
         QVERIFY2(painted, qPrintable(picture->accessibleName()));
     }
-    QCOMPARE(qAlpha(m_window->Image4()->pixmap().toImage().pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(named<QLabel>(*m_window, "Image4")->pixmap().toImage().pixel(0, 0)), 0);
 }
 
 void AboutTest::clickingImage4OpensNothing()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTest::mouseClick(m_window->Image4(), Qt::LeftButton);
+    QTest::mouseClick(named<QLabel>(*m_window, "Image4"), Qt::LeftButton);
     QVERIFY(m_opener.opened.isEmpty());
     QVERIFY(m_window->isVisible());
 }
@@ -247,11 +239,11 @@ void AboutTest::clickingTheLabelOpensTheAddress()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTest::mouseClick(m_window->AboutLabel(), Qt::LeftButton);
+    QTest::mouseClick(named<LinkLabel>(*m_window, "AboutLabel"), Qt::LeftButton);
     QCOMPARE(m_opener.opened, QList<QUrl>{QUrl(QStringLiteral("https://github.com/slovnik-app/slovnik"))});
     QVERIFY(m_window->isVisible());
 
-    QTest::mouseClick(m_window->AboutLabel(), Qt::RightButton);
+    QTest::mouseClick(named<LinkLabel>(*m_window, "AboutLabel"), Qt::RightButton);
     QCOMPARE(m_opener.opened.size(), 1);
 }
 
@@ -259,7 +251,7 @@ void AboutTest::pressDraggedOffTheLabelOpensNothing()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    LinkLabel *label = m_window->AboutLabel();
+    LinkLabel *label = named<LinkLabel>(*m_window, "AboutLabel");
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(5, label->height() + 10));
     QVERIFY(m_opener.opened.isEmpty());
@@ -278,8 +270,8 @@ void AboutTest::keyboardOpensTheAddress()
     QFETCH(int, key);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_window->AboutLabel()->setFocus();
-    QTest::keyClick(m_window->AboutLabel(), static_cast<Qt::Key>(key));
+    named<LinkLabel>(*m_window, "AboutLabel")->setFocus();
+    QTest::keyClick(named<LinkLabel>(*m_window, "AboutLabel"), static_cast<Qt::Key>(key));
     QCOMPARE(m_opener.opened.size(), 1);
     QVERIFY(m_window->isVisible());
 }
@@ -290,10 +282,10 @@ void AboutTest::anAddressThatCannotBeOpenedChangesNothing()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const QWidgetList before = QApplication::topLevelWidgets();
-    QTest::mouseClick(m_window->AboutLabel(), Qt::LeftButton);
+    QTest::mouseClick(named<LinkLabel>(*m_window, "AboutLabel"), Qt::LeftButton);
     QCOMPARE(m_opener.opened.size(), 1);
     QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->AboutLabel()->text(), QString::fromUtf16(kProjectWebAddress));
+    QCOMPARE(named<LinkLabel>(*m_window, "AboutLabel")->text(), QString::fromUtf16(kProjectWebAddress));
     QCOMPARE(QApplication::topLevelWidgets(), before);
     QCOMPARE(QApplication::activeModalWidget(), m_window.get());
 }
@@ -313,10 +305,10 @@ void AboutTest::groupBoxFrameIsSeen()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    const QImage box = m_window->GroupBox1()->grab().toImage();
+    const QImage box = named<QGroupBox>(*m_window, "GroupBox1")->grab().toImage();
     const int face = qGray(box.pixel(box.width() / 2, box.height() - 3));
     int frame = 255;
-    for (int x = 0; x < m_window->Memo1()->x(); ++x)
+    for (int x = 0; x < named<QPlainTextEdit>(*m_window, "Memo1")->x(); ++x)
         frame = std::min(frame, qGray(box.pixel(x, box.height() / 2)));
     QVERIFY2(face - frame >= 64, qPrintable(u"%1 on %2"_qs.arg(frame).arg(face)));
 }
@@ -330,7 +322,7 @@ void AboutTest::descriptionShowsTheFocusByAFrameNotACaret()
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     m_window->setAttribute(Qt::WA_KeyboardFocusChange);
-    QPlainTextEdit *const description = m_window->Memo1();
+    QPlainTextEdit *const description = named<QPlainTextEdit>(*m_window, "Memo1");
     description->setFocus(Qt::TabFocusReason);
     const QImage focused = description->grab().toImage();
     description->clearFocus();

@@ -2,6 +2,7 @@
 // which one stays on top), and that what the user types into them stays.
 
 #include "DicHelp.h"
+#include "NamedControls.h"
 #include "TrHelp.h"
 #include "WhatTheUserMeets.h"
 
@@ -21,7 +22,7 @@ constexpr int kHelpLines = 23;
 QString lineOf(HelpWindow &window, int line)
 {
     window.show();
-    return window.Memo1()->document()->findBlockByNumber(line - 1).text();
+    return named<QPlainTextEdit>(window, "Memo1")->document()->findBlockByNumber(line - 1).text();
 }
 
 QPoint screenCentre(const QWidget &window)
@@ -117,10 +118,12 @@ void HelpWindowsTest::bothTextsHaveTwentyThreeLines()
     TTrHelpForm translatorHelp;
     dictionaryHelp.show();
     translatorHelp.show();
-    QCOMPARE(dictionaryHelp.Memo1()->document()->blockCount(), kHelpLines);
-    QCOMPARE(translatorHelp.Memo1()->document()->blockCount(), kHelpLines);
-    QVERIFY(dictionaryHelp.Memo1()->toPlainText().endsWith(QStringLiteral("ekvivalenty.\n")));
-    QVERIFY(translatorHelp.Memo1()->toPlainText().endsWith(QStringLiteral("části.")));
+    QCOMPARE(named<QPlainTextEdit>(dictionaryHelp, "Memo1")->document()->blockCount(), kHelpLines);
+    QCOMPARE(named<QPlainTextEdit>(translatorHelp, "Memo1")->document()->blockCount(), kHelpLines);
+    QVERIFY(named<QPlainTextEdit>(dictionaryHelp, "Memo1")
+                ->toPlainText()
+                .endsWith(QStringLiteral("ekvivalenty.\n")));
+    QVERIFY(named<QPlainTextEdit>(translatorHelp, "Memo1")->toPlainText().endsWith(QStringLiteral("části.")));
 }
 
 void HelpWindowsTest::makeUp_data()
@@ -151,7 +154,7 @@ void HelpWindowsTest::makeUp()
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint) && !flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->windowModality(), Qt::NonModal);
-    QPlainTextEdit *const memo = window->Memo1();
+    QPlainTextEdit *const memo = named<QPlainTextEdit>(*window, "Memo1");
     QCOMPARE(memo->geometry(), window->rect());
     QCOMPARE(testing::screenReaderName(*memo), window->windowTitle());
     QVERIFY(!memo->isReadOnly());
@@ -167,7 +170,7 @@ void HelpWindowsTest::everyLineShowsWholeWithoutAScrollBar()
          {static_cast<HelpWindow *>(&dictionaryHelp), static_cast<HelpWindow *>(&translatorHelp)}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        const QPlainTextEdit *memo = window->Memo1();
+        const QPlainTextEdit *memo = named<QPlainTextEdit>(*window, "Memo1");
         QVERIFY(!memo->verticalScrollBar()->isVisible());
         for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
             QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
@@ -181,7 +184,7 @@ void HelpWindowsTest::typedTextStaysAfterCloseAndShow()
     TTrHelpForm window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QPlainTextEdit *memo = window.Memo1();
+    QPlainTextEdit *memo = named<QPlainTextEdit>(window, "Memo1");
     memo->setFocus();
     memo->moveCursor(QTextCursor::Start);
     QTest::keyClicks(memo, QStringLiteral("moje poznamka "));

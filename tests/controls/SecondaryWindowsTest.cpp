@@ -9,6 +9,7 @@
 #include "Ex3DButton.h"
 #include "ExDialog.h"
 #include "MainForm.h"
+#include "NamedControls.h"
 #include "QuietModule.h"
 #include "ResultChooser.h"
 #include "TrHelp.h"
@@ -86,30 +87,30 @@ void SecondaryWindowsTest::helpButtonTwiceGivesOneWindow()
 {
     TDicHelpForm *help = m_windows->DicHelpForm.get();
     QCOMPARE(visibleCount<TDicHelpForm>(), 0);
-    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->MainForm, "HelpButton"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(help));
-    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->MainForm, "HelpButton"), Qt::LeftButton);
     QCOMPARE(visibleCount<TDicHelpForm>(), 1);
     QVERIFY(help->isVisible());
 
     // Closed and opened again: the same window, with what was typed into it.
-    help->Memo1()->setFocus();
-    help->Memo1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(help->Memo1(), QStringLiteral("dog"));
+    named<QPlainTextEdit>(*help, "Memo1")->setFocus();
+    named<QPlainTextEdit>(*help, "Memo1")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(named<QPlainTextEdit>(*help, "Memo1"), QStringLiteral("dog"));
     QVERIFY(help->close());
     QCOMPARE(visibleCount<TDicHelpForm>(), 0);
-    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->MainForm, "HelpButton"), Qt::LeftButton);
     QCOMPARE(visibleCount<TDicHelpForm>(), 1);
-    QVERIFY(help->Memo1()->toPlainText().endsWith(QStringLiteral("\ndog")));
+    QVERIFY(named<QPlainTextEdit>(*help, "Memo1")->toPlainText().endsWith(QStringLiteral("\ndog")));
 }
 
 void SecondaryWindowsTest::translatorHelpButtonTwiceGivesOneWindow()
 {
     m_windows->TransForm->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_windows->TransForm.get()));
-    QTest::mouseClick(m_windows->TransForm->Help(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->TransForm, "Help"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(m_windows->TrHelpForm.get()));
-    QTest::mouseClick(m_windows->TransForm->Help(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->TransForm, "Help"), Qt::LeftButton);
     QCOMPARE(visibleCount<TTrHelpForm>(), 1);
     QCOMPARE(visibleCount<TDicHelpForm>(), 0);
 }
@@ -117,9 +118,9 @@ void SecondaryWindowsTest::translatorHelpButtonTwiceGivesOneWindow()
 void SecondaryWindowsTest::onlyTheDictionaryHelpStaysAboveTheOtherWindows()
 {
     // The dictionary window clicked while its help shows: the help stays shown and on top.
-    QTest::mouseClick(m_windows->MainForm->HelpButton(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->MainForm, "HelpButton"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowExposed(m_windows->DicHelpForm.get()));
-    QTest::mouseClick(m_windows->MainForm->ComboBox1(), Qt::LeftButton);
+    QTest::mouseClick(named<QComboBox>(*m_windows->MainForm, "ComboBox1"), Qt::LeftButton);
     m_windows->MainForm->activateWindow();
     m_windows->MainForm->raise();
     QVERIFY(m_windows->DicHelpForm->isVisible());
@@ -139,7 +140,7 @@ void SecondaryWindowsTest::aboutButtonShowsTheAboutWindowModally()
                       && QGuiApplication::modalWindow() == modal.windowHandle();
                   modal.close();
               });
-    QTest::mouseClick(m_windows->MainForm->AboutBtn(), Qt::LeftButton);
+    QTest::mouseClick(named<TEx3DButton>(*m_windows->MainForm, "AboutBtn"), Qt::LeftButton);
     // The click returns only once the window is closed.
     QCOMPARE(modalSeen, about);
     QVERIFY(applicationModal);
@@ -150,7 +151,7 @@ void SecondaryWindowsTest::aboutButtonShowsTheAboutWindowModally()
 void SecondaryWindowsTest::imageButtonPressedThroughAccessibilityOpensItsWindow()
 {
     QAccessibleInterface *const accessible
-        = QAccessible::queryAccessibleInterface(m_windows->MainForm->HelpButton());
+        = QAccessible::queryAccessibleInterface(named<TEx3DButton>(*m_windows->MainForm, "HelpButton"));
     QCOMPARE(accessible->role(), QAccessible::Button);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(m_windows->DicHelpForm->isVisible());
@@ -159,8 +160,8 @@ void SecondaryWindowsTest::imageButtonPressedThroughAccessibilityOpensItsWindow(
 void SecondaryWindowsTest::wordBoxesAreNamedAfterTheirWords()
 {
     TTransForm &form = *m_windows->TransForm;
-    form.Memo1()->setPlainText(QStringLiteral("Ahoj, Petře!"));
-    QTest::mouseClick(form.ToListBtn(), Qt::LeftButton);
+    named<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Ahoj, Petře!"));
+    QTest::mouseClick(named<TEx3DButton>(form, "ToListBtn"), Qt::LeftButton);
     QCOMPARE(form.WordCount(), 2);
     QCOMPARE(testing::screenReaderName(*form.WordBoxes().at(0)), QStringLiteral("Slovo 1: ahoj"));
     QCOMPARE(testing::screenReaderName(*form.WordBoxes().at(1)), QStringLiteral("Slovo 2: petře"));
@@ -176,12 +177,18 @@ void SecondaryWindowsTest::everyWindowDrawsInAFreeFaceOfTheDesignSize()
         const QWidget *text;
         QString family;
     } windows[] = {
-        {m_windows->MainForm.get(), m_windows->MainForm->ComboBox1(), u"Liberation Sans"_qs},
-        {m_windows->MainForm.get(), m_windows->MainForm->ComboBox2(), u"Liberation Sans"_qs},
-        {m_windows->TransForm.get(), m_windows->TransForm->Memo1(), u"Liberation Sans Narrow"_qs},
-        {m_windows->TrHelpForm.get(), m_windows->TrHelpForm->Memo1(), u"Liberation Sans Narrow"_qs},
-        {m_windows->AboutForm.get(), m_windows->AboutForm->Memo1(), u"Liberation Sans Narrow"_qs},
-        {m_windows->DicHelpForm.get(), m_windows->DicHelpForm->Memo1(), u"Liberation Sans Narrow"_qs},
+        {m_windows->MainForm.get(), named<QComboBox>(*m_windows->MainForm, "ComboBox1"),
+         u"Liberation Sans"_qs},
+        {m_windows->MainForm.get(), named<ResultChooser>(*m_windows->MainForm, "ComboBox2"),
+         u"Liberation Sans"_qs},
+        {m_windows->TransForm.get(), named<QPlainTextEdit>(*m_windows->TransForm, "Memo1"),
+         u"Liberation Sans Narrow"_qs},
+        {m_windows->TrHelpForm.get(), named<QPlainTextEdit>(*m_windows->TrHelpForm, "Memo1"),
+         u"Liberation Sans Narrow"_qs},
+        {m_windows->AboutForm.get(), named<QPlainTextEdit>(*m_windows->AboutForm, "Memo1"),
+         u"Liberation Sans Narrow"_qs},
+        {m_windows->DicHelpForm.get(), named<QPlainTextEdit>(*m_windows->DicHelpForm, "Memo1"),
+         u"Liberation Sans Narrow"_qs},
         {&dialog, dialog.Label1, u"Liberation Sans Narrow"_qs},
     };
     for (const auto &[window, text, family] : windows) {
@@ -242,10 +249,10 @@ void SecondaryWindowsTest::everyControlThatTakesTheFocusShowsIt()
     TDlgForm dialog;
     dialog.SetupDialog();
     QStringList hiding = controlsHidingTheFocus(dictionary);
-    dictionary.ListView1()->addRow(u"pes"_qs, u"dog"_qs);
+    named<WordListView>(dictionary, "ListView1")->addRow(u"pes"_qs, u"dog"_qs);
     hiding += controlsHidingTheFocus(dictionary);
-    translator.Memo1()->setPlainText(u"pes spí"_qs);
-    QTest::mouseClick(translator.ToListBtn(), Qt::LeftButton);
+    named<QPlainTextEdit>(translator, "Memo1")->setPlainText(u"pes spí"_qs);
+    QTest::mouseClick(named<TEx3DButton>(translator, "ToListBtn"), Qt::LeftButton);
     for (QWidget *window :
          std::initializer_list<QWidget *>{&translator, m_windows->DicHelpForm.get(),
                                           m_windows->TrHelpForm.get(), &dialog, m_windows->AboutForm.get()}) {

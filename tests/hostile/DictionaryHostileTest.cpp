@@ -3,6 +3,7 @@
 // a text no word begins with), and the learner's history, word list and translator stay as they were.
 
 #include "HostileInput.h"
+#include "NamedControls.h"
 
 using namespace slovnik;
 using namespace slovnik::hostile;
@@ -11,7 +12,7 @@ namespace {
 
 QStringList resultLines(const TMainForm &form)
 {
-    return itemsOf(*form.ComboBox2());
+    return itemsOf(*named<ResultChooser>(form, "ComboBox2"));
 }
 
 // What a clean query finds on the real table, through the same window.
@@ -33,7 +34,7 @@ QString shownByTheDialog(QString text)
 void verifyQuietResult(const TMainForm &form, const QStringList &expected)
 {
     QCOMPARE(resultLines(form), expected);
-    QCOMPARE(form.ComboBox2()->currentIndex(), expected.isEmpty() ? -1 : 0);
+    QCOMPARE(named<ResultChooser>(form, "ComboBox2")->currentIndex(), expected.isEmpty() ? -1 : 0);
 }
 
 } // namespace
@@ -84,17 +85,17 @@ void DictionaryHostileTest::tenMegabytesPastedIntoTheQueryBox()
     QFETCH(QString, text);
     TMainForm &form = m_program->main;
     QGuiApplication::clipboard()->setText(text);
-    timed("paste of 10 MB into the query box", [&form] { click(form.PasteBtn()); });
-    const QString kept = form.ComboBox1()->currentText();
+    timed("paste of 10 MB into the query box", [&form] { click(named<TEx3DButton>(form, "PasteBtn")); });
+    const QString kept = named<QComboBox>(form, "ComboBox1")->currentText();
     // Line breaks included: the box keeps a pasted text as it comes, only shorter.
     QCOMPARE(kept, text.left(kQueryBoxCapacity));
     verifyQuietResult(form, {});
     QCOMPARE(QGuiApplication::clipboard()->text().size(), text.size());
 
     activate(form);
-    form.ComboBox1()->setFocus();
+    named<QComboBox>(form, "ComboBox1")->setFocus();
     DialogAnswerer answerer;
-    timed("copy of the 32,767-unit query", [&form] { click(form.CopyBtn()); });
+    timed("copy of the 32,767-unit query", [&form] { click(named<TEx3DButton>(form, "CopyBtn")); });
     QCOMPARE(answerer.texts.size(), 1);
     // Shown whole where it fits the screen, else shortened in its middle, so that the dialog's
     // button stays within reach; the clipboard gets the whole text all the same.
@@ -174,14 +175,14 @@ void DictionaryHostileTest::strangeTextPastedIntoTheQueryBox()
     const QStringList expected = findsAs.isEmpty() ? QStringList() : linesFoundBy(form, findsAs);
 
     QGuiApplication::clipboard()->setText(text);
-    click(form.PasteBtn());
-    QCOMPARE(form.ComboBox1()->currentText(), text);
+    click(named<TEx3DButton>(form, "PasteBtn"));
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->currentText(), text);
     verifyQuietResult(form, expected);
 
     activate(form);
-    form.ComboBox1()->setFocus();
+    named<QComboBox>(form, "ComboBox1")->setFocus();
     DialogAnswerer answerer;
-    click(form.CopyBtn());
+    click(named<TEx3DButton>(form, "CopyBtn"));
     QCOMPARE(answerer.texts, QStringList{shownByTheDialog(text)});
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
 
@@ -203,7 +204,7 @@ void DictionaryHostileTest::strangeTextTypedIntoTheQueryBox()
     const QStringList expected = typedFindsAs.isEmpty() ? QStringList() : linesFoundBy(form, typedFindsAs);
 
     typeQuery(form, text);
-    QCOMPARE(form.ComboBox1()->currentText(), typedHolds);
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->currentText(), typedHolds);
     verifyQuietResult(form, expected);
 
     verifyDictionaryKept(m_before, learnerState(*m_program));
@@ -224,12 +225,12 @@ void DictionaryHostileTest::hundredThousandCharactersTyped()
     QFETCH(bool, english);
     TMainForm &form = m_program->main;
     if (english)
-        click(form.LangBtn());
+        click(named<TEx3DButton>(form, "LangBtn"));
     constexpr int kTyped = 100'000;
     constexpr int kKeys = 20;
     const QString text = filledTo(QStringLiteral("dogs barked louder "), kTyped);
-    QLineEdit *const edit = form.ComboBox1()->lineEdit();
-    form.ComboBox1()->setFocus();
+    QLineEdit *const edit = named<QComboBox>(form, "ComboBox1")->lineEdit();
+    named<QComboBox>(form, "ComboBox1")->setFocus();
     edit->setText(text.left(kQueryBoxCapacity - kKeys / 2));
     edit->end(false);
     timed("ten keys, each a query run on 32,757+ units",
@@ -242,7 +243,7 @@ void DictionaryHostileTest::hundredThousandCharactersTyped()
     verifyQuietResult(form, {});
 
     if (english)
-        click(form.LangBtn());
+        click(named<TEx3DButton>(form, "LangBtn"));
     verifyDictionaryKept(m_before, learnerState(*m_program));
     verifyTranslatorKept(m_before, learnerState(*m_program));
     QVERIFY(!linesFoundBy(form, QStringLiteral("pes")).isEmpty());

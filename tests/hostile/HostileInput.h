@@ -6,6 +6,7 @@
 
 #include "ApplicationWindows.h"
 #include "MainForm.h"
+#include "NamedControls.h"
 #include "ResultChooser.h"
 #include "Trans.h"
 #include "UserActions.h"
@@ -77,7 +78,7 @@ struct ProgramWindows {
     {
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QTest::mouseClick(main.TranslBtn(), Qt::LeftButton);
+        QTest::mouseClick(named<TEx3DButton>(main, "TranslBtn"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(&translator));
     }
 };
@@ -92,8 +93,8 @@ inline void activate(QWidget &window)
 /// Empties the query box as the user does (select all, Delete) and types `text`.
 inline void typeQuery(TMainForm &form, const QString &text)
 {
-    form.ComboBox1()->setFocus();
-    typeOver(form.ComboBox1()->lineEdit(), text);
+    named<QComboBox>(form, "ComboBox1")->setFocus();
+    typeOver(named<QComboBox>(form, "ComboBox1")->lineEdit(), text);
 }
 
 /// Runs `action`, logs how long it took (for the report, never asserted) and returns the time.
@@ -133,14 +134,14 @@ inline QStringList wordListRows(const WordListView &list)
 inline LearnerState learnerState(const ProgramWindows &program)
 {
     LearnerState state;
-    state.history = itemsOf(*program.main.ComboBox1());
-    state.wordList = wordListRows(*program.main.ListView1());
+    state.history = itemsOf(*named<QComboBox>(program.main, "ComboBox1"));
+    state.wordList = wordListRows(*named<WordListView>(program.main, "ListView1"));
     state.dictionaryDirection = program.main.translationDirection();
     const TTransForm &t = program.translator;
-    state.source = t.Memo1()->toPlainText();
-    state.translation = t.Memo2()->toPlainText();
-    for (int row = 0; row < t.StringGrid1()->rowCount(); ++row)
-        state.gridWords.append(t.StringGrid1()->word(row));
+    state.source = named<QPlainTextEdit>(t, "Memo1")->toPlainText();
+    state.translation = named<QPlainTextEdit>(t, "Memo2")->toPlainText();
+    for (int row = 0; row < named<WordGrid>(t, "StringGrid1")->rowCount(); ++row)
+        state.gridWords.append(named<WordGrid>(t, "StringGrid1")->word(row));
     for (const QComboBox *box : t.WordBoxes()) {
         state.boxTexts.append(box->currentText());
         state.boxOffers.append(itemsOf(*box));
@@ -174,22 +175,22 @@ inline void buildLearnerState(ProgramWindows &program)
 {
     TMainForm &main = program.main;
     typeQuery(main, QStringLiteral("pes"));
-    QVERIFY(main.ComboBox2()->count() >= 2);
-    main.ComboBox2()->setFocus();
-    QTest::keyClick(main.ComboBox2(), Qt::Key_Down);
-    QTest::keyClick(main.ComboBox2(), Qt::Key_Down);
-    click(main.ToListBtn());
-    QCOMPARE(main.ComboBox1()->count(), 2);
-    QCOMPARE(main.ListView1()->rowCount(), 3);
+    QVERIFY(named<ResultChooser>(main, "ComboBox2")->count() >= 2);
+    named<ResultChooser>(main, "ComboBox2")->setFocus();
+    QTest::keyClick(named<ResultChooser>(main, "ComboBox2"), Qt::Key_Down);
+    QTest::keyClick(named<ResultChooser>(main, "ComboBox2"), Qt::Key_Down);
+    click(named<TEx3DButton>(main, "ToListBtn"));
+    QCOMPARE(named<QComboBox>(main, "ComboBox1")->count(), 2);
+    QCOMPARE(named<WordListView>(main, "ListView1")->rowCount(), 3);
 
     TTransForm &t = program.translator;
-    t.Memo1()->setPlainText(QStringLiteral("Pes spí na zahradě."));
-    click(t.ToListBtn());
-    click(t.TransBtn());
+    named<QPlainTextEdit>(t, "Memo1")->setPlainText(QStringLiteral("Pes spí na zahradě."));
+    click(named<TEx3DButton>(t, "ToListBtn"));
+    click(named<TEx3DButton>(t, "TransBtn"));
     QCOMPARE(t.WordCount(), 4);
     typeOver(t.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
-    click(t.FromListBtn());
-    QVERIFY(t.Memo2()->toPlainText().contains(QStringLiteral(" sleeps ")));
+    click(named<TEx3DButton>(t, "FromListBtn"));
+    QVERIFY(named<QPlainTextEdit>(t, "Memo2")->toPlainText().contains(QStringLiteral(" sleeps ")));
 }
 
 } // namespace slovnik::hostile

@@ -4,6 +4,7 @@
 // still work, each in one go, and the translator is untouched.
 
 #include "HostileInput.h"
+#include "NamedControls.h"
 
 #include <QAbstractItemView>
 
@@ -43,7 +44,7 @@ void LongListsTest::tenThousandRowsInTheHistoryAndTheWordList()
     const LearnerState before = learnerState(program);
     TMainForm &form = program.main;
     activate(form);
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
 
     // Each arrow key on the closed chooser chooses the next line: a history line when new, a row
     // of the word list each time. The first letters of the most English words give enough lines.
@@ -51,23 +52,24 @@ void LongListsTest::tenThousandRowsInTheHistoryAndTheWordList()
     timed("10,000 lines chosen with the arrow key", [&] {
         for (const QChar letter : u"scpabdt"_qs) {
             typeQuery(form, QString(letter));
-            form.ComboBox2()->setFocus();
-            for (int line = 1; line < form.ComboBox2()->count() && form.ComboBox1()->count() < kRows;
+            named<ResultChooser>(form, "ComboBox2")->setFocus();
+            for (int line = 1; line < named<ResultChooser>(form, "ComboBox2")->count()
+                 && named<QComboBox>(form, "ComboBox1")->count() < kRows;
                  ++line) {
-                QTest::keyClick(form.ComboBox2(), Qt::Key_Down);
+                QTest::keyClick(named<ResultChooser>(form, "ComboBox2"), Qt::Key_Down);
                 ++keys;
             }
-            if (form.ComboBox1()->count() >= kRows)
+            if (named<QComboBox>(form, "ComboBox1")->count() >= kRows)
                 break;
         }
     });
-    QCOMPARE(form.ComboBox1()->count(), kRows);
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->count(), kRows);
     constexpr int kButtonRows = 200;
     timed("200 rows added by the button", [&] {
         for (int i = 0; i < kButtonRows; ++i)
-            click(form.ToListBtn());
+            click(named<TEx3DButton>(form, "ToListBtn"));
     });
-    WordListView &list = *form.ListView1();
+    WordListView &list = *named<WordListView>(form, "ListView1");
     QCOMPARE(list.rowCount(), static_cast<int>(before.wordList.size()) + keys + kButtonRows);
     QVERIFY(list.rowCount() >= kRows);
 
@@ -79,7 +81,7 @@ void LongListsTest::tenThousandRowsInTheHistoryAndTheWordList()
     verifyTranslatorKept(before, after);
 
     timed("search with full lists", [&] { typeQuery(form, QStringLiteral("dog")); });
-    QVERIFY(itemsOf(*form.ComboBox2()).contains(u"dog = pes"_qs));
+    QVERIFY(itemsOf(*named<ResultChooser>(form, "ComboBox2")).contains(u"dog = pes"_qs));
 
     const int last = list.rowCount() - 1;
     list.scrollToBottom();
@@ -87,24 +89,28 @@ void LongListsTest::tenThousandRowsInTheHistoryAndTheWordList()
     timed("click on the last word-list row",
           [&] { QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, lastRow.center().y())); });
     QCOMPARE(list.selectedRow(), last);
-    QCOMPARE(form.ComboBox1()->currentText(), list.wordAt(last));
-    QCOMPARE(form.ComboBox2()->count() > 0, !list.wordAt(last).isEmpty());
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->currentText(), list.wordAt(last));
+    QCOMPARE(named<ResultChooser>(form, "ComboBox2")->count() > 0, !list.wordAt(last).isEmpty());
 
     typeQuery(form, QStringLiteral("dog"));
     const int rowsBefore = list.rowCount();
-    const int historyAfter
-        = kRows + (itemsOf(*form.ComboBox1()).contains(u"dog = pes"_qs, Qt::CaseInsensitive) ? 0 : 1);
-    timed("choice of a result line with full lists",
-          [&] { pickFromList(*form.ComboBox2(), form.ComboBox2()->findText(u"dog = pes"_qs)); });
+    const int historyAfter = kRows
+        + (itemsOf(*named<QComboBox>(form, "ComboBox1")).contains(u"dog = pes"_qs, Qt::CaseInsensitive) ? 0
+                                                                                                        : 1);
+    timed("choice of a result line with full lists", [&] {
+        pickFromList(*named<ResultChooser>(form, "ComboBox2"),
+                     named<ResultChooser>(form, "ComboBox2")->findText(u"dog = pes"_qs));
+    });
     QCOMPARE(list.rowCount(), rowsBefore + 1);
-    QCOMPARE(form.ComboBox1()->count(), historyAfter);
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->count(), historyAfter);
 
-    const QString lastLine = form.ComboBox1()->itemText(historyAfter - 1);
-    timed("pick of the last history line", [&] { pickFromList(*form.ComboBox1(), historyAfter - 1); });
-    QCOMPARE(form.ComboBox1()->currentText(), lastLine);
+    const QString lastLine = named<QComboBox>(form, "ComboBox1")->itemText(historyAfter - 1);
+    timed("pick of the last history line",
+          [&] { pickFromList(*named<QComboBox>(form, "ComboBox1"), historyAfter - 1); });
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->currentText(), lastLine);
     // The whole line, " = " included, is the query: no word begins with it.
-    QCOMPARE(form.ComboBox2()->count(), 0);
-    QCOMPARE(form.ComboBox1()->count(), historyAfter);
+    QCOMPARE(named<ResultChooser>(form, "ComboBox2")->count(), 0);
+    QCOMPARE(named<QComboBox>(form, "ComboBox1")->count(), historyAfter);
     verifyTranslatorKept(before, learnerState(program));
 }
 

@@ -4,6 +4,7 @@
 // list stay as they were; the translated text changes only when the sentence is built.
 
 #include "HostileInput.h"
+#include "NamedControls.h"
 #include "Translation.h"
 
 using namespace slovnik;
@@ -15,7 +16,7 @@ QStringList gridWords(const TTransForm &form)
 {
     QStringList words;
     for (int row = 0; row < form.WordCount(); ++row)
-        words.append(form.StringGrid1()->word(row));
+        words.append(named<WordGrid>(form, "StringGrid1")->word(row));
     return words;
 }
 
@@ -80,11 +81,11 @@ void TranslatorHostileTest::pasteSplitAndTranslate(const QString &text, DialogAn
 {
     TTransForm &form = m_program->translator;
     QGuiApplication::clipboard()->setText(text);
-    timed("translator paste", [&form] { click(form.PasteBtn()); });
-    QCOMPARE(form.Memo1()->toPlainText().size(), text.size());
-    timed("translator split", [&form] { click(form.ToListBtn()); });
-    timed("translator translation", [&form] { click(form.TransBtn()); });
-    QCOMPARE(form.Memo2()->toPlainText(), m_before.translation);
+    timed("translator paste", [&form] { click(named<TEx3DButton>(form, "PasteBtn")); });
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo1")->toPlainText().size(), text.size());
+    timed("translator split", [&form] { click(named<TEx3DButton>(form, "ToListBtn")); });
+    timed("translator translation", [&form] { click(named<TEx3DButton>(form, "TransBtn")); });
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), m_before.translation);
     verifyDictionaryKept(m_before, learnerState(*m_program));
     QVERIFY(answerer.texts.size() <= 1);
 }
@@ -115,10 +116,10 @@ void TranslatorHostileTest::tenMegabytesPastedIntoTheTranslator()
     QCOMPARE(gridWords(form), firstWordsOfCycle(cycle, kMaxWords));
     QVERIFY(form.WordBoxes().front()->currentText().startsWith(u"pes = "));
 
-    timed("translator sentence", [&form] { click(form.FromListBtn()); });
-    QCOMPARE(form.Memo2()->toPlainText(), sentenceOf(form));
-    form.Memo2()->selectAll();
-    click(form.CopyBtn());
+    timed("translator sentence", [&form] { click(named<TEx3DButton>(form, "FromListBtn")); });
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), sentenceOf(form));
+    named<QPlainTextEdit>(form, "Memo2")->selectAll();
+    click(named<TEx3DButton>(form, "CopyBtn"));
     QCOMPARE(QGuiApplication::clipboard()->text(), sentenceOf(form));
     verifyDictionaryKept(m_before, learnerState(*m_program));
 }
@@ -136,8 +137,9 @@ void TranslatorHostileTest::tenThousandWordsKeepTheFirst128()
     QCOMPARE(gridWords(form), text.split(u' ').mid(0, kMaxWords));
     for (const QComboBox *box : form.WordBoxes())
         QCOMPARE(box->currentText(), QString());
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("[..] ").repeated(kMaxWords));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),
+             QStringLiteral("[..] ").repeated(kMaxWords));
     verifyDictionaryKept(m_before, learnerState(*m_program));
 }
 
@@ -190,15 +192,15 @@ void TranslatorHostileTest::strangeTextInTheTranslator()
     TTransForm &form = m_program->translator;
     DialogAnswerer answerer;
     QGuiApplication::clipboard()->setText(text);
-    click(form.PasteBtn());
-    QCOMPARE(form.Memo1()->toPlainText(), holds);
-    click(form.ToListBtn());
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "PasteBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo1")->toPlainText(), holds);
+    click(named<TEx3DButton>(form, "ToListBtn"));
+    click(named<TEx3DButton>(form, "TransBtn"));
     QVERIFY(answerer.texts.isEmpty());
-    QCOMPARE(form.Memo2()->toPlainText(), m_before.translation);
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), m_before.translation);
     QCOMPARE(gridWords(form), words);
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), sentence);
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), sentence);
     verifyDictionaryKept(m_before, learnerState(*m_program));
 }
 

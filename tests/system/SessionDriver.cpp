@@ -15,6 +15,7 @@
 #include "Ex3DButton.h"
 #include "ExDialog.h"
 #include "MainForm.h"
+#include "NamedControls.h"
 #include "ResultChooser.h"
 #include "Speaker.h"
 #include "SpeakerButton.h"
@@ -48,37 +49,38 @@ void check(bool ok, const char *step)
 void search(TMainForm &main)
 {
     check(QTest::qWaitForWindowExposed(&main), "the dictionary window shows");
-    main.ComboBox1()->setFocus();
-    typeKeys(main.ComboBox1()->lineEdit(), QStringLiteral("pes"));
-    check(main.ComboBox2()->chosenLine().startsWith(QStringLiteral("pes = ")),
+    named<QComboBox>(main, "ComboBox1")->setFocus();
+    typeKeys(named<QComboBox>(main, "ComboBox1")->lineEdit(), QStringLiteral("pes"));
+    check(named<ResultChooser>(main, "ComboBox2")->chosenLine().startsWith(QStringLiteral("pes = ")),
           "typing 'pes' finds its lines");
 }
 
 void translate(TMainForm &main, TTransForm &translator)
 {
-    click(main.TranslBtn());
+    click(named<TEx3DButton>(main, "TranslBtn"));
     check(QTest::qWaitForWindowExposed(&translator), "the translator shows");
     QGuiApplication::clipboard()->setText(QStringLiteral("Pes spí na zahradě."));
-    click(translator.PasteBtn());
-    click(translator.ToListBtn());
-    click(translator.TransBtn());
-    click(translator.FromListBtn());
+    click(named<TEx3DButton>(translator, "PasteBtn"));
+    click(named<TEx3DButton>(translator, "ToListBtn"));
+    click(named<TEx3DButton>(translator, "TransBtn"));
+    click(named<TEx3DButton>(translator, "FromListBtn"));
     check(translator.WordCount() == 4, "the pasted text splits into four words");
-    check(translator.Memo2()->toPlainText().startsWith(QStringLiteral("dog ")),
+    check(named<QPlainTextEdit>(translator, "Memo2")->toPlainText().startsWith(QStringLiteral("dog ")),
           "the sentence begins with 'dog'");
 }
 
 void copy(TMainForm &main, TTransForm &translator)
 {
-    translator.Memo2()->selectAll();
-    click(translator.CopyBtn());
-    check(QGuiApplication::clipboard()->text() == translator.Memo2()->toPlainText(), "the translator copies");
+    named<QPlainTextEdit>(translator, "Memo2")->selectAll();
+    click(named<TEx3DButton>(translator, "CopyBtn"));
+    check(QGuiApplication::clipboard()->text() == named<QPlainTextEdit>(translator, "Memo2")->toPlainText(),
+          "the translator copies");
 
     main.activateWindow();
     check(QTest::qWaitForWindowActive(&main), "the dictionary window is active again");
-    main.ComboBox1()->setFocus();
+    named<QComboBox>(main, "ComboBox1")->setFocus();
     const DialogAnswerer answerer;
-    click(main.CopyBtn());
+    click(named<TEx3DButton>(main, "CopyBtn"));
     check(answerer.texts.size() == 1, "the copy's message is shown and answered");
     check(QGuiApplication::clipboard()->text() == QStringLiteral("pes"), "the dictionary copies the query");
 }

@@ -2,6 +2,7 @@
 // focus, and the buttons that change no words (direction, help).
 
 #include "AccessibleControls.h"
+#include "NamedControls.h"
 #include "ScrollBox.h"
 #include "TranslatorWindow.h"
 #include "WhatTheUserMeets.h"
@@ -144,27 +145,8 @@ void TransLayoutTest::controlsAsLaidOut()
     TranslatorWindow window;
     TTransForm &form = window.form;
     QCOMPARE(form.width(), kDesignClientWidth);
-    const QHash<QString, QWidget *> controls{{u"TransForm"_qs, &form},
-                                             {u"Panel2"_qs, form.Panel2()},
-                                             {u"Panel3"_qs, form.Panel3()},
-                                             {u"Panel4"_qs, form.Panel4()},
-                                             {u"Panel6"_qs, form.Panel6()},
-                                             {u"ScrollBox1"_qs, form.ScrollBox1()},
-                                             {u"Label1"_qs, form.Label1()},
-                                             {u"Label2"_qs, form.Label2()},
-                                             {u"Memo1"_qs, form.Memo1()},
-                                             {u"Memo2"_qs, form.Memo2()},
-                                             {u"PasteBtn"_qs, form.PasteBtn()},
-                                             {u"CopyBtn"_qs, form.CopyBtn()},
-                                             {u"ToListBtn"_qs, form.ToListBtn()},
-                                             {u"FromListBtn"_qs, form.FromListBtn()},
-                                             {u"TransBtn"_qs, form.TransBtn()},
-                                             {u"LangBtn"_qs, form.LangBtn()},
-                                             {u"Help"_qs, form.Help()},
-                                             {u"StringGrid1"_qs, form.StringGrid1()},
-                                             {u"ComboPanel"_qs, form.ComboPanel()}};
-    QWidget *const control = controls.value(QString::fromLatin1(QTest::currentDataTag()));
-    const QWidget *const within = controls.value(parent);
+    QWidget *const control = named(form, QTest::currentDataTag());
+    const QWidget *const within = parent == u"TransForm"_qs ? &form : named(form, parent);
     QVERIFY(control && within && within->isAncestorOf(control));
     if (place.height() == kToTheBottom)
         place.setBottom(within->height() - 1);
@@ -178,7 +160,8 @@ void TransLayoutTest::controlsAsLaidOut()
         QTEST(label->text(), "caption");
     if (auto *const button = qobject_cast<TEx3DButton *>(control)) {
         QObject owner;
-        const ImageList *const images = control == form.LangBtn() ? window.flags : createButtonImages(&owner);
+        const ImageList *const images
+            = control == named<TEx3DButton>(form, "LangBtn") ? window.flags : createButtonImages(&owner);
         QVERIFY(showsImage(*button, *images, image));
         QTEST(button->caption(), "caption");
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
@@ -189,7 +172,8 @@ void TransLayoutTest::controlsAsLaidOut()
 void TransLayoutTest::textBoxesWrapAtTheirWidthWithAVerticalBarOnly()
 {
     TranslatorWindow window;
-    for (const QPlainTextEdit *memo : {window.form.Memo1(), window.form.Memo2()}) {
+    for (const QPlainTextEdit *memo :
+         {named<QPlainTextEdit>(window.form, "Memo1"), named<QPlainTextEdit>(window.form, "Memo2")}) {
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -203,8 +187,8 @@ void TransLayoutTest::wordAreaStartsAsDesigned()
 {
     TranslatorWindow window;
     const TTransForm &form = window.form;
-    QCOMPARE(form.ScrollBox1()->frameShape(), QFrame::NoFrame);
-    const WordGrid *const grid = form.StringGrid1();
+    QCOMPARE(named<ScrollBox>(form, "ScrollBox1")->frameShape(), QFrame::NoFrame);
+    const WordGrid *const grid = named<WordGrid>(form, "StringGrid1");
     QCOMPARE(grid->columnCount(), 1);
     QCOMPARE(grid->rowCount(), 1);
     QCOMPARE(grid->word(0), QString());
@@ -216,20 +200,20 @@ void TransLayoutTest::wordAreaStartsAsDesigned()
     QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(grid->showGrid());
     QVERIFY(form.WordBoxes().isEmpty());
-    QVERIFY(form.ComboPanel()->findChildren<QComboBox *>().isEmpty());
+    QVERIFY(named(form, "ComboPanel")->findChildren<QComboBox *>().isEmpty());
 }
 
 void TransLayoutTest::formShowFocusesTheSourceText()
 {
     TranslatorWindow window;
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
-    QCOMPARE(QApplication::focusWidget(), window.form.Memo1());
+    QCOMPARE(QApplication::focusWidget(), named<QPlainTextEdit>(window.form, "Memo1"));
 
     // Every showing: the focus the window gives its controls when it becomes active.
-    window.form.Memo2()->setFocus();
+    named<QPlainTextEdit>(window.form, "Memo2")->setFocus();
     window.form.hide();
     window.form.show();
-    QCOMPARE(window.form.focusWidget(), window.form.Memo1());
+    QCOMPARE(window.form.focusWidget(), named<QPlainTextEdit>(window.form, "Memo1"));
 }
 
 void TransLayoutTest::tabGoesTranslatedSourceBoxesGrid()
@@ -239,9 +223,10 @@ void TransLayoutTest::tabGoesTranslatedSourceBoxesGrid()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     split(form, QStringLiteral("jedna dva tři"));
     QCOMPARE(form.WordCount(), 3);
-    const QList<QWidget *> expected{form.Memo1(), form.WordBoxes()[0], form.WordBoxes()[1],
-                                    form.WordBoxes()[2], form.StringGrid1()};
-    QCOMPARE(tabVisits(form.Memo2()), expected);
+    const QList<QWidget *> expected{named<QPlainTextEdit>(form, "Memo1"), form.WordBoxes()[0],
+                                    form.WordBoxes()[1], form.WordBoxes()[2],
+                                    named<WordGrid>(form, "StringGrid1")};
+    QCOMPARE(tabVisits(named<QPlainTextEdit>(form, "Memo2")), expected);
 }
 
 void TransLayoutTest::panelsAndBoxesFollowTheWidthOfTheWindow()
@@ -251,14 +236,15 @@ void TransLayoutTest::panelsAndBoxesFollowTheWidthOfTheWindow()
     split(form, QStringLiteral("jedna dva"));
     form.resize(400, 500);
     settle();
-    QCOMPARE(form.Memo1()->width(), 400);
-    QCOMPARE(form.ScrollBox1()->geometry(), QRect(0, kScrollBoxTop, 400, 500 - kScrollBoxTop));
-    const int view = form.ScrollBox1()->viewport()->width();
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo1")->width(), 400);
+    QCOMPARE(named<ScrollBox>(form, "ScrollBox1")->geometry(),
+             QRect(0, kScrollBoxTop, 400, 500 - kScrollBoxTop));
+    const int view = named<ScrollBox>(form, "ScrollBox1")->viewport()->width();
     QCOMPARE(view, 400);
-    QCOMPARE(form.ComboPanel()->geometry(), QRect(kComboPanelLeft, 0, view - kComboPanelLeft, 46));
+    QCOMPARE(named(form, "ComboPanel")->geometry(), QRect(kComboPanelLeft, 0, view - kComboPanelLeft, 46));
     for (const QComboBox *box : form.WordBoxes())
         QCOMPARE(box->width(), view - kComboPanelLeft);
-    QCOMPARE(form.StringGrid1()->width(), 131);
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->width(), 131);
 
     // Boxes made after the resize take the panel's width too.
     split(form, QStringLiteral("tři"));
@@ -272,12 +258,12 @@ void TransLayoutTest::manyWordsScrollGridAndBoxesTogetherWithoutAHorizontalBar()
     TranslatorWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("slovo ").repeated(40));
-    const ScrollBox *const area = form.ScrollBox1();
+    const ScrollBox *const area = named<ScrollBox>(form, "ScrollBox1");
     QVERIFY(area->verticalScrollBar()->isVisible());
     QVERIFY(!area->horizontalScrollBar()->isVisible());
     const int view = area->viewport()->width();
     QVERIFY(view < form.width());
-    QCOMPARE(form.ComboPanel()->width(), view - kComboPanelLeft);
+    QCOMPARE(named(form, "ComboPanel")->width(), view - kComboPanelLeft);
     for (const QComboBox *box : form.WordBoxes())
         QVERIFY(box->mapTo(area->viewport(), QPoint(box->width(), 0)).x() <= view);
 
@@ -289,10 +275,12 @@ void TransLayoutTest::manyWordsScrollGridAndBoxesTogetherWithoutAHorizontalBar()
     // Scrolling moves grid and boxes together.
     split(form, QStringLiteral("slovo ").repeated(40));
     QComboBox *const last = form.WordBoxes().constLast();
-    form.ScrollBox1()->ensureWidgetVisible(last);
+    named<ScrollBox>(form, "ScrollBox1")->ensureWidgetVisible(last);
     const QPoint boxInView = last->mapTo(area->viewport(), QPoint(0, 0));
-    const QRect row = form.StringGrid1()->visualItemRect(form.StringGrid1()->item(39, 0));
-    const QPoint rowInView = form.StringGrid1()->viewport()->mapTo(area->viewport(), row.topLeft());
+    const QRect row = named<WordGrid>(form, "StringGrid1")
+                          ->visualItemRect(named<WordGrid>(form, "StringGrid1")->item(39, 0));
+    const QPoint rowInView
+        = named<WordGrid>(form, "StringGrid1")->viewport()->mapTo(area->viewport(), row.topLeft());
     QCOMPARE(boxInView.y(), rowInView.y());
     QVERIFY(boxInView.y() >= 0 && boxInView.y() < area->viewport()->height());
 }
@@ -301,12 +289,12 @@ void TransLayoutTest::directionButtonFlipsTheDirectionAndTheFlag()
 {
     TranslatorWindow window;
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     QCOMPARE(form.TransDirection(), TranslationDirection::EnglishToCzech);
-    QVERIFY(showsImage(*form.LangBtn(), *window.flags, FlagImage::EnglishToCzech));
-    click(form.LangBtn());
+    QVERIFY(showsImage(*named<TEx3DButton>(form, "LangBtn"), *window.flags, FlagImage::EnglishToCzech));
+    click(named<TEx3DButton>(form, "LangBtn"));
     QCOMPARE(form.TransDirection(), TranslationDirection::CzechToEnglish);
-    QVERIFY(showsImage(*form.LangBtn(), *window.flags, FlagImage::CzechToEnglish));
+    QVERIFY(showsImage(*named<TEx3DButton>(form, "LangBtn"), *window.flags, FlagImage::CzechToEnglish));
 }
 
 void TransLayoutTest::helpShowsTheHelpWindowWithoutBlocking()
@@ -316,7 +304,7 @@ void TransLayoutTest::helpShowsTheHelpWindowWithoutBlocking()
     help.resize(200, 100);
     window.form.setHelpWindow(&help);
 
-    click(window.form.Help());
+    click(named<TEx3DButton>(window.form, "Help"));
     QVERIFY(help.isVisible());
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(QTest::qWaitForWindowActive(&help));
@@ -324,7 +312,7 @@ void TransLayoutTest::helpShowsTheHelpWindowWithoutBlocking()
     // Already shown behind the translator: brought to the front.
     window.form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
-    click(window.form.Help());
+    click(named<TEx3DButton>(window.form, "Help"));
     QVERIFY(QTest::qWaitForWindowActive(&help));
     QVERIFY(help.isVisible());
 }
@@ -337,7 +325,7 @@ void TransLayoutTest::buttonHintsShowWhileAnotherWindowOfTheProgramIsActive()
     dictionary.show();
     dictionary.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dictionary));
-    QTest::mouseMove(window.form.TransBtn());
+    QTest::mouseMove(named<TEx3DButton>(window.form, "TransBtn"));
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), u"Přeložit"_qs);
     QToolTip::hideText();

@@ -2,6 +2,7 @@
 // window's button: the words as the grid shows them, the boxes' places, the heights, the limits and
 // the notice of a shortened text.
 
+#include "NamedControls.h"
 #include "Translation.h"
 #include "TranslatorWindow.h"
 
@@ -26,22 +27,24 @@ QString numberedWords(int count)
 // Each box lies level with its grid row: the same height from the top of the scrolled content.
 void verifyBoxesLevelWithRows(const TTransForm &form)
 {
-    const QWidget *const content = form.ComboPanel()->parentWidget();
+    const QWidget *const content = named(form, "ComboPanel")->parentWidget();
     for (int row = 0; row < form.WordCount(); ++row) {
         const QComboBox *const box = form.WordBoxes()[row];
-        const QRect cell = form.StringGrid1()->visualItemRect(form.StringGrid1()->item(row, 0));
-        const int rowTop = form.StringGrid1()->viewport()->mapTo(content, cell.topLeft()).y();
+        const QRect cell = named<WordGrid>(form, "StringGrid1")
+                               ->visualItemRect(named<WordGrid>(form, "StringGrid1")->item(row, 0));
+        const int rowTop
+            = named<WordGrid>(form, "StringGrid1")->viewport()->mapTo(content, cell.topLeft()).y();
         QCOMPARE(box->mapTo(content, QPoint(0, 0)).y(), rowTop);
         QCOMPARE(box->y(), 22 * row + 1);
         QVERIFY(box->height() <= 21);
-        QCOMPARE(box->width(), form.ComboPanel()->width());
+        QCOMPARE(box->width(), named(form, "ComboPanel")->width());
     }
 }
 
 void verifyFreshBoxes(const TTransForm &form)
 {
     for (const QComboBox *box : form.WordBoxes()) {
-        QCOMPARE(box->parentWidget(), form.ComboPanel());
+        QCOMPARE(box->parentWidget(), named(form, "ComboPanel"));
         QVERIFY(box->isEditable());
         QVERIFY(box->isVisible());
         QCOMPARE(box->count(), 0);
@@ -89,7 +92,7 @@ void TransSplitTest::wordsOfTheSourceText()
     split(form, text);
     QCOMPARE(form.WordCount(), static_cast<int>(words.size()));
     QCOMPARE(gridWords(form), words.isEmpty() ? QStringList{QString()} : words);
-    QCOMPARE(form.ComboPanel()->findChildren<QComboBox *>().size(), words.size());
+    QCOMPARE(named(form, "ComboPanel")->findChildren<QComboBox *>().size(), words.size());
     verifyFreshBoxes(form);
     verifyBoxesLevelWithRows(form);
 }
@@ -103,13 +106,14 @@ void TransSplitTest::fiveWordsStandAtTheirRows()
     for (const QComboBox *box : form.WordBoxes())
         tops.append(box->y());
     QCOMPARE(tops, (QList<int>{1, 23, 45, 67, 89}));
-    QCOMPARE(form.StringGrid1()->height(), 112);
-    QCOMPARE(form.ComboPanel()->height(), 112);
-    QCOMPARE(form.StringGrid1()->width(), 131);
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 112);
+    QCOMPARE(named(form, "ComboPanel")->height(), 112);
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->width(), 131);
     verifyBoxesLevelWithRows(form);
     // The grid shows all its rows without scrolling of its own.
-    QCOMPARE(form.StringGrid1()->rowViewportPosition(4) + form.StringGrid1()->rowHeight(4),
-             form.StringGrid1()->viewport()->height());
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->rowViewportPosition(4)
+                 + named<WordGrid>(form, "StringGrid1")->rowHeight(4),
+             named<WordGrid>(form, "StringGrid1")->viewport()->height());
 }
 
 void TransSplitTest::exactlyMaxWordsShowNoNotice()
@@ -120,9 +124,9 @@ void TransSplitTest::exactlyMaxWordsShowNoNotice()
     split(form, numberedWords(128) + QStringLiteral("     ... 42 !? []\n\n\n"));
     QVERIFY(answerer.texts.isEmpty());
     QCOMPARE(form.WordCount(), 128);
-    QCOMPARE(form.StringGrid1()->rowCount(), 128);
-    QCOMPARE(form.StringGrid1()->height(), 2818);
-    QCOMPARE(form.ComboPanel()->height(), 2818);
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->rowCount(), 128);
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 2818);
+    QCOMPARE(named(form, "ComboPanel")->height(), 2818);
     QCOMPARE(form.WordBoxes().constLast()->y(), 22 * 127 + 1);
 }
 
@@ -138,8 +142,9 @@ void TransSplitTest::oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled()
         qsizetype boxes = -1;
     } atNotice;
     const DialogAnswerer answerer([&form, &atNotice] {
-        atNotice = {form.StringGrid1()->rowCount(), form.StringGrid1()->word(0),
-                    form.ComboPanel()->findChildren<QComboBox *>().size()};
+        atNotice = {named<WordGrid>(form, "StringGrid1")->rowCount(),
+                    named<WordGrid>(form, "StringGrid1")->word(0),
+                    named(form, "ComboPanel")->findChildren<QComboBox *>().size()};
     });
     const QString text = numberedWords(129);
     split(form, text);
@@ -152,8 +157,8 @@ void TransSplitTest::oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled()
 
     QCOMPARE(form.WordCount(), 128);
     QCOMPARE(gridWords(form), text.split(u' ').mid(0, 128));
-    QCOMPARE(form.StringGrid1()->height(), 2818);
-    QCOMPARE(form.ComboPanel()->height(), 2818);
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 2818);
+    QCOMPARE(named(form, "ComboPanel")->height(), 2818);
     verifyBoxesLevelWithRows(form);
 }
 
@@ -163,7 +168,7 @@ void TransSplitTest::secondSplitDestroysTheBoxesAndLeavesTheTranslation()
     TTransForm &form = window.form;
     split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
     typeOver(form.WordBoxes()[0]->lineEdit(), QStringLiteral("hello"));
-    form.Memo2()->setPlainText(QStringLiteral("hello [..] "));
+    named<QPlainTextEdit>(form, "Memo2")->setPlainText(QStringLiteral("hello [..] "));
     QList<QPointer<QComboBox>> earlier;
     for (QComboBox *box : form.WordBoxes())
         earlier.append(box);
@@ -172,11 +177,11 @@ void TransSplitTest::secondSplitDestroysTheBoxesAndLeavesTheTranslation()
     for (const QPointer<QComboBox> &box : earlier)
         QVERIFY(box.isNull());
     QCOMPARE(form.WordCount(), 2);
-    QCOMPARE(form.ComboPanel()->findChildren<QComboBox *>().size(), 2);
+    QCOMPARE(named(form, "ComboPanel")->findChildren<QComboBox *>().size(), 2);
     verifyFreshBoxes(form);
     QCOMPARE(gridWords(form), (QStringList{"pes", "spí"}));
-    QCOMPARE(form.StringGrid1()->height(), 46);
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("hello [..] "));
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 46);
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("hello [..] "));
 }
 
 void TransSplitTest::splitWithoutWordsKeepsTheHeights_data()
@@ -198,9 +203,9 @@ void TransSplitTest::splitWithoutWordsKeepsTheHeights()
     QVERIFY(answerer.texts.isEmpty());
     QCOMPARE(form.WordCount(), 0);
     QCOMPARE(gridWords(form), QStringList{QString()});
-    QVERIFY(form.ComboPanel()->findChildren<QComboBox *>().isEmpty());
-    QCOMPARE(form.StringGrid1()->height(), 112);
-    QCOMPARE(form.ComboPanel()->height(), 112);
+    QVERIFY(named(form, "ComboPanel")->findChildren<QComboBox *>().isEmpty());
+    QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 112);
+    QCOMPARE(named(form, "ComboPanel")->height(), 112);
 }
 
 // Wherever the box wraps its lines, the words are those between blanks, separators and line
@@ -234,7 +239,7 @@ void TransSplitTest::softWrapNeverSplitsAWord()
         split(form, text);
         QCOMPARE(gridWords(form), words);
     }
-    QVERIFY(form.Memo1()->document()->firstBlock().layout()->lineCount() > 1);
+    QVERIFY(named<QPlainTextEdit>(form, "Memo1")->document()->firstBlock().layout()->lineCount() > 1);
 }
 
 QTEST_MAIN(TransSplitTest)

@@ -4,6 +4,7 @@
 #include "BusyCursor.h"
 #include "Cp1250.h"
 #include "Dic.h"
+#include "NamedControls.h"
 #include "SmallTable.h"
 #include "Translation.h"
 #include "TranslatorWindow.h"
@@ -142,17 +143,17 @@ void TransTranslateTest::wordWithHitsAndWordWithout()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(offersOf(*form.WordBoxes()[0]),
              (QStringList{"pes = dog", "pesto = pesto", "pestrý = colorful"}));
     QCOMPARE(form.WordBoxes()[0]->currentIndex(), 0);
     QCOMPARE(offersOf(*form.WordBoxes()[1]), QStringList{});
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 
-    form.Memo2()->setPlainText(QStringLiteral("earlier\ntranslation"));
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dog [..] "));
-    QCOMPARE(form.Memo2()->document()->blockCount(), 1);
+    named<QPlainTextEdit>(form, "Memo2")->setPlainText(QStringLiteral("earlier\ntranslation"));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("dog [..] "));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->document()->blockCount(), 1);
 }
 
 void TransTranslateTest::typedTextBecomesItsPart()
@@ -160,15 +161,15 @@ void TransTranslateTest::typedTextBecomesItsPart()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dog sleeps "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("dog sleeps "));
 
     // Another offer chosen from the list.
     form.WordBoxes()[0]->setCurrentIndex(2);
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("colorful sleeps "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("colorful sleeps "));
 }
 
 // A mistyped word finds nothing: its box stays empty, but offers the closest words' lines, in
@@ -177,15 +178,15 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
 {
     SmallTableWindow window;
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     split(form, QStringLiteral("Cofee, sugar."));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QComboBox &mistyped = *form.WordBoxes()[0];
     QVERIFY(offersOf(mistyped).isEmpty());
     QCOMPARE(suggestionsOf(mistyped).value(0), QStringLiteral("coffee = káva"));
     QVERIFY(suggestionsOf(*form.WordBoxes()[1]).isEmpty());
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("[..] cukr "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("[..] cukr "));
 
     mistyped.showPopup();
     QAbstractItemView *const list = mistyped.view();
@@ -193,8 +194,8 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(mistyped.model()->index(0, 0)).center());
     QTRY_VERIFY(!list->isVisible());
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("káva cukr "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("káva cukr "));
 }
 
 // "better" scans only "better off", "(cats)" nothing: each offers the lines of its base forms after
@@ -204,9 +205,9 @@ void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
 {
     SmallTableWindow window;
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     split(form, QStringLiteral("better (cats)"));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QComboBox &longer = *form.WordBoxes()[0];
     QCOMPARE(itemsOf(longer), (QStringList{"better off = zámožný", "good = dobrý"}));
     QCOMPARE(hintOverLine(longer, 1), QStringLiteral("tvar slova good"));
@@ -214,8 +215,8 @@ void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
     QCOMPARE(itemsOf(empty).value(0), QStringLiteral("cats = kočky"));
     QCOMPARE(hintOverLine(empty, 0), QStringLiteral("tvar slova cats"));
     QVERIFY2(darkestInk(empty) > 80 && darkestInk(empty) < 220, "grey placeholder text");
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("zámožný [..] "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("zámožný [..] "));
 }
 
 void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers_data()
@@ -232,9 +233,9 @@ void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
     QFETCH(bool, byKey);
     SmallTableWindow window;
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     split(form, QStringLiteral("better (cats) apple (tea)"));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     typeOver(form.WordBoxes()[3]->lineEdit(), QStringLiteral("čajík"));
     if (byKey) {
         form.activateWindow();
@@ -242,12 +243,13 @@ void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
         QTest::keyClick(QApplication::focusWidget(), TTransForm::kFillKey.key(),
                         TTransForm::kFillKey.keyboardModifiers());
     } else {
-        click(form.FillBtn());
+        click(named<TEx3DButton>(form, "FillBtn"));
     }
     QCOMPARE(boxTexts(form), (QStringList{"good = dobrý", "cats = kočky", "apple = jablko", "čajík"}));
     QVERIFY(darkestInk(*form.WordBoxes()[1]) < 80);
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dobrý kočky jablko čajík "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),
+             QStringLiteral("dobrý kočky jablko čajík "));
 }
 
 // The window gives what the command-line tool gives for the same text.
@@ -257,15 +259,15 @@ void TransTranslateTest::everyBoxHoldsItsWordsOffers()
     TTransForm &form = window.form;
     split(form, kCzechText);
     QCOMPARE(form.WordCount(), 29);
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     std::vector<std::string> chosen;
     for (int row = 0; row < form.WordCount(); ++row) {
-        const QStringList expected = tableOffers(form.StringGrid1()->word(row), kCs);
+        const QStringList expected = tableOffers(named<WordGrid>(form, "StringGrid1")->word(row), kCs);
         QCOMPARE(offersOf(*form.WordBoxes()[row]), expected);
         chosen.push_back(expected.isEmpty() ? std::string() : toCp1250(expected.front()));
     }
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), fromCp1250(buildSentence(chosen)));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), fromCp1250(buildSentence(chosen)));
 }
 
 void TransTranslateTest::translationReplacesTypedTexts()
@@ -275,11 +277,11 @@ void TransTranslateTest::translationReplacesTypedTexts()
     split(form, QStringLiteral("Pes chrápe."));
     typeOver(form.WordBoxes()[0]->lineEdit(), QStringLiteral("xyz"));
     typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 
     form.WordBoxes()[0]->setCurrentIndex(1);
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 }
 
@@ -288,10 +290,10 @@ void TransTranslateTest::translatingTwiceGivesTheSameOffers()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, kCzechText);
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     const QList<QStringList> once = allOffers(form);
     const QStringList chosenOnce = boxTexts(form);
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(allOffers(form), once);
     QCOMPARE(boxTexts(form), chosenOnce);
 }
@@ -301,14 +303,14 @@ void TransTranslateTest::directionChangeLeavesTheOffersUntilTheNextTranslation()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("pes"));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     const QStringList czech = offersOf(*form.WordBoxes()[0]);
 
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     QCOMPARE(offersOf(*form.WordBoxes()[0]), czech);
     QCOMPARE(boxTexts(form), QStringList{"pes = dog"});
 
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     const QStringList english = offersOf(*form.WordBoxes()[0]);
     QCOMPARE(english, tableOffers(QStringLiteral("pes"), kEn));
     QVERIFY(english != czech);
@@ -324,7 +326,7 @@ void TransTranslateTest::translationShowsTheBusyCursorWhileItRuns()
         if (const QCursor *const cursor = QGuiApplication::overrideCursor())
             hotSpotWhileFilling = cursor->hotSpot();
     });
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QVERIFY(hotSpotWhileFilling.has_value());
     QCOMPARE(*hotSpotWhileFilling, busyCursor().hotSpot());
     QVERIFY(!QGuiApplication::overrideCursor());
@@ -339,25 +341,25 @@ void TransTranslateTest::sentenceFromTheBoxTexts()
     split(form, QStringList(texts.size(), QStringLiteral("slovo")).join(u' '));
     for (int i = 0; i < texts.size(); ++i)
         typeOver(form.WordBoxes()[i]->lineEdit(), texts[i]);
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("dog [..] spí žlutý kůň "));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("dog [..] spí žlutý kůň "));
 }
 
 void TransTranslateTest::withoutWordsTheButtonsDoNothing()
 {
     SmallTableWindow window;
     TTransForm &form = window.form;
-    form.Memo2()->setPlainText(QStringLiteral("kept"));
-    click(form.TransBtn());
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("kept"));
+    named<QPlainTextEdit>(form, "Memo2")->setPlainText(QStringLiteral("kept"));
+    click(named<TEx3DButton>(form, "TransBtn"));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("kept"));
 
     split(form, QStringLiteral("pes"));
     split(form, QStringLiteral("..."));
     QCOMPARE(form.WordCount(), 0);
-    click(form.TransBtn());
-    click(form.FromListBtn());
-    QCOMPARE(form.Memo2()->toPlainText(), QStringLiteral("kept"));
+    click(named<TEx3DButton>(form, "TransBtn"));
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), QStringLiteral("kept"));
 }
 
 void TransTranslateTest::pasteReplacesTheSourceTextWithTheClipboard_data()
@@ -376,14 +378,14 @@ void TransTranslateTest::pasteReplacesTheSourceTextWithTheClipboard()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("pes"));
-    form.Memo1()->setPlainText(QStringLiteral("earlier text"));
-    form.Memo1()->moveCursor(QTextCursor::End);
+    named<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("earlier text"));
+    named<QPlainTextEdit>(form, "Memo1")->moveCursor(QTextCursor::End);
     if (hasText)
         QGuiApplication::clipboard()->setText(clipboard);
     else
         QGuiApplication::clipboard()->clear();
-    click(form.PasteBtn());
-    QCOMPARE(form.Memo1()->toPlainText(), clipboard);
+    click(named<TEx3DButton>(form, "PasteBtn"));
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo1")->toPlainText(), clipboard);
     // Nothing is split by the paste.
     QCOMPARE(gridWords(form), QStringList{"pes"});
 }
@@ -393,16 +395,16 @@ void TransTranslateTest::copyTakesTheSelectedTranslation()
     SmallTableWindow window;
     TTransForm &form = window.form;
     QClipboard &clipboard = *QGuiApplication::clipboard();
-    form.Memo2()->setPlainText(QStringLiteral("dog sleeps "));
+    named<QPlainTextEdit>(form, "Memo2")->setPlainText(QStringLiteral("dog sleeps "));
     clipboard.setText(QStringLiteral("before"));
-    click(form.CopyBtn());
+    click(named<TEx3DButton>(form, "CopyBtn"));
     QCOMPARE(clipboard.text(), QStringLiteral("before"));
 
-    QTextCursor selection = form.Memo2()->textCursor();
+    QTextCursor selection = named<QPlainTextEdit>(form, "Memo2")->textCursor();
     selection.setPosition(4);
     selection.setPosition(10, QTextCursor::KeepAnchor);
-    form.Memo2()->setTextCursor(selection);
-    click(form.CopyBtn());
+    named<QPlainTextEdit>(form, "Memo2")->setTextCursor(selection);
+    click(named<TEx3DButton>(form, "CopyBtn"));
     QCOMPARE(clipboard.text(), QStringLiteral("sleeps"));
 }
 

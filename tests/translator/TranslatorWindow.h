@@ -5,6 +5,7 @@
 
 #include "Icons.h"
 #include "ImageList.h"
+#include "NamedControls.h"
 #include "Trans.h"
 #include "UserActions.h"
 #include "WordGrid.h"
@@ -41,16 +42,16 @@ inline void settle()
 /// Puts the text into the source box and presses the button that fills the grid.
 inline void split(TTransForm &form, const QString &text)
 {
-    form.Memo1()->setPlainText(text);
-    click(form.ToListBtn());
+    named<QPlainTextEdit>(form, "Memo1")->setPlainText(text);
+    click(named<TEx3DButton>(form, "ToListBtn"));
     settle();
 }
 
 inline QStringList gridWords(const TTransForm &form)
 {
     QStringList words;
-    for (int row = 0; row < form.StringGrid1()->rowCount(); ++row)
-        words.append(form.StringGrid1()->word(row));
+    for (int row = 0; row < named<WordGrid>(form, "StringGrid1")->rowCount(); ++row)
+        words.append(named<WordGrid>(form, "StringGrid1")->word(row));
     return words;
 }
 

@@ -1,6 +1,7 @@
 // The word area as the learner meets it: the wheel over the word boxes, where a new list starts,
 // and how a long offer shows, closed and opened.
 
+#include "NamedControls.h"
 #include "ScrollBox.h"
 #include "SmallTable.h"
 #include "TranslatorWindow.h"
@@ -39,7 +40,7 @@ void wheelDown(QWidget *widget)
 
 QScrollBar *wordAreaScrollBar(const TTransForm &form)
 {
-    return form.ScrollBox1()->verticalScrollBar();
+    return named<ScrollBox>(form, "ScrollBox1")->verticalScrollBar();
 }
 
 } // namespace
@@ -66,9 +67,9 @@ void WordBoxesTest::wheelChangesOnlyAFocusedBoxsChoice()
     QFETCH(bool, focused);
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     split(form, QStringList(60, u"came"_qs).join(u' '));
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QComboBox *const box = form.WordBoxes().at(2);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -95,9 +96,9 @@ void WordBoxesTest::longChosenOfferShowsItsBeginning()
 {
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     split(form, u"i"_qs);
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     QLineEdit *const shown = form.WordBoxes().at(0)->lineEdit();
     QCOMPARE(shown->text(), u"i don't understand = nerozumim"_qs);
     QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) > shown->width());
@@ -116,9 +117,9 @@ void WordBoxesTest::listIsAsWideAsItsLongestOffer()
 {
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
-    click(form.LangBtn());
+    click(named<TEx3DButton>(form, "LangBtn"));
     split(form, u"i came"_qs);
-    click(form.TransBtn());
+    click(named<TEx3DButton>(form, "TransBtn"));
     for (QComboBox *const box : form.WordBoxes()) {
         box->showPopup();
         QAbstractItemView *const list = box->view();

@@ -11,6 +11,7 @@
 #include "DicHelp.h"
 #include "Ex3DButton.h"
 #include "MainForm.h"
+#include "NamedControls.h"
 #include "ResultChooser.h"
 #include "ScreenGrab.h"
 #include "TrHelp.h"
@@ -46,7 +47,7 @@ void press(TEx3DButton *button)
 
 void typeQuery(TMainForm &window, const QString &text)
 {
-    window.ComboBox1()->lineEdit()->setText(text);
+    named<QComboBox>(window, "ComboBox1")->lineEdit()->setText(text);
     window.ComboBox1Change();
 }
 
@@ -54,7 +55,7 @@ void typeQuery(TMainForm &window, const QString &text)
 void chooseNextLine(TMainForm &window)
 {
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QCoreApplication::sendEvent(window.ComboBox2(), &down);
+    QCoreApplication::sendEvent(named<ResultChooser>(window, "ComboBox2"), &down);
 }
 
 class Shots {
@@ -88,7 +89,7 @@ void dictionaryShots(TMainForm &window, Shots &shots)
     window.resize(kDictionaryShotSize);
     window.show();
     settle(window);
-    press(window.LangBtn());
+    press(named<TEx3DButton>(window, "LangBtn"));
     typeQuery(window, QStringLiteral("walk"));
     chooseNextLine(window);
     chooseNextLine(window);
@@ -99,12 +100,12 @@ void dictionaryShots(TMainForm &window, Shots &shots)
     shots.take({&window}, QStringLiteral("dictionary.png"));
 
     // Back to Czech, so that the other pair of flags shows too.
-    press(window.LangBtn());
+    press(named<TEx3DButton>(window, "LangBtn"));
     typeQuery(window, QStringLiteral("pes"));
-    window.ComboBox2()->showPopup();
-    QWidget *const popup = window.ComboBox2()->view()->window();
+    named<ResultChooser>(window, "ComboBox2")->showPopup();
+    QWidget *const popup = named<ResultChooser>(window, "ComboBox2")->view()->window();
     shots.take({&window, popup}, QStringLiteral("dictionary-results.png"));
-    window.ComboBox2()->hidePopup();
+    named<ResultChooser>(window, "ComboBox2")->hidePopup();
 
     // Czech typed without its diacritics finds nothing; the closest words stand in the result
     // chooser's place.
@@ -121,20 +122,21 @@ void translatorShot(TTransForm &window, Shots &shots)
 {
     window.show();
     settle(window);
-    press(window.LangBtn());
-    window.Memo1()->setPlainText(QStringLiteral("The cat sleeps on the old chair."));
-    press(window.ToListBtn());
-    press(window.TransBtn());
-    press(window.FromListBtn());
+    press(named<TEx3DButton>(window, "LangBtn"));
+    named<QPlainTextEdit>(window, "Memo1")->setPlainText(QStringLiteral("The cat sleeps on the old chair."));
+    press(named<TEx3DButton>(window, "ToListBtn"));
+    press(named<TEx3DButton>(window, "TransBtn"));
+    press(named<TEx3DButton>(window, "FromListBtn"));
     shots.take({&window}, QStringLiteral("translator.png"));
 
     // Czech as a learner pastes it: inflected words offer the lines of their base forms, an empty
     // box shows its first one in grey.
-    press(window.LangBtn());
-    window.Memo1()->setPlainText(QStringLiteral("Pes nevěděl, že kočky spí na zahradě."));
-    press(window.ToListBtn());
-    press(window.TransBtn());
-    press(window.FromListBtn());
+    press(named<TEx3DButton>(window, "LangBtn"));
+    named<QPlainTextEdit>(window, "Memo1")
+        ->setPlainText(QStringLiteral("Pes nevěděl, že kočky spí na zahradě."));
+    press(named<TEx3DButton>(window, "ToListBtn"));
+    press(named<TEx3DButton>(window, "TransBtn"));
+    press(named<TEx3DButton>(window, "FromListBtn"));
     QComboBox *const box = window.WordBoxes().at(6);
     box->showPopup();
     QWidget *const popup = box->view()->window();
