@@ -1,14 +1,14 @@
-#include "ApplicationWindows.h"
+#include "app/ApplicationWindows.h"
 
-#include "About.h"
-#include "AccessibleControls.h"
-#include "ApplicationIdentity.h"
-#include "DicHelp.h"
-#include "MainForm.h"
-#include "Speaker.h"
-#include "TrHelp.h"
-#include "Trans.h"
-#include "WindowParts.h"
+#include "app/ApplicationIdentity.h"
+#include "app/MainForm.h"
+#include "controls/About.h"
+#include "controls/AccessibleControls.h"
+#include "controls/DicHelp.h"
+#include "controls/TrHelp.h"
+#include "controls/WindowParts.h"
+#include "speech/Speaker.h"
+#include "translator/Trans.h"
 
 #include <QApplication>
 

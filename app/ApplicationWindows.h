@@ -2,7 +2,7 @@
 
 // The program's five windows and its message loop.
 
-#include "Startup.h"
+#include "app/Startup.h"
 
 #include <memory>
 

@@ -7,10 +7,10 @@
 // The window keeps the dictionary's direction, reads its controls, calls the engine and shows
 // what comes back.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "QueryRun.h"
-#include "Startup.h"
+#include "app/Startup.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "engine/QueryRun.h"
 
 #include <QDialog>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "ResultChooser.h"
+#include "app/ResultChooser.h"
 
-#include "Cp1250.h"
-#include "WindowParts.h"
+#include "controls/WindowParts.h"
+#include "text/Cp1250.h"
 
 #include <QAbstractItemView>
 #include <QPainter>

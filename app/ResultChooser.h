@@ -4,9 +4,9 @@
 // columns. The query run fills it through the engine's ResultList; only a change of the chosen
 // line by the user is reported.
 
-#include "ListOrder.h"
-#include "QueryRun.h"
-#include "ResultLineText.h"
+#include "common/ListOrder.h"
+#include "common/ResultLineText.h"
+#include "engine/QueryRun.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>

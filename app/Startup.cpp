@@ -1,7 +1,7 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "Dic.h"
-#include "Morvella.h"
+#include "engine/Dic.h"
+#include "morvella/Morvella.h"
 
 namespace slovnik {
 

@@ -3,7 +3,7 @@
 // The start-up sequence that runs while the dictionary window is being created: the direction,
 // the one call of the external module, and the de-scrambling of the word table.
 
-#include "Direction.h"
+#include "engine/Direction.h"
 
 #include <cstdint>
 

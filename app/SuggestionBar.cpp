@@ -1,8 +1,8 @@
-#include "SuggestionBar.h"
+#include "app/SuggestionBar.h"
 
-#include "Cp1250.h"
-#include "DictionaryHints.h"
-#include "LinkLabel.h"
+#include "common/DictionaryHints.h"
+#include "controls/LinkLabel.h"
+#include "text/Cp1250.h"
 
 #include <QLabel>
 #include <QSet>

@@ -7,9 +7,9 @@
 // Each is a link, reached with Tab and followed with Space or Enter, or clicked. The bar is never
 // shown while the query has result lines.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "Suggest.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "engine/Suggest.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "WordListView.h"
+#include "app/WordListView.h"
 
-#include "ListOrder.h"
+#include "common/ListOrder.h"
 
-#include "WindowParts.h"
+#include "controls/WindowParts.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

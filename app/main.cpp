@@ -1,7 +1,7 @@
 // slovnik: an English-Czech and Czech-English dictionary with a word-by-word translator.
 
-#include "ApplicationWindows.h"
-#include "MainForm.h"
+#include "app/ApplicationWindows.h"
+#include "app/MainForm.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 // What base forms cost: one word's base forms, Czech and English, and a whole 128-word Czech
 // text through the translator's logic with every box's base-form offers.
 
-#include "BaseForms.h"
-#include "Cp1250.h"
-#include "Dic.h"
-#include "Translate.h"
-#include "Translation.h"
+#include "common/Translation.h"
+#include "engine/BaseForms.h"
+#include "engine/Dic.h"
+#include "engine/Translate.h"
+#include "text/Cp1250.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The start-up de-scrambling against the cheapest thing that touches the same bytes: a copy.
 
-#include "Dic.h"
+#include "engine/Dic.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // One keystroke in the dictionary window, from the key event to the result list filled, sorted
 // and line 0 chosen, on the real table.
 
-#include "Ex3DButton.h"
-#include "MainForm.h"
-#include "NamedControls.h"
-#include "ResultChooser.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "controls/Ex3DButton.h"
+#include "tests/support/NamedControls.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // The cost of one keystroke in the dictionary: the table scans of an English query run, beside a
 // bare pass over the table, and the whole run with building, converting and sorting the lines.
 
-#include "CollectedResults.h"
-#include "Dic.h"
-#include "QueryRun.h"
-#include "Search.h"
+#include "common/CollectedResults.h"
+#include "engine/Dic.h"
+#include "engine/QueryRun.h"
+#include "engine/Search.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,10 +8,10 @@
 // to the sound card and to the first audible one; and how long quitting takes while a long text
 // is being read.
 
-#include "AudioSink.h"
-#include "PulseNullSink.h"
-#include "Speaker.h"
-#include "SpeakerButton.h"
+#include "controls/SpeakerButton.h"
+#include "speech/AudioSink.h"
+#include "speech/Speaker.h"
+#include "tests/support/PulseNullSink.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

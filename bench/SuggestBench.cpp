@@ -1,12 +1,12 @@
 // What spelling help costs: the worst single suggestion over misspellings of 1 to 20 letters in
 // both directions, and a keystroke that finds nothing and asks for suggestions instead.
 
-#include "CollectedResults.h"
-#include "Dic.h"
-#include "QueryRun.h"
-#include "Search.h"
-#include "Suggest.h"
-#include "TypingErrors.h"
+#include "common/CollectedResults.h"
+#include "engine/Dic.h"
+#include "engine/QueryRun.h"
+#include "engine/Search.h"
+#include "engine/Suggest.h"
+#include "engine/TypingErrors.h"
 
 #include <benchmark/benchmark.h>
 

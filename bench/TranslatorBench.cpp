@@ -1,14 +1,14 @@
 // The translator's translate button on a full grid: 128 words of running text, each a scan of the
 // whole table, its offers sorted and put into the word's box. Offscreen, so no display is needed.
 
-#include "Cp1250.h"
-#include "Dic.h"
-#include "Ex3DButton.h"
-#include "Icons.h"
-#include "NamedControls.h"
-#include "Trans.h"
-#include "Translate.h"
-#include "Translation.h"
+#include "common/Translation.h"
+#include "controls/Ex3DButton.h"
+#include "controls/Icons.h"
+#include "engine/Dic.h"
+#include "engine/Translate.h"
+#include "tests/support/NamedControls.h"
+#include "text/Cp1250.h"
+#include "translator/Trans.h"
 
 #include <QApplication>
 #include <QComboBox>

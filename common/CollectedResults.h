@@ -4,9 +4,9 @@
 // (unsorted while a scan adds them, the whole list sorted when sorting comes back on, duplicates
 // kept) for the command-line tool and the benchmarks.
 
-#include "Cp1250.h"
-#include "ListOrder.h"
-#include "QueryRun.h"
+#include "common/ListOrder.h"
+#include "engine/QueryRun.h"
+#include "text/Cp1250.h"
 
 namespace slovnik {
 

@@ -1,10 +1,10 @@
-#include "DictionaryHints.h"
+#include "common/DictionaryHints.h"
 
-#include "BaseForms.h"
-#include "Cp1250.h"
-#include "Query.h"
-#include "ResultLineText.h"
-#include "Search.h"
+#include "common/ResultLineText.h"
+#include "engine/BaseForms.h"
+#include "engine/Query.h"
+#include "engine/Search.h"
+#include "text/Cp1250.h"
 
 #include <QSet>
 

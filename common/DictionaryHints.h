@@ -4,8 +4,8 @@
 // forms ("zahradě" is a form of "zahrada") and whether it is a word of the other direction
 // ("because" typed in Czech→English). Neither changes the result list.
 
-#include "Dic.h"
-#include "Direction.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
 
 #include <QAbstractItemModel>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ListOrder.h"
+#include "common/ListOrder.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "ResultLineText.h"
+#include "common/ResultLineText.h"
 
-#include "ResultLine.h"
+#include "engine/ResultLine.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
-#include "Translation.h"
+#include "common/Translation.h"
 
-#include "BaseForms.h"
-#include "Cp1250.h"
-#include "ListOrder.h"
-#include "Query.h"
+#include "common/ListOrder.h"
+#include "engine/BaseForms.h"
+#include "engine/Query.h"
+#include "text/Cp1250.h"
 
 #include <algorithm>
 #include <vector>

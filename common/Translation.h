@@ -3,11 +3,11 @@
 // The translator's logic on Qt's side: the source text's lines into words, what the translator
 // offers for one word, and its one message.
 
-#include "Dic.h"
-#include "Direction.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
 
-#include "Suggest.h"
-#include "Translate.h"
+#include "engine/Suggest.h"
+#include "engine/Translate.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "About.h"
+#include "controls/About.h"
 
-#include "AboutPictures.h"
-#include "ButtonPainting.h"
-#include "Icons.h"
-#include "ImageList.h"
-#include "LinkLabel.h"
-#include "WindowParts.h"
-#include "WindowPlacement.h"
+#include "controls/AboutPictures.h"
+#include "controls/ButtonPainting.h"
+#include "controls/Icons.h"
+#include "controls/ImageList.h"
+#include "controls/LinkLabel.h"
+#include "controls/WindowParts.h"
+#include "controls/WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>

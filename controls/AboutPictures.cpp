@@ -1,7 +1,7 @@
-#include "AboutPictures.h"
+#include "controls/AboutPictures.h"
 
-#include "Pictures.h"
-#include "WindowParts.h"
+#include "controls/Pictures.h"
+#include "controls/WindowParts.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
-#include "AccessibleControls.h"
+#include "controls/AccessibleControls.h"
 
-#include "Ex3DButton.h"
-#include "ExDialog.h"
-#include "LinkLabel.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ExDialog.h"
+#include "controls/LinkLabel.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

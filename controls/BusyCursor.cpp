@@ -1,6 +1,6 @@
-#include "BusyCursor.h"
+#include "controls/BusyCursor.h"
 
-#include "ImageList.h"
+#include "controls/ImageList.h"
 
 #include <QGuiApplication>
 #include <QPainter>

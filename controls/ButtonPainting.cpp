@@ -1,6 +1,6 @@
-#include "ButtonPainting.h"
+#include "controls/ButtonPainting.h"
 
-#include "Ex3DButtonLayout.h"
+#include "controls/Ex3DButtonLayout.h"
 
 #include <QColor>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "controls/Pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

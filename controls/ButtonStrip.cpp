@@ -1,7 +1,7 @@
-#include "ButtonStrip.h"
+#include "controls/ButtonStrip.h"
 
-#include "Icons.h"
-#include "SpeakerButton.h"
+#include "controls/Icons.h"
+#include "controls/SpeakerButton.h"
 
 namespace slovnik {
 

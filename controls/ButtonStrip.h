@@ -5,8 +5,8 @@
 // its flag, and the speaker button. The button square and the direction button's look are
 // written here once; a window names only its rows, its strip's height and its handlers.
 
-#include "Direction.h"
-#include "Ex3DButton.h"
+#include "controls/Ex3DButton.h"
+#include "engine/Direction.h"
 
 #include <QWidget>
 

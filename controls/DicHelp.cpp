@@ -1,4 +1,4 @@
-#include "DicHelp.h"
+#include "controls/DicHelp.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // kept above every other window while it is shown, the dictionary window included, so the learner
 // can read it while typing a query.
 
-#include "HelpWindow.h"
+#include "controls/HelpWindow.h"
 
 namespace slovnik {
 

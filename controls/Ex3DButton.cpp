@@ -1,8 +1,8 @@
-#include "Ex3DButton.h"
+#include "controls/Ex3DButton.h"
 
-#include "ButtonPainting.h"
-#include "Ex3DButtonLayout.h"
-#include "ImageList.h"
+#include "controls/ButtonPainting.h"
+#include "controls/Ex3DButtonLayout.h"
+#include "controls/ImageList.h"
 
 #include <QMenu>
 #include <QMouseEvent>

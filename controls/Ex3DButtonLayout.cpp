@@ -1,4 +1,4 @@
-#include "Ex3DButtonLayout.h"
+#include "controls/Ex3DButtonLayout.h"
 
 namespace slovnik {
 

@@ -1,8 +1,8 @@
-#include "ExDialog.h"
+#include "controls/ExDialog.h"
 
-#include "Icons.h"
-#include "ImageList.h"
-#include "WindowParts.h"
+#include "controls/Icons.h"
+#include "controls/ImageList.h"
+#include "controls/WindowParts.h"
 
 #include <QCloseEvent>
 #include <QFrame>

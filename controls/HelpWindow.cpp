@@ -1,8 +1,8 @@
-#include "HelpWindow.h"
+#include "controls/HelpWindow.h"
 
-#include "Icons.h"
-#include "WindowParts.h"
-#include "WindowPlacement.h"
+#include "controls/Icons.h"
+#include "controls/WindowParts.h"
+#include "controls/WindowPlacement.h"
 
 #include <QPlainTextEdit>
 #include <QShowEvent>

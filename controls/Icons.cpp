@@ -1,7 +1,7 @@
-#include "Icons.h"
+#include "controls/Icons.h"
 
-#include "ImageList.h"
-#include "Pictures.h"
+#include "controls/ImageList.h"
+#include "controls/Pictures.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ImageList.h"
+#include "controls/ImageList.h"
 
 #include <QApplication>
 #include <QIconEngine>

@@ -1,6 +1,6 @@
-#include "LinkLabel.h"
+#include "controls/LinkLabel.h"
 
-#include "WindowParts.h"
+#include "controls/WindowParts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
-#include "SpeakerButton.h"
+#include "controls/SpeakerButton.h"
 
-#include "ButtonStrip.h"
-#include "Ex3DButton.h"
-#include "ImageList.h"
-#include "Pictures.h"
-#include "Speaker.h"
+#include "controls/ButtonStrip.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ImageList.h"
+#include "controls/Pictures.h"
+#include "speech/Speaker.h"
 
 #include <QEvent>
 #include <QKeySequence>

@@ -9,7 +9,7 @@
 // so does hiding the window. Where its window has nothing English to read, a press shows the hint,
 // which then says why.
 
-#include "SpokenText.h"
+#include "speech/SpokenText.h"
 
 #include <QKeyCombination>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "TrHelp.h"
+#include "controls/TrHelp.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // The translator help window: shown without blocking by the translator's help button; an
 // ordinary window that others may cover.
 
-#include "HelpWindow.h"
+#include "controls/HelpWindow.h"
 
 namespace slovnik {
 

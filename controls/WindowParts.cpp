@@ -1,6 +1,6 @@
-#include "WindowParts.h"
+#include "controls/WindowParts.h"
 
-#include "BusyCursor.h"
+#include "controls/BusyCursor.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "controls/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>

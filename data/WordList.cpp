@@ -1,7 +1,7 @@
-#include "WordList.h"
+#include "data/WordList.h"
 
-#include "Cp1250.h"
-#include "Dic.h"
+#include "engine/Dic.h"
+#include "text/Cp1250.h"
 
 #include <QSet>
 

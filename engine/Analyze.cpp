@@ -1,4 +1,4 @@
-#include "Analyze.h"
+#include "engine/Analyze.h"
 
 namespace slovnik {
 namespace {

@@ -1,10 +1,10 @@
-#include "BaseForms.h"
+#include "engine/BaseForms.h"
 
-#include "CzechForms.h"
-#include "EnglishForms.h"
-#include "Query.h"
-#include "ResultLine.h"
-#include "Search.h"
+#include "engine/CzechForms.h"
+#include "engine/EnglishForms.h"
+#include "engine/Query.h"
+#include "engine/ResultLine.h"
+#include "engine/Search.h"
 
 #include <algorithm>
 #include <array>

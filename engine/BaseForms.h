@@ -4,8 +4,8 @@
 // meets "zahradě", "nevěděl", "Čaj", "(big)" or "it’s"; the table holds "zahrada", "vědět",
 // "čaj", "big" and "it's". Texts are Windows-1250 bytes, as the table stores them.
 
-#include "Dic.h"
-#include "Direction.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
 
 #include <span>
 #include <string>

@@ -1,6 +1,6 @@
-#include "CzechForms.h"
+#include "engine/CzechForms.h"
 
-#include "FormIndexLayout.h"
+#include "engine/FormIndexLayout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // Czech word forms behind the base forms: the words of which a cleaned (lower-case) Czech word
 // is a declined, conjugated or compared form.
 
-#include "BaseCandidate.h"
+#include "engine/BaseCandidate.h"
 
 #include <string_view>
 #include <vector>

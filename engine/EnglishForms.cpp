@@ -1,6 +1,6 @@
-#include "EnglishForms.h"
+#include "engine/EnglishForms.h"
 
-#include "Analyze.h"
+#include "engine/Analyze.h"
 
 #include <algorithm>
 #include <array>

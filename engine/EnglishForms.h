@@ -3,7 +3,7 @@
 // English word forms behind the base forms: the query rules' guesses (Analyze.h) and the
 // irregular forms no suffix rule reaches. Every candidate is only a guess for an exact look-up.
 
-#include "BaseCandidate.h"
+#include "engine/BaseCandidate.h"
 
 #include <string_view>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "Query.h"
+#include "engine/Query.h"
 
 #include <algorithm>
 

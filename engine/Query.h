@@ -2,7 +2,7 @@
 
 // What the learner typed, made into the text the searches compare.
 
-#include "Direction.h"
+#include "engine/Direction.h"
 
 #include <string>
 #include <string_view>

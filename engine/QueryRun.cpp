@@ -1,7 +1,7 @@
-#include "QueryRun.h"
+#include "engine/QueryRun.h"
 
-#include "Analyze.h"
-#include "Query.h"
+#include "engine/Analyze.h"
+#include "engine/Query.h"
 
 namespace slovnik {
 

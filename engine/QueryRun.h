@@ -14,9 +14,9 @@
 // of the newest query. Nothing a run holds (the table, the query bytes it copied) can be
 // invalidated by the newer run.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "Search.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "engine/Search.h"
 
 #include <cstdint>
 #include <span>

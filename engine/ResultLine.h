@@ -5,7 +5,7 @@
 // back (the dictionary window, the result chooser, the translator's sentence, the tool) splits it
 // at its first "=", and may meet a line the user typed, so the rules hold for any text.
 
-#include "Dic.h"
+#include "engine/Dic.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "Search.h"
+#include "engine/Search.h"
 
 #include <algorithm>
 #include <array>

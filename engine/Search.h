@@ -4,9 +4,9 @@
 // at once as a result line "searched = other". There is no index; a scan is cheap enough to run
 // on every keystroke.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "ResultLine.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "engine/ResultLine.h"
 
 #include <span>
 #include <string>

@@ -1,8 +1,8 @@
-#include "Suggest.h"
+#include "engine/Suggest.h"
 
-#include "Query.h"
-#include "Search.h"
-#include "TypingErrors.h"
+#include "engine/Query.h"
+#include "engine/Search.h"
+#include "engine/TypingErrors.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 // field are offered, ranked by the cost of the typing errors between them and what was typed
 // (TypingErrors.h); among equal costs the commoner word, which the table stores first, wins.
 
-#include "Dic.h"
-#include "Direction.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
 
 #include <array>
 #include <cstdint>

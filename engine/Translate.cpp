@@ -1,8 +1,8 @@
-#include "Translate.h"
+#include "engine/Translate.h"
 
-#include "Analyze.h"
-#include "Query.h"
-#include "ResultLine.h"
+#include "engine/Analyze.h"
+#include "engine/Query.h"
+#include "engine/ResultLine.h"
 
 namespace slovnik {
 namespace {

@@ -3,9 +3,9 @@
 // The word-by-word translator without its window: splitting a source text into words, the
 // look-ups that fill a word's box, and joining the chosen meanings into a sentence.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "Search.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "engine/Search.h"
 
 #include <span>
 #include <string>

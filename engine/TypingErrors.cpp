@@ -1,4 +1,4 @@
-#include "TypingErrors.h"
+#include "engine/TypingErrors.h"
 
 #include <array>
 #include <string_view>

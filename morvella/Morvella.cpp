@@ -1,4 +1,4 @@
-#include "Morvella.h"
+#include "morvella/Morvella.h"
 
 namespace {
 

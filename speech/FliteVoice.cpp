@@ -1,4 +1,4 @@
-#include "Voice.h"
+#include "speech/Voice.h"
 
 #include <QLibrary>
 #include <QMutex>

@@ -2,7 +2,7 @@
 // on first use: linking Qt Multimedia into the program would load it, and its sound-server and
 // network libraries, at every start.
 
-#include "AudioSink.h"
+#include "speech/AudioSink.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>

@@ -1,6 +1,6 @@
-#include "SpeakableText.h"
+#include "speech/SpeakableText.h"
 
-#include "Translate.h"
+#include "engine/Translate.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "Speaker.h"
+#include "speech/Speaker.h"
 
-#include "SpeakableText.h"
+#include "speech/SpeakableText.h"
 
 #include <QThread>
 #include <QTimer>

@@ -13,8 +13,8 @@
 // A reading lasts from the request until its last sample is heard or it is stopped; who asked
 // for it is kept, so that each window can show its own reading and stop only that.
 
-#include "AudioSink.h"
-#include "Voice.h"
+#include "speech/AudioSink.h"
+#include "speech/Voice.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "SpokenText.h"
+#include "speech/SpokenText.h"
 
-#include "Cp1250.h"
-#include "Query.h"
-#include "ResultLineText.h"
+#include "common/ResultLineText.h"
+#include "engine/Query.h"
+#include "text/Cp1250.h"
 
 namespace slovnik {
 

@@ -4,7 +4,7 @@
 // text is never given to it. The windows read their controls and pass them in; the choice is made
 // here, where it is tested without a window.
 
-#include "Direction.h"
+#include "engine/Direction.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "AudioSink.h"
+#include "speech/AudioSink.h"
 
 #include <QCoreApplication>
 #include <QDir>

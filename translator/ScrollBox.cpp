@@ -1,4 +1,4 @@
-#include "ScrollBox.h"
+#include "translator/ScrollBox.h"
 
 #include <QEvent>
 

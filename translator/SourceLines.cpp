@@ -1,4 +1,4 @@
-#include "SourceLines.h"
+#include "translator/SourceLines.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-#include "SuggestedOffers.h"
+#include "translator/SuggestedOffers.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -7,7 +7,7 @@
 // box stays empty and the sentence keeps its "[..]" until the learner picks one. An empty box
 // with base-form offers shows the first one as grey placeholder text.
 
-#include "Translation.h"
+#include "common/Translation.h"
 
 #include <QList>
 #include <QStringList>

@@ -10,9 +10,9 @@
 // sentence are the shared translator logic; the window reads its controls, calls that logic and
 // shows what comes back.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "Suggest.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "engine/Suggest.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "WordBox.h"
+#include "translator/WordBox.h"
 
-#include "WindowParts.h"
+#include "controls/WindowParts.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

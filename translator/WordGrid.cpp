@@ -1,4 +1,4 @@
-#include "WordGrid.h"
+#include "translator/WordGrid.h"
 
 #include <QHeaderView>
 

@@ -1,18 +1,18 @@
 // The dictionary window through its controls, on small tables where counts matter.
 
-#include "MainForm.h"
-#include "AccessibleControls.h"
-#include "Ex3DButton.h"
-#include "ExDialog.h"
-#include "Icons.h"
-#include "QuietModule.h"
-#include "ResultChooser.h"
-#include "WordListView.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "app/WordListView.h"
+#include "controls/AccessibleControls.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ExDialog.h"
+#include "controls/Icons.h"
+#include "tests/support/QuietModule.h"
 
-#include "NamedControls.h"
-#include "SmallTable.h"
-#include "UserActions.h"
-#include "WhatTheUserMeets.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/SmallTable.h"
+#include "tests/support/UserActions.h"
+#include "tests/support/WhatTheUserMeets.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "MainForm.h"
-#include "Morvella.h"
-#include "Startup.h"
+#include "app/MainForm.h"
+#include "app/Startup.h"
+#include "morvella/Morvella.h"
 
 #include <QtTest>
 

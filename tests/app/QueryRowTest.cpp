@@ -1,14 +1,14 @@
 // The dictionary window's query row as the learner sees it: the query box, the result chooser and
 // the suggestions that stand in its place, drawn and reached with the keyboard.
 
-#include "MainForm.h"
-#include "QuietModule.h"
-#include "ResultChooser.h"
-#include "SuggestionBar.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "app/SuggestionBar.h"
+#include "tests/support/QuietModule.h"
 
-#include "NamedControls.h"
-#include "SmallTable.h"
-#include "UserActions.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/SmallTable.h"
+#include "tests/support/UserActions.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

@@ -1,15 +1,15 @@
 // The speaker buttons of the dictionary window and the translator and their key, sharing one
 // speaker as in the program, with stand-ins for the voice and the sound card.
 
-#include "Ex3DButton.h"
-#include "MainForm.h"
-#include "NamedControls.h"
-#include "QuietModule.h"
-#include "ResultChooser.h"
-#include "SmallTable.h"
-#include "SpeakerButton.h"
-#include "SpeechStandIns.h"
-#include "Trans.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "controls/Ex3DButton.h"
+#include "controls/SpeakerButton.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/QuietModule.h"
+#include "tests/support/SmallTable.h"
+#include "tests/support/SpeechStandIns.h"
+#include "translator/Trans.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

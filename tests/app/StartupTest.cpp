@@ -1,13 +1,13 @@
-#include "Startup.h"
-#include "About.h"
-#include "ApplicationIdentity.h"
-#include "ApplicationWindows.h"
-#include "Dic.h"
-#include "DicHelp.h"
-#include "MainForm.h"
-#include "TrHelp.h"
-#include "Trans.h"
-#include "WordList.h"
+#include "app/Startup.h"
+#include "app/ApplicationIdentity.h"
+#include "app/ApplicationWindows.h"
+#include "app/MainForm.h"
+#include "controls/About.h"
+#include "controls/DicHelp.h"
+#include "controls/TrHelp.h"
+#include "data/WordList.h"
+#include "engine/Dic.h"
+#include "translator/Trans.h"
 
 #include <QFile>
 #include <QPointer>

@@ -2,17 +2,17 @@
 // the word's meaning in the other direction, its base forms and the closest words; choosing one
 // looks it up. On a small table of the test's own.
 
-#include "SuggestionBar.h"
-#include "Ex3DButton.h"
-#include "LinkLabel.h"
-#include "MainForm.h"
-#include "QuietModule.h"
-#include "ResultChooser.h"
+#include "app/SuggestionBar.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "controls/Ex3DButton.h"
+#include "controls/LinkLabel.h"
+#include "tests/support/QuietModule.h"
 
-#include "NamedControls.h"
-#include "SmallTable.h"
-#include "UserActions.h"
-#include "WhatTheUserMeets.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/SmallTable.h"
+#include "tests/support/UserActions.h"
+#include "tests/support/WhatTheUserMeets.h"
 
 #include <QComboBox>
 #include <QLineEdit>

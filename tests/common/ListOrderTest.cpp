@@ -1,7 +1,7 @@
 // The lists' order in a pinned environment: the tests run with LC_ALL=C.UTF-8 (set by CTest),
 // where no locale is chosen, so the lists must fall back to Czech collation.
 
-#include "ListOrder.h"
+#include "common/ListOrder.h"
 
 #include <gtest/gtest.h>
 

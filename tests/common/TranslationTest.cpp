@@ -1,6 +1,6 @@
-#include "Translation.h"
+#include "common/Translation.h"
 
-#include "SmallTable.h"
+#include "tests/support/SmallTable.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // page (through an opener the test puts in place of the desktop's) and the picture beside it that
 // opens nothing. The About button's showing it modally is in the secondary windows' suite.
 
-#include "About.h"
-#include "AccessibleControls.h"
-#include "LinkLabel.h"
-#include "NamedControls.h"
-#include "WhatTheUserMeets.h"
-#include "WhenShown.h"
+#include "controls/About.h"
+#include "controls/AccessibleControls.h"
+#include "controls/LinkLabel.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/WhatTheUserMeets.h"
+#include "tests/support/WhenShown.h"
 
 #include <QFontInfo>
 #include <QGroupBox>

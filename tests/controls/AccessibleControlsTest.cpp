@@ -1,9 +1,9 @@
 // What assistive technology sees of our own controls: the image button as a button and the link
 // label as a link, each with a name and a press action that does what a click does.
 
-#include "AccessibleControls.h"
-#include "Ex3DButton.h"
-#include "LinkLabel.h"
+#include "controls/AccessibleControls.h"
+#include "controls/Ex3DButton.h"
+#include "controls/LinkLabel.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // A shown window holding one image button, with a palette of known colours, and ways to look at
 // what the button painted.
 
-#include "Ex3DButton.h"
-#include "ImageList.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ImageList.h"
 
 #include <QImage>
 #include <QPainter>

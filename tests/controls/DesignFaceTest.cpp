@@ -1,7 +1,7 @@
 // The faces the windows draw their text in, as drawn at their size: thin letters must read as
 // black strokes, not as grey pairs of columns.
 
-#include "WindowParts.h"
+#include "controls/WindowParts.h"
 
 #include <QLabel>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "ButtonHost.h"
-#include "WhenShown.h"
+#include "tests/controls/ButtonHost.h"
+#include "tests/support/WhenShown.h"
 
 #include <QDialog>
 #include <QLineEdit>

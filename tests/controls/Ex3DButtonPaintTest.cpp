@@ -1,5 +1,5 @@
-#include "ButtonHost.h"
-#include "Ex3DButtonLayout.h"
+#include "controls/Ex3DButtonLayout.h"
+#include "tests/controls/ButtonHost.h"
 
 using namespace slovnik;
 using namespace slovnik::buttontest;

@@ -1,5 +1,5 @@
-#include "ExDialog.h"
-#include "WhenShown.h"
+#include "controls/ExDialog.h"
+#include "tests/support/WhenShown.h"
 
 #include <QLabel>
 #include <QScreen>

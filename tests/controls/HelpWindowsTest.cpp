@@ -1,10 +1,10 @@
 // The two help windows: their texts line by line, their make-up in one table (borders, sizes,
 // which one stays on top), and that what the user types into them stays.
 
-#include "DicHelp.h"
-#include "NamedControls.h"
-#include "TrHelp.h"
-#include "WhatTheUserMeets.h"
+#include "controls/DicHelp.h"
+#include "controls/TrHelp.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/WhatTheUserMeets.h"
 
 #include <QPlainTextEdit>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "BusyCursor.h"
-#include "Icons.h"
-#include "ImageList.h"
+#include "controls/BusyCursor.h"
+#include "controls/Icons.h"
+#include "controls/ImageList.h"
 
 #include <QPainter>
 #include <QtTest>

@@ -2,22 +2,22 @@
 // button is pressed, the dictionary help above the others, the About window modal; the faces and
 // focus frames of every window. Each window's own table names its controls.
 
-#include "About.h"
-#include "AccessibleControls.h"
-#include "ApplicationWindows.h"
-#include "DicHelp.h"
-#include "Ex3DButton.h"
-#include "ExDialog.h"
-#include "MainForm.h"
-#include "NamedControls.h"
-#include "QuietModule.h"
-#include "ResultChooser.h"
-#include "TrHelp.h"
-#include "Trans.h"
-#include "WhatTheUserMeets.h"
-#include "WhenShown.h"
-#include "WordGrid.h"
-#include "WordListView.h"
+#include "app/ApplicationWindows.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "app/WordListView.h"
+#include "controls/About.h"
+#include "controls/AccessibleControls.h"
+#include "controls/DicHelp.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ExDialog.h"
+#include "controls/TrHelp.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/QuietModule.h"
+#include "tests/support/WhatTheUserMeets.h"
+#include "tests/support/WhenShown.h"
+#include "translator/Trans.h"
+#include "translator/WordGrid.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -2,11 +2,11 @@
 // everyday translation of the commonest English and Czech words, never a phrase ahead of its
 // headword.
 
-#include "Cp1250.h"
-#include "Dic.h"
-#include "ListOrder.h"
-#include "Search.h"
-#include "Translation.h"
+#include "common/ListOrder.h"
+#include "common/Translation.h"
+#include "engine/Dic.h"
+#include "engine/Search.h"
+#include "text/Cp1250.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The table compiled into the program against the committed list it was generated from.
 
-#include "Cp1250.h"
-#include "Dic.h"
-#include "WordList.h"
+#include "data/WordList.h"
+#include "engine/Dic.h"
+#include "text/Cp1250.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

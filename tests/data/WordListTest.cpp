@@ -1,5 +1,5 @@
-#include "WordList.h"
-#include "SmallTable.h"
+#include "data/WordList.h"
+#include "tests/support/SmallTable.h"
 
 #include <gtest/gtest.h>
 

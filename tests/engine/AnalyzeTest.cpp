@@ -1,6 +1,6 @@
-#include "Analyze.h"
-#include "Query.h"
-#include "SmallTable.h"
+#include "engine/Analyze.h"
+#include "engine/Query.h"
+#include "tests/support/SmallTable.h"
 
 #include <gtest/gtest.h>
 

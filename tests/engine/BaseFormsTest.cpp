@@ -1,5 +1,5 @@
-#include "BaseForms.h"
-#include "SmallTable.h"
+#include "engine/BaseForms.h"
+#include "tests/support/SmallTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "Dic.h"
+#include "engine/Dic.h"
 
 #include <gtest/gtest.h>
 

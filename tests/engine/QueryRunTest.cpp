@@ -1,5 +1,5 @@
-#include "QueryRun.h"
-#include "SmallTable.h"
+#include "engine/QueryRun.h"
+#include "tests/support/SmallTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

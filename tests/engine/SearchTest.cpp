@@ -1,5 +1,5 @@
-#include "Search.h"
-#include "SmallTable.h"
+#include "engine/Search.h"
+#include "tests/support/SmallTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "Suggest.h"
-#include "SmallTable.h"
-#include "TypingErrors.h"
+#include "engine/Suggest.h"
+#include "engine/TypingErrors.h"
+#include "tests/support/SmallTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "Translate.h"
-#include "SmallTable.h"
+#include "engine/Translate.h"
+#include "tests/support/SmallTable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 // grows the word, and every offer line is within the line limit, belongs to a base form in
 // base-form order and keeps a negation in both halves.
 
-#include "BaseForms.h"
-#include "ResultLine.h"
-#include "Search.h"
-#include "TableInput.h"
+#include "engine/BaseForms.h"
+#include "engine/ResultLine.h"
+#include "engine/Search.h"
+#include "tests/fuzz/TableInput.h"
 
 #include <algorithm>
 #include <cstddef>

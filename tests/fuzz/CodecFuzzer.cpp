@@ -2,8 +2,8 @@
 // letters are composed or not, but for the invisible controls, which are dropped; Unicode text, however broken (unpaired surrogates, marks without
 // a base), must convert without a crash and without ever producing more characters than it had.
 
-#include "Cp1250.h"
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "text/Cp1250.h"
 
 #include <QList>
 #include <QString>

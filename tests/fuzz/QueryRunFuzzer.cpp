@@ -2,9 +2,9 @@
 // run puts into it. Every line must be a hit of the query as the run cleaned it: a prefix hit,
 // or (English) an exact hit of one of its base forms.
 
-#include "Query.h"
-#include "QueryRun.h"
-#include "TableInput.h"
+#include "engine/Query.h"
+#include "engine/QueryRun.h"
+#include "tests/fuzz/TableInput.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,10 +2,10 @@
 // distinct word of the searched field, there are never more than asked for, an empty cleaned
 // query has none, and asking twice gives the same answer.
 
-#include "Query.h"
-#include "Search.h"
-#include "Suggest.h"
-#include "TableInput.h"
+#include "engine/Query.h"
+#include "engine/Search.h"
+#include "engine/Suggest.h"
+#include "tests/fuzz/TableInput.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,9 +3,9 @@
 // What the harnesses that search the real word table share: the table de-scrambled once, before
 // the first input, and each input read as a search direction and the typed bytes.
 
-#include "Dic.h"
-#include "Direction.h"
-#include "FuzzCheck.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>

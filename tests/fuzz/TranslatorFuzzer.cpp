@@ -1,9 +1,9 @@
 // The translator's split of a source text into words, both on Windows-1250 lines as the engine
 // gets them and on the Unicode text of the window's box, and the sentence built from word boxes.
 
-#include "FuzzCheck.h"
-#include "Translate.h"
-#include "Translation.h"
+#include "common/Translation.h"
+#include "engine/Translate.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,9 +2,9 @@
 // the word (AddressSanitizer sees that, as the input lives in a buffer of exactly its size), and
 // a guessed base form that is much longer than its word would mean a rule ran away.
 
-#include "Analyze.h"
-#include "FuzzCheck.h"
-#include "Query.h"
+#include "engine/Analyze.h"
+#include "engine/Query.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,14 +4,14 @@
 // hostile texts they are fed. Each case records what the learner had, does its one hostile thing
 // through the buttons and the keyboard, and checks that nothing else moved.
 
-#include "ApplicationWindows.h"
-#include "MainForm.h"
-#include "NamedControls.h"
-#include "ResultChooser.h"
-#include "Trans.h"
-#include "UserActions.h"
-#include "WordGrid.h"
-#include "WordListView.h"
+#include "app/ApplicationWindows.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "app/WordListView.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/UserActions.h"
+#include "translator/Trans.h"
+#include "translator/WordGrid.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 // split keeps (at most 128 words, the notice once), and the dictionary window's history and word
 // list stay as they were; the translated text changes only when the sentence is built.
 
-#include "HostileInput.h"
-#include "NamedControls.h"
-#include "Translation.h"
+#include "common/Translation.h"
+#include "tests/hostile/HostileInput.h"
+#include "tests/support/NamedControls.h"
 
 using namespace slovnik;
 using namespace slovnik::hostile;

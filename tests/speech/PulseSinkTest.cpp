@@ -5,9 +5,9 @@
 // press's delay to its first sound at the sink, how long the sink kept running after it and how
 // long quitting took are printed.
 
-#include "PulseNullSink.h"
-#include "Speaker.h"
-#include "SpeakerButton.h"
+#include "controls/SpeakerButton.h"
+#include "speech/Speaker.h"
+#include "tests/support/PulseNullSink.h"
 
 #include <QtTest>
 

@@ -1,12 +1,12 @@
 // The speech unit on its own: the text the voice is given, flite's samples, and the speaker's
 // requests, with a recording stand-in for the sound card.
 
-#include "SpeakableText.h"
-#include "Speaker.h"
-#include "SpeechStandIns.h"
-#include "SpokenText.h"
-#include "Translate.h"
-#include "Voice.h"
+#include "engine/Translate.h"
+#include "speech/SpeakableText.h"
+#include "speech/Speaker.h"
+#include "speech/SpokenText.h"
+#include "speech/Voice.h"
+#include "tests/support/SpeechStandIns.h"
 
 #include <QSignalSpy>
 #include <QtTest>

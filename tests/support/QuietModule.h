@@ -3,7 +3,7 @@
 // A stand-in for the external module: the start-up sequence calls it as it would the real one,
 // and it does nothing.
 
-#include "Startup.h"
+#include "app/Startup.h"
 
 #include <cstdint>
 

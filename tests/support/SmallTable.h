@@ -3,8 +3,8 @@
 // What the engine's tests share: small readable tables built from plain pairs, short names for
 // the two directions, and the name of a parameterised case taken from its row.
 
-#include "Dic.h"
-#include "Direction.h"
+#include "engine/Dic.h"
+#include "engine/Direction.h"
 
 #include <cstring>
 #include <string>

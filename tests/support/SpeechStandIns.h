@@ -4,9 +4,9 @@
 // time the speaker opens it, and can play a machine without an audio output; the voice keeps the
 // texts it was given and answers each with a short tone.
 
-#include "AudioSink.h"
-#include "Speaker.h"
-#include "Voice.h"
+#include "speech/AudioSink.h"
+#include "speech/Speaker.h"
+#include "speech/Voice.h"
 
 #include <QMutex>
 #include <QMutexLocker>

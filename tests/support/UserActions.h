@@ -3,8 +3,8 @@
 // What the window tests do as a user would: click an image button, type key by key, and answer
 // the message dialog from inside its modal loop; and the lines a combo box offers.
 
-#include "Ex3DButton.h"
-#include "ExDialog.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ExDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

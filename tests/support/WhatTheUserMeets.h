@@ -3,7 +3,7 @@
 // What a user meets of a laid-out control: where it stands, the name a screen reader reads, the
 // hint that shows under the pointer and the picture an image button shows.
 
-#include "ImageList.h"
+#include "controls/ImageList.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -10,17 +10,17 @@
 // the driver looks for kSpeakingMark on disk, so that a trace of the process can tell the calls
 // made for reading aloud from those of the session before it.
 
-#include "ApplicationIdentity.h"
-#include "ApplicationWindows.h"
-#include "Ex3DButton.h"
-#include "ExDialog.h"
-#include "MainForm.h"
-#include "NamedControls.h"
-#include "ResultChooser.h"
-#include "Speaker.h"
-#include "SpeakerButton.h"
-#include "Trans.h"
-#include "UserActions.h"
+#include "app/ApplicationIdentity.h"
+#include "app/ApplicationWindows.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "controls/Ex3DButton.h"
+#include "controls/ExDialog.h"
+#include "controls/SpeakerButton.h"
+#include "speech/Speaker.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/UserActions.h"
+#include "translator/Trans.h"
 
 #include <QApplication>
 #include <QClipboard>

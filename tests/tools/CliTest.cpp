@@ -1,6 +1,6 @@
 // slovnik-cli as a user runs it: a separate process, its output and its exit code.
 
-#include "ListOrder.h"
+#include "common/ListOrder.h"
 
 #include <QFile>
 #include <QProcess>

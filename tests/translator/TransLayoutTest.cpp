@@ -1,11 +1,11 @@
 // The translator window's make-up: placement, panels, buttons, text boxes, the scroll area, the
 // focus, and the buttons that change no words (direction, help).
 
-#include "AccessibleControls.h"
-#include "NamedControls.h"
-#include "ScrollBox.h"
-#include "TranslatorWindow.h"
-#include "WhatTheUserMeets.h"
+#include "controls/AccessibleControls.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/WhatTheUserMeets.h"
+#include "tests/translator/TranslatorWindow.h"
+#include "translator/ScrollBox.h"
 
 #include <QHeaderView>
 #include <QScreen>

@@ -2,9 +2,9 @@
 // window's button: the words as the grid shows them, the boxes' places, the heights, the limits and
 // the notice of a shortened text.
 
-#include "NamedControls.h"
-#include "Translation.h"
-#include "TranslatorWindow.h"
+#include "common/Translation.h"
+#include "tests/support/NamedControls.h"
+#include "tests/translator/TranslatorWindow.h"
 
 #include <QPointer>
 #include <QTextBlock>

@@ -1,13 +1,13 @@
 // Translating the words and building the sentence through the window's buttons, on a small table
 // of the test's own; and the clipboard buttons.
 
-#include "BusyCursor.h"
-#include "Cp1250.h"
-#include "Dic.h"
-#include "NamedControls.h"
-#include "SmallTable.h"
-#include "Translation.h"
-#include "TranslatorWindow.h"
+#include "common/Translation.h"
+#include "controls/BusyCursor.h"
+#include "engine/Dic.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/SmallTable.h"
+#include "tests/translator/TranslatorWindow.h"
+#include "text/Cp1250.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

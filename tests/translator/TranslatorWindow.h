@@ -3,12 +3,12 @@
 // A shown translator window as the program makes it, and ways to read its grid and word boxes;
 // the buttons are driven through the shared user actions.
 
-#include "Icons.h"
-#include "ImageList.h"
-#include "NamedControls.h"
-#include "Trans.h"
-#include "UserActions.h"
-#include "WordGrid.h"
+#include "controls/Icons.h"
+#include "controls/ImageList.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/UserActions.h"
+#include "translator/Trans.h"
+#include "translator/WordGrid.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>

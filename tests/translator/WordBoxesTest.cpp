@@ -1,10 +1,10 @@
 // The word area as the learner meets it: the wheel over the word boxes, where a new list starts,
 // and how a long offer shows, closed and opened.
 
-#include "NamedControls.h"
-#include "ScrollBox.h"
-#include "SmallTable.h"
-#include "TranslatorWindow.h"
+#include "tests/support/NamedControls.h"
+#include "tests/support/SmallTable.h"
+#include "tests/translator/TranslatorWindow.h"
+#include "translator/ScrollBox.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "Cli.h"
+#include "tools/cli/Cli.h"
 
-#include "Commands.h"
-#include "Suggest.h"
-#include "Translate.h"
+#include "engine/Suggest.h"
+#include "engine/Translate.h"
+#include "tools/cli/Commands.h"
 
 #include <QFile>
 #include <QString>

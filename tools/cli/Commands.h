@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Direction.h"
+#include "engine/Direction.h"
 
 #include <QString>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
-#include "Cli.h"
-#include "Cp1250.h"
-#include "Dic.h"
+#include "engine/Dic.h"
+#include "text/Cp1250.h"
+#include "tools/cli/Cli.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
-#include "BaseForms.h"
-#include "Cli.h"
-#include "Cp1250.h"
-#include "Dic.h"
+#include "engine/BaseForms.h"
+#include "engine/Dic.h"
+#include "text/Cp1250.h"
+#include "tools/cli/Cli.h"
 
 namespace slovnik::cli {
 

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
-#include "Cli.h"
-#include "CollectedResults.h"
-#include "Dic.h"
+#include "common/CollectedResults.h"
+#include "engine/Dic.h"
+#include "tools/cli/Cli.h"
 
 namespace slovnik::cli {
 

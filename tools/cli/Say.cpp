@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
-#include "Cli.h"
-#include "SpeakableText.h"
-#include "Speaker.h"
-#include "Voice.h"
+#include "speech/SpeakableText.h"
+#include "speech/Speaker.h"
+#include "speech/Voice.h"
+#include "tools/cli/Cli.h"
 
 #include <QCoreApplication>
 #include <QFile>

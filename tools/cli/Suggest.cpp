@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
-#include "Cli.h"
-#include "Cp1250.h"
-#include "Dic.h"
-#include "Suggest.h"
+#include "engine/Dic.h"
+#include "engine/Suggest.h"
+#include "text/Cp1250.h"
+#include "tools/cli/Cli.h"
 
 namespace slovnik::cli {
 

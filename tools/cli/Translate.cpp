@@ -1,11 +1,11 @@
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
-#include "BaseForms.h"
-#include "Cli.h"
-#include "Cp1250.h"
-#include "Dic.h"
-#include "Translate.h"
-#include "Translation.h"
+#include "common/Translation.h"
+#include "engine/BaseForms.h"
+#include "engine/Dic.h"
+#include "engine/Translate.h"
+#include "text/Cp1250.h"
+#include "tools/cli/Cli.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "tools/cli/Cli.h"
 
 int main(int argc, char *argv[])
 {

@@ -2,8 +2,8 @@
 // make_czech_forms.py) -> the compiled-in index of forms and their base words (FormIndexLayout.h).
 // Usage: slovnik-formindex FORMS.txt OUTPUT.inc
 
-#include "Cp1250.h"
-#include "FormIndexLayout.h"
+#include "engine/FormIndexLayout.h"
+#include "text/Cp1250.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "ScreenGrab.h"
+#include "tools/screenshots/ScreenGrab.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

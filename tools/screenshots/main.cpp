@@ -6,16 +6,16 @@
 //                                    translator.png, translator-forms.png, help.png,
 //                                    translator-help.png and about.png into folder (default docs)
 
-#include "About.h"
-#include "ApplicationWindows.h"
-#include "DicHelp.h"
-#include "Ex3DButton.h"
-#include "MainForm.h"
-#include "NamedControls.h"
-#include "ResultChooser.h"
-#include "ScreenGrab.h"
-#include "TrHelp.h"
-#include "Trans.h"
+#include "app/ApplicationWindows.h"
+#include "app/MainForm.h"
+#include "app/ResultChooser.h"
+#include "controls/About.h"
+#include "controls/DicHelp.h"
+#include "controls/Ex3DButton.h"
+#include "controls/TrHelp.h"
+#include "tests/support/NamedControls.h"
+#include "tools/screenshots/ScreenGrab.h"
+#include "translator/Trans.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // Build-time generator: the committed word list -> the scrambled initialiser of the word table.
 // Usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc
 
-#include "Dic.h"
-#include "WordList.h"
+#include "data/WordList.h"
+#include "engine/Dic.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -6,10 +6,10 @@
 // where the reductions are of the word as given (empty where a rule gives nothing). Each answer
 // is flushed at once, so that a script can keep one process and ask a word at a time.
 
-#include "Analyze.h"
-#include "Cp1250.h"
-#include "Direction.h"
-#include "Query.h"
+#include "engine/Analyze.h"
+#include "engine/Direction.h"
+#include "engine/Query.h"
+#include "text/Cp1250.h"
 
 #include <QByteArray>
 #include <QString>

@@ -8,13 +8,13 @@
 //
 // Words come one a line on standard input, UTF-8; answers go to standard output, one a line.
 
-#include "CollectedResults.h"
-#include "Cp1250.h"
-#include "Dic.h"
-#include "Query.h"
-#include "QueryRun.h"
-#include "Search.h"
-#include "Translation.h"
+#include "common/CollectedResults.h"
+#include "common/Translation.h"
+#include "engine/Dic.h"
+#include "engine/Query.h"
+#include "engine/QueryRun.h"
+#include "engine/Search.h"
+#include "text/Cp1250.h"
 
 #include <QByteArray>
 #include <QFile>
