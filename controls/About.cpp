@@ -157,16 +157,17 @@ TAboutForm::TAboutForm(QWidget *parent) :
 
 void TAboutForm::buildTitleRow()
 {
-    m_Image1 = designNamed(makePicture(m_GroupBox1, kImage1, QStringLiteral("Ikona slovníku")), "Image1");
-    m_unpaintedPictures.push_back({m_Image1, dictionaryWindowIcon()});
-    m_Label12 = designNamed(
+    QLabel *const image1
+        = designNamed(makePicture(m_GroupBox1, kImage1, QStringLiteral("Ikona slovníku")), "Image1");
+    m_unpaintedPictures.push_back({image1, dictionaryWindowIcon()});
+    QLabel *const title = designNamed(
         new QLabel(QStringLiteral("Anglicko - český oboustranný slovník + translátor"), m_GroupBox1),
         "Label12");
-    m_Label12->setGeometry(kLabel12);
+    title->setGeometry(kLabel12);
     QFont titleFont = arialFont(kTitlePixels);
     titleFont.setBold(true);
-    m_Label12->setFont(titleFont);
-    paintText(*m_Label12, kDesignBlue);
+    title->setFont(titleFont);
+    paintText(*title, kDesignBlue);
 }
 
 void TAboutForm::buildDescription()
@@ -188,13 +189,12 @@ void TAboutForm::buildDescription()
 
 void TAboutForm::buildLinkRow()
 {
-    m_Image3 = designNamed(makePicture(m_GroupBox1, kImage3, QStringLiteral("slovnik")), "Image3");
-    m_unpaintedPictures.push_back(
-        {m_Image3, pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize))});
-    m_Image4
+    QLabel *const badge = designNamed(makePicture(m_GroupBox1, kImage3, QStringLiteral("slovnik")), "Image3");
+    m_unpaintedPictures.push_back({badge, pictureIcon(pictures::slovnikBadge, QSizeF(pictures::kBadgeSize))});
+    QLabel *const globe
         = designNamed(makePicture(m_GroupBox1, kImage4, QStringLiteral("Internetová stránka")), "Image4");
-    m_unpaintedPictures.push_back({m_Image4, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize))});
-    m_Image4->setCursor(Qt::PointingHandCursor);
+    m_unpaintedPictures.push_back({globe, pictureIcon(pictures::globe, QSizeF(pictures::kGlobeSize))});
+    globe->setCursor(Qt::PointingHandCursor);
 
     m_AboutLabel = designNamed(new LinkLabel(m_GroupBox1), "AboutLabel");
     QFont linkFont = designFont();

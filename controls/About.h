@@ -51,11 +51,7 @@ private:
 
     UrlOpener m_openUrl;
     QGroupBox *const m_GroupBox1;
-    QLabel *m_Image1 = nullptr;
-    QLabel *m_Label12 = nullptr;
     QPlainTextEdit *m_Memo1 = nullptr;
-    QLabel *m_Image3 = nullptr;
-    QLabel *m_Image4 = nullptr;
     LinkLabel *m_AboutLabel = nullptr;
     std::vector<std::pair<QLabel *, QIcon>> m_unpaintedPictures;
     bool m_textLaidOut = false;

@@ -47,6 +47,20 @@ inline void split(TTransForm &form, const QString &text)
     settle();
 }
 
+/// Splits the text into the grid and presses the button that fills the boxes with offers.
+inline void translate(TTransForm &form, const QString &text)
+{
+    split(form, text);
+    click(named<TEx3DButton>(form, "TransBtn"));
+}
+
+/// Presses the button that joins the boxes into the sentence, and reads the translated text box.
+inline QString sentence(TTransForm &form)
+{
+    click(named<TEx3DButton>(form, "FromListBtn"));
+    return named<QPlainTextEdit>(form, "Memo2")->toPlainText();
+}
+
 inline QStringList gridWords(const TTransForm &form)
 {
     QStringList words;

@@ -68,8 +68,7 @@ void WordBoxesTest::wheelChangesOnlyAFocusedBoxsChoice()
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
     click(named<TEx3DButton>(form, "LangBtn"));
-    split(form, QStringList(60, u"came"_qs).join(u' '));
-    click(named<TEx3DButton>(form, "TransBtn"));
+    translate(form, QStringList(60, u"came"_qs).join(u' '));
     QComboBox *const box = form.WordBoxes().at(2);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -97,8 +96,7 @@ void WordBoxesTest::longChosenOfferShowsItsBeginning()
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
     click(named<TEx3DButton>(form, "LangBtn"));
-    split(form, u"i"_qs);
-    click(named<TEx3DButton>(form, "TransBtn"));
+    translate(form, u"i"_qs);
     QLineEdit *const shown = form.WordBoxes().at(0)->lineEdit();
     QCOMPARE(shown->text(), u"i don't understand = nerozumim"_qs);
     QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) > shown->width());
@@ -118,8 +116,7 @@ void WordBoxesTest::listIsAsWideAsItsLongestOffer()
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
     click(named<TEx3DButton>(form, "LangBtn"));
-    split(form, u"i came"_qs);
-    click(named<TEx3DButton>(form, "TransBtn"));
+    translate(form, u"i came"_qs);
     for (QComboBox *const box : form.WordBoxes()) {
         box->showPopup();
         QAbstractItemView *const list = box->view();
