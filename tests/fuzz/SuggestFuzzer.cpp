@@ -15,19 +15,8 @@
 #include <vector>
 
 using namespace slovnik;
+using slovnik::fuzz::fieldWords;
 using slovnik::fuzz::require;
-
-namespace {
-
-std::set<std::string_view> fieldWords(TranslationDirection direction)
-{
-    std::set<std::string_view> words;
-    for (const DictionaryEntry &entry : readableTable())
-        words.insert(fieldText(SearchedField(entry, direction)));
-    return words;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -5,11 +5,13 @@
 
 #include "engine/Dic.h"
 #include "engine/Direction.h"
+#include "engine/Search.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string_view>
 
 // Each harness is an executable of its own, with this header in its one source file.
@@ -36,6 +38,15 @@ inline std::optional<TableInput> tableInput(const std::uint8_t *data, std::size_
     return TableInput{(data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish
                                          : TranslationDirection::EnglishToCzech,
                       static_cast<std::uint8_t>(data[0] >> 1), asText(data + 1, size - 1)};
+}
+
+/// Every distinct word of the field searched in `direction`, for checking what a search returns.
+inline std::set<std::string_view> fieldWords(TranslationDirection direction)
+{
+    std::set<std::string_view> words;
+    for (const DictionaryEntry &entry : readableTable())
+        words.insert(fieldText(SearchedField(entry, direction)));
+    return words;
 }
 
 } // namespace slovnik::fuzz
