@@ -1,8 +1,5 @@
 #include "engine/QueryRun.h"
-#include "tests/support/SmallTable.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "tests/engine/EngineTest.h"
 
 #include <algorithm>
 #include <functional>
@@ -14,8 +11,6 @@ namespace slovnik {
 namespace {
 
 using namespace slovnik::testing;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 // Records every call of a query run in order; keeps its lines like a sorted list box (byte
 // order here, the real collation is tested with the windows' list order).

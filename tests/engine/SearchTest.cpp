@@ -1,8 +1,5 @@
 #include "engine/Search.h"
-#include "tests/support/SmallTable.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "tests/engine/EngineTest.h"
 
 #include <string>
 #include <vector>
@@ -11,8 +8,6 @@ namespace slovnik {
 namespace {
 
 using namespace slovnik::testing;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 struct Collected final : LineSink {
     std::vector<std::string> lines;

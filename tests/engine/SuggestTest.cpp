@@ -1,9 +1,6 @@
 #include "engine/Suggest.h"
 #include "engine/TypingErrors.h"
-#include "tests/support/SmallTable.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "tests/engine/EngineTest.h"
 
 #include <ostream>
 
@@ -14,8 +11,6 @@ namespace slovnik {
 namespace {
 
 using namespace slovnik::testing;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 // Czech in Windows-1250: d\xec = dě, \xe8 = č, \xfd = ý, \x9e = ž, \xc8 = Č.
 const std::vector<DictionaryEntry> kTable = table({

@@ -1,8 +1,5 @@
 #include "engine/Translate.h"
-#include "tests/support/SmallTable.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "tests/engine/EngineTest.h"
 
 #include <ostream>
 
@@ -12,8 +9,7 @@
 namespace slovnik {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
+using namespace slovnik::testing;
 
 SourceWords split(std::vector<std::string> lines)
 {
