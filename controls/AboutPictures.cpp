@@ -1,5 +1,6 @@
 #include "controls/AboutPictures.h"
 
+#include "controls/PictureInks.h"
 #include "controls/Pictures.h"
 #include "controls/WindowParts.h"
 
@@ -10,11 +11,8 @@ namespace slovnik::pictures {
 
 namespace {
 
-const QColor kPlate(0xF4, 0xF7, 0xFC);
-const QColor kPlateEdge(0x1E, 0x5A, 0xB4);
-const QColor kName(0x12, 0x3C, 0x7A);
-const QColor kSea(0x3C, 0x8C, 0xDC);
-const QColor kSeaEdge(0x1B, 0x4F, 0x8A);
+// A light plate edged in the information sign's blue, with the name in its darker edge.
+constexpr Ink kPlate{QColor(0xF4, 0xF7, 0xFC), kSignBlue.fill};
 const QColor kGrid(0xE8, 0xF2, 0xFF);
 
 constexpr QRectF kPlateArea(0.5, 0.5, 73, 20);
@@ -33,8 +31,8 @@ constexpr qreal kGlobeRadius = 7;
 void slovnikBadge(QPainter &painter)
 {
     painter.save();
-    painter.setPen(QPen(kPlateEdge, 1));
-    painter.setBrush(kPlate);
+    painter.setPen(QPen(kPlate.edge, 1));
+    painter.setBrush(kPlate.fill);
     painter.drawRoundedRect(kPlateArea, kPlateRadius, kPlateRadius);
     painter.translate(kFlagPairPlace);
     painter.scale(kFlagPairScale, kFlagPairScale);
@@ -45,7 +43,7 @@ void slovnikBadge(QPainter &painter)
     QFont font = arialFont(kNamePixels);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(kName);
+    painter.setPen(kSignBlue.edge);
     painter.drawText(kNameArea, Qt::AlignCenter, QStringLiteral("slovnik"));
     painter.restore();
 }
@@ -53,8 +51,8 @@ void slovnikBadge(QPainter &painter)
 void globe(QPainter &painter)
 {
     painter.save();
-    painter.setPen(QPen(kSeaEdge, 1));
-    painter.setBrush(kSea);
+    painter.setPen(QPen(kSea.edge, 1));
+    painter.setBrush(kSea.fill);
     painter.drawEllipse(kGlobeCentre, kGlobeRadius, kGlobeRadius);
 
     // Two meridians and two parallels, clipped to the sphere.

@@ -1,5 +1,7 @@
 #include "controls/Pictures.h"
 
+#include "controls/PictureInks.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -11,30 +13,17 @@ namespace slovnik::pictures {
 
 namespace {
 
-const QColor kOutline(0x40, 0x40, 0x40);
-const QColor kPaper(0xFF, 0xFF, 0xFF);
-const QColor kTextLine(0x70, 0x80, 0xA0);
-const QColor kArrow(0x2E, 0x8B, 0x2E);
-const QColor kArrowEdge(0x1B, 0x5E, 0x1B);
-const QColor kInfoBlue(0x1E, 0x5A, 0xB4);
-const QColor kInfoEdge(0x12, 0x3C, 0x7A);
-const QColor kBoard(0xB0, 0x7A, 0x40);
-const QColor kBoardEdge(0x5A, 0x3A, 0x1A);
-const QColor kClip(0xC8, 0xC8, 0xC8);
-const QColor kCover(0x20, 0x50, 0xA0);
-const QColor kCoverEdge(0x14, 0x30, 0x60);
-
-void outlined(QPainter &painter, const QRectF &rect, const QColor &fill, const QColor &edge)
+void outlined(QPainter &painter, const QRectF &rect, const Ink &ink)
 {
-    painter.setPen(QPen(edge, 1));
-    painter.setBrush(fill);
+    painter.setPen(QPen(ink.edge, 1));
+    painter.setBrush(ink.fill);
     painter.drawRect(rect);
 }
 
-void outlined(QPainter &painter, const QPolygonF &shape, const QColor &fill, const QColor &edge)
+void outlined(QPainter &painter, const QPolygonF &shape, const Ink &ink)
 {
-    painter.setPen(QPen(edge, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(fill);
+    painter.setPen(QPen(ink.edge, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(ink.fill);
     painter.drawPolygon(shape);
 }
 
@@ -47,7 +36,7 @@ void textLines(QPainter &painter, qreal left, qreal right, qreal firstY, qreal l
 
 void grid(QPainter &painter, const QRectF &rect)
 {
-    outlined(painter, rect, kPaper, kOutline);
+    outlined(painter, rect, kPaper);
     painter.setPen(QPen(kTextLine, 1));
     for (qreal y = rect.top() + 3; y < rect.bottom(); y += 3)
         painter.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
@@ -59,24 +48,27 @@ void rightArrow(QPainter &painter, qreal tail, qreal tip)
     outlined(
         painter,
         QPolygonF({{tail, 6.5}, {neck, 6.5}, {neck, 3.5}, {tip, 8}, {neck, 12.5}, {neck, 9.5}, {tail, 9.5}}),
-        kArrow, kArrowEdge);
+        kArrow);
 }
+
+// The open book's and the help book's pages, edged in the cover's ink.
+constexpr Ink kPage{kPaper.fill, kCover.edge};
 
 } // namespace
 
 void copySheets(QPainter &painter)
 {
-    outlined(painter, QRectF(1.5, 1.5, 8, 10), kPaper, kOutline);
+    outlined(painter, QRectF(1.5, 1.5, 8, 10), kPaper);
     textLines(painter, 3, 8, 4.5, 9.5, 2);
-    outlined(painter, QRectF(6.5, 4.5, 8, 10), kPaper, kOutline);
+    outlined(painter, QRectF(6.5, 4.5, 8, 10), kPaper);
     textLines(painter, 8, 13, 7.5, 12.5, 2);
 }
 
 void pasteClipboard(QPainter &painter)
 {
-    outlined(painter, QRectF(1.5, 2.5, 10, 12), kBoard, kBoardEdge);
-    outlined(painter, QRectF(4.5, 1.5, 4, 3), kClip, kOutline);
-    outlined(painter, QRectF(7.5, 6.5, 7, 8), kPaper, kOutline);
+    outlined(painter, QRectF(1.5, 2.5, 10, 12), kBoard);
+    outlined(painter, QRectF(4.5, 1.5, 4, 3), kClip);
+    outlined(painter, QRectF(7.5, 6.5, 7, 8), kPaper);
     textLines(painter, 9, 13, 8.5, 12.5, 2);
 }
 
@@ -88,8 +80,8 @@ void arrowIntoGrid(QPainter &painter)
 
 void information(QPainter &painter)
 {
-    painter.setPen(QPen(kInfoEdge, 1));
-    painter.setBrush(kInfoBlue);
+    painter.setPen(QPen(kSignBlue.edge, 1));
+    painter.setBrush(kSignBlue.fill);
     painter.drawEllipse(QPointF(8, 8), 7, 7);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
@@ -105,8 +97,7 @@ void arrowOutOfGrid(QPainter &painter)
 
 void sheetWithLines(QPainter &painter)
 {
-    outlined(painter, QPolygonF({{2.5, 0.5}, {10.5, 0.5}, {13.5, 3.5}, {13.5, 15.5}, {2.5, 15.5}}), kPaper,
-             kOutline);
+    outlined(painter, QPolygonF({{2.5, 0.5}, {10.5, 0.5}, {13.5, 3.5}, {13.5, 15.5}, {2.5, 15.5}}), kPaper);
     painter.setPen(QPen(kOutline, 1));
     painter.drawPolyline(QPolygonF({{10.5, 0.5}, {10.5, 3.5}, {13.5, 3.5}}));
     textLines(painter, 4.5, 11.5, 5.5, 13.5, 2);
@@ -114,8 +105,8 @@ void sheetWithLines(QPainter &painter)
 
 void openBook(QPainter &painter)
 {
-    outlined(painter, QPolygonF({{0.5, 3.5}, {7.5, 4.5}, {7.5, 14.5}, {0.5, 13.5}}), kPaper, kCoverEdge);
-    outlined(painter, QPolygonF({{8.5, 4.5}, {15.5, 3.5}, {15.5, 13.5}, {8.5, 14.5}}), kPaper, kCoverEdge);
+    outlined(painter, QPolygonF({{0.5, 3.5}, {7.5, 4.5}, {7.5, 14.5}, {0.5, 13.5}}), kPage);
+    outlined(painter, QPolygonF({{8.5, 4.5}, {15.5, 3.5}, {15.5, 13.5}, {8.5, 14.5}}), kPage);
     painter.setPen(QPen(kTextLine, 1));
     for (qreal y = 6.5; y <= 11.5; y += 2.5) {
         painter.drawLine(QPointF(2, y), QPointF(6, y + 0.5));
@@ -125,8 +116,8 @@ void openBook(QPainter &painter)
 
 void helpBook(QPainter &painter)
 {
-    outlined(painter, QRectF(2.5, 0.5, 11, 13), kCover, kCoverEdge);
-    outlined(painter, QRectF(3.5, 13.5, 10, 2), kPaper, kCoverEdge);
+    outlined(painter, QRectF(2.5, 0.5, 11, 13), kCover);
+    outlined(painter, QRectF(3.5, 13.5, 10, 2), kPage);
 
     QPainterPath hook;
     const QRectF bow(5.5, 3, 5, 4.5);
@@ -144,8 +135,8 @@ void helpBook(QPainter &painter)
 void speaker(QPainter &painter)
 {
     outlined(painter, QPolygonF({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5}, {1.5, 10.5}}),
-             kClip, kOutline);
-    painter.setPen(QPen(kCover, 1.2, Qt::SolidLine, Qt::RoundCap));
+             kClip);
+    painter.setPen(QPen(kCover.fill, 1.2, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     // Two sound waves, centred on the cone's mouth.
     for (const qreal radius : {3.0, 6.0})
@@ -154,17 +145,17 @@ void speaker(QPainter &painter)
 
 void arrowIntoBox(QPainter &painter)
 {
-    outlined(painter, QRectF(0.5, 9.5, 15, 6), kPaper, kOutline);
+    outlined(painter, QRectF(0.5, 9.5, 15, 6), kPaper);
     painter.setPen(QPen(kTextLine, 1));
     painter.drawLine(QPointF(3, 12.5), QPointF(12, 12.5));
     outlined(painter,
              QPolygonF({{6.5, 0.5}, {9.5, 0.5}, {9.5, 4.5}, {12.5, 4.5}, {8, 9}, {3.5, 4.5}, {6.5, 4.5}}),
-             kArrow, kArrowEdge);
+             kArrow);
 }
 
 void tick(QPainter &painter)
 {
-    painter.setPen(QPen(kArrow, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(kArrow.fill, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(QPolygonF({{3.5, 10.5}, {8, 15}, {16.5, 4.5}}));
 }
