@@ -16,18 +16,12 @@
 #include <vector>
 
 using namespace slovnik;
-using slovnik::fuzz::fieldWords;
 using slovnik::fuzz::require;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void slovnik::fuzz::checkTableInput(const TableInput &input)
 {
-    const auto input = slovnik::fuzz::tableInput(data, size);
-    if (!input)
-        return 0;
-    const auto [direction, choice, typed] = *input;
-    static const std::set<std::string_view> kWords[2] = {fieldWords(TranslationDirection::EnglishToCzech),
-                                                         fieldWords(TranslationDirection::CzechToEnglish)};
-    const std::set<std::string_view> &words = kWords[static_cast<int>(direction)];
+    const auto [direction, choice, typed] = input;
+    const std::set<std::string_view> &words = fieldWords(direction);
     const bool czech = direction == TranslationDirection::CzechToEnglish;
 
     const std::string cleaned = cleanedWord(typed);
@@ -62,5 +56,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                     typed);
     }
     (void)choice;
-    return 0;
 }

@@ -15,22 +15,14 @@
 #include <vector>
 
 using namespace slovnik;
-using slovnik::fuzz::fieldWords;
 using slovnik::fuzz::require;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+void slovnik::fuzz::checkTableInput(const TableInput &input)
 {
-    const auto input = slovnik::fuzz::tableInput(data, size);
-    if (!input)
-        return 0;
-    const auto [direction, choice, typed] = *input;
+    const auto [direction, choice, typed] = input;
     const std::size_t limit = choice % (MaxSuggestions + 2);
-
     static Suggester suggester(readableTable());
-    static const std::set<std::string_view> english = fieldWords(TranslationDirection::EnglishToCzech);
-    static const std::set<std::string_view> czech = fieldWords(TranslationDirection::CzechToEnglish);
-    const std::set<std::string_view> &words
-        = direction == TranslationDirection::EnglishToCzech ? english : czech;
+    const std::set<std::string_view> &words = fieldWords(direction);
 
     const std::vector<std::string> suggestions = suggester.suggest(typed, direction, limit);
     require(suggestions.size() <= std::min(limit, MaxSuggestions), "more suggestions than asked for", typed);
@@ -44,5 +36,4 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     require(suggester.suggest(typed, direction, limit) == suggestions, "a second call answered otherwise",
             typed);
-    return 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the harnesses that search the real word table share: the table de-scrambled once, before
-// the first input, and each input read as a search direction and the typed bytes.
+// the first input, each input read as a search direction and the typed bytes and handed to the
+// harness's checkTableInput, and the words of each searched field.
 
 #include "engine/Dic.h"
 #include "engine/Direction.h"
@@ -10,7 +11,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <set>
 #include <string_view>
 
@@ -30,23 +30,33 @@ struct TableInput {
     std::string_view typed;
 };
 
-/// Bit 0 of the first byte picks the direction, the other bytes are typed; nothing for no bytes.
-inline std::optional<TableInput> tableInput(const std::uint8_t *data, std::size_t size)
-{
-    if (size == 0)
-        return std::nullopt;
-    return TableInput{(data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish
-                                         : TranslationDirection::EnglishToCzech,
-                      static_cast<std::uint8_t>(data[0] >> 1), asText(data + 1, size - 1)};
-}
+/// The harness's checks of one input; defined in its source file.
+void checkTableInput(const TableInput &input);
 
-/// Every distinct word of the field searched in `direction`, for checking what a search returns.
-inline std::set<std::string_view> fieldWords(TranslationDirection direction)
+/// Every distinct word of the field searched in `direction`, for checking what a search returns;
+/// gathered once per direction.
+inline const std::set<std::string_view> &fieldWords(TranslationDirection direction)
 {
-    std::set<std::string_view> words;
-    for (const DictionaryEntry &entry : readableTable())
-        words.insert(fieldText(SearchedField(entry, direction)));
-    return words;
+    const auto gather = [](TranslationDirection searched) {
+        std::set<std::string_view> words;
+        for (const DictionaryEntry &entry : readableTable())
+            words.insert(fieldText(SearchedField(entry, searched)));
+        return words;
+    };
+    static const std::set<std::string_view> english = gather(TranslationDirection::EnglishToCzech);
+    static const std::set<std::string_view> czech = gather(TranslationDirection::CzechToEnglish);
+    return direction == TranslationDirection::EnglishToCzech ? english : czech;
 }
 
 } // namespace slovnik::fuzz
+
+/// Bit 0 of the first byte picks the direction, the other bytes are typed; no bytes, no check.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    using slovnik::TranslationDirection;
+    if (size > 0)
+        slovnik::fuzz::checkTableInput(
+            {(data[0] & 1) != 0 ? TranslationDirection::CzechToEnglish : TranslationDirection::EnglishToCzech,
+             static_cast<std::uint8_t>(data[0] >> 1), slovnik::fuzz::asText(data + 1, size - 1)});
+    return 0;
+}
