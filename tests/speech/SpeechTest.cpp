@@ -240,103 +240,90 @@ namespace {
 
 constexpr auto kEnglish = TranslationDirection::EnglishToCzech;
 constexpr auto kCzech = TranslationDirection::CzechToEnglish;
-// A direction that a history line or a sentence's offers may have, or none (-1).
-std::optional<TranslationDirection> maybe(int direction)
-{
-    return direction < 0 ? std::nullopt : std::optional(TranslationDirection(direction));
-}
-constexpr int kNone = -1;
-constexpr int kE = int(kEnglish);
-constexpr int kC = int(kCzech);
 
-} // namespace
-
-void SpeechTest::dictionaryReadsOnlyEnglish_data()
+// What a window shows, the text read from it, and a part of the hint when nothing is read.
+template <typename Reading> void addReadingColumns()
 {
-    QTest::addColumn<QString>("chosenLine");
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<int>("historyLine"); // the direction the query box's history line was chosen in
-    QTest::addColumn<TranslationDirection>("direction");
+    QTest::addColumn<Reading>("reading");
     QTest::addColumn<QString>("spoken");
-    QTest::addColumn<QString>("why"); // a part of the hint when nothing is spoken
-    QTest::newRow("chosen line, English queries")
-        << u"dog = pes"_qs << u"do"_qs << kNone << kEnglish << u"dog"_qs << QString();
-    QTest::newRow("chosen line, Czech queries")
-        << u"pes = dog"_qs << u"pe"_qs << kNone << kCzech << u"dog"_qs << QString();
-    QTest::newRow("chosen phrase") << u"ice cream = zmrzlina"_qs << u"ice"_qs << kNone << kEnglish
-                                   << u"ice cream"_qs << QString();
-    QTest::newRow("history line, English queries")
-        << QString() << u"run = řídit"_qs << kE << kEnglish << u"run"_qs << QString();
-    QTest::newRow("history line, direction switched since")
-        << QString() << u"run = řídit"_qs << kE << kCzech << u"run"_qs << QString();
-    QTest::newRow("history line chosen with Czech queries")
-        << QString() << u"řídit = run"_qs << kC << kEnglish << u"run"_qs << QString();
-    QTest::newRow("English query cleaned")
-        << QString() << u" The Don't"_qs << kNone << kEnglish << u"dont"_qs << QString();
-    QTest::newRow("English query of 40 characters")
-        << QString() << u"dog "_qs.repeated(9) + u"dogs"_qs << kNone << kEnglish
-        << u"dog "_qs.repeated(9) + u"dogs"_qs << QString();
-    QTest::newRow("English query of 41 characters") << QString() << u"dog "_qs.repeated(9) + u"dogss"_qs
-                                                    << kNone << kEnglish << QString() << u"40 znac"_qs;
-    QTest::newRow("English query of two lines")
-        << QString() << u"dog\ncat"_qs << kNone << kEnglish << QString() << u"řádek"_qs;
-    QTest::newRow("Czech query") << QString() << u"žirafa"_qs << kNone << kCzech << QString() << u"český"_qs;
-    QTest::newRow("nothing typed") << QString() << QString() << kNone << kEnglish << QString()
-                                   << u"prázdný"_qs;
+    QTest::addColumn<QString>("why");
 }
 
-void SpeechTest::dictionaryReadsOnlyEnglish()
+void verifySpoken(const TextToSpeak &text)
 {
-    QFETCH(QString, chosenLine);
-    QFETCH(QString, query);
-    QFETCH(int, historyLine);
-    QFETCH(TranslationDirection, direction);
     QFETCH(QString, spoken);
     QFETCH(QString, why);
-    const TextToSpeak text = dictionaryTextToSpeak({chosenLine, query, maybe(historyLine), direction});
     QCOMPARE(text.text, spoken);
     QVERIFY2(spoken.isEmpty() == text.reason.startsWith(u"Není co přečíst anglicky"),
              qPrintable(text.reason));
     QVERIFY2(text.reason.contains(why), qPrintable(text.reason));
 }
 
+} // namespace
+
+// A reading: the chosen line, the query box's text, the direction its history line was chosen in,
+// and the direction.
+void SpeechTest::dictionaryReadsOnlyEnglish_data()
+{
+    addReadingColumns<DictionaryReading>();
+    QTest::newRow("chosen line, English queries")
+        << DictionaryReading{u"dog = pes"_qs, u"do"_qs, {}, kEnglish} << u"dog"_qs << QString();
+    QTest::newRow("chosen line, Czech queries")
+        << DictionaryReading{u"pes = dog"_qs, u"pe"_qs, {}, kCzech} << u"dog"_qs << QString();
+    QTest::newRow("chosen phrase") << DictionaryReading{u"ice cream = zmrzlina"_qs, u"ice"_qs, {}, kEnglish}
+                                   << u"ice cream"_qs << QString();
+    QTest::newRow("history line, English queries")
+        << DictionaryReading{{}, u"run = řídit"_qs, kEnglish, kEnglish} << u"run"_qs << QString();
+    QTest::newRow("history line, direction switched since")
+        << DictionaryReading{{}, u"run = řídit"_qs, kEnglish, kCzech} << u"run"_qs << QString();
+    QTest::newRow("history line chosen with Czech queries")
+        << DictionaryReading{{}, u"řídit = run"_qs, kCzech, kEnglish} << u"run"_qs << QString();
+    QTest::newRow("English query cleaned")
+        << DictionaryReading{{}, u" The Don't"_qs, {}, kEnglish} << u"dont"_qs << QString();
+    QTest::newRow("English query of 40 characters")
+        << DictionaryReading{{}, u"dog "_qs.repeated(9) + u"dogs"_qs, {}, kEnglish}
+        << u"dog "_qs.repeated(9) + u"dogs"_qs << QString();
+    QTest::newRow("English query of 41 characters")
+        << DictionaryReading{{}, u"dog "_qs.repeated(9) + u"dogss"_qs, {}, kEnglish} << QString()
+        << u"40 znac"_qs;
+    QTest::newRow("English query of two lines")
+        << DictionaryReading{{}, u"dog\ncat"_qs, {}, kEnglish} << QString() << u"řádek"_qs;
+    QTest::newRow("Czech query") << DictionaryReading{{}, u"žirafa"_qs, {}, kCzech} << QString()
+                                 << u"český"_qs;
+    QTest::newRow("nothing typed") << DictionaryReading{{}, {}, {}, kEnglish} << QString() << u"prázdný"_qs;
+}
+
+void SpeechTest::dictionaryReadsOnlyEnglish()
+{
+    QFETCH(DictionaryReading, reading);
+    verifySpoken(dictionaryTextToSpeak(reading));
+}
+
+// A reading: the source text, the sentence, the direction its offers were looked up in (none when
+// it was not built), and the direction.
 void SpeechTest::translatorReadsOnlyEnglish_data()
 {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("sentence");
-    QTest::addColumn<int>("offers"); // the direction the sentence's offers were looked up in
-    QTest::addColumn<TranslationDirection>("direction");
-    QTest::addColumn<QString>("spoken");
-    QTest::addColumn<QString>("why");
-    QTest::newRow("English source") << u"The cat"_qs << u"ta kočka"_qs << kE << kEnglish << u"The cat"_qs
-                                    << QString();
+    addReadingColumns<TranslatorReading>();
+    QTest::newRow("English source") << TranslatorReading{u"The cat"_qs, u"ta kočka"_qs, kEnglish, kEnglish}
+                                    << u"The cat"_qs << QString();
     QTest::newRow("sentence of English offers")
-        << u"Kočka"_qs << u"cat "_qs << kC << kCzech << u"cat "_qs << QString();
+        << TranslatorReading{u"Kočka"_qs, u"cat "_qs, kCzech, kCzech} << u"cat "_qs << QString();
     QTest::newRow("no English source, sentence of English offers")
-        << u" "_qs << u"cat "_qs << kC << kEnglish << u"cat "_qs << QString();
+        << TranslatorReading{u" "_qs, u"cat "_qs, kCzech, kEnglish} << u"cat "_qs << QString();
     QTest::newRow("sentence of Czech offers, direction switched")
-        << u"The cat"_qs << u"ta kočka "_qs << kE << kCzech << QString() << u"českých"_qs;
+        << TranslatorReading{u"The cat"_qs, u"ta kočka "_qs, kEnglish, kCzech} << QString() << u"českých"_qs;
     QTest::newRow("sentence not built")
-        << u"Kočka"_qs << QString() << kNone << kCzech << QString() << u"sestavte větu"_qs;
+        << TranslatorReading{u"Kočka"_qs, {}, {}, kCzech} << QString() << u"sestavte větu"_qs;
     QTest::newRow("sentence typed, not built")
-        << u"Kočka"_qs << u"the cat"_qs << kNone << kCzech << QString() << u"sestavte větu"_qs;
-    QTest::newRow("nothing at all") << QString() << QString() << kNone << kEnglish << QString()
+        << TranslatorReading{u"Kočka"_qs, u"the cat"_qs, {}, kCzech} << QString() << u"sestavte větu"_qs;
+    QTest::newRow("nothing at all") << TranslatorReading{{}, {}, {}, kEnglish} << QString()
                                     << u"zdrojový text"_qs;
 }
 
 void SpeechTest::translatorReadsOnlyEnglish()
 {
-    QFETCH(QString, source);
-    QFETCH(QString, sentence);
-    QFETCH(int, offers);
-    QFETCH(TranslationDirection, direction);
-    QFETCH(QString, spoken);
-    QFETCH(QString, why);
-    const TextToSpeak text = translatorTextToSpeak({source, sentence, maybe(offers), direction});
-    QCOMPARE(text.text, spoken);
-    QVERIFY2(spoken.isEmpty() == text.reason.startsWith(u"Není co přečíst anglicky"),
-             qPrintable(text.reason));
-    QVERIFY2(text.reason.contains(why), qPrintable(text.reason));
+    QFETCH(TranslatorReading, reading);
+    verifySpoken(translatorTextToSpeak(reading));
 }
 
 QTEST_GUILESS_MAIN(SpeechTest)
