@@ -4,9 +4,9 @@
 #include "controls/WindowParts.h"
 #include "controls/WindowPlacement.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QShowEvent>
-#include <QStringList>
 #include <QVBoxLayout>
 
 namespace slovnik {
@@ -14,17 +14,27 @@ namespace slovnik {
 namespace {
 // Close to the platform edit box's own margin; Qt's default of 4 would wrap more of the lines.
 constexpr int kTextMargin = 2;
+
+// The file's lines, each ended by a line break, joined by line breaks: the last line break ends
+// the last line and adds no empty one.
+QString textOfLines(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
 } // namespace
 
-HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_t *const> lines,
-                       QWidget *parent) :
+HelpWindow::HelpWindow(const HelpPage &page, QWidget *parent) :
     QWidget(parent),
-    m_Memo1(designNamed(new QPlainTextEdit(this), "Memo1"))
+    m_Memo1(designNamed(new QPlainTextEdit(this), "Memo1")),
+    m_textFile(QString::fromLatin1(page.textFile))
 {
-    QStringList text;
-    for (const char16_t *line : lines)
-        text.append(QString::fromUtf16(line));
-    m_text = text.join(u'\n');
     m_Memo1->document()->setDocumentMargin(kTextMargin);
     m_Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -35,7 +45,7 @@ HelpWindow::HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_
     layout->addWidget(m_Memo1);
     // The program's icon in the title bar, not the desktop's generic one.
     setWindowIcon(dictionaryWindowIcon());
-    makeFixedDialogWindow(*this, clientSize, stayOnTop);
+    makeFixedDialogWindow(*this, page.clientSize, page.stayOnTop);
 }
 
 void HelpWindow::changeEvent(QEvent *event)
@@ -49,10 +59,10 @@ void HelpWindow::changeEvent(QEvent *event)
 void HelpWindow::ensureText()
 {
     takeDesignFont(*m_Memo1);
-    if (m_text.isNull())
+    if (m_textFile.isNull())
         return;
-    m_Memo1->setPlainText(m_text);
-    m_text = QString();
+    m_Memo1->setPlainText(textOfLines(m_textFile));
+    m_textFile = QString();
 }
 
 void HelpWindow::showEvent(QShowEvent *event)

@@ -5,23 +5,27 @@
 // ends; nothing is saved.
 
 #include <QSize>
-#include <QWidget>
-
 #include <QString>
-
-#include <span>
+#include <QWidget>
 
 class QPlainTextEdit;
 
 namespace slovnik {
 
+/// What sets one help window apart from the other.
+struct HelpPage {
+    QSize clientSize;
+    /// Kept above the program's other windows.
+    bool stayOnTop = false;
+    /// A resource whose lines become Memo1's text blocks, one a line.
+    const char *textFile = "";
+};
+
 class HelpWindow : public QWidget {
     Q_OBJECT
 protected:
-    /// A window of `clientSize` with `lines` in Memo1, one text block per line. `stayOnTop` keeps
-    /// it above the program's other windows. The derived window sets the title, which also names
-    /// Memo1 for assistive technology.
-    HelpWindow(QSize clientSize, bool stayOnTop, std::span<const char16_t *const> lines, QWidget *parent);
+    /// The derived window sets the title, which also names Memo1 for assistive technology.
+    HelpWindow(const HelpPage &page, QWidget *parent);
 
     void changeEvent(QEvent *event) override;
     /// Centred each time it appears, not only the first time.
@@ -33,7 +37,8 @@ private:
     void ensureText();
 
     QPlainTextEdit *const m_Memo1;
-    QString m_text;
+    /// Until the text is read, where it is read from.
+    QString m_textFile;
 };
 
 } // namespace slovnik
