@@ -57,9 +57,16 @@ const std::vector<DictionaryEntry> kTable = tableOf({
     {"better off", "zámožný"},
 });
 
-/// The window on the test's table.
+/// The window on the test's table; given a text, it has translated it: from Czech as the window
+/// opens, from English after a press of the direction button.
 struct SmallTableWindow : TranslatorWindow {
     SmallTableWindow() : TranslatorWindow(kTable) { }
+    SmallTableWindow(TranslationDirection direction, const QString &text) : SmallTableWindow()
+    {
+        if (direction == kEn)
+            click(named<TEx3DButton>(form, "LangBtn"));
+        translate(form, text);
+    }
 };
 
 QStringList tableOffers(const QString &word, TranslationDirection direction)
@@ -140,9 +147,8 @@ void TransTranslateTest::cleanup()
 
 void TransTranslateTest::wordWithHitsAndWordWithout()
 {
-    SmallTableWindow window;
+    SmallTableWindow window(kCs, QStringLiteral("Pes chrápe."));
     TTransForm &form = window.form;
-    translate(form, QStringLiteral("Pes chrápe."));
     QCOMPARE(offersOf(*form.WordBoxes()[0]),
              (QStringList{"pes = dog", "pesto = pesto", "pestrý = colorful"}));
     QCOMPARE(form.WordBoxes()[0]->currentIndex(), 0);
@@ -156,9 +162,8 @@ void TransTranslateTest::wordWithHitsAndWordWithout()
 
 void TransTranslateTest::typedTextBecomesItsPart()
 {
-    SmallTableWindow window;
+    SmallTableWindow window(kCs, QStringLiteral("Pes chrápe."));
     TTransForm &form = window.form;
-    translate(form, QStringLiteral("Pes chrápe."));
     typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
     QCOMPARE(sentence(form), QStringLiteral("dog sleeps "));
 
@@ -171,10 +176,8 @@ void TransTranslateTest::typedTextBecomesItsPart()
 // italics, and one chosen from the list counts as any offer does. A word with hits never has any.
 void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
 {
-    SmallTableWindow window;
+    SmallTableWindow window(kEn, QStringLiteral("Cofee, sugar."));
     TTransForm &form = window.form;
-    click(named<TEx3DButton>(form, "LangBtn"));
-    translate(form, QStringLiteral("Cofee, sugar."));
     QComboBox &mistyped = *form.WordBoxes()[0];
     QVERIFY(offersOf(mistyped).isEmpty());
     QCOMPARE(suggestionsOf(mistyped).value(0), QStringLiteral("coffee = káva"));
@@ -195,10 +198,8 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
 // its first base-form offer in grey, and the sentence keeps its "[..]".
 void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
 {
-    SmallTableWindow window;
+    SmallTableWindow window(kEn, QStringLiteral("better (cats)"));
     TTransForm &form = window.form;
-    click(named<TEx3DButton>(form, "LangBtn"));
-    translate(form, QStringLiteral("better (cats)"));
     QComboBox &longer = *form.WordBoxes()[0];
     QCOMPARE(itemsOf(longer), (QStringList{"better off = zámožný", "good = dobrý"}));
     QCOMPARE(hintOverLine(longer, 1), QStringLiteral("tvar slova good"));
@@ -221,10 +222,8 @@ void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers_data()
 void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
 {
     QFETCH(bool, byKey);
-    SmallTableWindow window;
+    SmallTableWindow window(kEn, QStringLiteral("better (cats) apple (tea)"));
     TTransForm &form = window.form;
-    click(named<TEx3DButton>(form, "LangBtn"));
-    translate(form, QStringLiteral("better (cats) apple (tea)"));
     typeOver(form.WordBoxes()[3]->lineEdit(), QStringLiteral("čajík"));
     if (byKey) {
         form.activateWindow();
@@ -275,9 +274,8 @@ void TransTranslateTest::translationReplacesTypedTexts()
 
 void TransTranslateTest::translatingTwiceGivesTheSameOffers()
 {
-    SmallTableWindow window;
+    SmallTableWindow window(kCs, kCzechText);
     TTransForm &form = window.form;
-    translate(form, kCzechText);
     const QList<QStringList> once = allOffers(form);
     const QStringList chosenOnce = boxTexts(form);
     click(named<TEx3DButton>(form, "TransBtn"));
@@ -287,9 +285,8 @@ void TransTranslateTest::translatingTwiceGivesTheSameOffers()
 
 void TransTranslateTest::directionChangeLeavesTheOffersUntilTheNextTranslation()
 {
-    SmallTableWindow window;
+    SmallTableWindow window(kCs, QStringLiteral("pes"));
     TTransForm &form = window.form;
-    translate(form, QStringLiteral("pes"));
     const QStringList czech = offersOf(*form.WordBoxes()[0]);
 
     click(named<TEx3DButton>(form, "LangBtn"));
