@@ -150,7 +150,6 @@ TAboutForm::TAboutForm(QWidget *parent) :
     m_GroupBox1->setAutoFillBackground(true);
     m_GroupBox1->setAccessibleName(m_GroupBox1->title().trimmed());
     buildTitleRow();
-    buildDescription();
     buildLinkRow();
     makeFixedDialogWindow(*this, kClientSize, false);
 }
@@ -185,6 +184,10 @@ void TAboutForm::buildDescription()
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     m_Memo1->setPalette(palette);
     m_Memo1->setAccessibleName(QStringLiteral("Popis aplikace"));
+    // Built after the link, it comes before it in the tab order as it stands above it, and made
+    // while the window is showing, it is shown explicitly, or it would stay hidden.
+    setTabOrder(m_Memo1, m_AboutLabel);
+    m_Memo1->show();
 }
 
 void TAboutForm::buildLinkRow()
@@ -210,10 +213,10 @@ void TAboutForm::buildLinkRow()
 
 void TAboutForm::ensureText()
 {
-    if (m_textLaidOut)
+    if (m_Memo1)
         return;
-    m_textLaidOut = true;
     takeDesignFont(*m_GroupBox1);
+    buildDescription();
     m_Memo1->setPlainText(QString::fromUtf16(kDescription));
     // The bold link face is loaded by the first text set in it, so the address waits here too.
     m_AboutLabel->setText(QString::fromUtf16(kProjectWebAddress));

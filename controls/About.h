@@ -42,8 +42,9 @@ private:
     void buildTitleRow();
     void buildDescription();
     void buildLinkRow();
-    /// The window takes the design face, and its description, address and link width are laid out,
-    /// the first time it appears, not while the program starts: the window is seldom opened.
+    /// The window takes the design face, its description box is built and the address and link
+    /// width are laid out the first time it appears, not while the program starts: the window is
+    /// seldom opened.
     void ensureText();
 
     /// Opens the address AboutLabel shows. A desktop that cannot open it changes nothing here.
@@ -51,10 +52,10 @@ private:
 
     UrlOpener m_openUrl;
     QGroupBox *const m_GroupBox1;
+    // Built by ensureText().
     QPlainTextEdit *m_Memo1 = nullptr;
     LinkLabel *m_AboutLabel = nullptr;
     std::vector<std::pair<QLabel *, QIcon>> m_unpaintedPictures;
-    bool m_textLaidOut = false;
 };
 
 } // namespace slovnik

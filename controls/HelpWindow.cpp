@@ -32,17 +32,10 @@ QString textOfLines(const QString &fileName)
 
 HelpWindow::HelpWindow(const HelpPage &page, QWidget *parent) :
     QWidget(parent),
-    m_Memo1(designNamed(new QPlainTextEdit(this), "Memo1")),
     m_textFile(QString::fromLatin1(page.textFile))
 {
-    m_Memo1->document()->setDocumentMargin(kTextMargin);
-    m_Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The design font holds every line within the width and all of them within the height.
-    m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_Memo1);
     // The program's icon in the title bar, not the desktop's generic one.
     setWindowIcon(dictionaryWindowIcon());
     makeFixedDialogWindow(*this, page.clientSize, page.stayOnTop);
@@ -52,17 +45,26 @@ void HelpWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     // The text box is the whole window; a screen reader names it after the window.
-    if (event->type() == QEvent::WindowTitleChange)
+    if (event->type() == QEvent::WindowTitleChange && m_Memo1)
         m_Memo1->setAccessibleName(windowTitle());
 }
 
 void HelpWindow::ensureText()
 {
-    takeDesignFont(*m_Memo1);
-    if (m_textFile.isNull())
+    if (m_Memo1)
         return;
+    m_Memo1 = designNamed(new QPlainTextEdit(this), "Memo1");
+    m_Memo1->document()->setDocumentMargin(kTextMargin);
+    m_Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The design face holds every line within the width and all of them within the height.
+    m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_Memo1->setAccessibleName(windowTitle());
+    takeDesignFont(*m_Memo1);
     m_Memo1->setPlainText(textOfLines(m_textFile));
-    m_textFile = QString();
+    layout()->addWidget(m_Memo1);
+    // Made while the window is showing, it is shown explicitly, or it would stay hidden.
+    m_Memo1->show();
 }
 
 void HelpWindow::showEvent(QShowEvent *event)

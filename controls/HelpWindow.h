@@ -32,13 +32,12 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    /// The box takes the design face and its text the first time the window appears, not while
-    /// the program starts: the window is created at start-up but seldom opened.
+    /// The box is built, with the design face and its text, the first time the window appears,
+    /// not while the program starts: the window is created at start-up but seldom opened.
     void ensureText();
 
-    QPlainTextEdit *const m_Memo1;
-    /// Until the text is read, where it is read from.
-    QString m_textFile;
+    QPlainTextEdit *m_Memo1 = nullptr;
+    const QString m_textFile;
 };
 
 } // namespace slovnik

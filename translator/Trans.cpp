@@ -123,8 +123,6 @@ TTransForm::TTransForm(ImageList *flagImages, std::span<const DictionaryEntry> t
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     buildToolStrip(flagImages);
-    buildTextPanels();
-    setTabOrder(m_translatedText, m_sourceText);
     resize(kDesignClientSize);
     FormCreate();
 }
@@ -168,6 +166,13 @@ void TTransForm::buildTextPanels()
     m_translatedLabel->move(0, 0);
     m_translatedText = designNamed(makeMemo(m_translatedPanel), "Memo2");
     m_translatedText->setAccessibleName(m_translatedLabel->text());
+    m_sourceLabel->adjustSize();
+    m_translatedLabel->adjustSize();
+    // Made after the window's other controls, they are shown with them explicitly: a child made
+    // while its window is showing would otherwise stay hidden.
+    for (QWidget *const part :
+         std::initializer_list<QWidget *>{m_sourceLabel, m_sourceText, m_translatedLabel, m_translatedText})
+        part->show();
 }
 
 void TTransForm::ensureLateParts()
@@ -175,8 +180,10 @@ void TTransForm::ensureLateParts()
     if (m_wordArea)
         return;
     takeDesignFont(*m_body);
-    m_sourceLabel->adjustSize();
-    m_translatedLabel->adjustSize();
+    buildTextPanels();
+    // The translated text comes first in the tab order and the source text after it, then the
+    // grid and the word boxes.
+    setTabOrder(m_translatedText, m_sourceText);
     m_wordArea = designNamed(new ScrollBox(m_body), "ScrollBox1");
     m_scrollContent = new QWidget(m_wordArea);
     m_wordGrid = designNamed(new WordGrid(m_scrollContent), "StringGrid1");
@@ -186,22 +193,24 @@ void TTransForm::ensureLateParts()
     m_wordBoxPanel->setGeometry(kComboPanelLeft, 0, kGridWidth, kDesignWordAreaHeight);
     fitScrollContent();
     m_wordArea->setWidget(m_scrollContent);
-    placeWordArea();
-    // Made after the window's other controls, it is shown with them explicitly: a child made
-    // while its window is showing would otherwise stay hidden.
+    placeLateParts();
     m_wordArea->show();
     QWidget::setTabOrder(m_sourceText, m_wordGrid);
     connect(m_wordArea, &ScrollBox::viewResized, this, &TTransForm::ComboPanelResize);
 }
 
-void TTransForm::placeWordArea()
+void TTransForm::placeLateParts()
 {
-    m_wordArea->setGeometry(0, kScrollBoxTop, width(), std::max(0, height() - kScrollBoxTop));
+    const int w = width();
+    m_sourceText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
+    m_translatedText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
+    m_wordArea->setGeometry(0, kScrollBoxTop, w, std::max(0, height() - kScrollBoxTop));
 }
 
 void TTransForm::setSpeaker(Speaker &speaker)
 {
     m_speakButton->connectSpeaker(speaker, [this] {
+        ensureLateParts();
         return translatorTextToSpeak(
             {m_sourceText->toPlainText(), m_translatedText->toPlainText(), m_sentenceOffers, m_direction});
     });
@@ -239,20 +248,20 @@ void TTransForm::resizeEvent(QResizeEvent *event)
     m_sourcePanel->setGeometry(0, kSourcePanelTop, w, kTextPanelHeight);
     m_translatedPanel->setGeometry(0, kTranslatedPanelTop, w, kTextPanelHeight);
     m_spacer->setGeometry(0, kSpacerTop, w, kSpacerHeight);
-    m_sourceText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
-    m_translatedText->setGeometry(0, kTextPanelHeight - kMemoHeight, w, kMemoHeight);
     if (m_wordArea)
-        placeWordArea();
+        placeLateParts();
 }
 
 void TTransForm::PasteBtnClick()
 {
+    ensureLateParts();
     m_sourceText->clear();
     m_sourceText->paste();
 }
 
 void TTransForm::CopyBtnClick()
 {
+    ensureLateParts();
     m_translatedText->copy();
 }
 

@@ -71,12 +71,13 @@ protected:
 private:
     void buildToolStrip(ImageList *flagImages);
     void buildTextPanels();
-    /// The window takes its face and measures its labels, and builds the word area (the scroll box
-    /// with the grid and the word boxes' panel), the first time it appears or its source text is
-    /// split, not while the program starts: the face, the text layout and the area's two item views
-    /// are the costliest part of the window, and the dictionary window does not need them.
+    /// The window takes its face and builds its text boxes with their labels and the word area (the
+    /// scroll box with the grid and the word boxes' panel) the first time it appears or a button
+    /// needs them, not while the program starts: the face, the text boxes and the area's two item
+    /// views are the costliest part of the window, and the dictionary window does not need them.
     void ensureLateParts();
-    void placeWordArea();
+    /// The text boxes span the window's width; the word area fills what is left below them.
+    void placeLateParts();
 
     void FormCreate();
     void PasteBtnClick();
@@ -113,11 +114,11 @@ private:
     SpeakerButton *m_speakButton = nullptr;
     TEx3DButton *m_fillButton = nullptr;
     QShortcut *m_fillKey = nullptr;
+    // Built by ensureLateParts().
     QLabel *m_sourceLabel = nullptr;
     QPlainTextEdit *m_sourceText = nullptr;
     QLabel *m_translatedLabel = nullptr;
     QPlainTextEdit *m_translatedText = nullptr;
-    // Built by ensureLateParts().
     ScrollBox *m_wordArea = nullptr;
     QWidget *m_scrollContent = nullptr;
     WordGrid *m_wordGrid = nullptr;
