@@ -13,6 +13,13 @@ Table DictionaryTable = {{
 
 namespace {
 
+// Generated from data/everyday_en.tsv and data/everyday_cs.tsv: the positions of the lines a
+// reviewer chose as a word's everyday sense, ascending.
+constexpr std::uint16_t kEverydayEntries[] = {
+#include "EverydayEntries.inc"
+};
+static_assert(EntryCount <= 0xffff, "positions are stored in 16 bits");
+
 // A field's 20 characters are handled as two overlapping 16-byte chunks, [0, 16) and [4, 20),
 // each with a row of 0/1 shifts for the field's length. Both chunks are read before either is
 // written, and the tail is written first so that the head's write wins where they overlap: two
@@ -77,6 +84,11 @@ const Table &readableTable()
 {
     DescrambleTable();
     return DictionaryTable;
+}
+
+std::span<const std::uint16_t> everydayEntries()
+{
+    return kEverydayEntries;
 }
 
 } // namespace slovnik

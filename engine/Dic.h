@@ -46,6 +46,10 @@ void DescrambleTable();
 /// on first use if the start-up sequence has not done so yet.
 const Table &readableTable();
 
+/// The positions in DictionaryTable of the lines that reviewers chose as a word's everyday sense
+/// ("dítě = child", not "kid"), ascending.
+std::span<const std::uint16_t> everydayEntries();
+
 /// The de-scrambling of any run of entries, for DescrambleTable and for tests on small tables.
 /// Each character byte b inside a field's length becomes b - 1 (mod 256); a length above
 /// FieldCapacity is taken as FieldCapacity; bytes beyond the length are left as they are.

@@ -7,6 +7,9 @@
 namespace slovnik {
 namespace {
 
+// The separators that end a clause; digits and brackets only end a word.
+constexpr std::string_view kClauseSeparators = "!,.?";
+
 class WordCollector {
 public:
     explicit WordCollector(SourceWords &out) : m_out(out) { }
@@ -23,8 +26,17 @@ public:
         } else {
             m_word.resize(std::min(m_word.size(), WordCapacity));
             m_out.words.push_back(lowerAsciiLetters(m_word));
+            m_out.clauseEnds.push_back(false);
         }
         m_word.clear();
+    }
+
+    // Only a kept word carries the mark; words past MaxWords are gone anyway.
+    void endClause()
+    {
+        endWord();
+        if (!m_out.clauseEnds.empty())
+            m_out.clauseEnds.back() = true;
     }
 
 private:
@@ -40,12 +52,14 @@ SourceWords splitSourceText(std::span<const std::string> lines)
     WordCollector collector(result);
     for (const std::string &line : lines) {
         for (const char c : line) {
-            if (c == ' ' || SeparatorChars.find(c) != std::string_view::npos)
+            if (kClauseSeparators.find(c) != std::string_view::npos)
+                collector.endClause();
+            else if (c == ' ' || SeparatorChars.find(c) != std::string_view::npos)
                 collector.endWord();
             else
                 collector.take(c);
         }
-        collector.endWord();
+        collector.endClause();
     }
     return result;
 }

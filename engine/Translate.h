@@ -24,6 +24,9 @@ inline constexpr std::string_view kEmptyBoxPart = "[..]";
 struct SourceWords {
     std::vector<std::string> words; ///< at most MaxWords, each 1 to WordCapacity characters
     bool truncated = false; ///< the text held more words than MaxWords
+    /// One flag per word: a clause ends after it (a ".", ",", "!" or "?", or the end of its line),
+    /// so that no phrase is read across it.
+    std::vector<bool> clauseEnds;
 };
 
 /// Splits the lines of a source text (Windows-1250) into words: separators become blanks, only

@@ -65,9 +65,10 @@ constexpr Command kCommands[] = {
     {"translate", "[DIRECTION] [--offers | --fill]",
      "read a text from standard input, translate it word by word\n"
      "choosing each word's first offer, and print the sentence;\n"
-     "with --offers print each word and its offers instead, the\n"
-     "lines of the words it is a form of last, each after \"~ \";\n"
-     "with --fill choose the first of those where there are any",
+     "with --offers print each word and its offers instead: the\n"
+     "phrases that start at the word after \"+ \", then the lines of\n"
+     "the words it is a form of after \"~ \"; with --fill print the\n"
+     "best reading: phrases as phrases, each word's everyday line",
      DirectionOptions | OutputOptions, Text::StandardInput, &translateInput},
     {"forms", "[DIRECTION] [--] WORD",
      "the dictionary's words of which WORD is a form (psa: pes),\n"

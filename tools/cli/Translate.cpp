@@ -2,6 +2,7 @@
 
 #include "common/Translation.h"
 #include "engine/BaseForms.h"
+#include "engine/BestReading.h"
 #include "engine/Dic.h"
 #include "engine/Translate.h"
 #include "text/Cp1250.h"
@@ -37,30 +38,38 @@ int translate(const QString &text, TranslationDirection direction, TranslateOutp
     if (source.words.empty())
         return Success;
 
+    const ReadingIndex index(readableTable(), direction, everydayEntries());
+    const std::vector<TextWord> words
+        = textWords(readableTable(), source.words, direction, source.clauseEnds);
     QByteArray printed;
     std::vector<std::string> chosen;
-    for (const std::string &word : source.words) {
+    for (std::size_t at = 0; at < source.words.size(); ++at) {
+        const std::string &word = source.words[at];
         const QStringList offers = wordOffers(readableTable(), word, direction);
+        chosen.push_back(offers.isEmpty() ? std::string() : toCp1250(offers.front()));
+        if (output != TranslateOutput::Offers)
+            continue;
         std::vector<std::string> scanned;
         for (const QString &offer : offers)
             scanned.push_back(toCp1250(offer));
-        const std::vector<BaseFormOffer> baseOffers = output == TranslateOutput::Sentence
-            ? std::vector<BaseFormOffer>()
-            : boxBaseFormOffers(readableTable(), scanned, word, direction);
-        if (output == TranslateOutput::FilledSentence && !baseOffers.empty())
-            chosen.push_back(baseOffers.front().line);
-        else
-            chosen.push_back(scanned.empty() ? std::string() : scanned.front());
-        if (output == TranslateOutput::Offers) {
-            printed += fromCp1250(word).toUtf8() + '\n';
-            for (const QString &offer : offers)
-                printed += "  " + offer.toUtf8() + '\n';
-            for (const BaseFormOffer &offer : baseOffers)
-                printed += "  ~ " + fromCp1250(offer.line).toUtf8() + '\n';
-        }
+        printed += fromCp1250(word).toUtf8() + '\n';
+        for (const QString &offer : offers)
+            printed += "  " + offer.toUtf8() + '\n';
+        for (const std::string &line : phraseLines(index, words, at))
+            printed += "  + " + fromCp1250(line).toUtf8() + '\n';
+        for (const BaseFormOffer &offer : boxBaseFormOffers(readableTable(), scanned, word, direction))
+            printed += "  ~ " + fromCp1250(offer.line).toUtf8() + '\n';
     }
-    if (output != TranslateOutput::Offers)
+    if (output == TranslateOutput::Sentence)
         printed = fromCp1250(buildSentence(chosen)).toUtf8() + '\n';
+    if (output == TranslateOutput::FilledSentence) {
+        const std::vector<BoxReading> reading = bestReading(index, source.words, source.clauseEnds, {});
+        for (std::size_t at = 0; at < reading.size(); ++at) {
+            if (reading[at].kind == BoxReading::Kind::Line)
+                chosen[at] = reading[at].line;
+        }
+        printed = fromCp1250(readingSentence(chosen, reading)).toUtf8() + '\n';
+    }
     return writeAll(printed, out, err);
 }
 

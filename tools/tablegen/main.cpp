@@ -1,15 +1,22 @@
-// Build-time generator: the committed word list -> the scrambled initialiser of the word table.
+// Build-time generator: the committed word list -> the scrambled initialiser of the word table;
+// and the reviewed everyday lines -> the positions of those lines in the table.
 // Usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc
+//        slovnik-tablegen --everyday WORDLIST.tsv EVERYDAY_EN.tsv EVERYDAY_CS.tsv OUTPUT.inc
 
 #include "data/WordList.h"
 #include "engine/Dic.h"
+#include "text/Cp1250.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -32,8 +39,76 @@ int fail(const QString &message)
 
 } // namespace
 
+namespace {
+
+QByteArray readAll(const char *path, QString &error)
+{
+    QFile input(QString::fromLocal8Bit(path));
+    if (!input.open(QIODevice::ReadOnly))
+        error = QStringLiteral("cannot read %1: %2").arg(input.fileName(), input.errorString());
+    return input.readAll();
+}
+
+// A reviewed list: "word<TAB>translation" lines, '#' starting a comment; English first in the
+// English list, Czech first in the Czech one.
+std::vector<std::pair<QString, QString>> reviewedPairs(const QByteArray &utf8)
+{
+    std::vector<std::pair<QString, QString>> pairs;
+    for (const QByteArray &line : utf8.split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() >= 2)
+            pairs.emplace_back(QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1]));
+    }
+    return pairs;
+}
+
+// Each reviewed line's position: the pair of the English list (English, Czech), and of the Czech
+// list (Czech, English). A reviewed pair that the table lacks marks nothing.
+int writeEverydayPositions(char *argv[])
+{
+    QString error;
+    const QByteArray list = readAll(argv[2], error);
+    const QByteArray english = readAll(argv[3], error);
+    const QByteArray czech = readAll(argv[4], error);
+    if (!error.isEmpty())
+        return fail(error);
+    const slovnik::WordListReading reading = slovnik::readWordList(list);
+    std::map<std::pair<QString, QString>, std::size_t> positions;
+    for (std::size_t at = 0; at < reading.pairs.size(); ++at) {
+        const slovnik::WordPair &pair = reading.pairs[at];
+        positions.emplace(std::pair(QString::fromLatin1(pair.english), QString::fromLatin1(pair.czech)), at);
+    }
+    std::set<std::size_t> marked;
+    const auto mark = [&](const QString &englishWord, const QString &czechWord) {
+        const auto found = positions.find({QString::fromLatin1(slovnik::toCp1250(englishWord)),
+                                           QString::fromLatin1(slovnik::toCp1250(czechWord))});
+        if (found != positions.end())
+            marked.insert(found->second);
+    };
+    for (const auto &[word, translation] : reviewedPairs(english))
+        mark(word, translation);
+    for (const auto &[word, translation] : reviewedPairs(czech))
+        mark(translation, word);
+
+    QSaveFile output(QString::fromLocal8Bit(argv[5]));
+    if (!output.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
+    output.write("// Generated from the reviewed everyday lines by slovnik-tablegen; do not edit.\n");
+    for (const std::size_t position : marked)
+        output.write(QByteArray::number(static_cast<qulonglong>(position)) + ",\n");
+    if (!output.commit())
+        return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (argc == 6 && std::string_view(argv[1]) == "--everyday")
+        return writeEverydayPositions(argv);
     if (argc != 3)
         return fail(QStringLiteral("usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc"));
 

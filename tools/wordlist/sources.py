@@ -23,8 +23,8 @@ WORDNET_DIR = "/usr/share/wordnet"
 
 OVERRIDES = os.path.join(HERE, "overrides.tsv")
 ADDED_PAIRS = os.path.join(HERE, "added_pairs.tsv")
-EVERYDAY_EN = os.path.join(HERE, "everyday_en.tsv")
-EVERYDAY_CS = os.path.join(HERE, "everyday_cs.tsv")
+EVERYDAY_EN = os.path.join(ROOT, "data", "everyday_en.tsv")
+EVERYDAY_CS = os.path.join(ROOT, "data", "everyday_cs.tsv")
 CZECH_COMMON = os.path.join(HERE, "czech_common.txt")
 ENGLISH_EXTRA = os.path.join(HERE, "english_extra.txt")
 OUTPUT = os.path.join(ROOT, "data", "wordlist.tsv")

@@ -1,0 +1,172 @@
+#include "engine/BestReading.h"
+
+#include "engine/BaseForms.h"
+#include "engine/Query.h"
+#include "engine/ResultLine.h"
+#include "engine/Translate.h"
+
+#include <algorithm>
+
+namespace slovnik {
+namespace {
+
+// Of a word with very many lines ("to", "the") only the first few can be its everyday sense; of
+// its base forms, the first few.
+constexpr std::size_t kOwnLinesWeighed = 8;
+constexpr std::size_t kLemmasWeighed = 3;
+
+std::size_t wordCount(std::string_view text)
+{
+    std::size_t words = 0;
+    bool inWord = false;
+    for (const char c : text) {
+        if (c != ' ' && !inWord)
+            ++words;
+        inWord = c != ' ';
+    }
+    return words;
+}
+
+BoxReading lineReading(std::string line, BoxReading::Source source)
+{
+    BoxReading reading;
+    reading.kind = BoxReading::Kind::Line;
+    reading.source = source;
+    reading.line = std::move(line);
+    return reading;
+}
+
+BoxReading ownReading(const ReadingIndex &index, std::uint32_t entry)
+{
+    return lineReading(index.line(entry), BoxReading::Source::Own);
+}
+
+// Whether `phrase` holds `word` as one of its words: "old woman" holds "old".
+bool hasWord(std::string_view phrase, std::string_view word)
+{
+    for (std::size_t at = phrase.find(word); at != std::string_view::npos; at = phrase.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        if ((at == 0 || phrase[at - 1] == ' ') && (end == phrase.size() || phrase[end] == ' '))
+            return true;
+    }
+    return false;
+}
+
+// Whether `other` (a word of the shown field) translates `meant` (the shown word of the base
+// form's everyday line), itself or as one of its forms: "hours" translates "hour".
+bool translates(const ReadingIndex &index, std::string_view other, std::string_view meant)
+{
+    if (other == meant)
+        return true;
+    const std::vector<BaseForm> forms = baseForms(index.table(), other, flipped(index.direction()));
+    return std::any_of(forms.begin(), forms.end(),
+                       [meant](const BaseForm &form) { return !form.negated && form.word == meant; });
+}
+
+} // namespace
+
+BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
+{
+    const std::string scanned = lowerAsciiLetters(word);
+    std::vector<std::uint32_t> own = index.entriesOf(scanned);
+    if (own.size() > kOwnLinesWeighed)
+        own.resize(kOwnLinesWeighed);
+    if (!own.empty() && index.isEveryday(own.front()))
+        return ownReading(index, own.front());
+
+    // The base forms other than the word itself, best first, each with its everyday line.
+    std::vector<BoxReading> lemmas;
+    for (const BaseFormOffer &offer : baseFormOffers(index.table(), word, index.direction())) {
+        const bool known = std::any_of(lemmas.begin(), lemmas.end(), [&offer](const BoxReading &lemma) {
+            return lemma.base == offer.base;
+        });
+        if (offer.base == scanned || known || lemmas.size() == kLemmasWeighed)
+            continue;
+        const std::vector<std::uint32_t> lines = index.entriesOf(offer.base);
+        BoxReading lemma
+            = lineReading(offer.negated || lines.empty() ? offer.line : index.line(lines.front()),
+                          BoxReading::Source::BaseForm);
+        lemma.base = offer.base;
+        lemma.negated = offer.negated;
+        lemmas.push_back(std::move(lemma));
+    }
+    if (lemmas.empty())
+        return own.empty() ? BoxReading{} : ownReading(index, own.front());
+
+    // A form with lines of its own takes the one that translates a base form's everyday sense;
+    // own lines that only mention it ("stará = old woman" for "starý = old") point to the base.
+    for (const BoxReading &lemma : lemmas) {
+        const std::string_view meant = resultLineParts(lemma.line).other;
+        for (const std::uint32_t entry : own) {
+            if (translates(index, resultLineParts(index.line(entry)).other, meant))
+                return ownReading(index, entry);
+        }
+        const bool mentioned = std::any_of(own.begin(), own.end(), [&](std::uint32_t entry) {
+            return hasWord(resultLineParts(index.line(entry)).other, meant);
+        });
+        if (mentioned)
+            return lemma;
+    }
+    const std::string_view meant = resultLineParts(lemmas.front().line).other;
+    const auto longer = [&](std::uint32_t entry) {
+        return wordCount(resultLineParts(index.line(entry)).other) > wordCount(meant);
+    };
+    if (!own.empty() && !std::all_of(own.begin(), own.end(), longer))
+        return ownReading(index, own.front());
+    return lemmas.front();
+}
+
+std::vector<std::string> phraseLines(const ReadingIndex &index, std::span<const TextWord> text,
+                                     std::size_t at)
+{
+    std::vector<std::string> lines;
+    for (const PhraseMatch &match : index.matchesAt(text, at))
+        lines.push_back(index.line(match.entry));
+    return lines;
+}
+
+std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const std::string> words,
+                                    const std::vector<bool> &clauseEnds, const std::vector<bool> &changed)
+{
+    const auto isChanged = [&changed](std::size_t at) { return at < changed.size() && changed[at]; };
+    const std::vector<TextWord> text = textWords(index.table(), words, index.direction(), clauseEnds);
+    std::vector<BoxReading> reading(words.size());
+    for (std::size_t at = 0; at < words.size(); ++at) {
+        if (isChanged(at))
+            continue;
+        const std::vector<PhraseMatch> matches = index.matchesAt(text, at);
+        const auto free = std::find_if(matches.begin(), matches.end(), [&](const PhraseMatch &match) {
+            for (std::size_t i = 1; i < match.words; ++i) {
+                if (isChanged(at + i))
+                    return false;
+            }
+            return true;
+        });
+        if (free == matches.end()) {
+            reading[at] = everydayReading(index, words[at]);
+            continue;
+        }
+        reading[at] = lineReading(index.line(free->entry), BoxReading::Source::Phrase);
+        reading[at].phraseWords = free->words;
+        for (std::size_t i = 1; i < free->words; ++i) {
+            reading[at + i].kind = BoxReading::Kind::Covered;
+            reading[at + i].coveredBy = at;
+        }
+        at += free->words - 1;
+    }
+    return reading;
+}
+
+std::string readingSentence(std::span<const std::string> boxTexts, std::span<const BoxReading> reading)
+{
+    std::string sentence;
+    for (std::size_t at = 0; at < boxTexts.size(); ++at) {
+        if (at < reading.size() && reading[at].kind == BoxReading::Kind::Covered)
+            continue;
+        sentence += sentencePart(boxTexts[at]);
+        sentence += ' ';
+    }
+    return sentence;
+}
+
+} // namespace slovnik

@@ -1,0 +1,162 @@
+#include "engine/ReadingIndex.h"
+
+#include "engine/BaseForms.h"
+#include "engine/Query.h"
+#include "engine/ResultLine.h"
+#include "engine/Search.h"
+
+#include <algorithm>
+
+namespace slovnik {
+namespace {
+
+// Punctuation a split keeps in a word but that closes a clause all the same: "(up);", "said:",
+// a closing quote or bracket, a dash or an ellipsis (Windows-1250 0x85, 0x93, 0x94, 0x96, 0x97,
+// 0xab, 0xbb).
+constexpr std::string_view kClauseClosers = ";:)]}\"\x85\x93\x94\x96\x97\xab\xbb";
+
+bool closesClause(std::string_view word)
+{
+    return !word.empty() && kClauseClosers.find(word.back()) != std::string_view::npos;
+}
+
+void addReading(std::vector<std::string> &readings, std::string reading)
+{
+    if (!reading.empty() && std::find(readings.begin(), readings.end(), reading) == readings.end())
+        readings.push_back(std::move(reading));
+}
+
+// A phrase's words without its notes in brackets, which a text never repeats.
+std::vector<std::string_view> phraseWords(std::string_view field)
+{
+    std::vector<std::string_view> words;
+    int depth = 0;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= field.size(); ++at) {
+        const char c = at < field.size() ? field[at] : ' ';
+        if (c == '(')
+            ++depth;
+        if (c == ' ') {
+            if (at > start && depth == 0 && field[start] != '(')
+                words.push_back(field.substr(start, at - start));
+            start = at + 1;
+        }
+        if (c == ')' && depth > 0)
+            --depth;
+    }
+    return words;
+}
+
+} // namespace
+
+std::vector<TextWord> textWords(std::span<const DictionaryEntry> table, std::span<const std::string> words,
+                                TranslationDirection direction, const std::vector<bool> &clauseEnds)
+{
+    std::vector<TextWord> text(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        TextWord &word = text[i];
+        addReading(word.readings, lowerAsciiLetters(words[i]));
+        addReading(word.readings, cleanedWord(words[i]));
+        for (BaseForm &form : baseForms(table, words[i], direction)) {
+            if (!form.negated)
+                addReading(word.readings, std::move(form.word));
+        }
+        word.endsClause = closesClause(words[i]) || (i < clauseEnds.size() && clauseEnds[i]);
+    }
+    return text;
+}
+
+ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
+                           std::span<const std::uint16_t> everyday) :
+    m_table(table),
+    m_direction(direction),
+    m_everyday(everyday)
+{
+    for (std::size_t entry = 0; entry < table.size(); ++entry) {
+        std::vector<std::string_view> words = phraseWords(fieldText(SearchedField(table[entry], direction)));
+        if (words.size() >= 2)
+            m_phrases.push_back({std::move(words), static_cast<std::uint32_t>(entry)});
+    }
+    m_byWord.resize(table.size());
+    for (std::size_t entry = 0; entry < table.size(); ++entry)
+        m_byWord[entry] = static_cast<std::uint32_t>(entry);
+    std::stable_sort(m_byWord.begin(), m_byWord.end(),
+                     [this](std::uint32_t a, std::uint32_t b) { return searched(a) < searched(b); });
+    std::stable_sort(m_phrases.begin(), m_phrases.end(),
+                     [](const Phrase &a, const Phrase &b) { return a.words.front() < b.words.front(); });
+}
+
+std::string_view ReadingIndex::searched(std::uint32_t entry) const
+{
+    return fieldText(SearchedField(m_table[entry], m_direction));
+}
+
+bool ReadingIndex::isEveryday(std::uint32_t entry) const
+{
+    return std::binary_search(m_everyday.begin(), m_everyday.end(), entry);
+}
+
+std::vector<std::uint32_t> ReadingIndex::entriesOf(std::string_view word) const
+{
+    const auto first
+        = std::lower_bound(m_byWord.begin(), m_byWord.end(), word,
+                           [this](std::uint32_t entry, std::string_view w) { return searched(entry) < w; });
+    const auto last
+        = std::upper_bound(first, m_byWord.end(), word,
+                           [this](std::string_view w, std::uint32_t entry) { return w < searched(entry); });
+    std::vector<std::uint32_t> entries(first, last);
+    std::stable_partition(entries.begin(), entries.end(),
+                          [this](std::uint32_t entry) { return isEveryday(entry); });
+    return entries;
+}
+
+std::string ReadingIndex::line(std::uint32_t entry) const
+{
+    std::string line(searched(entry));
+    line += ResultSeparator;
+    line += fieldText(OtherField(m_table[entry], m_direction));
+    return line.substr(0, kMaxResultLineLength);
+}
+
+bool ReadingIndex::continues(const Phrase &phrase, std::span<const TextWord> text, std::size_t at) const
+{
+    if (at + phrase.words.size() > text.size())
+        return false;
+    for (std::size_t i = 1; i < phrase.words.size(); ++i) {
+        if (text[at + i - 1].endsClause)
+            return false;
+        const std::vector<std::string> &readings = text[at + i].readings;
+        if (std::find(readings.begin(), readings.end(), phrase.words[i]) == readings.end())
+            return false;
+    }
+    return true;
+}
+
+std::vector<PhraseMatch> ReadingIndex::matchesAt(std::span<const TextWord> text, std::size_t at) const
+{
+    std::vector<PhraseMatch> matches;
+    if (at >= text.size())
+        return matches;
+    for (const std::string &reading : text[at].readings) {
+        const auto byFirst
+            = [](const Phrase &phrase, std::string_view first) { return phrase.words.front() < first; };
+        for (auto phrase = std::lower_bound(m_phrases.begin(), m_phrases.end(), reading, byFirst);
+             phrase != m_phrases.end() && phrase->words.front() == reading; ++phrase) {
+            const bool found = std::any_of(matches.begin(), matches.end(), [&](const PhraseMatch &match) {
+                return match.entry == phrase->entry;
+            });
+            if (!found && continues(*phrase, text, at))
+                matches.push_back({phrase->entry, phrase->words.size()});
+        }
+    }
+    std::sort(matches.begin(), matches.end(), [this](const PhraseMatch &a, const PhraseMatch &b) {
+        if (a.words != b.words)
+            return a.words > b.words;
+        if (isEveryday(a.entry) != isEveryday(b.entry))
+            return isEveryday(a.entry);
+        return a.entry < b.entry;
+    });
+    return matches;
+}
+
+} // namespace slovnik

@@ -1,0 +1,78 @@
+#pragma once
+
+// Phrases of the table read in a text: "I get up at seven" holds the table's "get up", "she looks
+// after her brother" its "look after", "mám rád" its "mít rád". A phrase is found in the box of
+// its first word; each of its words must be a word of the text, in a row, as typed or as one of
+// the word's base forms.
+
+#include "engine/Dic.h"
+#include "engine/Direction.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace slovnik {
+
+/// The ways one word of a text may stand in a phrase: as split (A to Z lower-cased), cleaned,
+/// and each of its base forms that keeps its meaning (a negated form's positive word does not).
+/// `endsClause`: punctuation after the word ends the clause, so no phrase runs on past it.
+struct TextWord {
+    std::vector<std::string> readings;
+    bool endsClause = false;
+};
+
+/// The text's words ready for phrase matching. `clauseEnds[i]`, where given, says that a
+/// separator (".", ",", "!", "?") or a line end followed word i.
+std::vector<TextWord> textWords(std::span<const DictionaryEntry> table, std::span<const std::string> words,
+                                TranslationDirection direction, const std::vector<bool> &clauseEnds = {});
+
+/// One phrase found at a word: the table entry and how many words of the text it takes (2 or more).
+struct PhraseMatch {
+    std::uint32_t entry = 0;
+    std::size_t words = 0;
+};
+
+/// The table's searched field of one direction, indexed for reading a text: its entries by their
+/// whole word, and its phrases (fields of two or more words) by their first word. Words in
+/// brackets are notes ("vzdát se (čeho)") and are not matched. `everyday`: the ascending positions
+/// of reviewed everyday lines, which come before a word's other lines. Built once; holds views
+/// into the table and the positions, which must outlive it.
+class ReadingIndex {
+public:
+    ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
+                 std::span<const std::uint16_t> everyday = {});
+
+    TranslationDirection direction() const { return m_direction; }
+    std::span<const DictionaryEntry> table() const { return m_table; }
+
+    /// Every phrase that starts at word `at` and that the following words continue, longest
+    /// first, then reviewed lines, then in table order; none runs past the end of a clause.
+    std::vector<PhraseMatch> matchesAt(std::span<const TextWord> text, std::size_t at) const;
+
+    /// The entries whose searched field is exactly `word`: reviewed lines first, then table order.
+    std::vector<std::uint32_t> entriesOf(std::string_view word) const;
+    /// Whether a reviewer chose the entry as its word's everyday sense.
+    bool isEveryday(std::uint32_t entry) const;
+    /// The entry as a result line, "searched = other".
+    std::string line(std::uint32_t entry) const;
+
+private:
+    struct Phrase {
+        std::vector<std::string_view> words;
+        std::uint32_t entry;
+    };
+    std::string_view searched(std::uint32_t entry) const;
+    bool continues(const Phrase &phrase, std::span<const TextWord> text, std::size_t at) const;
+
+    std::span<const DictionaryEntry> m_table;
+    TranslationDirection m_direction;
+    std::span<const std::uint16_t> m_everyday;
+    std::vector<Phrase> m_phrases; ///< by first word, then entry
+    std::vector<std::uint32_t> m_byWord; ///< every entry, by searched word, then entry
+};
+
+} // namespace slovnik
