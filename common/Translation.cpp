@@ -3,6 +3,7 @@
 #include "common/ListOrder.h"
 #include "engine/BaseForms.h"
 #include "engine/Query.h"
+#include "engine/ResultLine.h"
 #include "text/Cp1250.h"
 
 #include <algorithm>
@@ -77,6 +78,10 @@ BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table
     std::vector<std::string> scanned;
     for (const QString &line : offers.scanned)
         scanned.push_back(toCp1250(line));
+    const std::string lowered = lowerAsciiLetters(word);
+    offers.onlyLongerWords = !scanned.empty()
+        && std::none_of(scanned.begin(), scanned.end(),
+                        [&](const std::string &line) { return resultLineParts(line).word == lowered; });
     for (const BaseFormOffer &offer : boxBaseFormOffers(table, scanned, word, direction))
         offers.baseForms.append({fromCp1250(offer.line), fromCp1250(offer.base), offer.negated});
     if (offers.scanned.isEmpty()) {

@@ -48,6 +48,8 @@ struct BoxOffers {
     QList<BaseFormLine> baseForms;
     /// Only when nothing was scanned: suggestedOffers, without the base-form lines. None is chosen.
     QStringList suggestions;
+    /// Lines were scanned, but none of the word itself: only longer words that begin with it.
+    bool onlyLongerWords = false;
 };
 BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table, std::string_view word,
                     TranslationDirection direction);

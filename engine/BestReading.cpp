@@ -157,16 +157,24 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
     return reading;
 }
 
-std::string readingSentence(std::span<const std::string> boxTexts, std::span<const BoxReading> reading)
+std::string readingSentence(std::span<const std::string> boxTexts, const std::vector<bool> &covered)
 {
     std::string sentence;
     for (std::size_t at = 0; at < boxTexts.size(); ++at) {
-        if (at < reading.size() && reading[at].kind == BoxReading::Kind::Covered)
+        if (at < covered.size() && covered[at])
             continue;
         sentence += sentencePart(boxTexts[at]);
         sentence += ' ';
     }
     return sentence;
+}
+
+std::vector<bool> coveredBoxes(std::span<const BoxReading> reading)
+{
+    std::vector<bool> covered;
+    for (const BoxReading &box : reading)
+        covered.push_back(box.kind == BoxReading::Kind::Covered);
+    return covered;
 }
 
 } // namespace slovnik

@@ -55,7 +55,11 @@ std::vector<std::string> phraseLines(const ReadingIndex &index, std::span<const 
 std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const std::string> words,
                                     const std::vector<bool> &clauseEnds, const std::vector<bool> &changed);
 
-/// The sentence of a best reading: as buildSentence, but a covered box adds nothing.
-std::string readingSentence(std::span<const std::string> boxTexts, std::span<const BoxReading> reading);
+/// The sentence as buildSentence makes it, but a box with `covered[i]` set, whose word a phrase in
+/// an earlier box takes, adds nothing: no "[..]" and no second translation.
+std::string readingSentence(std::span<const std::string> boxTexts, const std::vector<bool> &covered);
+
+/// Which boxes of a reading are covered.
+std::vector<bool> coveredBoxes(std::span<const BoxReading> reading);
 
 } // namespace slovnik

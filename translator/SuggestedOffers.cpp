@@ -9,7 +9,7 @@ namespace {
 
 // What sets an added offer apart from the box's own lines; the box's own lines have none.
 constexpr int kKindRole = Qt::UserRole;
-enum class OfferKind { Own, BaseForm, Suggestion };
+enum class OfferKind { Own, BaseForm, Suggestion, Phrase };
 
 OfferKind kindOf(const QComboBox &box, int index)
 {
@@ -72,18 +72,25 @@ void showSuggestedOffers(QComboBox &box, const QStringList &offers)
     keepOwnChoice(box, ownLines);
 }
 
-bool chooseFirstBaseFormOffer(QComboBox &box)
+void showPhraseOffers(QComboBox &box, const QStringList &offers)
 {
-    const QString untouched = hasOwnLines(box) ? box.itemText(0) : QString();
-    if (box.currentText() != untouched)
-        return false;
-    for (int index = 0; index < box.count(); ++index) {
-        if (kindOf(box, index) == OfferKind::BaseForm) {
-            box.setCurrentIndex(index);
-            return true;
-        }
+    const bool ownLines = hasOwnLines(box);
+    for (const QString &offer : offers) {
+        const QString phrase = offer.left(offer.indexOf(u'=')).trimmed();
+        addMarked(box, offer, OfferKind::Phrase, QStringLiteral("slovní spojení %1").arg(phrase));
     }
-    return false;
+    keepOwnChoice(box, ownLines);
+}
+
+int offerIndex(const QComboBox &box, const QString &line)
+{
+    return box.findText(line, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+int addBaseFormOffer(QComboBox &box, const BaseFormLine &offer)
+{
+    addMarked(box, offer.line, OfferKind::BaseForm, baseFormHint(offer));
+    return box.count() - 1;
 }
 
 } // namespace slovnik

@@ -16,6 +16,17 @@ class QComboBox;
 
 namespace slovnik {
 
+/// Adds the lines of the phrases that start at the box's word ("get up = vstát" in the box of "get"
+/// in "I get up"), in italics with a hint, after the box's own lines; the choice stays.
+void showPhraseOffers(QComboBox &box, const QStringList &offers);
+
+/// What the box lists at `line` (Windows-1250 decoded): its index, or -1.
+int offerIndex(const QComboBox &box, const QString &line);
+
+/// Adds one base-form line that the best reading chose for the box, as showBaseFormOffers would;
+/// returns its index.
+int addBaseFormOffer(QComboBox &box, const BaseFormLine &offer);
+
 /// Adds the base-form `offers` after the box's own lines, which stay as they are, and shows the
 /// first as the placeholder of a box without lines of its own; no offers clear the placeholder.
 void showBaseFormOffers(QComboBox &box, const QList<BaseFormLine> &offers);
@@ -23,10 +34,5 @@ void showBaseFormOffers(QComboBox &box, const QList<BaseFormLine> &offers);
 /// Adds `offers` after everything else, set apart as suggestions; the box's choice stays.
 /// Choosing one sets the box's text as any offer does.
 void showSuggestedOffers(QComboBox &box, const QStringList &offers);
-
-/// The learner's command to take the base forms: a box with base-form offers whose text is still
-/// what its own lines chose (empty, or its line 0) takes its first base-form offer. A box the
-/// learner changed keeps what it shows. True when the box was filled.
-bool chooseFirstBaseFormOffer(QComboBox &box);
 
 } // namespace slovnik

@@ -11,10 +11,13 @@
 #include "controls/SpeakerButton.h"
 #include "controls/WindowParts.h"
 #include "controls/WindowPlacement.h"
+#include "engine/BestReading.h"
 #include "engine/Dic.h"
+#include "engine/ReadingIndex.h"
 #include "engine/Translate.h"
 #include "speech/SpokenText.h"
 #include "text/Cp1250.h"
+#include "translator/ReadingBoxes.h"
 #include "translator/ScrollBox.h"
 #include "translator/SourceLines.h"
 #include "translator/SuggestedOffers.h"
@@ -25,6 +28,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -64,7 +68,10 @@ constexpr int kLangBtnLeft = 126;
 constexpr int kSpeakBtnLeft = 185;
 constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglický text";
 // A group of its own after the speaker button, as the direction button stands apart.
-constexpr StripButtonDesign kFillBtn{"FillBtn", 212, 0, u"Doplnit slova podle základního tvaru"};
+constexpr StripButtonDesign kFillBtn{
+    "FillBtn", 212, 0,
+    u"Nejlepší překlad: slovní spojení, běžné významy a základní tvary slov, "
+    u"pak sestavit větu"};
 
 QPlainTextEdit *makeMemo(QWidget *parent)
 {
@@ -275,6 +282,7 @@ void TTransForm::ToListBtnClick()
     // A new list is read from its first word, wherever the last one was scrolled to.
     m_wordArea->verticalScrollBar()->setValue(0);
     const SourceWords source = splitSourceLines(sourceLines(*m_sourceText));
+    m_clauseEnds = source.clauseEnds;
     if (source.truncated)
         ShowExtendedDialog(shortenedTextNotice(), MessageLanguage::Czech);
     if (source.words.empty())
@@ -296,10 +304,13 @@ void TTransForm::FromListBtnClick()
     if (m_wordBoxes.isEmpty())
         return;
     std::vector<std::string> boxTexts;
+    std::vector<bool> covered;
     boxTexts.reserve(static_cast<std::size_t>(m_wordBoxes.size()));
-    for (const QComboBox *box : m_wordBoxes)
+    for (const QComboBox *box : m_wordBoxes) {
         boxTexts.push_back(toCp1250(box->currentText()));
-    m_translatedText->setPlainText(fromCp1250(buildSentence(boxTexts)));
+        covered.push_back(isCovered(*box));
+    }
+    m_translatedText->setPlainText(fromCp1250(readingSentence(boxTexts, covered)));
     m_sentenceOffers = m_offersDirection;
 }
 
@@ -309,20 +320,80 @@ void TTransForm::TransBtnClick()
         return;
     const BusyCursorScope busy;
     m_offersDirection = m_direction;
+    std::vector<std::string> words;
+    for (int row = 0; row < m_wordBoxes.size(); ++row)
+        words.push_back(toCp1250(m_wordGrid->word(row)));
+    const std::vector<TextWord> text = textWords(m_table, words, m_direction, m_clauseEnds);
     for (int row = 0; row < m_wordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_wordBoxes[row];
-        const std::string word = toCp1250(m_wordGrid->word(row));
-        const BoxOffers offers = boxOffers(m_suggester, m_table, word, m_direction);
+        uncoverBox(CurrentBox, false);
+        const BoxOffers offers
+            = boxOffers(m_suggester, m_table, words[static_cast<std::size_t>(row)], m_direction);
         showOffers(CurrentBox, offers.scanned);
+        QStringList phrases;
+        for (const std::string &line : phraseLines(reader(m_direction), text, static_cast<std::size_t>(row)))
+            phrases.append(fromCp1250(line));
+        showPhraseOffers(CurrentBox, phrases);
         showBaseFormOffers(CurrentBox, offers.baseForms);
         showSuggestedOffers(CurrentBox, offers.suggestions);
+        rememberGivenText(CurrentBox);
+        showTentative(CurrentBox, offers.onlyLongerWords);
     }
 }
 
 void TTransForm::FillBtnClick()
 {
-    for (QComboBox *box : std::as_const(m_wordBoxes))
-        chooseFirstBaseFormOffer(*box);
+    if (m_wordBoxes.isEmpty())
+        return;
+    if (!m_offersDirection)
+        TransBtnClick();
+    const TranslationDirection direction = *m_offersDirection;
+    std::vector<std::string> words;
+    std::vector<bool> changed;
+    for (int row = 0; row < m_wordBoxes.size(); ++row) {
+        QComboBox &box = *m_wordBoxes[row];
+        uncoverBox(box, true);
+        words.push_back(toCp1250(m_wordGrid->word(row)));
+        changed.push_back(changedByLearner(box));
+    }
+    const std::vector<BoxReading> reading = bestReading(reader(direction), words, m_clauseEnds, changed);
+    for (int row = 0; row < m_wordBoxes.size(); ++row) {
+        QComboBox &box = *m_wordBoxes[row];
+        const BoxReading &boxReading = reading[static_cast<std::size_t>(row)];
+        if (boxReading.kind == BoxReading::Kind::Line) {
+            const BaseFormLine line{fromCp1250(boxReading.line), fromCp1250(boxReading.base),
+                                    boxReading.negated};
+            chooseGivenLine(box, line.line, [&box, &line] { return addBaseFormOffer(box, line); });
+        } else if (boxReading.kind == BoxReading::Kind::Covered) {
+            const int phraseBox = static_cast<int>(boxReading.coveredBy);
+            coverBox(box, phraseBox, m_wordBoxes[phraseBox]->currentText());
+        }
+    }
+    FromListBtnClick();
+}
+
+void TTransForm::WordBoxChosen(int index)
+{
+    QComboBox &chosen = *m_wordBoxes[index];
+    showTentative(chosen, false);
+    const int phraseBox = isCovered(chosen) ? coveringBox(chosen) : index;
+    uncoverBox(chosen, false);
+    for (QComboBox *box : std::as_const(m_wordBoxes)) {
+        if (coveringBox(*box) == phraseBox)
+            uncoverBox(*box, true);
+    }
+}
+
+const ReadingIndex &TTransForm::reader(TranslationDirection direction)
+{
+    std::unique_ptr<const ReadingIndex> &reader = m_readers[static_cast<std::size_t>(direction)];
+    if (!reader) {
+        // The reviewed everyday lines are positions in the program's own table.
+        const bool ownTable = m_table.data() == DictionaryTable.data();
+        reader = std::make_unique<const ReadingIndex>(
+            m_table, direction, ownTable ? everydayEntries() : std::span<const std::uint16_t>());
+    }
+    return *reader;
 }
 
 void TTransForm::LangBtnClick()
@@ -359,6 +430,9 @@ void TTransForm::createWordBoxes(int count)
     for (int index = 0; index < count; ++index) {
         QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width());
         nameComboBox(*box, wordBoxName(index, m_wordGrid->word(index)));
+        connect(box, &QComboBox::activated, this, [this, index] { WordBoxChosen(index); });
+        if (QLineEdit *const edit = box->lineEdit())
+            connect(edit, &QLineEdit::textEdited, this, [this, index] { WordBoxChosen(index); });
         m_wordBoxes.append(box);
         setTabOrder(previous, box);
         previous = box;

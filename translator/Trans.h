@@ -12,13 +12,17 @@
 
 #include "engine/Dic.h"
 #include "engine/Direction.h"
+#include "engine/ReadingIndex.h"
 #include "engine/Suggest.h"
 
 #include <QList>
 #include <QWidget>
 
+#include <array>
+#include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -60,8 +64,9 @@ public:
 
     /// Reads the English side aloud, its first MaxWords words.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
-    /// FillBtn and this key fill every box that offers base forms of its word, and that the
-    /// learner has not changed since it was translated, with its first base-form offer.
+    /// FillBtn and this key give the text its best reading: every box the learner has not changed
+    /// takes a phrase that starts at its word, or its word's everyday line (a base form's where
+    /// it has none of its own), the boxes a phrase takes are covered, and the sentence is built.
     static constexpr QKeyCombination kFillKey{Qt::CTRL | Qt::Key_T};
 
 protected:
@@ -89,6 +94,10 @@ private:
     void HelpClick();
     void FillBtnClick();
     void ComboPanelResize();
+    /// The learner chose or typed in box `index`: a phrase's cover over it, or from it, ends.
+    void WordBoxChosen(int index);
+    /// The table's words and phrases in a direction, indexed on first use.
+    const ReadingIndex &reader(TranslationDirection direction);
 
     void destroyWordBoxes();
     void createWordBoxes(int count);
@@ -103,6 +112,9 @@ private:
     std::optional<TranslationDirection> m_offersDirection;
     std::optional<TranslationDirection> m_sentenceOffers;
     QList<QComboBox *> m_wordBoxes;
+    // Where a clause ends in the split text: no phrase is read across it.
+    std::vector<bool> m_clauseEnds;
+    std::array<std::unique_ptr<const ReadingIndex>, 2> m_readers;
     QWidget *m_helpWindow = nullptr;
 
     ImageList *const m_buttonImages;

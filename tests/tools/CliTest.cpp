@@ -193,6 +193,43 @@ TEST(CliTranslate, OffersListBaseFormsAfterTheScanAndFillChoosesThem)
         2);
 }
 
+// The best reading on the program's table: phrases read as phrases, each word its everyday sense.
+TEST(CliTranslate, FillGivesTheBestReading)
+{
+    const struct {
+        const char *direction;
+        const char *text;
+        const char *sentence;
+    } rows[] = {
+        {"--en-cs", "I get up at seven.", "j\xc3\xa1 vst\xc3\xa1t u sedm \n"},
+        {"--en-cs", "She looks after her brother.", "ona pe\xc4\x8dovat o jej\xc3\xad bratr \n"},
+        {"--en-cs", "We are looking for the key.", "jsme hledat ten kl\xc3\xad\xc4\x8d \n"},
+        {"--en-cs", "He gave up smoking.", "on vzd\xc3\xa1t se uzen\xc3\xad \n"},
+        {"--cs-en",
+         "M\xc3\xa1m r\xc3\xa1"
+         "d psac\xc3\xad stroj.",
+         "like typewriter \n"},
+        {"--cs-en",
+         "d\xc4\x9b"
+         "ti hodiny star\xc3\xa1 \xc5\xbe"
+         "eny \xc5\xa1"
+         "el",
+         "children hours old women went \n"},
+    };
+    for (const auto &row : rows) {
+        const CliRun run = runCli(
+            {QStringLiteral("translate"), QString::fromLatin1(row.direction), QStringLiteral("--fill")},
+            row.text);
+        EXPECT_EQ(run.out, row.sentence) << row.text;
+    }
+    const CliRun offers = runCli(
+        {QStringLiteral("translate"), QStringLiteral("--en-cs"), QStringLiteral("--offers")}, "get up\n");
+    const QList<QByteArray> lines = offers.out.split('\n');
+    const auto phrase = lines.indexOf("  + get up = vst\xc3\xa1t");
+    ASSERT_GT(phrase, 0) << offers.out.toStdString();
+    EXPECT_TRUE(lines.at(phrase - 1).startsWith("  get")) << "after the scanned lines";
+}
+
 TEST(CliForms, PrintsTheBaseFormsBestFirstWithTheExitCodesOfSuggest)
 {
     const CliRun czech = runCli({QStringLiteral("forms"), QStringLiteral("--"), QStringLiteral("Psovi,")});

@@ -55,6 +55,12 @@ const std::vector<DictionaryEntry> kTable = tableOf({
     {"but", "ale"},
     {"good", "dobrý"},
     {"better off", "zámožný"},
+    {"look", "dívat se"},
+    {"look after", "pečovat o"},
+    {"after", "po"},
+    {"get", "dostat"},
+    {"get up", "vstát"},
+    {"up", "nahoru"},
 });
 
 /// The window on the test's table; given a text, it has translated it: from Czech as the window
@@ -128,6 +134,7 @@ private Q_SLOTS:
     void boxWithoutItsOwnLineOffersBaseFormsMarked();
     void fillCommandTakesTheFirstBaseFormOffers_data();
     void fillCommandTakesTheFirstBaseFormOffers();
+    void bestReadingCoversThePhrasesWordsAndKeepsTheLearnersBoxes();
     void everyBoxHoldsItsWordsOffers();
     void translationReplacesTypedTexts();
     void translatingTwiceGivesTheSameOffers();
@@ -238,6 +245,33 @@ void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
     click(named<TEx3DButton>(form, "FromListBtn"));
     QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),
              QStringLiteral("dobrý kočky jablko čajík "));
+}
+
+// The best reading chooses "look after" in the box of "looks", covers the box of "after" (drawn
+// grey, nothing in the sentence) and builds the sentence; the box the learner typed into stays,
+// and so does its word's phrase. Choosing in the covered box ends the cover.
+void TransTranslateTest::bestReadingCoversThePhrasesWordsAndKeepsTheLearnersBoxes()
+{
+    SmallTableWindow window(kEn, QStringLiteral("She looks after her brother. Get up!"));
+    TTransForm &form = window.form;
+    typeOver(form.WordBoxes()[6]->lineEdit(), QStringLiteral("hop"));
+    click(named<TEx3DButton>(form, "FillBtn"));
+    QCOMPARE(boxTexts(form),
+             (QStringList{"", "look after = pečovat o", "", "", "brother = bratr", "get = dostat", "hop"}));
+    QComboBox &covered = *form.WordBoxes()[2];
+    QVERIFY2(darkestInk(covered) > 80 && darkestInk(covered) < 220,
+             "the covered box shows the phrase in grey");
+    QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),
+             QStringLiteral("[..] pečovat o [..] bratr dostat hop "));
+
+    covered.showPopup();
+    QAbstractItemView *const list = covered.view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(covered.model()->index(0, 0)).center());
+    QTRY_VERIFY(!list->isVisible());
+    QVERIFY(darkestInk(covered) < 80);
+    QCOMPARE(sentence(form), QStringLiteral("[..] pečovat o po [..] bratr dostat hop "));
 }
 
 // The window gives what the command-line tool gives for the same text.

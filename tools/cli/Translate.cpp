@@ -68,7 +68,7 @@ int translate(const QString &text, TranslationDirection direction, TranslateOutp
             if (reading[at].kind == BoxReading::Kind::Line)
                 chosen[at] = reading[at].line;
         }
-        printed = fromCp1250(readingSentence(chosen, reading)).toUtf8() + '\n';
+        printed = fromCp1250(readingSentence(chosen, coveredBoxes(reading))).toUtf8() + '\n';
     }
     return writeAll(printed, out, err);
 }

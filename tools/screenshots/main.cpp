@@ -3,7 +3,8 @@
 //
 //   slovnik-screenshots [folder]     writes dictionary.png, dictionary-results.png,
 //                                    dictionary-suggestions.png, dictionary-forms.png,
-//                                    translator.png, translator-forms.png, help.png,
+//                                    translator.png, translator-forms.png,
+//                                    translator-reading.png, help.png,
 //                                    translator-help.png and about.png into folder (default docs)
 
 #include "app/ApplicationWindows.h"
@@ -142,6 +143,14 @@ void translatorShot(TTransForm &window, Shots &shots)
     QWidget *const popup = box->view()->window();
     shots.take({&window, popup}, QStringLiteral("translator-forms.png"));
     box->hidePopup();
+
+    // The best reading: phrases read as phrases, the words they take covered, everyday senses.
+    press(named<TEx3DButton>(window, "LangBtn"));
+    named<QPlainTextEdit>(window, "Memo1")
+        ->setPlainText(QStringLiteral("I get up at seven and look after the children."));
+    press(named<TEx3DButton>(window, "ToListBtn"));
+    press(named<TEx3DButton>(window, "FillBtn"));
+    shots.take({&window}, QStringLiteral("translator-reading.png"));
     window.hide();
 }
 

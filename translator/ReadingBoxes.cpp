@@ -1,0 +1,103 @@
+#include "translator/ReadingBoxes.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace slovnik {
+namespace {
+
+constexpr const char *kGivenText = "slovnikGivenText";
+constexpr const char *kCoveredBy = "slovnikCoveredBy";
+constexpr const char *kHeldText = "slovnikHeldText";
+constexpr const char *kHeldPlaceholder = "slovnikHeldPlaceholder";
+
+} // namespace
+
+void rememberGivenText(QComboBox &box)
+{
+    box.setProperty(kGivenText, box.currentText());
+}
+
+bool changedByLearner(const QComboBox &box)
+{
+    return !isCovered(box) && box.currentText() != box.property(kGivenText).toString();
+}
+
+void chooseGivenLine(QComboBox &box, const QString &line, const std::function<int()> &addLine)
+{
+    int index = box.findText(line, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        index = addLine();
+    chooseGivenIndex(box, index);
+}
+
+void chooseGivenIndex(QComboBox &box, int index)
+{
+    box.setCurrentIndex(index);
+    // A long line shows its beginning, as a chosen offer always does.
+    if (QLineEdit *const edit = box.lineEdit())
+        edit->setCursorPosition(0);
+    rememberGivenText(box);
+    showTentative(box, false);
+}
+
+void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine)
+{
+    if (isCovered(box))
+        uncoverBox(box, true);
+    QLineEdit *const edit = box.lineEdit();
+    box.setProperty(kHeldText, box.currentText());
+    box.setProperty(kHeldPlaceholder, edit ? edit->placeholderText() : QString());
+    box.setProperty(kCoveredBy, phraseBox);
+    showTentative(box, false);
+    box.setCurrentIndex(-1);
+    box.setEditText(QString());
+    const QString hint = QStringLiteral("Součást slovního spojení %1").arg(phraseLine);
+    if (edit)
+        edit->setPlaceholderText(QStringLiteral("↑ %1").arg(phraseLine));
+    box.setToolTip(hint);
+    box.setAccessibleDescription(hint);
+}
+
+void uncoverBox(QComboBox &box, bool restore)
+{
+    if (!isCovered(box))
+        return;
+    const QString held = box.property(kHeldText).toString();
+    box.setProperty(kCoveredBy, QVariant());
+    if (QLineEdit *const edit = box.lineEdit())
+        edit->setPlaceholderText(box.property(kHeldPlaceholder).toString());
+    box.setToolTip(QString());
+    box.setAccessibleDescription(QString());
+    if (!restore)
+        return;
+    const int index = box.findText(held, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        chooseGivenIndex(box, index);
+    else
+        box.setEditText(held);
+}
+
+bool isCovered(const QComboBox &box)
+{
+    return box.property(kCoveredBy).isValid();
+}
+
+int coveringBox(const QComboBox &box)
+{
+    return isCovered(box) ? box.property(kCoveredBy).toInt() : -1;
+}
+
+void showTentative(QComboBox &box, bool tentative)
+{
+    QLineEdit *const edit = box.lineEdit();
+    if (!edit)
+        return;
+    QPalette palette = box.palette();
+    if (tentative)
+        palette.setBrush(QPalette::Text, palette.brush(QPalette::PlaceholderText));
+    edit->setPalette(palette);
+}
+
+} // namespace slovnik
