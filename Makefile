@@ -34,6 +34,7 @@ bench: build
 	$(BUILD_DIR)/bench/base_forms_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/best_reading_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
 

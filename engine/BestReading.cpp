@@ -1,6 +1,8 @@
 #include "engine/BestReading.h"
 
 #include "engine/BaseForms.h"
+#include "engine/CzechForms.h"
+#include "engine/EnglishForms.h"
 #include "engine/Query.h"
 #include "engine/ResultLine.h"
 #include "engine/Translate.h"
@@ -53,14 +55,18 @@ bool hasWord(std::string_view phrase, std::string_view word)
 }
 
 // Whether `other` (a word of the shown field) translates `meant` (the shown word of the base
-// form's everyday line), itself or as one of its forms: "hours" translates "hour".
+// form's everyday line), itself or as one of its forms: "hours" translates "hour". Only the form
+// rules' guesses are weighed: `meant` is a table word already, so no scan of the table is needed.
 bool translates(const ReadingIndex &index, std::string_view other, std::string_view meant)
 {
-    if (other == meant)
+    const std::string cleaned = cleanedWord(other);
+    if (cleaned == meant)
         return true;
-    const std::vector<BaseForm> forms = baseForms(index.table(), other, flipped(index.direction()));
-    return std::any_of(forms.begin(), forms.end(),
-                       [meant](const BaseForm &form) { return !form.negated && form.word == meant; });
+    const std::vector<BaseCandidate> guesses = index.direction() == TranslationDirection::CzechToEnglish
+        ? englishBaseCandidates(cleaned)
+        : czechBaseCandidates(cleaned);
+    return std::any_of(guesses.begin(), guesses.end(),
+                       [meant](const BaseCandidate &guess) { return !guess.negated && guess.word == meant; });
 }
 
 } // namespace
@@ -74,20 +80,26 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
     if (!own.empty() && index.isEveryday(own.front()))
         return ownReading(index, own.front());
 
-    // The base forms other than the word itself, best first, each with its everyday line.
+    // The words it stands for other than itself, best first, each with its everyday line. A
+    // positive word read negated has the negated lines a box offers for it.
     std::vector<BoxReading> lemmas;
-    for (const BaseFormOffer &offer : baseFormOffers(index.table(), word, index.direction())) {
-        const bool known = std::any_of(lemmas.begin(), lemmas.end(), [&offer](const BoxReading &lemma) {
-            return lemma.base == offer.base;
-        });
-        if (offer.base == scanned || known || lemmas.size() == kLemmasWeighed)
+    for (const BaseForm &form : index.readingsOf(word)) {
+        if (form.word == scanned || lemmas.size() == kLemmasWeighed)
             continue;
-        const std::vector<std::uint32_t> lines = index.entriesOf(offer.base);
-        BoxReading lemma
-            = lineReading(offer.negated || lines.empty() ? offer.line : index.line(lines.front()),
-                          BoxReading::Source::BaseForm);
-        lemma.base = offer.base;
-        lemma.negated = offer.negated;
+        BoxReading lemma;
+        if (form.negated) {
+            const std::vector<BaseFormOffer> offers = baseFormOffers(index.table(), word, index.direction());
+            const auto line = std::find_if(offers.begin(), offers.end(), [&form](const BaseFormOffer &offer) {
+                return offer.base == form.word;
+            });
+            if (line == offers.end())
+                continue;
+            lemma = lineReading(line->line, BoxReading::Source::BaseForm);
+        } else {
+            lemma = lineReading(index.line(index.entriesOf(form.word).front()), BoxReading::Source::BaseForm);
+        }
+        lemma.base = form.word;
+        lemma.negated = form.negated;
         lemmas.push_back(std::move(lemma));
     }
     if (lemmas.empty())
@@ -129,7 +141,7 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
                                     const std::vector<bool> &clauseEnds, const std::vector<bool> &changed)
 {
     const auto isChanged = [&changed](std::size_t at) { return at < changed.size() && changed[at]; };
-    const std::vector<TextWord> text = textWords(index.table(), words, index.direction(), clauseEnds);
+    const std::vector<TextWord> text = textWords(index, words, clauseEnds);
     std::vector<BoxReading> reading(words.size());
     for (std::size_t at = 0; at < words.size(); ++at) {
         if (isChanged(at))

@@ -1,6 +1,8 @@
 #include "engine/ReadingIndex.h"
 
 #include "engine/BaseForms.h"
+#include "engine/CzechForms.h"
+#include "engine/EnglishForms.h"
 #include "engine/Query.h"
 #include "engine/ResultLine.h"
 #include "engine/Search.h"
@@ -8,6 +10,24 @@
 #include <algorithm>
 
 namespace slovnik {
+
+// Entries and words compared by the entry's searched word, for the look-ups in m_byWord.
+struct ReadingIndex::SearchedOrder {
+    const ReadingIndex *index;
+    bool operator()(std::uint32_t a, std::uint32_t b) const
+    {
+        return index->searched(a) < index->searched(b);
+    }
+    bool operator()(std::uint32_t entry, std::string_view word) const
+    {
+        return index->searched(entry) < word;
+    }
+    bool operator()(std::string_view word, std::uint32_t entry) const
+    {
+        return word < index->searched(entry);
+    }
+};
+
 namespace {
 
 // Punctuation a split keeps in a word but that closes a clause all the same: "(up);", "said:",
@@ -49,15 +69,15 @@ std::vector<std::string_view> phraseWords(std::string_view field)
 
 } // namespace
 
-std::vector<TextWord> textWords(std::span<const DictionaryEntry> table, std::span<const std::string> words,
-                                TranslationDirection direction, const std::vector<bool> &clauseEnds)
+std::vector<TextWord> textWords(const ReadingIndex &index, std::span<const std::string> words,
+                                const std::vector<bool> &clauseEnds)
 {
     std::vector<TextWord> text(words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
         TextWord &word = text[i];
         addReading(word.readings, lowerAsciiLetters(words[i]));
         addReading(word.readings, cleanedWord(words[i]));
-        for (BaseForm &form : baseForms(table, words[i], direction)) {
+        for (BaseForm &form : index.readingsOf(words[i])) {
             if (!form.negated)
                 addReading(word.readings, std::move(form.word));
         }
@@ -72,16 +92,23 @@ ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDi
     m_direction(direction),
     m_everyday(everyday)
 {
+    // Sorted once as (word, entry) pairs, which compare without a look back into the table; only
+    // the entries are kept.
+    std::vector<std::pair<std::string_view, std::uint32_t>> byWord;
+    byWord.reserve(table.size());
     for (std::size_t entry = 0; entry < table.size(); ++entry) {
-        std::vector<std::string_view> words = phraseWords(fieldText(SearchedField(table[entry], direction)));
+        const std::string_view field = fieldText(SearchedField(table[entry], direction));
+        byWord.emplace_back(field, static_cast<std::uint32_t>(entry));
+        if (field.find(' ') == std::string_view::npos)
+            continue;
+        std::vector<std::string_view> words = phraseWords(field);
         if (words.size() >= 2)
             m_phrases.push_back({std::move(words), static_cast<std::uint32_t>(entry)});
     }
-    m_byWord.resize(table.size());
-    for (std::size_t entry = 0; entry < table.size(); ++entry)
-        m_byWord[entry] = static_cast<std::uint32_t>(entry);
-    std::stable_sort(m_byWord.begin(), m_byWord.end(),
-                     [this](std::uint32_t a, std::uint32_t b) { return searched(a) < searched(b); });
+    std::sort(byWord.begin(), byWord.end());
+    m_byWord.reserve(byWord.size());
+    for (const auto &[field, entry] : byWord)
+        m_byWord.push_back(entry);
     std::stable_sort(m_phrases.begin(), m_phrases.end(),
                      [](const Phrase &a, const Phrase &b) { return a.words.front() < b.words.front(); });
 }
@@ -89,6 +116,33 @@ ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDi
 std::string_view ReadingIndex::searched(std::uint32_t entry) const
 {
     return fieldText(SearchedField(m_table[entry], m_direction));
+}
+
+std::vector<BaseForm> ReadingIndex::readingsOf(std::string_view word) const
+{
+    std::vector<BaseForm> readings;
+    const std::string cleaned = cleanedWord(word);
+    if (cleaned.empty())
+        return readings;
+    const auto add = [&readings](std::string reading, bool negated) {
+        const bool known = std::any_of(readings.begin(), readings.end(),
+                                       [&reading](const BaseForm &form) { return form.word == reading; });
+        if (!known)
+            readings.push_back({std::move(reading), negated});
+    };
+    const auto isTableWord = [this](std::string_view probe) {
+        return std::binary_search(m_byWord.begin(), m_byWord.end(), probe, SearchedOrder{this});
+    };
+    if (isTableWord(cleaned))
+        add(cleaned, false);
+    const bool czech = m_direction == TranslationDirection::CzechToEnglish;
+    for (BaseCandidate &guess : czech ? czechBaseCandidates(cleaned) : englishBaseCandidates(cleaned)) {
+        if (guess.negated && isTableWord(negatedWord(guess.word, czech)))
+            add(negatedWord(guess.word, czech), false);
+        else if (isTableWord(guess.word))
+            add(std::move(guess.word), guess.negated);
+    }
+    return readings;
 }
 
 bool ReadingIndex::isEveryday(std::uint32_t entry) const

@@ -5,6 +5,7 @@
 // its first word; each of its words must be a word of the text, in a row, as typed or as one of
 // the word's base forms.
 
+#include "engine/BaseForms.h"
 #include "engine/Dic.h"
 #include "engine/Direction.h"
 
@@ -24,11 +25,6 @@ struct TextWord {
     std::vector<std::string> readings;
     bool endsClause = false;
 };
-
-/// The text's words ready for phrase matching. `clauseEnds[i]`, where given, says that a
-/// separator (".", ",", "!", "?") or a line end followed word i.
-std::vector<TextWord> textWords(std::span<const DictionaryEntry> table, std::span<const std::string> words,
-                                TranslationDirection direction, const std::vector<bool> &clauseEnds = {});
 
 /// One phrase found at a word: the table entry and how many words of the text it takes (2 or more).
 struct PhraseMatch {
@@ -55,6 +51,12 @@ public:
 
     /// The entries whose searched field is exactly `word`: reviewed lines first, then table order.
     std::vector<std::uint32_t> entriesOf(std::string_view word) const;
+    /// Every table word a word of a text may stand for, likeliest first: the word cleaned, then
+    /// the form rules' guesses that are searched words of the table ("hodiny": hodiny, hodina;
+    /// "mám": mám, mít). A negated form gives the table's negated word, else the positive word
+    /// with `negated` set. Unlike the base forms a window offers, no reading is left out.
+    std::vector<BaseForm> readingsOf(std::string_view word) const;
+
     /// Whether a reviewer chose the entry as its word's everyday sense.
     bool isEveryday(std::uint32_t entry) const;
     /// The entry as a result line, "searched = other".
@@ -65,6 +67,7 @@ private:
         std::vector<std::string_view> words;
         std::uint32_t entry;
     };
+    struct SearchedOrder;
     std::string_view searched(std::uint32_t entry) const;
     bool continues(const Phrase &phrase, std::span<const TextWord> text, std::size_t at) const;
 
@@ -74,5 +77,10 @@ private:
     std::vector<Phrase> m_phrases; ///< by first word, then entry
     std::vector<std::uint32_t> m_byWord; ///< every entry, by searched word, then entry
 };
+
+/// The text's words ready for phrase matching, their readings from `index`. `clauseEnds[i]`,
+/// where given, says that a separator (".", ",", "!", "?") or a line end followed word i.
+std::vector<TextWord> textWords(const ReadingIndex &index, std::span<const std::string> words,
+                                const std::vector<bool> &clauseEnds = {});
 
 } // namespace slovnik

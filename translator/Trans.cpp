@@ -323,7 +323,7 @@ void TTransForm::TransBtnClick()
     std::vector<std::string> words;
     for (int row = 0; row < m_wordBoxes.size(); ++row)
         words.push_back(toCp1250(m_wordGrid->word(row)));
-    const std::vector<TextWord> text = textWords(m_table, words, m_direction, m_clauseEnds);
+    const std::vector<TextWord> text = textWords(reader(m_direction), words, m_clauseEnds);
     for (int row = 0; row < m_wordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_wordBoxes[row];
         uncoverBox(CurrentBox, false);

@@ -104,11 +104,11 @@ TEST(BestReading, NoPhraseRunsAcrossTheEndOfAClause)
 {
     const ReadingIndex index(kTable, kEn);
     const std::vector<std::string> words{"get", "up"};
-    const std::vector<TextWord> text = textWords(kTable, words, kEn, {true, true});
+    const std::vector<TextWord> text = textWords(index, words, {true, true});
     EXPECT_THAT(index.matchesAt(text, 0), IsEmpty());
     const std::vector<std::string> closed{"get;", "up"};
-    EXPECT_THAT(index.matchesAt(textWords(kTable, closed, kEn), 0), IsEmpty());
-    EXPECT_THAT(phraseLines(index, textWords(kTable, words, kEn), 0), ElementsAre("get up = vst\xe1t"));
+    EXPECT_THAT(index.matchesAt(textWords(index, closed), 0), IsEmpty());
+    EXPECT_THAT(phraseLines(index, textWords(index, words), 0), ElementsAre("get up = vst\xe1t"));
 }
 
 } // namespace

@@ -39,8 +39,7 @@ int translate(const QString &text, TranslationDirection direction, TranslateOutp
         return Success;
 
     const ReadingIndex index(readableTable(), direction, everydayEntries());
-    const std::vector<TextWord> words
-        = textWords(readableTable(), source.words, direction, source.clauseEnds);
+    const std::vector<TextWord> words = textWords(index, source.words, source.clauseEnds);
     QByteArray printed;
     std::vector<std::string> chosen;
     for (std::size_t at = 0; at < source.words.size(); ++at) {
