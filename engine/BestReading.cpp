@@ -69,6 +69,25 @@ bool translates(const ReadingIndex &index, std::string_view other, std::string_v
                        [meant](const BaseCandidate &guess) { return !guess.negated && guess.word == meant; });
 }
 
+// A Czech verb whose table lines all carry its "se" or "si" ("dívám": "dívat se = look"), which
+// the text may put anywhere in the clause ("na co se díváš").
+BoxReading reflexiveReading(const ReadingIndex &index, std::string_view word)
+{
+    if (index.direction() != TranslationDirection::CzechToEnglish)
+        return {};
+    for (const BaseForm &form : index.readingsOf(word)) {
+        for (const std::string_view pronoun : {" se", " si"}) {
+            const std::vector<std::uint32_t> lines = index.entriesOf(form.word + std::string(pronoun));
+            if (lines.empty() || form.negated)
+                continue;
+            BoxReading reading = lineReading(index.line(lines.front()), BoxReading::Source::BaseForm);
+            reading.base = form.word + std::string(pronoun);
+            return reading;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
@@ -96,14 +115,17 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
                 continue;
             lemma = lineReading(line->line, BoxReading::Source::BaseForm);
         } else {
-            lemma = lineReading(index.line(index.entriesOf(form.word).front()), BoxReading::Source::BaseForm);
+            const std::vector<std::uint32_t> lines = index.entriesOf(form.word);
+            if (lines.empty())
+                continue;
+            lemma = lineReading(index.line(lines.front()), BoxReading::Source::BaseForm);
         }
         lemma.base = form.word;
         lemma.negated = form.negated;
         lemmas.push_back(std::move(lemma));
     }
     if (lemmas.empty())
-        return own.empty() ? BoxReading{} : ownReading(index, own.front());
+        return own.empty() ? reflexiveReading(index, word) : ownReading(index, own.front());
 
     // A form with lines of its own takes the one that translates a base form's everyday sense;
     // own lines that only mention it ("stará = old woman" for "starý = old") point to the base.

@@ -28,6 +28,12 @@ struct ReadingIndex::SearchedOrder {
     }
 };
 
+struct ReadingIndex::FirstWordOrder {
+    bool operator()(const Phrase &a, const Phrase &b) const { return a.words.front() < b.words.front(); }
+    bool operator()(const Phrase &phrase, std::string_view word) const { return phrase.words.front() < word; }
+    bool operator()(std::string_view word, const Phrase &phrase) const { return word < phrase.words.front(); }
+};
+
 namespace {
 
 // Punctuation a split keeps in a word but that closes a clause all the same: "(up);", "said:",
@@ -78,8 +84,13 @@ std::vector<TextWord> textWords(const ReadingIndex &index, std::span<const std::
         addReading(word.readings, lowerAsciiLetters(words[i]));
         addReading(word.readings, cleanedWord(words[i]));
         for (BaseForm &form : index.readingsOf(words[i])) {
-            if (!form.negated)
-                addReading(word.readings, std::move(form.word));
+            if (form.negated)
+                continue;
+            // A verb read with its pronoun ("dívám": "dívat se") begins that phrase as its verb.
+            const std::size_t blank = form.word.find(' ');
+            if (blank != std::string::npos)
+                addReading(word.readings, form.word.substr(0, blank));
+            addReading(word.readings, std::move(form.word));
         }
         word.endsClause = closesClause(words[i]) || (i < clauseEnds.size() && clauseEnds[i]);
     }
@@ -109,8 +120,7 @@ ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDi
     m_byWord.reserve(byWord.size());
     for (const auto &[field, entry] : byWord)
         m_byWord.push_back(entry);
-    std::stable_sort(m_phrases.begin(), m_phrases.end(),
-                     [](const Phrase &a, const Phrase &b) { return a.words.front() < b.words.front(); });
+    std::stable_sort(m_phrases.begin(), m_phrases.end(), FirstWordOrder{});
 }
 
 std::string_view ReadingIndex::searched(std::uint32_t entry) const
@@ -130,8 +140,13 @@ std::vector<BaseForm> ReadingIndex::readingsOf(std::string_view word) const
         if (!known)
             readings.push_back({std::move(reading), negated});
     };
+    // A guess that only begins phrases ("dívat" of "dívat se") is a reading all the same.
     const auto isTableWord = [this](std::string_view probe) {
-        return std::binary_search(m_byWord.begin(), m_byWord.end(), probe, SearchedOrder{this});
+        const auto byFirst
+            = [](const Phrase &phrase, std::string_view first) { return phrase.words.front() < first; };
+        const auto phrase = std::lower_bound(m_phrases.begin(), m_phrases.end(), probe, byFirst);
+        return std::binary_search(m_byWord.begin(), m_byWord.end(), probe, SearchedOrder{this})
+            || (phrase != m_phrases.end() && phrase->words.front() == probe);
     };
     if (isTableWord(cleaned))
         add(cleaned, false);
@@ -186,21 +201,40 @@ bool ReadingIndex::continues(const Phrase &phrase, std::span<const TextWord> tex
     return true;
 }
 
+std::span<const ReadingIndex::Phrase> ReadingIndex::phrasesStartingWith(std::string_view first) const
+{
+    const auto [from, to] = std::equal_range(m_phrases.begin(), m_phrases.end(), first, FirstWordOrder{});
+    return {from, to};
+}
+
 std::vector<PhraseMatch> ReadingIndex::matchesAt(std::span<const TextWord> text, std::size_t at) const
 {
     std::vector<PhraseMatch> matches;
     if (at >= text.size())
         return matches;
+    const auto add = [&matches](const Phrase &phrase) {
+        const bool found = std::any_of(matches.begin(), matches.end(), [&phrase](const PhraseMatch &match) {
+            return match.entry == phrase.entry;
+        });
+        if (!found)
+            matches.push_back({phrase.entry, phrase.words.size()});
+    };
     for (const std::string &reading : text[at].readings) {
-        const auto byFirst
-            = [](const Phrase &phrase, std::string_view first) { return phrase.words.front() < first; };
-        for (auto phrase = std::lower_bound(m_phrases.begin(), m_phrases.end(), reading, byFirst);
-             phrase != m_phrases.end() && phrase->words.front() == reading; ++phrase) {
-            const bool found = std::any_of(matches.begin(), matches.end(), [&](const PhraseMatch &match) {
-                return match.entry == phrase->entry;
-            });
-            if (!found && continues(*phrase, text, at))
-                matches.push_back({phrase->entry, phrase->words.size()});
+        for (const Phrase &phrase : phrasesStartingWith(reading)) {
+            if (continues(phrase, text, at))
+                add(phrase);
+        }
+    }
+    // A Czech reflexive verb with its pronoun put first, as a clause often puts it: "si hrají"
+    // is "hrát si", read in the pronoun's box.
+    const std::string pronoun = text[at].readings.empty() ? std::string() : text[at].readings.front();
+    if (m_direction == TranslationDirection::CzechToEnglish && (pronoun == "se" || pronoun == "si")
+        && !text[at].endsClause && at + 1 < text.size()) {
+        for (const std::string &reading : text[at + 1].readings) {
+            for (const Phrase &phrase : phrasesStartingWith(reading)) {
+                if (phrase.words.size() == 2 && phrase.words[1] == pronoun)
+                    add(phrase);
+            }
         }
     }
     std::sort(matches.begin(), matches.end(), [this](const PhraseMatch &a, const PhraseMatch &b) {

@@ -52,8 +52,8 @@ public:
     /// The entries whose searched field is exactly `word`: reviewed lines first, then table order.
     std::vector<std::uint32_t> entriesOf(std::string_view word) const;
     /// Every table word a word of a text may stand for, likeliest first: the word cleaned, then
-    /// the form rules' guesses that are searched words of the table ("hodiny": hodiny, hodina;
-    /// "mám": mám, mít). A negated form gives the table's negated word, else the positive word
+    /// the form rules' guesses that are searched words of the table or first words of its
+    /// phrases ("hodiny": hodiny, hodina; "mám": mám, mít; "dívám": dívat, of "dívat se"). A negated form gives the table's negated word, else the positive word
     /// with `negated` set. Unlike the base forms a window offers, no reading is left out.
     std::vector<BaseForm> readingsOf(std::string_view word) const;
 
@@ -68,6 +68,8 @@ private:
         std::uint32_t entry;
     };
     struct SearchedOrder;
+    struct FirstWordOrder;
+    std::span<const Phrase> phrasesStartingWith(std::string_view first) const;
     std::string_view searched(std::uint32_t entry) const;
     bool continues(const Phrase &phrase, std::span<const TextWord> text, std::size_t at) const;
 

@@ -41,6 +41,7 @@ const std::vector<DictionaryEntry> kTable = table({
      "d"}, // rád
     {"typewriter", "psac\xed stroj"}, // psací stroj
     {"engine", "stroj"},
+    {"play", "hr\xe1t si"}, // hrát si
 });
 // "child = dítě", as a reviewer chose it over "kid".
 constexpr std::uint16_t kEveryday[] = {9};
@@ -97,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     "children "},
         ReadingCase{"phraseOnlyLinesGiveWayToTheBaseForm", kCs, {"star\xe1"}, {}, "old "},
+        ReadingCase{"reflexivePronounFirst", kCs, {"si", "hraj\xed"}, {}, "play "},
+        ReadingCase{"reflexivePronounAfter", kCs, {"hraj\xed", "si"}, {}, "play "},
         ReadingCase{"noWordNoLine", kCs, {"xq"}, {}, "[..] "}),
     rowName);
 
