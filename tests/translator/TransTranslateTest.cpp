@@ -201,8 +201,8 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
 }
 
 // "better" scans only "better off", "(cats)" nothing: each offers the lines of its base forms after
-// its own, with a hint naming the base word, and keeps what its own lines chose. The empty box shows
-// its first base-form offer in grey, and the sentence keeps its "[..]".
+// its own, with a hint naming the base word, and keeps what its own lines chose, in grey, as unsure
+// as the empty box's grey first base-form offer; the sentence keeps its "[..]".
 void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
 {
     SmallTableWindow window(kEn, QStringLiteral("better (cats)"));
@@ -210,6 +210,7 @@ void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
     QComboBox &longer = *form.WordBoxes()[0];
     QCOMPARE(itemsOf(longer), (QStringList{"better off = zámožný", "good = dobrý"}));
     QCOMPARE(hintOverLine(longer, 1), QStringLiteral("tvar slova good"));
+    QVERIFY2(darkestInk(longer) > 80 && darkestInk(longer) < 220, "only a longer word: its line is grey");
     QComboBox &empty = *form.WordBoxes()[1];
     QCOMPARE(itemsOf(empty).value(0), QStringLiteral("cats = kočky"));
     QCOMPARE(hintOverLine(empty, 0), QStringLiteral("tvar slova cats"));
