@@ -267,6 +267,19 @@ std::vector<BaseCandidate> englishBaseCandidates(std::string_view word)
 {
     std::vector<BaseCandidate> out;
     addReductions(word, out);
+    // "shouldn't", "wasn't": the negation of the verb before "n't" ("won't" of "will", "can't" of
+    // "can"). Not "wouldn't": its Czech is a verb's negation with "by", which no line shows.
+    if (word.ends_with("n't") && word != "wouldn't") {
+        std::string verb(word.substr(0, word.size() - 3));
+        if (verb == "wo")
+            verb = "will";
+        else if (verb == "ca")
+            verb = "can";
+        else if (verb == "sha")
+            verb = "shall";
+        if (!verb.empty())
+            out.push_back({std::move(verb), true});
+    }
     // "unknown": the negation of a word the table may have ("known"), the word itself only: a
     // reduced word may be a noun, which "un" never negated ("unmatched" is no "not match").
     // "retyped": a word done again, reduced as any word. Only before a word of some length:
