@@ -7,6 +7,7 @@
 #include "controls/Icons.h"
 #include "engine/BestReading.h"
 #include "engine/Dic.h"
+#include "engine/ProgramReading.h"
 #include "engine/Translate.h"
 #include "tests/support/NamedControls.h"
 #include "text/Cp1250.h"
@@ -111,7 +112,8 @@ void BestReadingBench::engineAlone()
     const TranslationDirection direction
         = english ? TranslationDirection::EnglishToCzech : TranslationDirection::CzechToEnglish;
     const SourceWords source = firstWords(text);
-    const ReadingIndex index(readableTable(), direction, everydayEntries());
+    const std::unique_ptr<const ReadingIndex> reader = programReadingIndex(direction);
+    const ReadingIndex &index = *reader;
     std::size_t covered = 0;
     QBENCHMARK
     {

@@ -1,5 +1,7 @@
 #include "engine/Dic.h"
 
+#include "engine/Direction.h"
+
 #include <cstring>
 #include <mutex>
 
@@ -19,6 +21,12 @@ constexpr std::uint16_t kEverydayEntries[] = {
 #include "EverydayEntries.inc"
 };
 static_assert(EntryCount <= 0xffff, "positions are stored in 16 bits");
+
+// Generated from data/wordlist.tsv: the positions by the English field, then by the Czech field,
+// each byte by byte and then by position.
+constexpr std::uint16_t kWordOrder[2 * EntryCount] = {
+#include "WordOrder.inc"
+};
 
 // A field's 20 characters are handled as two overlapping 16-byte chunks, [0, 16) and [4, 20),
 // each with a row of 0/1 shifts for the field's length. Both chunks are read before either is
@@ -89,6 +97,13 @@ const Table &readableTable()
 std::span<const std::uint16_t> everydayEntries()
 {
     return kEverydayEntries;
+}
+
+std::span<const std::uint16_t> searchedWordOrder(TranslationDirection direction)
+{
+    const std::span<const std::uint16_t> order(kWordOrder);
+    return direction == TranslationDirection::EnglishToCzech ? order.first(EntryCount)
+                                                             : order.last(EntryCount);
 }
 
 } // namespace slovnik

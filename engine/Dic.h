@@ -3,6 +3,8 @@
 // The word table: every English-Czech pair the program knows, compiled in as writable data in a
 // scrambled form and made readable once, in place, at start-up.
 
+#include "engine/Direction.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -49,6 +51,10 @@ const Table &readableTable();
 /// The positions in DictionaryTable of the lines that reviewers chose as a word's everyday sense
 /// ("dítě = child", not "kid"), ascending.
 std::span<const std::uint16_t> everydayEntries();
+
+/// The positions of DictionaryTable ordered by the searched field of `direction`, byte by byte,
+/// equal fields in stored order: made when the program is built.
+std::span<const std::uint16_t> searchedWordOrder(TranslationDirection direction);
 
 /// The de-scrambling of any run of entries, for DescrambleTable and for tests on small tables.
 /// Each character byte b inside a field's length becomes b - 1 (mod 256); a length above

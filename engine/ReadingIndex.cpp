@@ -98,28 +98,28 @@ std::vector<TextWord> textWords(const ReadingIndex &index, std::span<const std::
 }
 
 ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
-                           std::span<const std::uint16_t> everyday) :
+                           std::span<const std::uint16_t> everyday,
+                           std::span<const std::uint16_t> wordOrder) :
     m_table(table),
     m_direction(direction),
     m_everyday(everyday)
 {
-    // Sorted once as (word, entry) pairs, which compare without a look back into the table; only
-    // the entries are kept.
-    std::vector<std::pair<std::string_view, std::uint32_t>> byWord;
-    byWord.reserve(table.size());
     for (std::size_t entry = 0; entry < table.size(); ++entry) {
         const std::string_view field = fieldText(SearchedField(table[entry], direction));
-        byWord.emplace_back(field, static_cast<std::uint32_t>(entry));
         if (field.find(' ') == std::string_view::npos)
             continue;
         std::vector<std::string_view> words = phraseWords(field);
         if (words.size() >= 2)
             m_phrases.push_back({std::move(words), static_cast<std::uint32_t>(entry)});
     }
-    std::sort(byWord.begin(), byWord.end());
-    m_byWord.reserve(byWord.size());
-    for (const auto &[field, entry] : byWord)
-        m_byWord.push_back(entry);
+    if (wordOrder.size() == table.size()) {
+        m_byWord.assign(wordOrder.begin(), wordOrder.end());
+    } else {
+        m_byWord.resize(table.size());
+        for (std::size_t entry = 0; entry < table.size(); ++entry)
+            m_byWord[entry] = static_cast<std::uint32_t>(entry);
+        std::stable_sort(m_byWord.begin(), m_byWord.end(), SearchedOrder{this});
+    }
     std::stable_sort(m_phrases.begin(), m_phrases.end(), FirstWordOrder{});
 }
 

@@ -35,12 +35,13 @@ struct PhraseMatch {
 /// The table's searched field of one direction, indexed for reading a text: its entries by their
 /// whole word, and its phrases (fields of two or more words) by their first word. Words in
 /// brackets are notes ("vzdát se (čeho)") and are not matched. `everyday`: the ascending positions
-/// of reviewed everyday lines, which come before a word's other lines. Built once; holds views
-/// into the table and the positions, which must outlive it.
+/// of reviewed everyday lines, which come before a word's other lines. `wordOrder`: the table's
+/// positions by searched word, where the build made them (searchedWordOrder), else the index sorts
+/// them itself. Built once; holds views into the table and the positions, which must outlive it.
 class ReadingIndex {
 public:
     ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
-                 std::span<const std::uint16_t> everyday = {});
+                 std::span<const std::uint16_t> everyday = {}, std::span<const std::uint16_t> wordOrder = {});
 
     TranslationDirection direction() const { return m_direction; }
     std::span<const DictionaryEntry> table() const { return m_table; }

@@ -13,7 +13,7 @@
 #include "controls/WindowPlacement.h"
 #include "engine/BestReading.h"
 #include "engine/Dic.h"
-#include "engine/ReadingIndex.h"
+#include "engine/ProgramReading.h"
 #include "engine/Translate.h"
 #include "speech/SpokenText.h"
 #include "text/Cp1250.h"
@@ -388,10 +388,10 @@ const ReadingIndex &TTransForm::reader(TranslationDirection direction)
 {
     std::unique_ptr<const ReadingIndex> &reader = m_readers[static_cast<std::size_t>(direction)];
     if (!reader) {
-        // The reviewed everyday lines are positions in the program's own table.
-        const bool ownTable = m_table.data() == DictionaryTable.data();
-        reader = std::make_unique<const ReadingIndex>(
-            m_table, direction, ownTable ? everydayEntries() : std::span<const std::uint16_t>());
+        // The program's own table comes with what the build knows of it.
+        reader = m_table.data() == DictionaryTable.data()
+            ? programReadingIndex(direction)
+            : std::make_unique<const ReadingIndex>(m_table, direction);
     }
     return *reader;
 }

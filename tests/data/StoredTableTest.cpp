@@ -2,11 +2,14 @@
 
 #include "data/WordList.h"
 #include "engine/Dic.h"
+#include "engine/ReadingIndex.h"
+#include "engine/Search.h"
 #include "text/Cp1250.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace slovnik {
@@ -74,6 +77,23 @@ TEST_F(StoredTable, NoFieldBeginsWithAWordHoldingACapital)
         }
     }
     EXPECT_TRUE(capitalised.isEmpty()) << capitalised.join(u", ").toStdString();
+}
+
+// What the build knows of the table is what the table holds: the order of each field is the one
+// the reading index would sort, and every reviewed everyday line is a line of the word it names.
+TEST_F(StoredTable, BuiltOrderAndEverydayLinesMatchTheTable)
+{
+    for (const TranslationDirection direction :
+         {TranslationDirection::EnglishToCzech, TranslationDirection::CzechToEnglish}) {
+        const ReadingIndex built(readableTable(), direction, {}, searchedWordOrder(direction));
+        const ReadingIndex sorted(readableTable(), direction);
+        for (const DictionaryEntry &entry : readableTable()) {
+            const std::string_view word = fieldText(SearchedField(entry, direction));
+            ASSERT_EQ(built.entriesOf(word), sorted.entriesOf(word)) << word;
+        }
+    }
+    EXPECT_GT(everydayEntries().size(), 1500u);
+    EXPECT_TRUE(std::is_sorted(everydayEntries().begin(), everydayEntries().end()));
 }
 
 } // namespace

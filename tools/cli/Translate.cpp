@@ -4,6 +4,7 @@
 #include "engine/BaseForms.h"
 #include "engine/BestReading.h"
 #include "engine/Dic.h"
+#include "engine/ProgramReading.h"
 #include "engine/Translate.h"
 #include "text/Cp1250.h"
 #include "tools/cli/Cli.h"
@@ -38,7 +39,8 @@ int translate(const QString &text, TranslationDirection direction, TranslateOutp
     if (source.words.empty())
         return Success;
 
-    const ReadingIndex index(readableTable(), direction, everydayEntries());
+    const std::unique_ptr<const ReadingIndex> reader = programReadingIndex(direction);
+    const ReadingIndex &index = *reader;
     const std::vector<TextWord> words = textWords(index, source.words, source.clauseEnds);
     QByteArray printed;
     std::vector<std::string> chosen;

@@ -2,6 +2,7 @@
 // and the reviewed everyday lines -> the positions of those lines in the table.
 // Usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc
 //        slovnik-tablegen --everyday WORDLIST.tsv EVERYDAY_EN.tsv EVERYDAY_CS.tsv OUTPUT.inc
+//        slovnik-tablegen --order WORDLIST.tsv OUTPUT.inc
 
 #include "data/WordList.h"
 #include "engine/Dic.h"
@@ -11,6 +12,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -103,12 +105,42 @@ int writeEverydayPositions(char *argv[])
     return 0;
 }
 
+// The table's positions ordered by the English field, then by the Czech one, each byte by byte and
+// then by position: what the reading index would otherwise sort at run time.
+int writeWordOrder(char *argv[])
+{
+    QString error;
+    const QByteArray list = readAll(argv[2], error);
+    if (!error.isEmpty())
+        return fail(error);
+    const slovnik::WordListReading reading = slovnik::readWordList(list);
+    QSaveFile output(QString::fromLocal8Bit(argv[3]));
+    if (!output.open(QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
+    output.write("// Generated from the word list by slovnik-tablegen; do not edit.\n");
+    for (const auto field : {&slovnik::WordPair::english, &slovnik::WordPair::czech}) {
+        std::vector<std::size_t> order(reading.pairs.size());
+        for (std::size_t at = 0; at < order.size(); ++at)
+            order[at] = at;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return reading.pairs[a].*field < reading.pairs[b].*field;
+        });
+        for (const std::size_t position : order)
+            output.write(QByteArray::number(static_cast<qulonglong>(position)) + ",\n");
+    }
+    if (!output.commit())
+        return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (argc == 6 && std::string_view(argv[1]) == "--everyday")
         return writeEverydayPositions(argv);
+    if (argc == 4 && std::string_view(argv[1]) == "--order")
+        return writeWordOrder(argv);
     if (argc != 3)
         return fail(QStringLiteral("usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc"));
 
