@@ -1,9 +1,10 @@
 #pragma once
 
 // How our windows and controls look to assistive technology (a screen reader, voice control): Qt
-// knows its own widgets, but sees TEx3DButton and LinkLabel as bare widgets without a role, a name
-// or a way to press them, shows a top-level QWidget as a filler instead of a window, and on Linux
-// names a combo box by the text it holds, so the label is lost once the user types.
+// knows its own widgets, but names a TEx3DButton by its text, which our buttons leave empty (the
+// caption and the hint are their own), sees LinkLabel as a label without a way to press it, shows
+// a top-level QWidget as a filler instead of a window, and on Linux names a combo box by the text
+// it holds, so the label is lost once the user types.
 
 class QComboBox;
 class QString;

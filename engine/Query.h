@@ -18,7 +18,7 @@ std::string lowerAsciiLetters(std::string_view text);
 /// May return the empty text, which means: nothing to search.
 std::string NormalizeQuery(std::string_view text, TranslationDirection direction);
 
-/// The query box's text as the searches take it: LowerAsciiLetters, then NormalizeQuery.
+/// The query box's text as the searches take it: lowerAsciiLetters, then NormalizeQuery.
 std::string cleanedQuery(std::string_view typed, TranslationDirection direction);
 
 } // namespace slovnik

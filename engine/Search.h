@@ -25,9 +25,9 @@ public:
 const ShortField &SearchedField(const DictionaryEntry &entry, TranslationDirection direction);
 const ShortField &OtherField(const DictionaryEntry &entry, TranslationDirection direction);
 
-/// Each hit is "searched = other", at most kMaxResultLineLength characters; an empty other field
-/// gives a line that ends in " = ".
-
+/// Both searches hand on each hit as "searched = other", at most kMaxResultLineLength characters;
+/// an empty other field gives a line that ends in " = ".
+///
 /// Every entry whose searched field begins with the query (cut to kMaxPrefixQueryLength), byte
 /// for byte. An empty query finds nothing.
 void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query,

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the engine's tests share: small readable tables built from plain pairs, short names for
+// What tests of every layer share: small readable tables built from plain pairs, short names for
 // the two directions, and the name of a parameterised case taken from its row.
 
 #include "engine/Dic.h"
