@@ -37,7 +37,8 @@ SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *pa
     setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Podobná slova ve slovníku"));
     connect(m_otherDirection, &LinkLabel::clicked, this, &SuggestionBar::otherDirectionChosen);
-    buildGroup(m_forms, QStringLiteral("Tvar slova:"), kShownForms, QStringLiteral("Vyhledat základní tvar"));
+    buildGroup(m_forms, QString::fromUtf16(kLookUpInsteadCaption), kShownForms,
+               QStringLiteral("Vyhledat základní tvar"));
     buildGroup(m_suggestions, QStringLiteral("Možná:"), ShownSuggestions,
                QStringLiteral("Vyhledat toto slovo"));
     hide();

@@ -3,6 +3,7 @@
 #include "controls/BusyCursor.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
@@ -22,6 +23,21 @@ QFont namedFont(const QString &family, int pixelSize)
     font.setPixelSize(pixelSize);
     return font;
 }
+
+class WheelOnlyWhenFocused final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        // Unhandled, the event goes on to the box's parent, which may scroll.
+        event->ignore();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -70,6 +86,12 @@ void showHintsWhileTheProgramIsActive(QWidget &window)
     };
     follow(QGuiApplication::applicationState());
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &window, follow);
+}
+
+void changeOnlyWhenFocusedByWheel(QComboBox &box)
+{
+    box.setFocusPolicy(Qt::StrongFocus);
+    box.installEventFilter(new WheelOnlyWhenFocused(&box));
 }
 
 void showInFront(QWidget *window)

@@ -6,6 +6,7 @@
 
 #include <QFont>
 
+class QComboBox;
 class QPainter;
 class QRect;
 class QWidget;
@@ -51,6 +52,11 @@ void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect)
 /// `window` itself is: the learner points at the translator's buttons with the dictionary window
 /// active. While another program is active they stay hidden.
 void showHintsWhileTheProgramIsActive(QWidget &window);
+
+/// Only a box with the keyboard focus changes its choice with the wheel: the wheel over a box the
+/// learner has not entered passes on to what holds it, as the pointer passes on its way. The wheel
+/// does not give the focus either.
+void changeOnlyWhenFocusedByWheel(QComboBox &box);
 
 /// Shows a modeless window, or brings it back to the front; does nothing without one.
 void showInFront(QWidget *window);

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace slovnik;
@@ -74,6 +75,8 @@ private Q_SLOTS:
     void suggestionsKeepClearOfTheWindowEdge();
     void tabReachesOnlyWhatCanBeSeen_data();
     void tabReachesOnlyWhatCanBeSeen();
+    void wheelChangesOnlyAFocusedBox_data();
+    void wheelChangesOnlyAFocusedBox();
 
 private:
     void paste(const QString &text);
@@ -191,6 +194,43 @@ void QueryRowTest::tabReachesOnlyWhatCanBeSeen()
         QWidget *const seen = m_form->childAt(middle);
         QVERIFY2(seen == focused || focused->isAncestorOf(seen), focused->metaObject()->className());
     }
+}
+
+void QueryRowTest::wheelChangesOnlyAFocusedBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("result chooser, passing over") << u"ComboBox2"_qs << false;
+    QTest::newRow("result chooser, entered") << u"ComboBox2"_qs << true;
+    QTest::newRow("query box, passing over") << u"ComboBox1"_qs << false;
+    QTest::newRow("query box, entered") << u"ComboBox1"_qs << true;
+}
+
+void QueryRowTest::wheelChangesOnlyAFocusedBox()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, focused);
+    named<TEx3DButton>(*m_form, "LangBtn")->click();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QComboBox *const query = named<QComboBox>(*m_form, "ComboBox1");
+    ResultChooser *const chooser = named<ResultChooser>(*m_form, "ComboBox2");
+    query->setFocus();
+    typeKeys(query->lineEdit(), u"dog"_qs);
+    // Two lines chosen with the keyboard: two history lines and two word-list rows.
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Down);
+    QTest::keyClick(chooser, Qt::Key_Down);
+    QCOMPARE(query->count(), 2);
+    const auto state = [&] {
+        return QStringList{query->currentText(), chooser->chosenLine(),
+                           QString::number(named<QTableWidget>(*m_form, "ListView1")->rowCount())};
+    };
+    QComboBox *const wheeled = named<QComboBox>(*m_form, box);
+    (focused ? static_cast<QWidget *>(wheeled) : named<QWidget>(*m_form, "ListView1"))->setFocus();
+    const QStringList before = state();
+    wheelDown(wheeled->isEditable() ? static_cast<QWidget *>(wheeled->lineEdit()) : wheeled);
+    QCOMPARE(state() != before, focused);
 }
 
 QTEST_MAIN(QueryRowTest)

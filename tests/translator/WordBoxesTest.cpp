@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpontaneKeyEvent>
-#include <QWheelEvent>
 
 using namespace slovnik;
 using namespace slovnik::transtest;
@@ -24,19 +23,6 @@ const std::vector<DictionaryEntry> kTable = table({
     {"came back", "vratil se"},
     {"i don't understand", "nerozumim"},
 });
-
-/// One notch of the wheel, down, over the middle of `widget`, as the window system delivers it:
-/// to the widget under the pointer, and from there up to its parents while none takes it.
-void wheelDown(QWidget *widget)
-{
-    const QPointF middle = QRectF(widget->rect()).center();
-    QWheelEvent notch(middle, widget->mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    // Only the window system's own events travel up to the parents; sendEvent would make it the
-    // program's.
-    QSpontaneKeyEvent::setSpontaneous(&notch);
-    qApp->notify(widget, &notch);
-}
 
 QScrollBar *wordAreaScrollBar(const TTransForm &form)
 {
@@ -51,6 +37,7 @@ private Q_SLOTS:
     void wheelChangesOnlyAFocusedBoxsChoice_data();
     void wheelChangesOnlyAFocusedBoxsChoice();
     void newSplitStartsAtTheTop();
+    void longChosenOfferShowsItsBeginning_data();
     void longChosenOfferShowsItsBeginning();
     void listIsAsWideAsItsLongestOffer();
 };
@@ -90,14 +77,29 @@ void WordBoxesTest::newSplitStartsAtTheTop()
     QCOMPARE(scrollBar->value(), 0);
 }
 
+void WordBoxesTest::longChosenOfferShowsItsBeginning_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // pressed with the focus in the source text
+    QTest::newRow("as translated") << QList<int>{};
+    QTest::newRow("tabbed through") << QList<int>{Qt::Key_Tab, Qt::Key_Tab};
+    QTest::newRow("Return on the chosen line") << QList<int>{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Tab};
+}
+
 // The box shows what a line edit of its size shows of the offer from its first letter on.
 void WordBoxesTest::longChosenOfferShowsItsBeginning()
 {
+    QFETCH(QList<int>, keys);
     TranslatorWindow window(kTable);
     TTransForm &form = window.form;
     click(named<TEx3DButton>(form, "LangBtn"));
     translate(form, u"i"_qs);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    named<QWidget>(form, "Memo1")->setFocus();
+    for (const int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QLineEdit *const shown = form.WordBoxes().at(0)->lineEdit();
+    QVERIFY(!shown->hasFocus());
     QCOMPARE(shown->text(), u"i don't understand = nerozumim"_qs);
     QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) > shown->width());
 
