@@ -4,6 +4,7 @@
 #include "app/ResultChooser.h"
 #include "app/WordListView.h"
 #include "controls/AccessibleControls.h"
+#include "controls/ButtonKeys.h"
 #include "controls/Ex3DButton.h"
 #include "controls/ExDialog.h"
 #include "controls/Icons.h"
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void pasteSearchesTheClipboardText();
     void keystrokesDuringASearchRunLeaveOnlyTheNewestLines();
     void resultLineIsDrawnInTwoColumns();
+    void keysRunTheCopyAndDirectionButtons();
 
 private:
     void typeQuery(const QString &text);
@@ -475,6 +477,28 @@ void MainFormTest::resultLineIsDrawnInTwoColumns()
     QVERIFY(firstInk(40, 100) < 46);
     const int right = firstInk(80, 200);
     QVERIFY(right >= 100 && right < 104);
+}
+
+// From the query box: the direction key searches the query in the other language, and the copy
+// key copies as the copy button does, not as the box's own Ctrl+C.
+void MainFormTest::keysRunTheCopyAndDirectionButtons()
+{
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    typeQuery(u"house"_qs);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
+    QLineEdit *const query = named<QComboBox>(*m_form, "ComboBox1")->lineEdit();
+    QTest::keyClick(query, kDirectionKey.key(), kDirectionKey.keyboardModifiers());
+    QTRY_COMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), u"house = dům"_qs);
+
+    DialogAnswerer answerer;
+    QGuiApplication::clipboard()->clear();
+    query->setFocus();
+    QTest::keyClick(query, kCopyKey.key(), kCopyKey.keyboardModifiers());
+    QTRY_COMPARE(answerer.texts, QStringList{u"house."_qs});
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"house"_qs);
+    for (const char *name : {"CopyBtn", "LangBtn"})
+        QVERIFY(screenReaderDescription(*named<TEx3DButton>(*m_form, name)).contains(u"Ctrl+Shift+"));
 }
 
 QTEST_MAIN(MainFormTest)

@@ -1,12 +1,15 @@
 // The word area as the learner meets it: the wheel over the word boxes, where a new list starts,
 // and how a long offer shows, closed and opened.
 
+#include "controls/ButtonKeys.h"
 #include "tests/support/NamedControls.h"
 #include "tests/support/SmallTable.h"
+#include "tests/support/WhatTheUserMeets.h"
 #include "tests/translator/TranslatorWindow.h"
 #include "translator/ScrollBox.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -40,6 +43,8 @@ private Q_SLOTS:
     void longChosenOfferShowsItsBeginning_data();
     void longChosenOfferShowsItsBeginning();
     void listIsAsWideAsItsLongestOffer();
+    void gridViewFollowsTheCurrentRow();
+    void keysRunTheStripCommands();
 };
 
 void WordBoxesTest::wheelChangesOnlyAFocusedBoxsChoice_data()
@@ -127,6 +132,66 @@ void WordBoxesTest::listIsAsWideAsItsLongestOffer()
         QVERIFY(list->viewport()->width() >= list->sizeHintForColumn(0));
         QVERIFY(screen.contains(list->window()->geometry()));
         box->hidePopup();
+    }
+}
+
+// Down through 60 rows: the word area scrolls so that the current row stays in view.
+void WordBoxesTest::gridViewFollowsTheCurrentRow()
+{
+    TranslatorWindow window(kTable);
+    TTransForm &form = window.form;
+    split(form, QStringList(60, u"came"_qs).join(u' '));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    WordGrid *const grid = named<WordGrid>(form, "StringGrid1");
+    grid->setFocus();
+    QWidget *const view = named<ScrollBox>(form, "ScrollBox1")->viewport();
+    for (int step = 0; step < 60; ++step) {
+        QTest::keyClick(grid, Qt::Key_Down);
+        const QRect row = grid->visualRect(grid->currentIndex());
+        const QRect shown(grid->viewport()->mapTo(view, row.topLeft()), row.size());
+        QVERIFY2(view->rect().contains(shown), qPrintable(QString::number(step)));
+    }
+    QCOMPARE(grid->currentIndex().row(), 59);
+}
+
+// The whole strip from the keyboard, the focus staying in the text boxes; a screen reader names
+// each key with its button.
+void WordBoxesTest::keysRunTheStripCommands()
+{
+    TranslatorWindow window(kTable);
+    TTransForm &form = window.form;
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const auto press = [](QKeyCombination key) {
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    };
+    auto *const source = named<QPlainTextEdit>(form, "Memo1");
+    auto *const translated = named<QPlainTextEdit>(form, "Memo2");
+    source->setFocus();
+    press(kDirectionKey);
+    QTRY_VERIFY(showsImage(*named<TEx3DButton>(form, "LangBtn"), *window.flags, FlagImage::EnglishToCzech));
+    typeKeys(source, u"i came"_qs);
+    press(kSplitKey);
+    QTRY_COMPARE(gridWords(form), (QStringList{u"i"_qs, u"came"_qs}));
+    QCOMPARE(source->toPlainText(), u"i came"_qs);
+    press(kTranslateKey);
+    QTRY_COMPARE(boxTexts(form).value(1), u"came = prisel"_qs);
+    press(kBuildKey);
+    QTRY_COMPARE(translated->toPlainText(), u"nerozumim prisel "_qs);
+    translated->setFocus();
+    translated->selectAll();
+    QGuiApplication::clipboard()->clear();
+    press(kCopyKey);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), u"nerozumim prisel "_qs);
+
+    for (const auto &[name, key] : {std::pair{"ToListBtn", kSplitKey},
+                                    {"TransBtn", kTranslateKey},
+                                    {"FromListBtn", kBuildKey},
+                                    {"CopyBtn", kCopyKey},
+                                    {"LangBtn", kDirectionKey}}) {
+        const QString keyName = QKeySequence(key).toString(QKeySequence::NativeText);
+        QVERIFY2(screenReaderDescription(*named<TEx3DButton>(form, name)).contains(keyName), name);
     }
 }
 
