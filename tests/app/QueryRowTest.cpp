@@ -25,7 +25,8 @@ namespace {
 
 std::vector<DictionaryEntry> tableOfDogs(int count)
 {
-    std::vector<DictionaryEntry> entries = table({{"cat", "kocka"}, {"receive", "prijmout"}});
+    std::vector<DictionaryEntry> entries
+        = table({{"cat", "kocka"}, {"receive", "prijmout"}, {"chocolate ice cream", "cokoladova zmrzlina"}});
     for (int i = 0; i < count; ++i) {
         const std::string word = "dog" + std::to_string(100 + i);
         entries.push_back({field(word), field("pes")});
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void longResultListShowsAScrollBar_data();
     void longResultListShowsAScrollBar();
     void closedChooserTextStandsOnTheQueryBoxsBaseline();
+    void suggestionsKeepClearOfTheWindowEdge_data();
     void suggestionsKeepClearOfTheWindowEdge();
     void tabReachesOnlyWhatCanBeSeen_data();
     void tabReachesOnlyWhatCanBeSeen();
@@ -151,12 +153,24 @@ void QueryRowTest::closedChooserTextStandsOnTheQueryBoxsBaseline()
     QCOMPARE(lowestInk(window, firstLetter(*named<ResultChooser>(*m_form, "ComboBox2"))), queryBaseline);
 }
 
-// At every width a word that does not fit whole is left out; the last one shown stays as far from
-// the window's right edge as the first one is from the bar's left edge.
+void QueryRowTest::suggestionsKeepClearOfTheWindowEdge_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("query");
+    QTest::newRow("spelling suggestions") << true << u"dgo10"_qs;
+    QTest::newRow("a long other-language hint") << false << u"chocolate ice cream"_qs;
+}
+
+// At every width a word that does not fit whole is left out, but the first is shortened rather
+// than leave the bar empty; the last one shown stays as far from the window's right edge as the
+// first one is from the bar's left edge.
 void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
 {
-    named<TEx3DButton>(*m_form, "LangBtn")->click();
-    paste(u"dgo10"_qs);
+    QFETCH(bool, english);
+    QFETCH(QString, query);
+    if (english)
+        named<TEx3DButton>(*m_form, "LangBtn")->click();
+    paste(query);
     SuggestionBar *const bar = m_form->suggestionBar();
     QVERIFY(bar->isVisible());
     constexpr int kLeftMargin = 2;
@@ -164,8 +178,8 @@ void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
         m_form->resize(width, m_form->height());
         const QImage drawn = bar->grab().toImage();
         QCOMPARE(bar->mapTo(m_form.get(), QPoint(bar->width(), 0)).x(), width);
-        const int lastInk = inkColumns(drawn).second;
-        QVERIFY(lastInk > 0);
+        const auto [firstInk, lastInk] = inkColumns(drawn);
+        QVERIFY2(firstInk >= kLeftMargin && firstInk <= 2 * kLeftMargin, qPrintable(QString::number(width)));
         QVERIFY2(lastInk < drawn.width() - kLeftMargin, qPrintable(QString::number(width)));
     }
 }
