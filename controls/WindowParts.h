@@ -6,8 +6,10 @@
 
 #include <QFont>
 
+class QColor;
 class QComboBox;
 class QPainter;
+class QPalette;
 class QRect;
 class QWidget;
 
@@ -32,7 +34,8 @@ inline constexpr int kVisibleListLines = 8;
 /// that thin letters are black, not grey.
 QFont designFont();
 
-/// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics.
+/// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics. Up to the
+/// design size it is drawn as the design face is, without smoothing and with full hinting.
 QFont arialFont(int pixelSize);
 
 /// Makes the dictionary window's face (Arial at the design size) the application's default, before
@@ -40,6 +43,16 @@ QFont arialFont(int pixelSize);
 /// start-up then measure their controls in the one face already loaded, and take their own when
 /// first shown or measured (takeDesignFont), not before the dictionary window appears.
 void setApplicationFont();
+
+/// The usual least contrast of text against its background.
+inline constexpr double kTextContrast = 4.5;
+/// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor &one, const QColor &other);
+
+/// The grey of text meant to stand back (placeholders, suggestions) in `palette`: its placeholder
+/// colour laid opaque on the base colour, as a face drawn without smoothing needs it, and darkened
+/// toward the text colour as far as it takes to reach kTextContrast against the base.
+QColor readableGrey(const QPalette &palette);
 
 /// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
 void takeDesignFont(QWidget &widget);

@@ -20,19 +20,9 @@ WordBox::WordBox(QWidget *parent) : QComboBox(parent)
     setMaxVisibleItems(kVisibleListLines);
     // The column scrolls under the pointer; a box passed over keeps its choice.
     changeOnlyWhenFocusedByWheel(*this);
-    // The design face is drawn without smoothing, which draws a see-through pen at full strength:
-    // the grey of a placeholder is mixed with the background here, so that it stays grey.
+    // Placeholders and suggestions are grey, but readable.
     QPalette palette = this->palette();
-    const QColor placeholder = palette.color(QPalette::PlaceholderText);
-    const QColor base = palette.color(QPalette::Base);
-    constexpr int kOpaque = 255;
-    const int alpha = placeholder.alpha();
-    const auto mix = [alpha](int pen, int background) {
-        return (pen * alpha + background * (kOpaque - alpha)) / kOpaque;
-    };
-    palette.setColor(QPalette::PlaceholderText,
-                     QColor(mix(placeholder.red(), base.red()), mix(placeholder.green(), base.green()),
-                            mix(placeholder.blue(), base.blue())));
+    palette.setColor(QPalette::PlaceholderText, readableGrey(palette));
     setPalette(palette);
     // A line longer than the box shows where it begins ("i don't understand = ..."), not its end.
     connect(this, &QComboBox::currentIndexChanged, this, &WordBox::showBeginning);

@@ -2,11 +2,13 @@
 // and how a long offer shows, closed and opened.
 
 #include "controls/ButtonKeys.h"
+#include "controls/WindowParts.h"
 #include "tests/support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/WhatTheUserMeets.h"
 #include "tests/translator/TranslatorWindow.h"
 #include "translator/ScrollBox.h"
+#include "translator/WordBox.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -19,6 +21,9 @@ using namespace slovnik;
 using namespace slovnik::transtest;
 
 namespace {
+
+// As wide as a box beside the grid at the window's design width.
+constexpr int kWordBoxWidth = 131;
 
 const std::vector<DictionaryEntry> kTable = table({
     {"came", "prisel"},
@@ -45,6 +50,7 @@ private Q_SLOTS:
     void listIsAsWideAsItsLongestOffer();
     void gridViewFollowsTheCurrentRow();
     void keysRunTheStripCommands();
+    void greyTextReachesTextContrast();
 };
 
 void WordBoxesTest::wheelChangesOnlyAFocusedBoxsChoice_data()
@@ -193,6 +199,32 @@ void WordBoxesTest::keysRunTheStripCommands()
         const QString keyName = QKeySequence(key).toString(QKeySequence::NativeText);
         QVERIFY2(screenReaderDescription(*named<TEx3DButton>(form, name)).contains(keyName), name);
     }
+}
+
+// A box's grey text (here its placeholder; suggestions take the same grey) stays grey, lighter
+// than its text, and still reads at 4.5:1.
+void WordBoxesTest::greyTextReachesTextContrast()
+{
+    // Beside a box with the focus: no cursor is drawn in it.
+    QWidget host;
+    QLineEdit focused(&host);
+    WordBox box(&host);
+    box.setFont(designFont());
+    box.lineEdit()->setPlaceholderText(u"came = prisel"_qs);
+    box.setGeometry(0, RowPitch, kWordBoxWidth, RowPitch - 1);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    focused.setFocus();
+    const QImage drawn = box.grab(box.lineEdit()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    QColor darkest = Qt::white;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (qGray(drawn.pixel(x, y)) < darkest.lightness())
+                darkest = drawn.pixelColor(x, y);
+    const QColor base = box.lineEdit()->palette().color(QPalette::Base);
+    const QColor text = box.lineEdit()->palette().color(QPalette::Text);
+    QVERIFY2(contrast(darkest, base) >= kTextContrast, qPrintable(darkest.name()));
+    QVERIFY2(contrast(darkest, base) < contrast(text, base) / 2, qPrintable(darkest.name()));
 }
 
 QTEST_MAIN(WordBoxesTest)
