@@ -238,10 +238,17 @@ void TTransForm::setHelpWindow(QWidget *helpWindow)
 void TTransForm::FormCreate()
 {
     m_direction = TranslationDirection::CzechToEnglish;
+    // The design's frame stands in for the one the window manager draws until that one is known.
+    placeAtTheRightEdge(kDesignFrame);
+    placeAgainOnceTheFrameIsKnown(*this, [this] { placeAtTheRightEdge(frameGeometry().size() - size()); });
+}
+
+void TTransForm::placeAtTheRightEdge(QSize frame)
+{
     if (const QScreen *const screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        resize(width(), area.height() - kScreenBottomGap - kDesignFrame.height());
-        move(area.x() + area.width() - kDesignOuterSize.width() - kScreenRightGap, area.y());
+        resize(width(), area.height() - kScreenBottomGap - frame.height());
+        move(area.x() + area.width() - (width() + frame.width()) - kScreenRightGap, area.y());
     }
 }
 
