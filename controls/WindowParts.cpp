@@ -103,9 +103,10 @@ QFont arialFont(int pixelSize)
     QFont font = namedFont(QStringLiteral("Liberation Sans"), pixelSize);
     // At the size of the windows' text, smoothing splits the stems of "i", "l" and "I" into two
     // grey columns (123 and 139 on white, below 4.5:1) wherever the widths before a letter add up
-    // to a fraction of a pixel. Drawn as the design face is, each stem is one black column; larger
-    // titles stay smoothed.
-    if (pixelSize <= kDesignFontPixels) {
+    // to a fraction of a pixel. Drawn as the design face is, each stem is one black column. Where a
+    // stem is wider than a pixel (a scale factor of 2) smoothing keeps it dark, and full hinting
+    // would misplace letters ("w alk"); larger titles stay smoothed too.
+    if (pixelSize <= kDesignFontPixels && qGuiApp && qGuiApp->devicePixelRatio() < 2) {
         font.setStyleStrategy(QFont::NoAntialias);
         font.setHintingPreference(QFont::PreferFullHinting);
     }

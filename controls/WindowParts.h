@@ -35,7 +35,8 @@ inline constexpr int kVisibleListLines = 8;
 QFont designFont();
 
 /// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics. Up to the
-/// design size it is drawn as the design face is, without smoothing and with full hinting.
+/// design size, on screens of one pixel per point of design, it is drawn as the design face is,
+/// without smoothing and with full hinting.
 QFont arialFont(int pixelSize);
 
 /// Makes the dictionary window's face (Arial at the design size) the application's default, before
