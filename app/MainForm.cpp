@@ -7,6 +7,7 @@
 #include "common/ResultLineText.h"
 #include "controls/AccessibleControls.h"
 #include "controls/BusyCursor.h"
+#include "controls/ButtonKeys.h"
 #include "controls/ButtonStrip.h"
 #include "controls/Ex3DButton.h"
 #include "controls/ExDialog.h"
@@ -106,6 +107,8 @@ void TMainForm::buildButtonStrip()
     };
     m_buttonStrip->addButtons<TMainForm>(kButtons, m_buttonImages, this);
     m_buttonStrip->addDirectionButton(kLangBtnLeft, m_flagImages, this, &TMainForm::LangBtnClick);
+    m_buttonStrip->giveKey("CopyBtn", kCopyKey);
+    m_buttonStrip->giveKey("LangBtn", kDirectionKey);
     m_speakButton = m_buttonStrip->addSpeakerButton(kSpeakBtnLeft, kSpeakBtnHint);
     m_baseFormLink->setTextFormat(Qt::PlainText);
     m_baseFormLink->setForegroundRole(QPalette::Link);
@@ -132,6 +135,9 @@ void TMainForm::buildQueryRow()
     // The history grows only by chosen result lines, never by what is typed.
     m_queryBox->setInsertPolicy(QComboBox::NoInsert);
     m_queryBox->setCompleter(nullptr);
+    // The wheel over the unfocused boxes picks neither a history line nor a result line.
+    changeOnlyWhenFocusedByWheel(*m_queryBox);
+    changeOnlyWhenFocusedByWheel(*m_resultChooser);
     // The text stands at the box's left edge whatever it holds: a pasted right-to-left mark before
     // the word would otherwise move it to the right edge, as if the box were right-to-left.
     m_queryBox->lineEdit()->setAlignment(Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter);
@@ -171,6 +177,9 @@ void TMainForm::setSpeaker(Speaker &speaker)
 {
     m_speakButton->connectSpeaker(speaker, [this] {
         DictionaryReading reading{m_resultChooser->chosenLine(), m_queryBox->currentText(), {}, m_direction};
+        // A query the window names a word of the other language is read, or not, as that language.
+        reading.queryIsOtherDirectionWord
+            = otherDirectionHint(m_table, toCp1250(reading.queryText), m_direction).has_value();
         // A history line keeps the direction it was chosen in, which tells its English part.
         if (const int line = m_queryBox->findText(reading.queryText); line >= 0)
             reading.historyLineDirection = TranslationDirection(m_queryBox->itemData(line).toInt());
@@ -206,7 +215,7 @@ void TMainForm::offerBaseFormLink()
     if (forms.isEmpty())
         return;
     m_baseFormWord = forms.front().word;
-    m_baseFormLink->setText(QStringLiteral("Tvar slova: %1").arg(forms.front().label));
+    m_baseFormLink->setText(QString::fromUtf16(kLookUpInsteadCaption) + u' ' + forms.front().label);
     m_baseFormLink->setAccessibleName(m_baseFormLink->text());
     const QSize size = m_baseFormLink->sizeHint();
     m_baseFormLink->setGeometry(kBaseFormLinkLeft, (kButtonStripHeight - size.height()) / 2, size.width(),

@@ -37,7 +37,8 @@ SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *pa
     setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Podobná slova ve slovníku"));
     connect(m_otherDirection, &LinkLabel::clicked, this, &SuggestionBar::otherDirectionChosen);
-    buildGroup(m_forms, QStringLiteral("Tvar slova:"), kShownForms, QStringLiteral("Vyhledat základní tvar"));
+    buildGroup(m_forms, QString::fromUtf16(kLookUpInsteadCaption), kShownForms,
+               QStringLiteral("Vyhledat základní tvar"));
     buildGroup(m_suggestions, QStringLiteral("Možná:"), ShownSuggestions,
                QStringLiteral("Vyhledat toto slovo"));
     hide();
@@ -135,16 +136,22 @@ void SuggestionBar::layOut()
         int unitWidth = -kGap;
         for (const QWidget *widget : unit)
             unitWidth += widget->sizeHint().width() + kGap;
-        // A word that does not fit whole, with a gap before the window's edge, is left out.
-        if (x + unitWidth > width() - kGap)
+        // A word that does not fit whole, with a gap before the window's edge, is left out; but the
+        // first is shortened rather than leave the bar empty in the chooser's place.
+        const int room = width() - kGap - x;
+        const bool first = shown.isEmpty();
+        if (unitWidth > room && !first)
             break;
         for (QWidget *widget : unit) {
             const QSize size = widget->sizeHint();
             const int height = std::min(size.height(), h);
-            widget->setGeometry(x, (h - height) / 2, size.width(), height);
+            const int shownWidth = std::min(size.width(), width() - kGap - x);
+            widget->setGeometry(x, (h - height) / 2, std::max(0, shownWidth), height);
             x += size.width() + kGap;
             shown.insert(widget);
         }
+        if (unitWidth > room)
+            break;
     }
     for (QWidget *widget : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         widget->setVisible(shown.contains(widget));

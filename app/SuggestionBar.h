@@ -3,7 +3,7 @@
 // Help in the dictionary window when a query finds nothing, standing in the empty result
 // chooser's place. First, when what was typed is a word of the other direction, a link that says
 // so ("Anglicky: because = protože") and switches the direction; then the base forms of the typed
-// word ("Tvar slova: zahrada"); then the table's words closest to it ("Možná: receive · recipe").
+// word ("Viz: zahrada"); then the table's words closest to it ("Možná: receive · recipe").
 // Each is a link, reached with Tab and followed with Space or Enter, or clicked. The bar is never
 // shown while the query has result lines.
 
@@ -22,6 +22,10 @@ class QLabel;
 namespace slovnik {
 
 class LinkLabel;
+
+/// What names a word to look up instead of the typed one: a base form ("zahradě" → zahrada) or the
+/// typed word cleaned ("Dog." → dog), as a dictionary refers from one entry to another.
+inline constexpr char16_t kLookUpInsteadCaption[] = u"Viz:";
 
 class SuggestionBar final : public QWidget {
     Q_OBJECT

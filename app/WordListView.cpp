@@ -7,6 +7,9 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace slovnik {
 namespace {
@@ -14,6 +17,8 @@ namespace {
 constexpr int kColumns = 2;
 // Above and below a row's text, grid line included.
 constexpr int kRowPadding = 4;
+// Column 2 ends this far short of the list's outer width.
+constexpr int kColumnGap = 4;
 
 } // namespace
 
@@ -115,21 +120,27 @@ void WordListView::paintEvent(QPaintEvent *event)
     }
 }
 
-bool WordListView::viewportEvent(QEvent *event)
+void WordListView::resizeEvent(QResizeEvent *event)
 {
-    if (event->type() == QEvent::Resize)
-        ListView1Resize();
-    return QTableWidget::viewportEvent(event);
+    QTableWidget::resizeEvent(event);
+    ListView1Resize();
 }
 
 void WordListView::ListView1Resize()
 {
-    // Within the view, inside the frame and beside the vertical scroll bar: columns as wide as the
-    // list itself would run under the bar and make the view scroll sideways on a click.
-    const int view = viewport()->width();
-    const int first = view / 2;
+    // The design's widths, from the list's outer width whether or not the vertical scroll bar
+    // shows: the bar stands over the end of column 2, which words never reach, and a click at the
+    // same x always takes the same column.
+    const int first = width() / 2;
     setColumnWidth(0, first);
-    setColumnWidth(1, view - first);
+    setColumnWidth(1, std::max(0, width() - first - kColumnGap));
+}
+
+void WordListView::updateGeometries()
+{
+    QTableWidget::updateGeometries();
+    // The columns run under the vertical scroll bar; a click there must not move the view sideways.
+    horizontalScrollBar()->setRange(0, 0);
 }
 
 } // namespace slovnik

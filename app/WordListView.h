@@ -26,8 +26,8 @@ public:
     /// The selected row, or -1.
     int selectedRow() const;
 
-    /// Whether a point `x` pixels from the left of the list's view lies right of column 1. The
-    /// columns always fit the view, so the view never scrolls sideways; x is taken as it is.
+    /// Whether a point `x` pixels from the left of the list's view lies right of column 1. The view
+    /// never scrolls sideways, so x is taken as it is.
     bool rightOfFirstColumn(int x) const;
 
 Q_SIGNALS:
@@ -39,8 +39,9 @@ protected:
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    /// The view narrows when the vertical scroll bar appears; the columns follow it.
-    bool viewportEvent(QEvent *event) override;
+    /// The columns keep the design's widths, taken from the list's outer width.
+    void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
 
 private:
     void fitRowsToTheFont();

@@ -46,6 +46,11 @@ void drawCaption(QPainter &painter, const QRect &area, const QString &text, cons
 {
     if (area.isEmpty() || text.isEmpty())
         return;
+    // An area too narrow for the first letter shows none of the caption ("Nápověda" beside the
+    // help button's image): at 1x the letter's own margin keeps its ink out of the area, but at a
+    // higher scale the clip would leave a sliver of its stem.
+    if (painter.fontMetrics().horizontalAdvance(text.left(1)) > area.width())
+        return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setPen(colour);

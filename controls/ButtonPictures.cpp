@@ -132,15 +132,32 @@ void helpBook(QPainter &painter)
     painter.drawEllipse(QPointF(8, 11.5), 1, 1);
 }
 
-void speaker(QPainter &painter)
+namespace {
+
+void speakerCone(QPainter &painter)
 {
     outlined(painter, QPolygonF({{1.5, 5.5}, {4.5, 5.5}, {8.5, 1.5}, {8.5, 14.5}, {4.5, 10.5}, {1.5, 10.5}}),
              kClip);
+}
+
+} // namespace
+
+void speaker(QPainter &painter)
+{
+    speakerCone(painter);
     painter.setPen(QPen(kCover.fill, 1.2, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     // Two sound waves, centred on the cone's mouth.
     for (const qreal radius : {3.0, 6.0})
         painter.drawArc(QRectF(8.5 - radius, 8 - radius, 2 * radius, 2 * radius), -50 * 16, 100 * 16);
+}
+
+void speakerSilent(QPainter &painter)
+{
+    speakerCone(painter);
+    painter.setPen(QPen(QColor(0xC0, 0x20, 0x20), 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(10.5, 5), QPointF(15, 11));
+    painter.drawLine(QPointF(15, 5), QPointF(10.5, 11));
 }
 
 void arrowIntoBox(QPainter &painter)

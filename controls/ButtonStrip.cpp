@@ -3,6 +3,8 @@
 #include "controls/Icons.h"
 #include "controls/SpeakerButton.h"
 
+#include <QKeySequence>
+
 namespace slovnik {
 
 namespace {
@@ -57,6 +59,16 @@ void ButtonStrip::showDirection(TranslationDirection direction)
 SpeakerButton *ButtonStrip::addSpeakerButton(int left, const char16_t *hint)
 {
     return new SpeakerButton(this, left, hint);
+}
+
+void ButtonStrip::giveKey(const char *name, QKeyCombination key)
+{
+    auto *const button = findChild<TEx3DButton *>(QLatin1StringView(name));
+    Q_ASSERT(button);
+    // The button's own shortcut: it is drawn pressed for a moment, as under a click.
+    button->setShortcut(QKeySequence(key));
+    button->setAccessibleDescription(
+        QStringLiteral("Klávesa: %1").arg(QKeySequence(key).toString(QKeySequence::NativeText)));
 }
 
 } // namespace slovnik

@@ -8,6 +8,7 @@
 #include "controls/Ex3DButton.h"
 #include "engine/Direction.h"
 
+#include <QKeyCombination>
 #include <QWidget>
 
 #include <span>
@@ -70,6 +71,10 @@ public:
 
     /// Adds the speaker button at `left`, with `hint` followed by its key.
     SpeakerButton *addSpeakerButton(int left, const char16_t *hint);
+
+    /// Gives the strip's button `name` a key that presses it from anywhere in its window. A screen
+    /// reader names the key with the button's description; the hint stays as the button has it.
+    void giveKey(const char *name, QKeyCombination key);
 
 private:
     TEx3DButton *addDirectionButton(int left, ImageList *flags);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace slovnik {
 
@@ -61,7 +62,15 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 
 void LinkLabel::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    if (width() >= sizeHint().width()) {
+        QLabel::paintEvent(event);
+    } else {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+        style()->drawItemText(&painter, room, QStyle::visualAlignment(layoutDirection(), alignment()).toInt(),
+                              palette(), isEnabled(), shown, foregroundRole());
+    }
     if (!hasFocus())
         return;
     // The only sign of where a keyboard user stands; the label draws no frame of its own.

@@ -2,7 +2,8 @@
 
 // A label that works as a link: a click on it, Enter or Space while it has the keyboard focus, or
 // the press action of assistive technology all emit clicked(). What the link opens is up to the
-// window that holds it.
+// window that holds it. Made narrower than its text, it shows the text's beginning and "…"; its
+// text and accessible name stay whole.
 
 #include <QLabel>
 

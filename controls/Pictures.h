@@ -18,6 +18,8 @@ void sheetWithLines(QPainter &painter);
 void openBook(QPainter &painter);
 void helpBook(QPainter &painter);
 void speaker(QPainter &painter);
+/// The speaker with a red cross where its sound waves stand: there is nothing to read.
+void speakerSilent(QPainter &painter);
 /// A word box with an arrow down into it: filling the boxes.
 void arrowIntoBox(QPainter &painter);
 

@@ -6,11 +6,14 @@
 #include "controls/Pictures.h"
 #include "speech/Speaker.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QToolTip>
 #include <QWidget>
+
+#include <utility>
 
 namespace slovnik {
 
@@ -18,6 +21,7 @@ namespace {
 
 constexpr QSize kImageSize(16, 16);
 constexpr int kSpeakerImage = 0;
+constexpr int kNothingToReadImage = 1;
 
 QString unavailableReason(const Speaker &speaker)
 {
@@ -45,6 +49,7 @@ SpeakerButton::SpeakerButton(QWidget *strip, int left, const char16_t *hint) :
            + QStringLiteral(" (%1)").arg(QKeySequence(kKey).toString(QKeySequence::NativeText)))
 {
     m_images->add(pictures::speaker);
+    m_images->add(pictures::speakerSilent);
     m_button = addStripButton(strip, m_images, {"SpeakBtn", left, kSpeakerImage, hint});
     m_button->setToolTip(m_hint);
     // Checked while its reading goes on, which draws it held down.
@@ -94,11 +99,14 @@ void SpeakerButton::speak()
     }
     const TextToSpeak text = m_text();
     if (text.text.isEmpty()) {
-        // Pressed with nothing to read: the hint says why, where the button is.
+        // Pressed with nothing to read: the button shows it, and the hint says why, where the
+        // button is.
+        showNothingToRead();
         QToolTip::showText(m_button->mapToGlobal(QPoint(0, m_button->height())), currentHint(), m_button);
         showReading();
         return;
     }
+    clearNothingToRead();
     m_speaker->say(text.text, this);
     showReading();
 }
@@ -107,6 +115,21 @@ void SpeakerButton::showReading()
 {
     m_button->setChecked(reading());
     m_stopShortcut->setEnabled(reading());
+}
+
+void SpeakerButton::showNothingToRead()
+{
+    m_button->setImageIndex(kNothingToReadImage);
+    if (!std::exchange(m_nothingToRead, true))
+        qApp->installEventFilter(this);
+}
+
+void SpeakerButton::clearNothingToRead()
+{
+    if (!std::exchange(m_nothingToRead, false))
+        return;
+    qApp->removeEventFilter(this);
+    m_button->setImageIndex(kSpeakerImage);
 }
 
 void SpeakerButton::showAvailability()
@@ -129,6 +152,13 @@ QString SpeakerButton::currentHint() const
 
 bool SpeakerButton::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_nothingToRead && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == m_button->window()) {
+        // What the learner does next may give the window something to read.
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel)
+            clearNothingToRead();
+    }
     if (watched == m_button && event->type() == QEvent::ToolTip && m_speaker)
         m_button->setToolTip(currentHint());
     else if (watched != m_button && event->type() == QEvent::Hide && !event->spontaneous())

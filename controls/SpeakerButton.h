@@ -6,7 +6,8 @@
 // audio output they are disabled, and the hint says why, until an output appears.
 //
 // While the button's reading goes on it is drawn held down; a second press or Escape stops it, and
-// so does hiding the window. Where its window has nothing English to read, a press shows the hint,
+// so does hiding the window. Where its window has nothing English to read, a press crosses out the
+// button's sound waves until the learner does something else in the window, and shows the hint,
 // which then says why.
 
 #include "speech/SpokenText.h"
@@ -55,6 +56,9 @@ private:
     void speak();
     bool reading() const;
     void showReading();
+    /// The crossed-out picture, until the next key or click in the window.
+    void showNothingToRead();
+    void clearNothingToRead();
     void showAvailability();
     /// The hint as it stands: the availability's reason, or why there is nothing to read.
     QString currentHint() const;
@@ -64,6 +68,7 @@ private:
     QShortcut *m_shortcut;
     QShortcut *m_stopShortcut;
     QString m_hint;
+    bool m_nothingToRead = false;
     Speaker *m_speaker = nullptr;
     std::function<TextToSpeak()> m_text;
 };

@@ -3,11 +3,16 @@
 #include "controls/BusyCursor.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace slovnik {
 
@@ -23,7 +28,62 @@ QFont namedFont(const QString &family, int pixelSize)
     return font;
 }
 
+class WheelOnlyWhenFocused final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget *>(watched)->hasFocus())
+            return false;
+        // Unhandled, the event goes on to the box's parent, which may scroll.
+        event->ignore();
+        return true;
+    }
+};
+
+// WCAG's relative luminance.
+double luminance(const QColor &colour)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.04045F ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+// `share` of `pen` laid over `background`.
+QColor mixed(const QColor &pen, const QColor &background, double share)
+{
+    const auto channel
+        = [share](int p, int b) { return static_cast<int>(std::lround(p * share + b * (1 - share))); };
+    return QColor(channel(pen.red(), background.red()), channel(pen.green(), background.green()),
+                  channel(pen.blue(), background.blue()));
+}
+
 } // namespace
+
+double contrast(const QColor &one, const QColor &other)
+{
+    constexpr double kFlare = 0.05;
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + kFlare) / (std::min(first, second) + kFlare);
+}
+
+QColor readableGrey(const QPalette &palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor placeholder = palette.color(QPalette::PlaceholderText);
+    const QColor grey = mixed(placeholder, base, placeholder.alphaF());
+    constexpr int kSteps = 20;
+    QColor readable = grey;
+    for (int step = 1; step <= kSteps && contrast(readable, base) < kTextContrast; ++step)
+        readable = mixed(text, grey, double(step) / kSteps);
+    return readable;
+}
 
 QFont designFont()
 {
@@ -40,7 +100,17 @@ QFont designFont()
 
 QFont arialFont(int pixelSize)
 {
-    return namedFont(QStringLiteral("Liberation Sans"), pixelSize);
+    QFont font = namedFont(QStringLiteral("Liberation Sans"), pixelSize);
+    // At the size of the windows' text, smoothing splits the stems of "i", "l" and "I" into two
+    // grey columns (123 and 139 on white, below 4.5:1) wherever the widths before a letter add up
+    // to a fraction of a pixel. Drawn as the design face is, each stem is one black column. Where a
+    // stem is wider than a pixel (a scale factor of 2) smoothing keeps it dark, and full hinting
+    // would misplace letters ("w alk"); larger titles stay smoothed too.
+    if (pixelSize <= kDesignFontPixels && qGuiApp && qGuiApp->devicePixelRatio() < 2) {
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+    }
+    return font;
 }
 
 void setApplicationFont()
@@ -70,6 +140,12 @@ void showHintsWhileTheProgramIsActive(QWidget &window)
     };
     follow(QGuiApplication::applicationState());
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &window, follow);
+}
+
+void changeOnlyWhenFocusedByWheel(QComboBox &box)
+{
+    box.setFocusPolicy(Qt::StrongFocus);
+    box.installEventFilter(new WheelOnlyWhenFocused(&box));
 }
 
 void showInFront(QWidget *window)

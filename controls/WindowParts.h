@@ -6,7 +6,10 @@
 
 #include <QFont>
 
+class QColor;
+class QComboBox;
 class QPainter;
+class QPalette;
 class QRect;
 class QWidget;
 
@@ -31,7 +34,9 @@ inline constexpr int kVisibleListLines = 8;
 /// that thin letters are black, not grey.
 QFont designFont();
 
-/// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics.
+/// The design's "Arial" at `pixelSize`: Liberation Sans, a free face with Arial's metrics. Up to the
+/// design size, on screens of one pixel per point of design, it is drawn as the design face is,
+/// without smoothing and with full hinting.
 QFont arialFont(int pixelSize);
 
 /// Makes the dictionary window's face (Arial at the design size) the application's default, before
@@ -39,6 +44,16 @@ QFont arialFont(int pixelSize);
 /// start-up then measure their controls in the one face already loaded, and take their own when
 /// first shown or measured (takeDesignFont), not before the dictionary window appears.
 void setApplicationFont();
+
+/// The usual least contrast of text against its background.
+inline constexpr double kTextContrast = 4.5;
+/// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(const QColor &one, const QColor &other);
+
+/// The grey of text meant to stand back (placeholders, suggestions) in `palette`: its placeholder
+/// colour laid opaque on the base colour, as a face drawn without smoothing needs it, and darkened
+/// toward the text colour as far as it takes to reach kTextContrast against the base.
+QColor readableGrey(const QPalette &palette);
 
 /// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
 void takeDesignFont(QWidget &widget);
@@ -51,6 +66,11 @@ void drawFocusFrame(QPainter &painter, const QWidget &widget, const QRect &rect)
 /// `window` itself is: the learner points at the translator's buttons with the dictionary window
 /// active. While another program is active they stay hidden.
 void showHintsWhileTheProgramIsActive(QWidget &window);
+
+/// Only a box with the keyboard focus changes its choice with the wheel: the wheel over a box the
+/// learner has not entered passes on to what holds it, as the pointer passes on its way. The wheel
+/// does not give the focus either.
+void changeOnlyWhenFocusedByWheel(QComboBox &box);
 
 /// Shows a modeless window, or brings it back to the front; does nothing without one.
 void showInFront(QWidget *window);

@@ -38,22 +38,25 @@ TextToSpeak dictionaryTextToSpeak(const DictionaryReading &reading)
     if (reading.historyLineDirection)
         return english(englishWordOf(reading.queryText, *reading.historyLineDirection),
                        u"řádek historie nemá anglické slovo"_qs);
-    if (reading.direction != kEnglish)
+    const TranslationDirection queryLanguage
+        = reading.queryIsOtherDirectionWord ? flipped(reading.direction) : reading.direction;
+    if (queryLanguage != kEnglish)
         return nothing(u"dotaz je český; zvolte řádek s anglickým slovem"_qs);
     const QString query = reading.queryText.trimmed();
     if (query.size() > kLongestQueryToSpeak || query.contains(u'\n') || query.contains(u'\r'))
         return nothing(u"dotaz delší než jeden řádek o %1 znacích se nečte"_qs.arg(kLongestQueryToSpeak));
-    return english(fromCp1250(NormalizeQuery(lowerAsciiLetters(toCp1250(query)), reading.direction)),
+    return english(fromCp1250(NormalizeQuery(lowerAsciiLetters(toCp1250(query)), queryLanguage)),
                    u"dotaz je prázdný"_qs);
 }
 
 TextToSpeak translatorTextToSpeak(const TranslatorReading &reading)
 {
-    if (reading.direction == kEnglish && !reading.sourceText.trimmed().isEmpty())
+    const TranslationDirection sourceLanguage = reading.sourceTranslated.value_or(reading.direction);
+    if (sourceLanguage == kEnglish && !reading.sourceText.trimmed().isEmpty())
         return {reading.sourceText, {}};
     if (!reading.sentenceOffers || reading.sentence.trimmed().isEmpty())
-        return nothing(reading.direction == kEnglish ? u"zdrojový text je prázdný"_qs
-                                                     : u"nejdřív sestavte větu z anglických nabídek"_qs);
+        return nothing(sourceLanguage == kEnglish ? u"zdrojový text je prázdný"_qs
+                                                  : u"nejdřív sestavte větu z anglických nabídek"_qs);
     if (*reading.sentenceOffers == kEnglish)
         return nothing(u"věta je sestavena z českých nabídek"_qs);
     return {reading.sentence, {}};

@@ -27,11 +27,15 @@ struct DictionaryReading {
     /// The direction a history line was chosen in, when the query box holds one.
     std::optional<TranslationDirection> historyLineDirection;
     TranslationDirection direction;
+    /// The window names the query a word of the other direction ("Anglicky: because = protože"
+    /// while queries are Czech), so it is in the other language.
+    bool queryIsOtherDirectionWord = false;
 };
 
 /// The dictionary window: the English word of the chosen result line; with no line chosen, the
-/// English part of a history line in the query box; otherwise, with English queries, a query of
-/// one line of at most kLongestQueryToSpeak characters, cleaned as a query is.
+/// English part of a history line in the query box; otherwise an English query of one line of at
+/// most kLongestQueryToSpeak characters, cleaned as a query is. A query is English when queries
+/// are English, or when the window names it an English word; never by the direction alone.
 TextToSpeak dictionaryTextToSpeak(const DictionaryReading &reading);
 
 struct TranslatorReading {
@@ -39,11 +43,15 @@ struct TranslatorReading {
     QString sentence; ///< the translated text
     /// The direction of the offers the sentence was built from; none when it was not built.
     std::optional<TranslationDirection> sentenceOffers;
+    /// The direction the source text was translated in; none until it is translated.
+    std::optional<TranslationDirection> sourceTranslated;
     TranslationDirection direction;
 };
 
-/// The translator: its source text when translating from English; otherwise, or with no source
-/// text, the sentence when it was built from English offers.
+/// The translator: its source text when it is English (translated from English, or, before it is
+/// translated, with the direction from English); otherwise, or with no source text, the sentence
+/// when it was built from English offers. A switch of direction after translating changes neither
+/// text's language.
 TextToSpeak translatorTextToSpeak(const TranslatorReading &reading);
 
 } // namespace slovnik

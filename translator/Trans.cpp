@@ -2,6 +2,7 @@
 
 #include "common/Translation.h"
 #include "controls/AccessibleControls.h"
+#include "controls/ButtonKeys.h"
 #include "controls/ButtonStrip.h"
 #include "controls/Ex3DButton.h"
 #include "controls/ExDialog.h"
@@ -148,6 +149,12 @@ void TTransForm::buildToolStrip(ImageList *flagImages)
     };
     m_buttonStrip->addButtons<TTransForm>(kButtons, m_buttonImages, this);
     m_buttonStrip->addDirectionButton(kLangBtnLeft, flagImages, this, &TTransForm::LangBtnClick);
+    for (const auto &[name, key] : {std::pair{"ToListBtn", kSplitKey},
+                                    {"TransBtn", kTranslateKey},
+                                    {"FromListBtn", kBuildKey},
+                                    {"CopyBtn", kCopyKey},
+                                    {"LangBtn", kDirectionKey}})
+        m_buttonStrip->giveKey(name, key);
     m_speakButton = m_buttonStrip->addSpeakerButton(kSpeakBtnLeft, kSpeakBtnHint);
 
     auto *const fillImages = new ImageList(QSize(16, 16), this);
@@ -218,8 +225,8 @@ void TTransForm::setSpeaker(Speaker &speaker)
 {
     m_speakButton->connectSpeaker(speaker, [this] {
         ensureLateParts();
-        return translatorTextToSpeak(
-            {m_sourceText->toPlainText(), m_translatedText->toPlainText(), m_sentenceOffers, m_direction});
+        return translatorTextToSpeak({m_sourceText->toPlainText(), m_translatedText->toPlainText(),
+                                      m_sentenceOffers, m_offersDirection, m_direction});
     });
 }
 
@@ -231,10 +238,17 @@ void TTransForm::setHelpWindow(QWidget *helpWindow)
 void TTransForm::FormCreate()
 {
     m_direction = TranslationDirection::CzechToEnglish;
+    // The design's frame stands in for the one the window manager draws until that one is known.
+    placeAtTheRightEdge(kDesignFrame);
+    placeAgainOnceTheFrameIsKnown(*this, [this] { placeAtTheRightEdge(frameGeometry().size() - size()); });
+}
+
+void TTransForm::placeAtTheRightEdge(QSize frame)
+{
     if (const QScreen *const screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        resize(width(), area.height() - kScreenBottomGap - kDesignFrame.height());
-        move(area.x() + area.width() - kDesignOuterSize.width() - kScreenRightGap, area.y());
+        resize(width(), area.height() - kScreenBottomGap - frame.height());
+        move(area.x() + area.width() - (width() + frame.width()) - kScreenRightGap, area.y());
     }
 }
 

@@ -85,6 +85,9 @@ private:
     void placeLateParts();
 
     void FormCreate();
+    /// As tall as the screen but kScreenBottomGap, kScreenRightGap from its right edge, with
+    /// `frame` the size the window's frame adds.
+    void placeAtTheRightEdge(QSize frame);
     void PasteBtnClick();
     void CopyBtnClick();
     void ToListBtnClick();

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -19,32 +18,38 @@ WordBox::WordBox(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(kVisibleListLines);
-    // The wheel does not give the focus: a box passed over keeps its choice.
-    setFocusPolicy(Qt::StrongFocus);
-    // The design face is drawn without smoothing, which draws a see-through pen at full strength:
-    // the grey of a placeholder is mixed with the background here, so that it stays grey.
+    // The column scrolls under the pointer; a box passed over keeps its choice.
+    changeOnlyWhenFocusedByWheel(*this);
+    // Placeholders and suggestions are grey, but readable.
     QPalette palette = this->palette();
-    const QColor placeholder = palette.color(QPalette::PlaceholderText);
-    const QColor base = palette.color(QPalette::Base);
-    constexpr int kOpaque = 255;
-    const int alpha = placeholder.alpha();
-    const auto mix = [alpha](int pen, int background) {
-        return (pen * alpha + background * (kOpaque - alpha)) / kOpaque;
-    };
-    palette.setColor(QPalette::PlaceholderText,
-                     QColor(mix(placeholder.red(), base.red()), mix(placeholder.green(), base.green()),
-                            mix(placeholder.blue(), base.blue())));
+    palette.setColor(QPalette::PlaceholderText, readableGrey(palette));
     setPalette(palette);
     // A line longer than the box shows where it begins ("i don't understand = ..."), not its end.
-    connect(this, &QComboBox::currentIndexChanged, this, [this] { lineEdit()->setCursorPosition(0); });
+    connect(this, &QComboBox::currentIndexChanged, this, &WordBox::showBeginning);
+    // Return on a line puts it into the box again, with the cursor at its end.
+    connect(lineEdit(), &QLineEdit::returnPressed, this, &WordBox::showBeginning);
 }
 
-void WordBox::wheelEvent(QWheelEvent *event)
+void WordBox::showBeginning()
 {
-    if (hasFocus())
-        QComboBox::wheelEvent(event);
-    else
-        event->ignore();
+    lineEdit()->setCursorPosition(0);
+}
+
+void WordBox::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    // Tab selects the whole text with the cursor at its end; selected from its end back to its
+    // start, it is replaced by typing all the same, and the box shows its beginning.
+    QLineEdit *const edit = lineEdit();
+    const qsizetype length = edit->text().size();
+    if (length > 0 && edit->selectedText().size() == length)
+        edit->setSelection(static_cast<int>(length), -static_cast<int>(length));
+}
+
+void WordBox::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    showBeginning();
 }
 
 void WordBox::showPopup()

@@ -9,8 +9,9 @@ namespace slovnik {
 
 /// The word boxes stand in a scrolled column of up to 128: the wheel over a box the learner has
 /// not entered scrolls the column, as the pointer passes on its way down, and only a box with the
-/// keyboard focus changes its choice with the wheel. A chosen offer shows its beginning, and the
-/// opened list is as wide as its longest offer, within the screen.
+/// keyboard focus changes its choice with the wheel. An offer longer than the box shows its
+/// beginning: when chosen, filled in, tabbed into or out of, and after Return; the opened list is as
+/// wide as its longest offer, within the screen.
 class WordBox final : public QComboBox {
     Q_OBJECT
 public:
@@ -19,7 +20,11 @@ public:
     void showPopup() override;
 
 protected:
-    void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void showBeginning();
 };
 
 } // namespace slovnik

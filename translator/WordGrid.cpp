@@ -1,6 +1,7 @@
 #include "translator/WordGrid.h"
 
 #include <QHeaderView>
+#include <QScrollArea>
 
 namespace slovnik {
 
@@ -49,6 +50,22 @@ QString WordGrid::word(int row) const
 {
     const QTableWidgetItem *const cell = item(row, 0);
     return cell ? cell->text() : QString();
+}
+
+void WordGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    if (!current.isValid())
+        return;
+    QWidget *ancestor = parentWidget();
+    while (ancestor && !qobject_cast<QScrollArea *>(ancestor))
+        ancestor = ancestor->parentWidget();
+    auto *const area = qobject_cast<QScrollArea *>(ancestor);
+    if (!area || !area->widget())
+        return;
+    const QRect row = visualRect(current);
+    const QPoint middle = viewport()->mapTo(area->widget(), row.center());
+    area->ensureVisible(middle.x(), middle.y(), 0, row.height() / 2 + kGridBorder);
 }
 
 } // namespace slovnik

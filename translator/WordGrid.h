@@ -30,6 +30,10 @@ public:
 
     /// The cell of column 0 in `row` (rows count from 0); empty for a row without a word.
     QString word(int row) const;
+
+protected:
+    /// The grid never scrolls itself: the scroll box around it follows the current row.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 };
 
 } // namespace slovnik

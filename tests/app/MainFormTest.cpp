@@ -4,6 +4,7 @@
 #include "app/ResultChooser.h"
 #include "app/WordListView.h"
 #include "controls/AccessibleControls.h"
+#include "controls/ButtonKeys.h"
 #include "controls/Ex3DButton.h"
 #include "controls/ExDialog.h"
 #include "controls/Icons.h"
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void pasteSearchesTheClipboardText();
     void keystrokesDuringASearchRunLeaveOnlyTheNewestLines();
     void resultLineIsDrawnInTwoColumns();
+    void keysRunTheCopyAndDirectionButtons();
 
 private:
     void typeQuery(const QString &text);
@@ -182,8 +184,9 @@ void MainFormTest::layoutFollowsTheClientWidth()
     QCOMPARE(placeIn(*named<WordListView>(*m_form, "ListView1"), *m_form), QRect(0, 47, 700, 300 - 47));
     QCOMPARE(named<TEx3DButton>(*m_form, "TranslBtn")->parentWidget()->geometry().right(), 699);
     const WordListView *list = named<WordListView>(*m_form, "ListView1");
-    QCOMPARE(list->columnWidth(0), list->viewport()->width() / 2);
-    QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
+    // The design's columns: half the list's outer width, and the rest but 4 pixels.
+    QCOMPARE(list->columnWidth(0), 350);
+    QCOMPARE(list->columnWidth(1), 346);
 }
 
 void MainFormTest::choosingALineAddsHistoryOnceAndARowEachTime()
@@ -368,21 +371,24 @@ void MainFormTest::wordListRowsFitTheFaceTheyAreDrawnIn()
     }
 }
 
-// Enough rows for a vertical scroll bar: the columns still fit the view beside it, and a click
-// in column 2 takes the column-2 word without moving the list.
+// Enough rows for a vertical scroll bar: the columns keep the design's widths (half the list's
+// outer width for column 1), and a click in column 2 takes the column-2 word without moving the list.
 void MainFormTest::wordListWithAScrollBarNeverScrollsSideways()
 {
     WordListView *list = named<WordListView>(*m_form, "ListView1");
     for (int i = 0; i < 20; ++i)
         list->addRow(u"práce"_qs, u"work"_qs);
     QTRY_VERIFY(list->verticalScrollBar()->isVisible());
-    QCOMPARE(list->columnWidth(0) + list->columnWidth(1), list->viewport()->width());
-
-    const QRect second = list->visualRect(list->model()->index(0, 1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    QCOMPARE(list->horizontalScrollBar()->value(), 0);
-    QCOMPARE(list->visualRect(list->model()->index(0, 0)).left(), 0);
+    const int y = list->visualRect(list->model()->index(0, 0)).center().y();
+    const int firstColumn = list->width() / 2;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstColumn, y));
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"práce"_qs);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(firstColumn + 1, y));
     QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), u"work"_qs);
+    QCOMPARE(list->visualRect(list->model()->index(0, 0)).left(), 0);
+    // Over the end of column 2, beside the bar.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(list->viewport()->width() - 1, y));
+    QCOMPARE(list->visualRect(list->model()->index(0, 0)).left(), 0);
 }
 
 void MainFormTest::tabLeavesTheWordList()
@@ -475,6 +481,28 @@ void MainFormTest::resultLineIsDrawnInTwoColumns()
     QVERIFY(firstInk(40, 100) < 46);
     const int right = firstInk(80, 200);
     QVERIFY(right >= 100 && right < 104);
+}
+
+// From the query box: the direction key searches the query in the other language, and the copy
+// key copies as the copy button does, not as the box's own Ctrl+C.
+void MainFormTest::keysRunTheCopyAndDirectionButtons()
+{
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    typeQuery(u"house"_qs);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
+    QLineEdit *const query = named<QComboBox>(*m_form, "ComboBox1")->lineEdit();
+    QTest::keyClick(query, kDirectionKey.key(), kDirectionKey.keyboardModifiers());
+    QTRY_COMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), u"house = dům"_qs);
+
+    DialogAnswerer answerer;
+    QGuiApplication::clipboard()->clear();
+    query->setFocus();
+    QTest::keyClick(query, kCopyKey.key(), kCopyKey.keyboardModifiers());
+    QTRY_COMPARE(answerer.texts, QStringList{u"house."_qs});
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"house"_qs);
+    for (const char *name : {"CopyBtn", "LangBtn"})
+        QVERIFY(screenReaderDescription(*named<TEx3DButton>(*m_form, name)).contains(u"Ctrl+Shift+"));
 }
 
 QTEST_MAIN(MainFormTest)

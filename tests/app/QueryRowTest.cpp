@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace slovnik;
@@ -24,7 +25,8 @@ namespace {
 
 std::vector<DictionaryEntry> tableOfDogs(int count)
 {
-    std::vector<DictionaryEntry> entries = table({{"cat", "kocka"}, {"receive", "prijmout"}});
+    std::vector<DictionaryEntry> entries
+        = table({{"cat", "kocka"}, {"receive", "prijmout"}, {"chocolate ice cream", "cokoladova zmrzlina"}});
     for (int i = 0; i < count; ++i) {
         const std::string word = "dog" + std::to_string(100 + i);
         entries.push_back({field(word), field("pes")});
@@ -71,9 +73,12 @@ private Q_SLOTS:
     void longResultListShowsAScrollBar_data();
     void longResultListShowsAScrollBar();
     void closedChooserTextStandsOnTheQueryBoxsBaseline();
+    void suggestionsKeepClearOfTheWindowEdge_data();
     void suggestionsKeepClearOfTheWindowEdge();
     void tabReachesOnlyWhatCanBeSeen_data();
     void tabReachesOnlyWhatCanBeSeen();
+    void wheelChangesOnlyAFocusedBox_data();
+    void wheelChangesOnlyAFocusedBox();
 
 private:
     void paste(const QString &text);
@@ -148,12 +153,24 @@ void QueryRowTest::closedChooserTextStandsOnTheQueryBoxsBaseline()
     QCOMPARE(lowestInk(window, firstLetter(*named<ResultChooser>(*m_form, "ComboBox2"))), queryBaseline);
 }
 
-// At every width a word that does not fit whole is left out; the last one shown stays as far from
-// the window's right edge as the first one is from the bar's left edge.
+void QueryRowTest::suggestionsKeepClearOfTheWindowEdge_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("query");
+    QTest::newRow("spelling suggestions") << true << u"dgo10"_qs;
+    QTest::newRow("a long other-language hint") << false << u"chocolate ice cream"_qs;
+}
+
+// At every width a word that does not fit whole is left out, but the first is shortened rather
+// than leave the bar empty; the last one shown stays as far from the window's right edge as the
+// first one is from the bar's left edge.
 void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
 {
-    named<TEx3DButton>(*m_form, "LangBtn")->click();
-    paste(u"dgo10"_qs);
+    QFETCH(bool, english);
+    QFETCH(QString, query);
+    if (english)
+        named<TEx3DButton>(*m_form, "LangBtn")->click();
+    paste(query);
     SuggestionBar *const bar = m_form->suggestionBar();
     QVERIFY(bar->isVisible());
     constexpr int kLeftMargin = 2;
@@ -161,8 +178,8 @@ void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
         m_form->resize(width, m_form->height());
         const QImage drawn = bar->grab().toImage();
         QCOMPARE(bar->mapTo(m_form.get(), QPoint(bar->width(), 0)).x(), width);
-        const int lastInk = inkColumns(drawn).second;
-        QVERIFY(lastInk > 0);
+        const auto [firstInk, lastInk] = inkColumns(drawn);
+        QVERIFY2(firstInk >= kLeftMargin && firstInk <= 2 * kLeftMargin, qPrintable(QString::number(width)));
         QVERIFY2(lastInk < drawn.width() - kLeftMargin, qPrintable(QString::number(width)));
     }
 }
@@ -191,6 +208,43 @@ void QueryRowTest::tabReachesOnlyWhatCanBeSeen()
         QWidget *const seen = m_form->childAt(middle);
         QVERIFY2(seen == focused || focused->isAncestorOf(seen), focused->metaObject()->className());
     }
+}
+
+void QueryRowTest::wheelChangesOnlyAFocusedBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("focused");
+    QTest::newRow("result chooser, passing over") << u"ComboBox2"_qs << false;
+    QTest::newRow("result chooser, entered") << u"ComboBox2"_qs << true;
+    QTest::newRow("query box, passing over") << u"ComboBox1"_qs << false;
+    QTest::newRow("query box, entered") << u"ComboBox1"_qs << true;
+}
+
+void QueryRowTest::wheelChangesOnlyAFocusedBox()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, focused);
+    named<TEx3DButton>(*m_form, "LangBtn")->click();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    QComboBox *const query = named<QComboBox>(*m_form, "ComboBox1");
+    ResultChooser *const chooser = named<ResultChooser>(*m_form, "ComboBox2");
+    query->setFocus();
+    typeKeys(query->lineEdit(), u"dog"_qs);
+    // Two lines chosen with the keyboard: two history lines and two word-list rows.
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Down);
+    QTest::keyClick(chooser, Qt::Key_Down);
+    QCOMPARE(query->count(), 2);
+    const auto state = [&] {
+        return QStringList{query->currentText(), chooser->chosenLine(),
+                           QString::number(named<QTableWidget>(*m_form, "ListView1")->rowCount())};
+    };
+    QComboBox *const wheeled = named<QComboBox>(*m_form, box);
+    (focused ? static_cast<QWidget *>(wheeled) : named<QWidget>(*m_form, "ListView1"))->setFocus();
+    const QStringList before = state();
+    wheelDown(wheeled->isEditable() ? static_cast<QWidget *>(wheeled->lineEdit()) : wheeled);
+    QCOMPARE(state() != before, focused);
 }
 
 QTEST_MAIN(QueryRowTest)

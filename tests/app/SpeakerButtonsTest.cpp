@@ -46,10 +46,13 @@ QImage looks(const SpeakerButton &speaker)
 enum class Before {
     TypedACzechWord, ///< dictionary, Czech queries: "pes", its line chosen
     TypedACzechWordFindingNothing, ///< dictionary, Czech queries: "žirafa"
+    TypedACzechWordWithEnglishQueries, ///< dictionary, English queries: "kočka", named Czech
+    TypedAnEnglishWordWithCzechQueries, ///< dictionary, Czech queries: "dog", named English
     PickedAHistoryLineAfterSwitching, ///< dictionary: "pes = dog" chosen, then English queries and that history line
     BuiltASentence, ///< translator, Czech to English: "kočka" split, translated and built
     SplitWithoutBuilding, ///< translator, Czech to English: "kočka" split and translated
     SwitchedAfterBuilding, ///< translator: "The cat" built from English to Czech, then switched
+    SwitchedAfterTranslatingCzech, ///< translator: "kočka" translated to English, then switched
 };
 
 // How a reading is stopped.
@@ -145,6 +148,11 @@ void SpeakerButtonsTest::prepare(Before before)
         return typeQuery(u"pes"_qs);
     case Before::TypedACzechWordFindingNothing:
         return typeQuery(u"žirafa"_qs);
+    case Before::TypedACzechWordWithEnglishQueries:
+        named<TEx3DButton>(*m_dictionary, "LangBtn")->click();
+        return typeQuery(u"kočka"_qs);
+    case Before::TypedAnEnglishWordWithCzechQueries:
+        return typeQuery(u"dog"_qs);
     case Before::PickedAHistoryLineAfterSwitching:
         typeQuery(u"pes"_qs);
         pick(*named<ResultChooser>(*m_dictionary, "ComboBox2"), u"pes = dog"_qs);
@@ -159,6 +167,9 @@ void SpeakerButtonsTest::prepare(Before before)
         build(u"The cat"_qs, true);
         named<TEx3DButton>(*m_translator, "FromListBtn")->click();
         return named<TEx3DButton>(*m_translator, "LangBtn")->click();
+    case Before::SwitchedAfterTranslatingCzech:
+        build(u"kočka"_qs, false);
+        return named<TEx3DButton>(*m_translator, "LangBtn")->click();
     }
 }
 
@@ -171,14 +182,20 @@ void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish_data()
         << Before::TypedACzechWord << u"dog"_qs << QString();
     QTest::newRow("dictionary: a Czech query that finds nothing")
         << Before::TypedACzechWordFindingNothing << QString() << u"český"_qs;
+    QTest::newRow("dictionary: a Czech word typed with English queries")
+        << Before::TypedACzechWordWithEnglishQueries << QString() << u"český"_qs;
+    QTest::newRow("dictionary: an English word typed with Czech queries")
+        << Before::TypedAnEnglishWordWithCzechQueries << u"dog"_qs << QString();
     QTest::newRow("dictionary: the English part of a history line")
         << Before::PickedAHistoryLineAfterSwitching << u"dog"_qs << QString();
     QTest::newRow("translator: the sentence of English offers")
         << Before::BuiltASentence << u"cat"_qs << QString();
     QTest::newRow("translator: no sentence yet")
         << Before::SplitWithoutBuilding << QString() << u"sestavte větu"_qs;
-    QTest::newRow("translator: a Czech sentence")
-        << Before::SwitchedAfterBuilding << QString() << u"českých nabídek"_qs;
+    QTest::newRow("translator: an English source, switched since")
+        << Before::SwitchedAfterBuilding << u"The cat"_qs << QString();
+    QTest::newRow("translator: a Czech source, switched since")
+        << Before::SwitchedAfterTranslatingCzech << QString() << u"sestavte větu"_qs;
 }
 
 void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish()
@@ -189,13 +206,21 @@ void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish()
     connectSpeaker();
     const QImage offered = looks(*m_dictionary->SpeakBtn());
     prepare(before);
-    pressKeyIn(windowOf(before));
+    QWidget &window = windowOf(before);
+    const SpeakerButton &speaker
+        = *(&window == m_dictionary.get() ? m_dictionary->SpeakBtn() : m_translator->SpeakBtn());
+    const QImage resting = looks(speaker);
+    pressKeyIn(window);
     if (heard.isEmpty()) {
-        // Nothing English: nothing is heard, and the hint, shown at the button, says why.
+        // Nothing English: nothing is heard, the button shows it until the learner goes on, and
+        // the hint, shown at the button, says why.
         QVERIFY2(QToolTip::text().contains(u"Není co přečíst anglicky"), qPrintable(QToolTip::text()));
         QVERIFY2(QToolTip::text().contains(why), qPrintable(QToolTip::text()));
         QVERIFY(!m_speaker->isSpeaking());
         QCOMPARE(m_heard->texts(), QStringList());
+        QVERIFY(looks(speaker) != resting);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
+        QCOMPARE(looks(speaker), resting);
         return;
     }
     QTRY_COMPARE(m_heard->texts(), QStringList{heard});

@@ -1,4 +1,5 @@
 #include "controls/Ex3DButtonLayout.h"
+#include "controls/WindowParts.h"
 #include "tests/controls/ButtonHost.h"
 
 using namespace slovnik;
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void imageDrawnWhereLaidOut();
     void captionStaysInItsArea_data();
     void captionStaysInItsArea();
+    void captionWithoutRoomForALetterShowsNothing_data();
+    void captionWithoutRoomForALetterShowsNothing();
     void arrowCoversItsSevenByFourTriangle();
     void disabledButtonShowsNoFrameAndABlendedUnmovedImage();
     void equalValueSchedulesNoRepaint_data();
@@ -207,6 +210,34 @@ void Ex3DButtonPaintTest::captionStaysInItsArea()
     QVERIFY2(text.left() >= areaLeft && text.left() <= areaLeft + 2,
              qPrintable(QStringLiteral("text starts at %1").arg(text.left())));
     QVERIFY2(text.right() < areaRight, qPrintable(QStringLiteral("text ends at %1").arg(text.right())));
+}
+
+void Ex3DButtonPaintTest::captionWithoutRoomForALetterShowsNothing_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("2x") << 2.0;
+}
+
+// The translator's help button: a square with an image and the caption "Nápověda", which has one
+// pixel of room after the image.
+void Ex3DButtonPaintTest::captionWithoutRoomForALetterShowsNothing()
+{
+    QFETCH(qreal, scale);
+    Host host(QSize(22, 22));
+    const auto images = solidImages(QSize(16, 16));
+    host.button->setImages(images.get());
+    host.button->setImageIndex(0);
+    host.button->setCaption(u"Nápověda"_qs);
+    host.button->setFont(designFont());
+    QPixmap drawn(host.button->size() * scale);
+    drawn.setDevicePixelRatio(scale);
+    host.button->render(&drawn);
+    const QImage image = drawn.toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY2(pixel(image, x, y) == kFace || pixel(image, x, y) == kPicture,
+                     qPrintable(u"%1, %2"_qs.arg(x).arg(y)));
 }
 
 void Ex3DButtonPaintTest::arrowCoversItsSevenByFourTriangle()

@@ -262,7 +262,7 @@ void verifySpoken(const TextToSpeak &text)
 } // namespace
 
 // A reading: the chosen line, the query box's text, the direction its history line was chosen in,
-// and the direction.
+// the direction, and whether the window names the query a word of the other direction.
 void SpeechTest::dictionaryReadsOnlyEnglish_data()
 {
     addReadingColumns<DictionaryReading>();
@@ -290,6 +290,10 @@ void SpeechTest::dictionaryReadsOnlyEnglish_data()
         << DictionaryReading{{}, u"dog\ncat"_qs, {}, kEnglish} << QString() << u"řádek"_qs;
     QTest::newRow("Czech query") << DictionaryReading{{}, u"žirafa"_qs, {}, kCzech} << QString()
                                  << u"český"_qs;
+    QTest::newRow("Czech word typed with English queries")
+        << DictionaryReading{{}, u"kočka"_qs, {}, kEnglish, true} << QString() << u"český"_qs;
+    QTest::newRow("English word typed with Czech queries")
+        << DictionaryReading{{}, u"Because"_qs, {}, kCzech, true} << u"because"_qs << QString();
     QTest::newRow("nothing typed") << DictionaryReading{{}, {}, {}, kEnglish} << QString() << u"prázdný"_qs;
 }
 
@@ -300,23 +304,32 @@ void SpeechTest::dictionaryReadsOnlyEnglish()
 }
 
 // A reading: the source text, the sentence, the direction its offers were looked up in (none when
-// it was not built), and the direction.
+// it was not built), the direction the source was translated in, and the direction.
 void SpeechTest::translatorReadsOnlyEnglish_data()
 {
     addReadingColumns<TranslatorReading>();
-    QTest::newRow("English source") << TranslatorReading{u"The cat"_qs, u"ta kočka"_qs, kEnglish, kEnglish}
+    QTest::newRow("English source") << TranslatorReading{u"The cat"_qs, u"ta kočka"_qs, kEnglish, kEnglish,
+                                                         kEnglish}
                                     << u"The cat"_qs << QString();
+    QTest::newRow("English source, not yet translated")
+        << TranslatorReading{u"The cat"_qs, {}, {}, {}, kEnglish} << u"The cat"_qs << QString();
+    QTest::newRow("English source, direction switched since")
+        << TranslatorReading{u"The cat"_qs, u"ta kočka"_qs, kEnglish, kEnglish, kCzech} << u"The cat"_qs
+        << QString();
     QTest::newRow("sentence of English offers")
-        << TranslatorReading{u"Kočka"_qs, u"cat "_qs, kCzech, kCzech} << u"cat "_qs << QString();
-    QTest::newRow("no English source, sentence of English offers")
-        << TranslatorReading{u" "_qs, u"cat "_qs, kCzech, kEnglish} << u"cat "_qs << QString();
-    QTest::newRow("sentence of Czech offers, direction switched")
-        << TranslatorReading{u"The cat"_qs, u"ta kočka "_qs, kEnglish, kCzech} << QString() << u"českých"_qs;
+        << TranslatorReading{u"Kočka"_qs, u"cat "_qs, kCzech, kCzech, kCzech} << u"cat "_qs << QString();
+    QTest::newRow("sentence of English offers, direction switched since")
+        << TranslatorReading{u"Kočka"_qs, u"cat "_qs, kCzech, kCzech, kEnglish} << u"cat "_qs << QString();
+    QTest::newRow("Czech source, direction switched since")
+        << TranslatorReading{u"Kočka"_qs, {}, {}, kCzech, kEnglish} << QString() << u"sestavte větu"_qs;
+    QTest::newRow("no source, sentence of Czech offers")
+        << TranslatorReading{u" "_qs, u"ta kočka "_qs, kEnglish, kEnglish, kCzech} << QString()
+        << u"českých"_qs;
     QTest::newRow("sentence not built")
-        << TranslatorReading{u"Kočka"_qs, {}, {}, kCzech} << QString() << u"sestavte větu"_qs;
+        << TranslatorReading{u"Kočka"_qs, {}, {}, {}, kCzech} << QString() << u"sestavte větu"_qs;
     QTest::newRow("sentence typed, not built")
-        << TranslatorReading{u"Kočka"_qs, u"the cat"_qs, {}, kCzech} << QString() << u"sestavte větu"_qs;
-    QTest::newRow("nothing at all") << TranslatorReading{{}, {}, {}, kEnglish} << QString()
+        << TranslatorReading{u"Kočka"_qs, u"the cat"_qs, {}, {}, kCzech} << QString() << u"sestavte větu"_qs;
+    QTest::newRow("nothing at all") << TranslatorReading{{}, {}, {}, {}, kEnglish} << QString()
                                     << u"zdrojový text"_qs;
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <functional>
@@ -34,6 +35,19 @@ inline void typeKeys(QWidget *target, const QString &text)
         QApplication::sendEvent(target, &press);
         from += units;
     }
+}
+
+/// One notch of the wheel, down, over the middle of `widget`, as the window system delivers it:
+/// to the widget under the pointer, and from there up to its parents while none takes it.
+inline void wheelDown(QWidget *widget)
+{
+    const QPointF middle = QRectF(widget->rect()).center();
+    QWheelEvent notch(middle, widget->mapToGlobal(middle), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    // Only the window system's own events travel up to the parents; sendEvent would make it the
+    // program's.
+    QSpontaneKeyEvent::setSpontaneous(&notch);
+    qApp->notify(widget, &notch);
 }
 
 /// Empties the text box as the user does (select all, Delete) and types `text`.

@@ -25,6 +25,12 @@ inline QString screenReaderName(QWidget &control)
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
+inline QString screenReaderDescription(QWidget &control)
+{
+    QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(&control);
+    return accessible ? accessible->text(QAccessible::Description) : QString();
+}
+
 /// The hint shown when the pointer rests on the middle of the control: the help event goes to the
 /// widget the window has there, and from it up to its parents, as the platform's would.
 inline QString hintShownOver(const QWidget &control)
