@@ -181,59 +181,56 @@ bool allMapped(QStringView text)
     return true;
 }
 
-// Each code point's byte, or what it is read as; nothing when one has neither. Combining marks
-// are left out when `withoutMarks`.
-std::optional<std::string> bytesOf(QStringView text, bool withoutMarks)
+// Appends each code point's byte, or what it is read as; false, with `bytes` as it was, when one
+// has neither. Combining marks are left out when `withoutMarks`.
+bool appendReadable(std::string &bytes, QStringView text, bool withoutMarks)
 {
-    std::string bytes;
+    const std::size_t before = bytes.size();
     for (qsizetype i = 0, units = 0; i < text.size(); i += units) {
         const char32_t codePoint = codePointAt(text, i, units);
         if (withoutMarks && QChar::category(codePoint) == QChar::Mark_NonSpacing)
             continue;
-        if (const std::string_view read = readAs(codePoint); !read.empty())
+        if (const std::string_view read = readAs(codePoint); !read.empty()) {
             bytes += read;
-        else if (const char byte = byteOf(codePoint); byte != kUnmappable)
+        } else if (const char byte = byteOf(codePoint); byte != kUnmappable) {
             bytes.push_back(byte);
-        else
-            return std::nullopt;
+        } else {
+            bytes.resize(before);
+            return false;
+        }
     }
-    return bytes;
+    return true;
 }
 
 // A letter without a byte of its own, such as "ï", "ñ" or "ǿ", stands as its base letter without
 // the marks ("i", "n", "o"): "naïve" stays one word the dictionary knows. The base of a letter
 // only: "≠" decomposes into "=" and a mark, and must not become the result line's separator.
-std::optional<std::string> baseLetterBytes(QStringView composed)
+bool appendBaseLetter(std::string &bytes, QStringView composed)
 {
     qsizetype units = 0;
     const char32_t letter = codePointAt(composed, 0, units);
     const bool marked = units < composed.size() || QChar::decompositionTag(letter) == QChar::Canonical;
     if (!QChar::isLetter(letter) || !marked)
-        return std::nullopt;
+        return false;
     const QString decomposed = composed.toString().normalized(QString::NormalizationForm_D);
     const char32_t base = codePointAt(decomposed, 0, units);
-    if (!QChar::isLetter(base))
-        return std::nullopt;
-    return bytesOf(QStringView(decomposed).first(units), false);
+    return QChar::isLetter(base) && appendReadable(bytes, QStringView(decomposed).first(units), false);
 }
 
 // A compatibility character, such as the ligature "ﬁ", a full-width "ａ" or a superscript "²",
-// stands as the characters it is a variant of, when the code page has them all.
-std::optional<std::string> compatibilityBytes(QStringView character)
+// stands as the characters it is a variant of, when the code page has them all. A variant of a
+// mark alone (U+FF9E) stands for nothing visible, and stays a "?".
+bool appendCompatibilityVariant(std::string &bytes, QStringView character)
 {
     qsizetype units = 0;
     const QChar::Decomposition tag = QChar::decompositionTag(codePointAt(character, 0, units));
     if (tag == QChar::NoDecomposition || tag == QChar::Canonical)
-        return std::nullopt;
-    if (std::optional<std::string> composed
-        = bytesOf(character.toString().normalized(QString::NormalizationForm_KC), false))
-        return composed;
-    std::optional<std::string> unmarked
-        = bytesOf(character.toString().normalized(QString::NormalizationForm_KD), true);
-    // A variant of a mark alone (U+FF9E) stands for nothing visible: it stays one "?".
-    if (unmarked && unmarked->empty())
-        unmarked.reset();
-    return unmarked;
+        return false;
+    const std::size_t before = bytes.size();
+    if (appendReadable(bytes, character.toString().normalized(QString::NormalizationForm_KC), false))
+        return true;
+    return appendReadable(bytes, character.toString().normalized(QString::NormalizationForm_KD), true)
+        && bytes.size() > before;
 }
 
 // Composing turns "C" + combining caron into "Č", one character at a time: Qt composes a whole
@@ -270,12 +267,7 @@ void appendCharacter(std::string &bytes, QStringView character)
         = codePointCount(composed) <= codePointCount(character) ? QStringView(composed) : character;
     if (allMapped(shorter))
         return appendCodePoints(bytes, shorter);
-    std::optional<std::string> readAsOthers = baseLetterBytes(shorter);
-    if (!readAsOthers)
-        readAsOthers = compatibilityBytes(shorter);
-    if (readAsOthers)
-        bytes += *readAsOthers;
-    else
+    if (!appendBaseLetter(bytes, shorter) && !appendCompatibilityVariant(bytes, shorter))
         appendCodePoints(bytes, shorter);
 }
 
