@@ -243,6 +243,19 @@ std::vector<BaseForm> baseForms(std::span<const DictionaryEntry> table, std::str
     return findBaseForms(table, word, direction).forms;
 }
 
+bool readsAsNegation(std::span<const DictionaryEntry> table, std::string_view word,
+                     TranslationDirection direction)
+{
+    const std::string cleaned = cleanedWord(word);
+    const bool czech = direction == TranslationDirection::CzechToEnglish;
+    if (!cleaned.starts_with(czech ? "ne" : "un"))
+        return false;
+    const std::vector<BaseForm> forms = findBaseForms(table, cleaned, direction).forms;
+    return std::any_of(forms.begin(), forms.end(), [&](const BaseForm &form) {
+        return form.negated || (czech && form.word != cleaned && form.word.starts_with("ne"));
+    });
+}
+
 std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table, std::string_view word,
                                           TranslationDirection direction)
 {

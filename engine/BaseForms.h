@@ -59,6 +59,12 @@ std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> ta
                                              std::span<const std::string> scannedLines, std::string_view word,
                                              TranslationDirection direction);
 
+/// Whether the base forms of `word` read it as a negation: one is a positive word shown negated
+/// ("nevěděl": vědět), or the table's negated word for a Czech word that begins with "ne" too
+/// ("nechci": nechtít). Its spelling suggestions ("věděl", "viděl") would drop the negation.
+bool readsAsNegation(std::span<const DictionaryEntry> table, std::string_view word,
+                     TranslationDirection direction);
+
 /// The negation of a table word as a line shows it: "ne" + a Czech word, "not " + an English one.
 std::string negatedWord(std::string_view word, bool czech);
 
