@@ -81,6 +81,8 @@ private Q_SLOTS:
     void onlyLongerWordsShowTheOtherDirectionOrSpellingBesideTheList();
     void aNegatedBaseFormShowsTheNegation();
     void noBaseFormLinkRepeatsTheQuery();
+    void punctuationStuckToTheWordIsNoObstacle_data();
+    void punctuationStuckToTheWordIsNoObstacle();
 
 private:
     void type(const QString &text);
@@ -246,6 +248,21 @@ void SuggestionBarTest::noBaseFormLinkRepeatsTheQuery()
     QVERIFY(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")).contains(QStringLiteral("it = to")));
     const LinkLabel &strip = *m_form->baseFormLink();
     QVERIFY(!strip.isVisible() || !strip.text().endsWith(QStringLiteral("it's")));
+}
+
+void SuggestionBarTest::punctuationStuckToTheWordIsNoObstacle_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("semicolon") << u"recieve;"_qs;
+    QTest::newRow("brackets") << u"(recieve)"_qs;
+    QTest::newRow("quotes") << u"\"recieve\""_qs;
+}
+
+void SuggestionBarTest::punctuationStuckToTheWordIsNoObstacle()
+{
+    QFETCH(QString, typed);
+    type(typed);
+    QCOMPARE(shownWords(*m_form->suggestionBar()).value(0), QStringLiteral("receive"));
 }
 
 QTEST_MAIN(SuggestionBarTest)
