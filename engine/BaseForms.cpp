@@ -177,11 +177,6 @@ FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_vie
     };
     if (candidates.empty())
         return found;
-    // A Czech table word is its own base: "pes" is the dog, not a plural of "peso".
-    if (czech && isTableWord(cleaned)) {
-        add(cleaned, false);
-        return found;
-    }
     // A word read as a negation that is a slip of a table word is no negation: "untill" is no
     // "not till".
     if (std::any_of(slips.begin(), slips.end(), isTableWord))

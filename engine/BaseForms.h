@@ -28,8 +28,8 @@ std::string cleanedWord(std::string_view word);
 
 /// The table words of which `word` (Windows-1250, as typed or as split from a text) is a form,
 /// best first, no duplicates; only words that are exact searched-field words of the table. The
-/// cleaned word itself comes first when it is a table word (also when no clean-up was needed);
-/// a Czech one is then the only one. Negation is never lost: a negated form gives the table's
+/// cleaned word itself comes first when it is a table word (also when no clean-up was needed).
+/// Negation is never lost: a negated form gives the table's
 /// negated word where there is one, ahead of every positive word with `negated` set. A word that
 /// is a table word with one letter of a doubled pair too many ("untill") is not read as a
 /// negation.
