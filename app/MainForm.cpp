@@ -221,10 +221,7 @@ void TMainForm::offerBaseFormLink()
     m_baseFormSwitches = offer->otherDirection;
     m_baseFormNegated = offer->negated;
     m_baseFormLink->setText(offer->text);
-    m_baseFormLink->setToolTip(
-        offer->otherDirection ? QStringLiteral("Změnit směr překladu a vyhledat toto slovo")
-            : offer->text.startsWith(QStringLiteral("Tvar slova")) ? QStringLiteral("Vyhledat základní tvar")
-                                                                   : QStringLiteral("Vyhledat toto slovo"));
+    m_baseFormLink->setToolTip(offer->hint);
     m_baseFormLink->setAccessibleName(m_baseFormLink->text());
     const QSize size = m_baseFormLink->sizeHint();
     m_baseFormLink->setGeometry(kBaseFormLinkLeft, (kButtonStripHeight - size.height()) / 2, size.width(),

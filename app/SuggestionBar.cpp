@@ -131,12 +131,12 @@ std::optional<BesideListOffer> SuggestionBar::offerBesideList(const QString &typ
     if (!list || list->rowCount() == 0 || listHoldsTheWord(text, direction, list))
         return std::nullopt;
     if (const std::optional<QString> other = otherDirectionHint(m_table, text, direction))
-        return BesideListOffer{*other, {}, true, false};
+        return BesideListOffer{*other, {}, m_otherDirection->toolTip(), true, false};
     const QList<BaseFormWord> forms = missingBaseForms(m_table, text, direction, list);
     if (!forms.isEmpty()) {
         const BaseFormWord &form = forms.front();
         return BesideListOffer{QStringLiteral("%1 %2").arg(m_forms.caption->text(), form.label), form.word,
-                               false, form.negated};
+                               m_forms.links.front()->toolTip(), false, form.negated};
     }
     QSet<QString> listed;
     for (int row = 0; row < list->rowCount(); ++row)
@@ -145,7 +145,7 @@ std::optional<BesideListOffer> SuggestionBar::offerBesideList(const QString &typ
         const QString suggestion = fromCp1250(word);
         if (!listed.contains(suggestion) && !sameQuery(word, text, direction))
             return BesideListOffer{QStringLiteral("%1 %2").arg(m_suggestions.caption->text(), suggestion),
-                                   suggestion};
+                                   suggestion, m_suggestions.links.front()->toolTip()};
     }
     return std::nullopt;
 }

@@ -30,6 +30,7 @@ class LinkLabel;
 struct BesideListOffer {
     QString text; ///< the link's text: "Anglicky: house = dům", "Tvar slova: pes", "Možná: muž"
     QString word; ///< what a click looks up, unless it switches the direction or shows negatedLines
+    QString hint; ///< the link's tooltip, as the bar's own links of the kind have it
     bool otherDirection = false; ///< a click switches the direction
     bool negated = false; ///< a click shows the negated lines of `word` (BaseFormWord::negated)
 };
