@@ -162,6 +162,17 @@ void TMainForm::connectHandlers()
     connect(m_suggestions, &SuggestionBar::wordChosen, this, &TMainForm::suggestionChosen);
     connect(m_suggestions, &SuggestionBar::otherDirectionChosen, this, &TMainForm::otherDirectionChosen);
     connect(m_baseFormLink, &LinkLabel::clicked, this, [this] {
+        if (m_baseFormSwitches)
+            return otherDirectionChosen();
+        if (m_baseFormNegated) {
+            // The table has only the positive word: its plain line would say the opposite.
+            m_baseFormLink->setText(
+                negatedLines(m_table, toCp1250(m_queryBox->currentText()), m_baseFormWord, m_direction)
+                    .join(QStringLiteral(" · ")));
+            m_baseFormLink->setAccessibleName(m_baseFormLink->text());
+            m_baseFormLink->resize(m_baseFormLink->sizeHint());
+            return placeBaseFormLink();
+        }
         // A copy: the look-up clears the offered word.
         const QString word = m_baseFormWord;
         suggestionChosen(word);
@@ -198,6 +209,7 @@ void TMainForm::ComboBox1Change()
     // Suggestions stand only where the finished run left the list empty.
     m_suggestions->hide();
     m_baseFormLink->hide();
+    m_baseFormLink->clear();
     m_baseFormWord.clear();
     m_queryRun.run(toCp1250(m_queryBox->currentText()), m_direction);
     m_suggestions->offerFor(m_queryBox->currentText(), m_direction, m_resultChooser->count() > 0);
@@ -210,12 +222,15 @@ void TMainForm::offerBaseFormLink()
 {
     if (m_resultChooser->count() == 0)
         return;
-    const QList<BaseFormWord> forms = missingBaseForms(m_table, toCp1250(m_queryBox->currentText()),
-                                                       m_direction, m_resultChooser->model());
-    if (forms.isEmpty())
+    const std::optional<BesideListOffer> offer
+        = m_suggestions->offerBesideList(m_queryBox->currentText(), m_direction, m_resultChooser->model());
+    if (!offer)
         return;
-    m_baseFormWord = forms.front().word;
-    m_baseFormLink->setText(QString::fromUtf16(kLookUpInsteadCaption) + u' ' + forms.front().label);
+    m_baseFormWord = offer->word;
+    m_baseFormSwitches = offer->otherDirection;
+    m_baseFormNegated = offer->negated;
+    m_baseFormLink->setText(offer->text);
+    m_baseFormLink->setToolTip(offer->hint);
     m_baseFormLink->setAccessibleName(m_baseFormLink->text());
     const QSize size = m_baseFormLink->sizeHint();
     m_baseFormLink->setGeometry(kBaseFormLinkLeft, (kButtonStripHeight - size.height()) / 2, size.width(),
@@ -226,7 +241,7 @@ void TMainForm::offerBaseFormLink()
 void TMainForm::placeBaseFormLink()
 {
     // Only where it stays clear of the translator's panel.
-    m_baseFormLink->setVisible(!m_baseFormWord.isEmpty()
+    m_baseFormLink->setVisible(!m_baseFormLink->text().isEmpty()
                                && m_baseFormLink->geometry().right() < m_translatorPanel->x());
 }
 

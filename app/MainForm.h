@@ -118,6 +118,8 @@ private:
     SuggestionBar *m_suggestions;
     LinkLabel *m_baseFormLink;
     QString m_baseFormWord;
+    bool m_baseFormSwitches = false; ///< the strip link names the word in the other direction
+    bool m_baseFormNegated = false; ///< the strip link shows the negated lines of m_baseFormWord
     std::span<const DictionaryEntry> m_table;
     WordListView *m_wordList;
     QueryRun m_queryRun;

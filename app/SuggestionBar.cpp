@@ -1,9 +1,12 @@
 #include "app/SuggestionBar.h"
 
 #include "common/DictionaryHints.h"
+#include "common/ResultLineText.h"
 #include "controls/LinkLabel.h"
+#include "engine/Query.h"
 #include "text/Cp1250.h"
 
+#include <QAbstractItemModel>
 #include <QLabel>
 #include <QSet>
 
@@ -23,6 +26,13 @@ LinkLabel *makeLink(QWidget *bar, const QString &hint)
     link->setToolTip(hint);
     link->setForegroundRole(QPalette::Link);
     return link;
+}
+
+// A word the query box reads as the typed text itself ("it's" for "its"): choosing it would run
+// the same query again.
+bool sameQuery(std::string_view word, std::string_view typed, TranslationDirection direction)
+{
+    return cleanedQuery(word, direction) == cleanedQuery(typed, direction);
 }
 
 } // namespace
@@ -52,8 +62,12 @@ void SuggestionBar::buildGroup(Group &group, const QString &caption, std::size_t
             group.separators.append(new QLabel(QStringLiteral("·"), this));
         LinkLabel *const link = makeLink(this, hint);
         const int index = static_cast<int>(k);
-        connect(link, &LinkLabel::clicked, this, [this, &group, index] {
-            if (index < group.words.size())
+        connect(link, &LinkLabel::clicked, this, [this, &group, index, link] {
+            if (index >= group.words.size())
+                return;
+            if (index < group.negated.size() && group.negated.at(index))
+                showNegatedLines(link, group.words.at(index));
+            else
                 Q_EMIT wordChosen(group.words.at(index));
         });
         group.links.append(link);
@@ -77,21 +91,26 @@ void SuggestionBar::offerFor(const QString &typed, TranslationDirection directio
         return;
     }
     const std::string text = toCp1250(typed);
+    m_typed = text;
+    m_direction = direction;
     const std::optional<QString> other = otherDirectionHint(m_table, text, direction);
     m_otherDirection->setText(other.value_or(QString()));
     m_otherDirection->setAccessibleName(m_otherDirection->text());
 
     QStringList forms;
     QStringList formLabels;
+    QList<bool> negated;
     for (const BaseFormWord &form : missingBaseForms(m_table, text, direction, nullptr)) {
         forms.append(form.word);
         formLabels.append(form.label);
+        negated.append(form.negated);
     }
     showGroup(m_forms, forms, formLabels);
+    m_forms.negated = negated;
 
     QStringList words;
     for (const std::string &word : m_suggester.suggest(text, direction, ShownSuggestions)) {
-        if (!forms.contains(fromCp1250(word)))
+        if (!forms.contains(fromCp1250(word)) && !sameQuery(word, text, direction))
             words.append(fromCp1250(word));
     }
     showGroup(m_suggestions, words, words);
@@ -103,6 +122,40 @@ void SuggestionBar::offerFor(const QString &typed, TranslationDirection directio
     layOut();
     raise();
     show();
+}
+
+std::optional<BesideListOffer> SuggestionBar::offerBesideList(const QString &typed,
+                                                              TranslationDirection direction,
+                                                              const QAbstractItemModel *list)
+{
+    const std::string text = toCp1250(typed);
+    if (!list || list->rowCount() == 0 || listHoldsTheWord(text, direction, list))
+        return std::nullopt;
+    if (const std::optional<QString> other = otherDirectionHint(m_table, text, direction))
+        return BesideListOffer{*other, {}, m_otherDirection->toolTip(), true, false};
+    const QList<BaseFormWord> forms = missingBaseForms(m_table, text, direction, list);
+    if (!forms.isEmpty()) {
+        const BaseFormWord &form = forms.front();
+        return BesideListOffer{QStringLiteral("%1 %2").arg(m_forms.caption->text(), form.label), form.word,
+                               m_forms.links.front()->toolTip(), false, form.negated};
+    }
+    QSet<QString> listed;
+    for (int row = 0; row < list->rowCount(); ++row)
+        listed.insert(lineWords(list->index(row, 0).data().toString()).word);
+    for (const std::string &word : m_suggester.suggest(text, direction, ShownSuggestions)) {
+        const QString suggestion = fromCp1250(word);
+        if (!listed.contains(suggestion) && !sameQuery(word, text, direction))
+            return BesideListOffer{QStringLiteral("%1 %2").arg(m_suggestions.caption->text(), suggestion),
+                                   suggestion, m_suggestions.links.front()->toolTip()};
+    }
+    return std::nullopt;
+}
+
+void SuggestionBar::showNegatedLines(LinkLabel *link, const QString &base)
+{
+    link->setText(negatedLines(m_table, m_typed, base, m_direction).join(QStringLiteral(" · ")));
+    link->setAccessibleName(link->text());
+    layOut();
 }
 
 void SuggestionBar::showGroup(Group &group, const QStringList &words, const QStringList &labels)

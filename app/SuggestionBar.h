@@ -15,8 +15,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
 #include <span>
+#include <string>
 
+class QAbstractItemModel;
 class QLabel;
 
 namespace slovnik {
@@ -27,6 +30,15 @@ class LinkLabel;
 /// typed word cleaned ("Dog." → dog), as a dictionary refers from one entry to another.
 inline constexpr char16_t kLookUpInsteadCaption[] = u"Viz:";
 
+/// What the button strip offers beside a result list that holds no line of the typed word itself.
+struct BesideListOffer {
+    QString text; ///< the link's text: "Anglicky: house = dům", "Viz: pes", "Možná: muž"
+    QString word; ///< what a click looks up, unless it switches the direction or shows negatedLines
+    QString hint; ///< the link's tooltip, as the bar's own links of the kind have it
+    bool otherDirection = false; ///< a click switches the direction
+    bool negated = false; ///< a click shows the negated lines of `word` (BaseFormWord::negated)
+};
+
 class SuggestionBar final : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +48,13 @@ public:
     /// After a query run on `typed`: with no result lines, shows what it has for it (when it has
     /// anything); with lines, hides.
     void offerFor(const QString &typed, TranslationDirection direction, bool queryHasLines);
+
+    /// For a query with result lines, none of them of the typed word itself (the list holds only
+    /// longer words: "psa", "house" in Czech→English): what the bar would show first, as one link
+    /// for the strip beside the list; the word of the other direction, else a base form the list
+    /// lacks, else the closest word the list lacks. Nothing when the list holds the word.
+    std::optional<BesideListOffer> offerBesideList(const QString &typed, TranslationDirection direction,
+                                                   const QAbstractItemModel *list);
 
     /// Puts the links into the Tab order between `before` and `after`; hidden links are passed
     /// over, so the order is unchanged while the bar is hidden.
@@ -64,6 +83,7 @@ private:
         QList<LinkLabel *> links;
         QList<QLabel *> separators;
         QStringList words;
+        QList<bool> negated; ///< a click shows the word's negated lines instead of looking it up
     };
     void buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint);
     void showGroup(Group &group, const QStringList &words, const QStringList &labels);
@@ -71,8 +91,12 @@ private:
     /// not fit whole is left out, and so is everything after it.
     void layOut();
 
+    void showNegatedLines(LinkLabel *link, const QString &base);
+
     std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
+    std::string m_typed; ///< what offerFor was last given, as the engine reads it
+    TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
     LinkLabel *m_otherDirection;
     Group m_forms;
     Group m_suggestions;

@@ -28,27 +28,45 @@ private:
 
 } // namespace
 
+bool listHoldsTheWord(std::string_view typed, TranslationDirection direction, const QAbstractItemModel *list)
+{
+    const QString itself = fromCp1250(cleanedQuery(typed, direction));
+    for (int row = 0; list && row < list->rowCount(); ++row) {
+        if (lineWords(list->index(row, 0).data().toString()).word == itself)
+            return true;
+    }
+    return false;
+}
+
 QList<BaseFormWord> missingBaseForms(std::span<const DictionaryEntry> table, std::string_view typed,
                                      TranslationDirection direction, const QAbstractItemModel *list)
 {
     const std::vector<BaseForm> forms = baseForms(table, typed, direction);
-    if (forms.empty())
+    if (forms.empty() || listHoldsTheWord(typed, direction, list))
         return {};
-    const QString itself = fromCp1250(cleanedQuery(typed, direction));
     QSet<QString> listed;
-    for (int row = 0; list && row < list->rowCount(); ++row) {
-        const QString word = lineWords(list->index(row, 0).data().toString()).word;
-        if (word == itself)
-            return {};
-        listed.insert(word);
-    }
+    for (int row = 0; list && row < list->rowCount(); ++row)
+        listed.insert(lineWords(list->index(row, 0).data().toString()).word);
+    const std::string query = cleanedQuery(typed, direction);
     QList<BaseFormWord> missing;
     for (const BaseForm &form : forms) {
         const QString word = fromCp1250(form.word);
-        if (!listed.contains(word))
-            missing.append({word, form.negated ? QStringLiteral("%1 (zápor)").arg(word) : word});
+        if (listed.contains(word) || cleanedQuery(form.word, direction) == query)
+            continue;
+        missing.append({word, form.negated ? QStringLiteral("%1 (zápor)").arg(word) : word, form.negated});
     }
     return missing;
+}
+
+QStringList negatedLines(std::span<const DictionaryEntry> table, std::string_view typed, const QString &base,
+                         TranslationDirection direction)
+{
+    QStringList lines;
+    for (const BaseFormOffer &offer : baseFormOffers(table, typed, direction)) {
+        if (offer.negated && fromCp1250(offer.base) == base)
+            lines.append(fromCp1250(offer.line));
+    }
+    return lines;
 }
 
 std::optional<QString> otherDirectionHint(std::span<const DictionaryEntry> table, std::string_view typed,

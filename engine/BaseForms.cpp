@@ -133,6 +133,20 @@ struct FoundForms {
     ExactHits hits;
 };
 
+// "untill", "unnless": one letter of a doubled pair too many, the slip of a table word.
+std::vector<std::string> undoubled(std::string_view word)
+{
+    std::vector<std::string> words;
+    for (std::size_t i = 1; i < word.size(); ++i) {
+        if (word[i] == word[i - 1]) {
+            std::string shorter(word);
+            shorter.erase(i, 1);
+            words.push_back(std::move(shorter));
+        }
+    }
+    return words;
+}
+
 FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_view word,
                          TranslationDirection direction)
 {
@@ -140,6 +154,7 @@ FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_vie
     const bool czech = direction == TranslationDirection::CzechToEnglish;
     std::vector<BaseCandidate> candidates;
     std::vector<std::string> probes;
+    std::vector<std::string> slips;
     if (!cleaned.empty()) {
         candidates = candidatesFor(cleaned, direction);
         for (const BaseCandidate &candidate : candidates) {
@@ -147,25 +162,39 @@ FoundForms findBaseForms(std::span<const DictionaryEntry> table, std::string_vie
                 probes.push_back(negatedWord(candidate.word, czech));
             probes.push_back(candidate.word);
         }
+        slips = undoubled(cleaned);
+        probes.insert(probes.end(), slips.begin(), slips.end());
     }
     FoundForms found{{}, ExactHits(probes)};
     found.hits.scan(table, direction);
+    const auto isTableWord
+        = [&found](std::string_view probe) { return !found.hits.entriesOf(probe).empty(); };
     const auto add = [&found](std::string base, bool negated) {
         const bool known = std::any_of(found.forms.begin(), found.forms.end(),
                                        [&base](const BaseForm &form) { return form.word == base; });
         if (!known)
             found.forms.push_back({std::move(base), negated});
     };
-    for (BaseCandidate &candidate : candidates) {
-        if (candidate.negated) {
-            std::string negation = negatedWord(candidate.word, czech);
-            if (!found.hits.entriesOf(negation).empty()) {
-                add(std::move(negation), false);
-                continue;
-            }
-        }
-        if (!found.hits.entriesOf(candidate.word).empty())
-            add(std::move(candidate.word), candidate.negated);
+    if (candidates.empty())
+        return found;
+    // A word read as a negation that is a slip of a table word is no negation: "untill" is no
+    // "not till".
+    if (std::any_of(slips.begin(), slips.end(), isTableWord))
+        std::erase_if(candidates, [](const BaseCandidate &candidate) { return candidate.negated; });
+    // The word itself; then the table's own negated words, before a positive word shown negated,
+    // so that the first base form a learner meets says "not" in its line ("nechci" gives
+    // "nechtít" before "chci"); then the other guesses in their order.
+    if (isTableWord(cleaned))
+        add(cleaned, false);
+    for (const BaseCandidate &candidate : candidates) {
+        if (candidate.negated && isTableWord(negatedWord(candidate.word, czech)))
+            add(negatedWord(candidate.word, czech), false);
+    }
+    for (const BaseCandidate &candidate : candidates) {
+        if (candidate.negated && isTableWord(negatedWord(candidate.word, czech)))
+            continue;
+        if (isTableWord(candidate.word))
+            add(candidate.word, candidate.negated);
     }
     return found;
 }
@@ -207,6 +236,19 @@ std::vector<BaseForm> baseForms(std::span<const DictionaryEntry> table, std::str
                                 TranslationDirection direction)
 {
     return findBaseForms(table, word, direction).forms;
+}
+
+bool readsAsNegation(std::span<const DictionaryEntry> table, std::string_view word,
+                     TranslationDirection direction)
+{
+    const std::string cleaned = cleanedWord(word);
+    const bool czech = direction == TranslationDirection::CzechToEnglish;
+    if (!cleaned.starts_with(czech ? "ne" : "un"))
+        return false;
+    const std::vector<BaseForm> forms = findBaseForms(table, cleaned, direction).forms;
+    return std::any_of(forms.begin(), forms.end(), [&](const BaseForm &form) {
+        return form.negated || (czech && form.word != cleaned && form.word.starts_with("ne"));
+    });
 }
 
 std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table, std::string_view word,

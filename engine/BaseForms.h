@@ -29,8 +29,10 @@ std::string cleanedWord(std::string_view word);
 /// The table words of which `word` (Windows-1250, as typed or as split from a text) is a form,
 /// best first, no duplicates; only words that are exact searched-field words of the table. The
 /// cleaned word itself comes first when it is a table word (also when no clean-up was needed).
-/// Negation is never lost: a negated form gives the table's negated word where there is one,
-/// else the positive word with `negated` set.
+/// Negation is never lost: a negated form gives the table's
+/// negated word where there is one, ahead of every positive word with `negated` set. A word that
+/// is a table word with one letter of a doubled pair too many ("untill") is not read as a
+/// negation.
 std::vector<BaseForm> baseForms(std::span<const DictionaryEntry> table, std::string_view word,
                                 TranslationDirection direction);
 
@@ -56,6 +58,12 @@ std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table
 std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> table,
                                              std::span<const std::string> scannedLines, std::string_view word,
                                              TranslationDirection direction);
+
+/// Whether the base forms of `word` read it as a negation: one is a positive word shown negated
+/// ("nevěděl": vědět), or the table's negated word for a Czech word that begins with "ne" too
+/// ("nechci": nechtít). Its spelling suggestions ("věděl", "viděl") would drop the negation.
+bool readsAsNegation(std::span<const DictionaryEntry> table, std::string_view word,
+                     TranslationDirection direction);
 
 /// The negation of a table word as a line shows it: "ne" + a Czech word, "not " + an English one.
 std::string negatedWord(std::string_view word, bool czech);

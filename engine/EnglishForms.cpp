@@ -226,6 +226,11 @@ void addReductions(std::string_view word, std::vector<BaseCandidate> &out)
         add(std::string(word.substr(0, word.size() - 2)), out);
     else if (word.ends_with('\''))
         add(std::string(word.substr(0, word.size() - 1)), out);
+    // "they've", "we'll", "you'd": the word before a contracted verb.
+    for (const std::string_view verb : {"'ve", "'re", "'ll", "'d", "'m"}) {
+        if (word.size() > verb.size() && word.ends_with(verb))
+            add(std::string(word.substr(0, word.size() - verb.size())), out);
+    }
     add(ReduceVerbForm(word), out);
     const std::string plural = ReducePlural(word);
     add(plural, out);

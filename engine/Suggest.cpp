@@ -1,5 +1,6 @@
 #include "engine/Suggest.h"
 
+#include "engine/BaseForms.h"
 #include "engine/Query.h"
 #include "engine/Search.h"
 #include "engine/TypingErrors.h"
@@ -176,9 +177,12 @@ const Suggester::Candidates &Suggester::candidates(TranslationDirection directio
 std::vector<std::string> Suggester::suggest(std::string_view typed, TranslationDirection direction,
                                             std::size_t limit)
 {
-    const std::string query = cleanedQuery(typed, direction);
+    // Punctuation stuck to the word ("freind;", "(freind)") goes as it goes for base forms.
+    std::string query = cleanedWord(cleanedQuery(typed, direction));
+    std::erase(query, '\'');
     limit = std::min(limit, MaxSuggestions);
-    if (query.empty() || query.size() > kMaxTypedLength || limit == 0)
+    if (query.empty() || query.size() > kMaxTypedLength || limit == 0
+        || readsAsNegation(m_table, query, direction))
         return {};
     const Candidates &words = candidates(direction);
     const auto couldBeMistyped = [&](char c) {

@@ -97,6 +97,82 @@ bool isDroppedControl(char32_t codePoint)
     return codePoint <= kLastC0 && (codePoint < kTab || codePoint > kCarriageReturn);
 }
 
+// A format character (a zero-width space, a direction mark, a byte order mark, a soft hyphen)
+// is invisible too: pasted from a web page or a right-to-left text, it hides inside a word.
+bool isFormatCharacter(char32_t codePoint)
+{
+    constexpr char32_t kSoftHyphen = 0xAD; // the first of them
+    return codePoint >= kSoftHyphen && QChar::category(codePoint) == QChar::Other_Format;
+}
+
+// What a few characters stand as although the code page has a byte for them, or although
+// Unicode gives them no decomposition. Czech typesetting puts a no-break space after a
+// one-letter preposition ("v pondělí"): as the code page's own no-break byte it would join the
+// two words, so every no-break blank is a blank. The table is English and Czech only, so a
+// Polish, German or Nordic letter stands as the letters a reader would write for it.
+std::string_view readAs(char32_t codePoint)
+{
+    if (codePoint < 0xA0)
+        return {};
+    switch (codePoint) {
+    case 0x00A0: // no-break space
+    case 0x2007: // figure space
+    case 0x202F: // narrow no-break space
+        return " ";
+    case 0x2010: // hyphen
+    case 0x2011: // non-breaking hyphen
+        return "-";
+    case 0x00DF:
+        return "ss";
+    case 0x1E9E:
+        return "SS";
+    case 0x00E6:
+        return "ae";
+    case 0x00C6:
+        return "AE";
+    case 0x0153:
+        return "oe";
+    case 0x0152:
+        return "OE";
+    case 0x00F8:
+        return "o";
+    case 0x00D8:
+        return "O";
+    case 0x0111: // đ
+    case 0x00F0: // ð
+        return "d";
+    case 0x0110: // Đ
+    case 0x00D0: // Ð
+        return "D";
+    case 0x0142:
+        return "l";
+    case 0x0141:
+        return "L";
+    case 0x0131:
+        return "i";
+    case 0x0127:
+        return "h";
+    case 0x0126:
+        return "H";
+    case 0x00FE:
+        return "th";
+    case 0x00DE:
+        return "Th";
+    case 0x014B:
+        return "n";
+    case 0x014A:
+        return "N";
+    case 0x0167:
+        return "t";
+    case 0x0166:
+        return "T";
+    case 0x0138:
+        return "k";
+    default:
+        return {};
+    }
+}
+
 bool allMapped(QStringView text)
 {
     for (qsizetype i = 0, units = 0; i < text.size(); i += units)
@@ -105,22 +181,56 @@ bool allMapped(QStringView text)
     return true;
 }
 
-// A letter without a byte of its own, such as "ï", "ñ" or "ç", stands as its base letter without
-// the marks ("i", "n", "c"): "naïve" stays one word the dictionary knows. The base of a letter
+// Appends each code point's byte, or what it is read as; false, with `bytes` as it was, when one
+// has neither. Combining marks are left out when `withoutMarks`.
+bool appendReadable(std::string &bytes, QStringView text, bool withoutMarks)
+{
+    const std::size_t before = bytes.size();
+    for (qsizetype i = 0, units = 0; i < text.size(); i += units) {
+        const char32_t codePoint = codePointAt(text, i, units);
+        if (withoutMarks && QChar::category(codePoint) == QChar::Mark_NonSpacing)
+            continue;
+        if (const std::string_view read = readAs(codePoint); !read.empty()) {
+            bytes += read;
+        } else if (const char byte = byteOf(codePoint); byte != kUnmappable) {
+            bytes.push_back(byte);
+        } else {
+            bytes.resize(before);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A letter without a byte of its own, such as "ï", "ñ" or "ǿ", stands as its base letter without
+// the marks ("i", "n", "o"): "naïve" stays one word the dictionary knows. The base of a letter
 // only: "≠" decomposes into "=" and a mark, and must not become the result line's separator.
-std::optional<char> baseLetterByte(QStringView composed)
+bool appendBaseLetter(std::string &bytes, QStringView composed)
 {
     qsizetype units = 0;
     const char32_t letter = codePointAt(composed, 0, units);
     const bool marked = units < composed.size() || QChar::decompositionTag(letter) == QChar::Canonical;
     if (!QChar::isLetter(letter) || !marked)
-        return std::nullopt;
+        return false;
     const QString decomposed = composed.toString().normalized(QString::NormalizationForm_D);
     const char32_t base = codePointAt(decomposed, 0, units);
-    const char byte = byteOf(base);
-    if (!QChar::isLetter(base) || byte == kUnmappable)
-        return std::nullopt;
-    return byte;
+    return QChar::isLetter(base) && appendReadable(bytes, QStringView(decomposed).first(units), false);
+}
+
+// A compatibility character, such as the ligature "ﬁ", a full-width "ａ" or a superscript "²",
+// stands as the characters it is a variant of, when the code page has them all. A variant of a
+// mark alone (U+FF9E) stands for nothing visible, and stays a "?".
+bool appendCompatibilityVariant(std::string &bytes, QStringView character)
+{
+    qsizetype units = 0;
+    const QChar::Decomposition tag = QChar::decompositionTag(codePointAt(character, 0, units));
+    if (tag == QChar::NoDecomposition || tag == QChar::Canonical)
+        return false;
+    const std::size_t before = bytes.size();
+    if (appendReadable(bytes, character.toString().normalized(QString::NormalizationForm_KC), false))
+        return true;
+    return appendReadable(bytes, character.toString().normalized(QString::NormalizationForm_KD), true)
+        && bytes.size() > before;
 }
 
 // Composing turns "C" + combining caron into "Č", one character at a time: Qt composes a whole
@@ -137,10 +247,16 @@ void appendCharacter(std::string &bytes, QStringView character)
     constexpr qsizetype kMostUnitsComposed = 2 * (1 + 30);
     qsizetype units = 0;
     const char32_t first = codePointAt(character, 0, units);
-    if (isDroppedControl(first))
+    if (isDroppedControl(first) || isFormatCharacter(first))
         return;
-    if (units == character.size() && byteOf(first) != kUnmappable)
-        return bytes.push_back(byteOf(first));
+    if (units == character.size()) {
+        if (const std::string_view read = readAs(first); !read.empty()) {
+            bytes += read;
+            return;
+        }
+        if (byteOf(first) != kUnmappable)
+            return bytes.push_back(byteOf(first));
+    }
     if (character.size() > kMostUnitsComposed)
         return appendCodePoints(bytes, character);
     const bool composable = units < character.size()
@@ -151,9 +267,8 @@ void appendCharacter(std::string &bytes, QStringView character)
         = codePointCount(composed) <= codePointCount(character) ? QStringView(composed) : character;
     if (allMapped(shorter))
         return appendCodePoints(bytes, shorter);
-    if (const std::optional<char> base = baseLetterByte(shorter))
-        return bytes.push_back(*base);
-    appendCodePoints(bytes, shorter);
+    if (!appendBaseLetter(bytes, shorter) && !appendCompatibilityVariant(bytes, shorter))
+        appendCodePoints(bytes, shorter);
 }
 
 } // namespace

@@ -41,6 +41,17 @@ const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
      "e"},
     {"better off", "zamozny"},
     {"good", "dobry"},
+    {"house",
+     "d\xf9"
+     "m"},
+    {"gander", "houser"},
+    {"man", "mu\x9e"},
+    {"museum", "muzeum"},
+    {"know",
+     "v\xec"
+     "d\xect"},
+    {"it's", "to je"},
+    {"it", "to"},
 });
 
 QStringList shownWords(const SuggestionBar &bar)
@@ -66,6 +77,12 @@ private Q_SLOTS:
     void queriesWithLinesOrNothingLeftShowNone();
     void noHitShowsTheOtherDirectionAndBaseFormsFirst();
     void onlyLongerWordsShowTheBaseFormBesideTheList();
+    void onlyLongerWordsShowTheOtherDirectionOrSpellingBesideTheList_data();
+    void onlyLongerWordsShowTheOtherDirectionOrSpellingBesideTheList();
+    void aNegatedBaseFormShowsTheNegation();
+    void noBaseFormLinkRepeatsTheQuery();
+    void punctuationStuckToTheWordIsNoObstacle_data();
+    void punctuationStuckToTheWordIsNoObstacle();
 
 private:
     void type(const QString &text);
@@ -183,6 +200,71 @@ void SuggestionBarTest::onlyLongerWordsShowTheBaseFormBesideTheList()
     QTest::mouseClick(&link, Qt::LeftButton);
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("good = dobry"));
     QVERIFY(!link.isVisible());
+}
+
+// Czech→English: "house" lists "houser = gander", "muz" lists "muzeum = museum"; the strip says
+// what the word is, and one click goes there.
+void SuggestionBarTest::onlyLongerWordsShowTheOtherDirectionOrSpellingBesideTheList_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("chosenAfterClick");
+    QTest::newRow("English word") << u"house"_qs << u"Anglicky: house = dům"_qs << u"house = dům"_qs;
+    QTest::newRow("without diacritics") << u"muz"_qs << u"Možná: muž"_qs << u"muž = man"_qs;
+}
+
+void SuggestionBarTest::onlyLongerWordsShowTheOtherDirectionOrSpellingBesideTheList()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, link);
+    QFETCH(QString, chosenAfterClick);
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // Czech
+    type(typed);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 1);
+    LinkLabel &strip = *m_form->baseFormLink();
+    QVERIFY(strip.isVisible());
+    QCOMPARE(strip.text(), link);
+    QTest::mouseClick(&strip, Qt::LeftButton);
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), chosenAfterClick);
+}
+
+// "nevěděl" is "did not know": its link leads to the negated line, never to "vědět = know".
+void SuggestionBarTest::aNegatedBaseFormShowsTheNegation()
+{
+    QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // Czech
+    type(QStringLiteral("nevěděl"));
+    LinkLabel &form = *m_form->suggestionBar()->formLinks().front();
+    QCOMPARE(form.text(), QStringLiteral("vědět (zápor)"));
+    QTest::mouseClick(&form, Qt::LeftButton);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.text(), QStringLiteral("nevědět = not know"));
+    QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), QStringLiteral("nevěděl"));
+    QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
+}
+
+// "it's" is looked up as "its" (which lists "it" by the plural rule): a link "it's" would run
+// the same query again.
+void SuggestionBarTest::noBaseFormLinkRepeatsTheQuery()
+{
+    type(QStringLiteral("it's"));
+    QVERIFY(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")).contains(QStringLiteral("it = to")));
+    const LinkLabel &strip = *m_form->baseFormLink();
+    QVERIFY(!strip.isVisible() || !strip.text().endsWith(QStringLiteral("it's")));
+}
+
+void SuggestionBarTest::punctuationStuckToTheWordIsNoObstacle_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("semicolon") << u"recieve;"_qs;
+    QTest::newRow("brackets") << u"(recieve)"_qs;
+    QTest::newRow("quotes") << u"\"recieve\""_qs;
+}
+
+void SuggestionBarTest::punctuationStuckToTheWordIsNoObstacle()
+{
+    QFETCH(QString, typed);
+    type(typed);
+    QCOMPARE(shownWords(*m_form->suggestionBar()).value(0), QStringLiteral("receive"));
 }
 
 QTEST_MAIN(SuggestionBarTest)

@@ -10,7 +10,7 @@ namespace {
 
 using namespace slovnik::testing;
 
-// Czech in Windows-1250: \xe8 = č, \xe1 = á, \x9a = š, \x9d = ť, \xfd = ý, \xec = ě, \xf8 = ř,
+// Czech in Windows-1250: \xe8 = č, \xe1 = á, \x9a = š, \x9d = ť, \xfd = ý, \xec = ě, \xf8 = ř, \x9e = ž,
 // \xd8 = Ř, \xf9 = ů, \xe9 = é, \xed = í. A letter a-f after an escape is escaped too, or the escape
 // would take it in: \x61 = a, \x63 = c, \x64 = d, \x65 = e, \x41 = A.
 const std::vector<DictionaryEntry> kTable = table({
@@ -38,6 +38,16 @@ const std::vector<DictionaryEntry> kTable = table({
     {"this", "tento"},
     {"be", "b\xfdt"},
     {"say", "\xf8\xed\x63t"},
+    {"i want", "chci"},
+    {"do not want", "necht\xedt"},
+    {"peso", "peso"},
+    {"woman", "\x9e\x65na"},
+    {"chase", "hn\xe1t"},
+    {"learn", "u\xe8it se"},
+    {"teach", "u\xe8it"},
+    {"until", "dokud"},
+    {"till", "a\x9e"},
+    {"they", "oni"},
 });
 
 struct Case {
@@ -86,6 +96,12 @@ const Case kCases[] = {
     {"czechSuperlative", kCs, "nejlep\x9a\xed", {"dobr\xfd"}},
     {"negatedFormOfTableWord", kCs, "ne\x9a\x9d\x61stn\xe9ho", {"ne\x9a\x9d\x61stn\xfd"}},
     {"negatedForm", kCs, "nev\xec\x64\xecl", {"-v\xec\x64\xect"}},
+    {"tableNegationBeforePositiveShownNegated", kCs, "nechci", {"necht\xedt", "-chci"}},
+    {"rareReadingLeftOut", kCs, "pes.", {"pes"}},
+    {"commonerNounBeforeRareVerb", kCs, "\x9e\x65nu", {"\x9e\x65na", "hn\xe1t"}},
+    {"presentTense", kCs, "u\xe8\xedm", {"u\xe8it", "u\xe8it se"}},
+    {"slipIsNoNegation", kEn, "untill", {}},
+    {"contractedVerb", kEn, "They\x92ve", {"they"}},
     {"onlyPunctuation", kEn, "...", {}},
     {"nothingBehind", kEn, "xqzw", {}},
 };

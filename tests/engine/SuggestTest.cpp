@@ -34,6 +34,8 @@ const std::vector<DictionaryEntry> kTable = table({
     {"Prague", "Praha"},
     {"what?", "co?"},
     {"receive", "dostat"}, // a word stands once however many entries hold it
+    {"knew", "v\xec\x64\xecl"},
+    {"saw", "vid\xecl"},
 });
 
 struct Case {
@@ -70,6 +72,9 @@ INSTANTIATE_TEST_SUITE_P(TypingErrors, SuggestFirst,
                                            Case{"diacriticsBeforeAVowel", kCs, "kocka", "ko\xe8ka"},
                                            Case{"lowerCaseForACapital", kCs, "praha", "Praha"},
                                            Case{"cleanedAsTheQueryBox", kEn, " The Rec'ieve", "receive"},
+                                           Case{"punctuationStuckToIt", kEn, "(freind);", "friend"},
+                                           Case{"inQuotes", kEn, "\"freind\"", "friend"},
+                                           Case{"cedillaAndSemicolon", kEn, "re\xe7ipe;", "recipe"},
                                            Case{"czechKeepsItsArticle", kCs, "a zena",
                                                 "\x9e"
                                                 "ena"}),
@@ -101,6 +106,12 @@ TEST(Suggest, HostileOrFarFetchedTextGivesNothing)
         EXPECT_THAT(suggester.suggest(typed, kEn, MaxSuggestions), IsEmpty()) << typed.substr(0, 20);
         EXPECT_THAT(suggester.suggest(typed, kCs, MaxSuggestions), IsEmpty()) << typed.substr(0, 20);
     }
+}
+
+// "nevěděl" is "did not know": "věděl" (knew) or "viděl" (saw) would turn it upside down.
+TEST(Suggest, NothingThatDropsANegation)
+{
+    EXPECT_THAT(Suggester(kTable).suggest("nev\xec\x64\xecl", kCs, MaxSuggestions), IsEmpty());
 }
 
 struct Folding {

@@ -8,14 +8,28 @@
 namespace slovnik {
 namespace {
 
-TEST(Cp1250, EveryByteButTheDroppedControlsSurvivesTheRoundTrip)
+// Every byte comes back but the invisible ones and the few the boundary reads as others, none of
+// which the table holds: the no-break space (0xA0), the soft hyphen (0xAD), and Ł ł ß Đ đ.
+TEST(Cp1250, EveryByteButTheDroppedAndReadAsOthersSurvivesTheRoundTrip)
 {
     std::string everyByte;
-    for (int b = 0; b < 256; ++b)
+    std::string expected = "\t\n\v\f\r";
+    for (int b = 0; b < 256; ++b) {
         everyByte.push_back(static_cast<char>(b));
+        const std::string readAs = b == 0xA0 ? " "
+            : b == 0xAD                      ? ""
+            : b == 0xA3                      ? "L"
+            : b == 0xB3                      ? "l"
+            : b == 0xDF                      ? "ss"
+            : b == 0xD0                      ? "D"
+            : b == 0xF0                      ? "d"
+                                             : std::string(1, static_cast<char>(b));
+        if (b >= 0x20)
+            expected += readAs;
+    }
     const QString unicode = fromCp1250(everyByte);
     ASSERT_EQ(unicode.size(), 256);
-    EXPECT_EQ(toCp1250(unicode), "\t\n\v\f\r" + everyByte.substr(0x20));
+    EXPECT_EQ(toCp1250(unicode), expected);
 }
 
 TEST(Cp1250, CzechLettersHaveTheirCodePageBytes)
@@ -63,18 +77,27 @@ TEST_P(Cp1250Reduction, ReachesTheEngineAs)
 
 INSTANTIATE_TEST_SUITE_P(
     Cp1250, Cp1250Reduction,
-    ::testing::Values(Reduction{"diaeresis", u"naïve", "naive"}, Reduction{"tilde", u"señor", "senor"},
-                      Reduction{"capitals", u"NAÏVE SEÑOR", "NAIVE SENOR"},
-                      Reduction{"cedillaIsInTheCodePage", u"façade",
-                                "fa\xe7"
-                                "ade"},
-                      Reduction{"decomposed", u"jalapen\u0303o", "jalapeno"},
-                      Reduction{"markWithoutComposition", u"a\u0331b", "ab"},
-                      Reduction{"noBaseLetter", u"ø≠ά", "???"},
-                      Reduction{"controlsAfterAWord", u"dog\u0001\u0002", "dog"},
-                      Reduction{"otherControls", u"a\u001f\u001ab\u0008", "ab"},
-                      Reduction{"tabAndLineBreaksKept", u"a\tb\r\n\v\fc", "a\tb\r\n\v\fc"},
-                      Reduction{"delAndC1", u"\u007f\u0085", "\x7f?"}),
+    ::testing::Values(
+        Reduction{"diaeresis", u"naïve", "naive"}, Reduction{"tilde", u"señor", "senor"},
+        Reduction{"capitals", u"NAÏVE SEÑOR", "NAIVE SENOR"},
+        Reduction{"cedillaIsInTheCodePage", u"façade",
+                  "fa\xe7"
+                  "ade"},
+        Reduction{"decomposed", u"jalapen\u0303o", "jalapeno"},
+        Reduction{"markWithoutComposition", u"a\u0331b", "ab"}, Reduction{"noBaseLetter", u"≠ά", "??"},
+        Reduction{"noBreakSpacesAreBlanks", u"v\u00a0pond\u011bl\u00ed k\u202fbabi\u010dce 1\u20070",
+                  "v pond\xecl\xed k babi\xe8\x63\x65 1 0"},
+        Reduction{"nonBreakingHyphen", u"e\u2011mail", "e-mail"},
+        Reduction{"ligature", u"\ufb01sh \ufb00", "fish ff"},
+        Reduction{"fullWidthAndSuperscript", u"\uff44og m\u00b2", "dog m2"},
+        Reduction{"lettersWithoutDecomposition", u"\u00f8l stra\u00dfe \u00e6on \u0111ak \u0142\u00f3d\u017a",
+                  "ol strasse aeon dak l\xf3\x64\x9f"},
+        Reduction{"markedLetterWithoutDecomposition", u"\u01ff", "o"},
+        Reduction{"formatCharacters", u"\ufeff\u200fdog\u200b\u200e\u2060s\u00ad\ufeff", "dogs"},
+        Reduction{"controlsAfterAWord", u"dog\u0001\u0002", "dog"},
+        Reduction{"otherControls", u"a\u001f\u001ab\u0008", "ab"},
+        Reduction{"tabAndLineBreaksKept", u"a\tb\r\n\v\fc", "a\tb\r\n\v\fc"},
+        Reduction{"delAndC1", u"\u007f\u0085", "\x7f?"}),
     [](const auto &row) { return std::string(row.param.name); });
 
 TEST(Cp1250, CharactersThatComposingLengthensGiveOneQuestionMarkEach)

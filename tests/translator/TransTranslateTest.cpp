@@ -61,6 +61,11 @@ const std::vector<DictionaryEntry> kTable = tableOf({
     {"get", "dostat"},
     {"get up", "vstát"},
     {"up", "nahoru"},
+    {"knew", "věděl"},
+    {"saw", "viděl"},
+    {"know", "vědět"},
+    {"i want", "chci"},
+    {"do not want", "nechtít"},
 });
 
 /// The window on the test's table; given a text, it has translated it: from Czech as the window
@@ -132,6 +137,7 @@ private Q_SLOTS:
     void typedTextBecomesItsPart();
     void wordWithoutHitsOffersSuggestionsAndStaysEmpty();
     void boxWithoutItsOwnLineOffersBaseFormsMarked();
+    void negatedWordsKeepTheirNegation();
     void fillCommandTakesTheFirstBaseFormOffers_data();
     void fillCommandTakesTheFirstBaseFormOffers();
     void bestReadingCoversThePhrasesWordsAndKeepsTheLearnersBoxes();
@@ -216,6 +222,20 @@ void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
     QCOMPARE(hintOverLine(empty, 0), QStringLiteral("tvar slova cats"));
     QVERIFY2(darkestInk(empty) > 80 && darkestInk(empty) < 220, "grey placeholder text");
     QCOMPARE(sentence(form), QStringLiteral("zámožný [..] "));
+}
+
+// "nevěděl" is "did not know", "nechci" "I do not want": no offer drops the "not", neither a
+// spelling suggestion ("věděl = knew") nor the first base form ("chci = i want").
+void TransTranslateTest::negatedWordsKeepTheirNegation()
+{
+    SmallTableWindow window(kCs, QStringLiteral("Nevěděl, nechci."));
+    TTransForm &form = window.form;
+    QComboBox &knew = *form.WordBoxes()[0];
+    QCOMPARE(itemsOf(knew), (QStringList{"nevěděl = not knew", "nevědět = not know"}));
+    knew.setFocus();
+    QTest::keyClick(&knew, Qt::Key_Down);
+    QCOMPARE(knew.currentText(), QStringLiteral("nevěděl = not knew"));
+    QCOMPARE(itemsOf(*form.WordBoxes()[1]).value(0), QStringLiteral("nechtít = do not want"));
 }
 
 void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers_data()

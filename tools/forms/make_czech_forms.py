@@ -100,14 +100,18 @@ class Expander:
         return out
 
 
-def read_corrections(path):
-    """base: form form ...   (each form a word hunspell has, with or without rules, or not)."""
+def read_corrections(path, kind=""):
+    """base: form form ...   (each form a word hunspell has, with or without rules, or not).
+    With `kind` "first", the lines "first base: form form ..." instead: the base comes first
+    among the bases the forms have anyway, and brings nothing else along; with "not", the lines
+    "not base: form form ...": the forms are no forms of the base."""
     links = []
     for line in path.read_text(encoding="utf-8").split("\n"):
         line = line.split("#")[0].strip()
-        if not line:
+        marked = line.split(" ", 1)[0] in ("first", "not")
+        if not line or (marked and not line.startswith(kind + " ")) or (not marked and kind):
             continue
-        base, _, forms = line.partition(":")
+        base, _, forms = line.removeprefix(kind + " ").partition(":")
         for form in forms.split():
             links.append((form.strip(), base.strip()))
     return links
@@ -334,6 +338,12 @@ def main():
                 and not set(flags) & set("ABIJTXOyRY")):
             own.update(f for f in expander.forms(root, flags)
                        if f.startswith("ne") and f not in forms and (f[2:] in forms or f[2:] in order))
+
+    for form, base in read_corrections(args.corrections, "first"):
+        if base in forms.get(form, {}):
+            forms[form][base] = (-1,)
+    for form, base in read_corrections(args.corrections, "not"):
+        forms.get(form, {}).pop(base, None)
 
     by_base = collections.defaultdict(list)
     for form, bases in forms.items():
