@@ -37,6 +37,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/best_reading_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
+	xvfb-run -a python3 bench/look_up.py $(BUILD_DIR)/app/slovnik $(BUILD_DIR)/tools/cli/slovnik-cli 15
 
 build: $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)
