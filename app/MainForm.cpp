@@ -32,6 +32,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace slovnik {
 
@@ -94,8 +95,10 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_suggestions->placeInTabOrder(m_queryBox, m_baseFormLink);
     setTabOrder(m_baseFormLink, m_wordList);
     connectHandlers();
+    // Once the window is up: a check box is the strip's only control of its kind, and its style's
+    // parts would add to the memory the start takes.
     if (SelectionWatch::available())
-        buildSelectionWatch();
+        QTimer::singleShot(0, this, &TMainForm::buildSelectionWatch);
     setMinimumSize(kMinimumOuterSize - kDesignFrame);
     resize(kDesignClientSize);
     centreOnScreen(*this);
@@ -242,6 +245,9 @@ void TMainForm::buildSelectionWatch()
         = designNamed(new QCheckBox(QStringLiteral("Sledovat výběr"), m_buttonStrip), "WatchSelection");
     m_watchToggle->setToolTip(QStringLiteral("Vyhledávat slova vybraná v jiných programech"));
     m_watchToggle->resize(m_watchToggle->sizeHint().width(), kButtonStripHeight);
+    m_watchToggle->move(m_translatorPanel->x() - kWatchToggleGap - m_watchToggle->width(), 0);
+    m_watchToggle->show();
+    placeBaseFormLink();
     auto *const watch = new SelectionWatch(this);
     connect(m_watchToggle, &QCheckBox::toggled, watch, &SelectionWatch::setWatching);
     connect(watch, &SelectionWatch::selected, this, &TMainForm::selectionWatched);

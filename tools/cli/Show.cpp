@@ -5,12 +5,12 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QVariantMap>
 
 #include <cstdlib>
-#include <memory>
 
 namespace slovnik::cli {
 namespace {
@@ -37,6 +37,20 @@ QVariantMap platformData()
     return data;
 }
 
+// The bus's connection keeps a thread that reads messages until its static manager ends, at the
+// process's exit; a message read after the application, or Qt's table of the bus's types, had
+// ended (an error answer's notice, the bus's own signals) would print warnings on the error output.
+// Made before the connection, both are ended after it.
+void applicationToTheEnd()
+{
+    static int argc = 1;
+    static char name[] = "slovnik-cli";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+    qRegisterMetaType<QDBusMessage>();
+    qRegisterMetaType<QDBusError>();
+}
+
 } // namespace
 
 int show(ShowSource source, const QString &text, std::FILE *err)
@@ -44,11 +58,8 @@ int show(ShowSource source, const QString &text, std::FILE *err)
     if (!bus::sessionBusPresent(std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR")))
         return fail(err, Unavailable, "není spuštěna sběrnice sezení D-Bus",
                     QStringLiteral("there is no D-Bus session bus"));
-    int argc = 1;
-    char name[] = "slovnik-cli";
-    char *argv[] = {name, nullptr};
-    const std::unique_ptr<QCoreApplication> application(
-        QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv));
+    if (!QCoreApplication::instance())
+        applicationToTheEnd();
     QDBusConnection connection = QDBusConnection::sessionBus();
     if (!connection.isConnected())
         return fail(err, Unavailable, "sběrnice sezení D-Bus neodpovídá",
