@@ -2,7 +2,8 @@
 // (run-on-private-bus.sh): the program's real windows on the real table answer on the bus, another
 // X client owns the selection, and slovnik-cli show is run as a learner's key binding runs it. What
 // the window shows afterwards must be what its paste button shows for the same text, and the
-// learner's history, word list and translator stay as they were.
+// learner's history, word list and translator stay as they were. Under a Wayland compositor the
+// cases that need no X client run, natively on Wayland.
 
 #include "app/DesktopBus.h"
 #include "app/SelectionWatch.h"
@@ -57,6 +58,11 @@ QStringList resultLines(const TMainForm &form)
     return itemsOf(*named<ResultChooser>(form, "ComboBox2"));
 }
 
+bool onX11()
+{
+    return QGuiApplication::platformName() == u"xcb";
+}
+
 } // namespace
 
 class LookUpTest : public QObject {
@@ -88,14 +94,17 @@ private:
 
 void LookUpTest::initTestCase()
 {
-    if (QGuiApplication::platformName() != u"xcb")
-        QSKIP("needs an X display (run-on-private-bus.sh starts Xvfb)");
+    if (!onX11() && QGuiApplication::platformName() != u"wayland")
+        QSKIP("needs an X display or a Wayland compositor (run-on-private-bus.sh starts one)");
     if (!QDBusConnection::sessionBus().isConnected())
         QSKIP("needs a session bus (run-on-private-bus.sh starts one)");
     m_program = std::make_unique<ProgramWindows>();
-    buildLearnerState(*m_program);
+    // A headless compositor has no keyboard, and Qt 6.4's Wayland platform falls over a key event
+    // sent without one; there the windows stay as they start.
+    if (onX11())
+        buildLearnerState(*m_program);
     m_before = learnerState(*m_program);
-    QVERIFY(SelectionWatch::available());
+    QCOMPARE(SelectionWatch::available(), onX11());
     QVERIFY((new DesktopBus(m_program->main, m_program->translator))->join());
 }
 
@@ -142,6 +151,8 @@ void LookUpTest::selectionOfAnotherProgramIsLookedUpAsPasted_data()
 
 void LookUpTest::selectionOfAnotherProgramIsLookedUpAsPasted()
 {
+    if (!onX11())
+        QSKIP("X11 only: another X client owns the selection, a window's activation is awaited");
     QFETCH(QStringList, owner);
     QFETCH(bool, english);
     TMainForm &main = m_program->main;
@@ -176,6 +187,8 @@ void LookUpTest::nothingToLookUpChangesNothing_data()
 
 void LookUpTest::nothingToLookUpChangesNothing()
 {
+    if (!onX11())
+        QSKIP("X11 only: another X client owns the selection, a window's activation is awaited");
     QFETCH(QStringList, owner);
     TMainForm &main = m_program->main;
     typeQuery(main, u"kočka"_qs);
@@ -206,6 +219,8 @@ void LookUpTest::textOfTheCommandLineIsLookedUp()
 
 void LookUpTest::clipboardIsTranslated()
 {
+    if (!onX11())
+        QSKIP("X11 only: another X client owns the selection, a window's activation is awaited");
     TTransForm &translator = m_program->translator;
     translator.hide();
     QGuiApplication::clipboard()->setText(u"Kočka spí."_qs);
@@ -234,6 +249,8 @@ void LookUpTest::filesAreRefused()
 
 void LookUpTest::callWaitsWhileADialogIsOpen()
 {
+    if (!onX11())
+        QSKIP("X11 only: another X client owns the selection, a window's activation is awaited");
     TMainForm &main = m_program->main;
     typeQuery(main, u"kočka"_qs);
     QProcess cli;
@@ -259,6 +276,11 @@ void LookUpTest::callWaitsWhileADialogIsOpen()
 void LookUpTest::watchFollowsOtherProgramsShortSelectionsOnly()
 {
     TMainForm &main = m_program->main;
+    if (!onX11()) {
+        // Wayland hands the selection to the focused program only: nothing to watch, no toggle.
+        QVERIFY(!main.selectionWatchToggle());
+        return;
+    }
     QCheckBox *const toggle = main.selectionWatchToggle();
     QVERIFY(toggle && toggle->isVisible() && !toggle->isChecked());
     QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center());

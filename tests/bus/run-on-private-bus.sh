@@ -3,12 +3,18 @@
 # own, whose service folder holds a service file for the built program, as the package installs one
 # for the installed program. First with the program not running: the bus starts it for
 # `slovnik-cli show`, the window shows the word, a second program started beside it stays off the
-# bus. Then LookUpTest, the program's windows inside the test itself.
+# bus. Then LookUpTest, the program's windows inside the test itself. With --wayland the same runs
+# natively on Wayland, in a headless weston instead of Xvfb, without the cases that need X clients.
 #
-#   run-on-private-bus.sh LOOKUP_TEST PROGRAM SLOVNIK_CLI SELECTION_OWNER
+#   run-on-private-bus.sh [--wayland] LOOKUP_TEST PROGRAM SLOVNIK_CLI SELECTION_OWNER
 #                                           exit 0 passed, 1 failed, 77 skipped
 set -euo pipefail
 
+wayland=0
+if [[ ${1:-} == --wayland ]]; then
+    wayland=1
+    shift
+fi
 test_binary=${1:?look-up test} program=${2:?program} cli=${3:?slovnik-cli} owner=${4:?selection owner}
 readonly service=io.github.slovnik_app.slovnik
 readonly window_title='Anglicko - český slovnik'
@@ -16,14 +22,23 @@ readonly window_title='Anglicko - český slovnik'
 readonly patience_seconds=60
 
 skip() {
-    echo "SKIP: $1 (Debian packages: dbus xvfb xauth xdotool)"
+    echo "SKIP: $1 (Debian packages: $2)"
     exit 77
 }
-for tool in xvfb-run dbus-daemon dbus-send xdotool; do
-    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+for tool in dbus-daemon dbus-send; do
+    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed" dbus
 done
-if [[ -z ${SLOVNIK_BUS_TEST_DISPLAY:-} ]]; then
-    exec env SLOVNIK_BUS_TEST_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+if [[ $wayland -eq 0 ]]; then
+    for tool in xvfb-run xdotool; do
+        command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed" "xvfb xauth xdotool"
+    done
+    if [[ -z ${SLOVNIK_BUS_TEST_DISPLAY:-} ]]; then
+        exec env SLOVNIK_BUS_TEST_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    fi
+else
+    command -v weston >/dev/null 2>&1 || skip "weston is not installed" weston
+    compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null \
+        || skip "Qt's Wayland platform is not installed" qt6-wayland
 fi
 
 work=$(mktemp -d)
@@ -43,18 +58,33 @@ cat >"$work/bus.conf" <<EOF
   </policy>
 </busconfig>
 EOF
-# The bus and the programs it starts get the display and the platform from here.
-export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
-bus=$(dbus-daemon --config-file="$work/bus.conf" --fork --print-address=1 --print-pid=1)
-bus_pid=$(sed -n 2p <<<"$bus")
-export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
 started=()
+compositor=
 finish() {
-    for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
-    kill "$bus_pid" 2>/dev/null || true
+    for pid in "${started[@]}" $compositor; do kill "$pid" 2>/dev/null || true; done
+    kill "${bus_pid:-}" 2>/dev/null || true
     rm -rf "$work"
 }
 trap finish EXIT
+
+# The bus and the programs it starts get the display and the platform from here.
+export LC_ALL=C.UTF-8
+if [[ $wayland -eq 0 ]]; then
+    export QT_QPA_PLATFORM=xcb
+else
+    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=slovnik-test-$$
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 --no-config \
+        >"$work/weston.log" 2>&1 &
+    compositor=$!
+    for _ in $(seq 100); do
+        [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] && break
+        sleep 0.1
+    done
+    [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || { cat "$work/weston.log"; skip "weston did not start" weston; }
+fi
+bus=$(dbus-daemon --config-file="$work/bus.conf" --fork --print-address=1 --print-pid=1)
+bus_pid=$(sed -n 2p <<<"$bus")
+export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
 
 status=0
 fail() {
@@ -67,7 +97,16 @@ owner_pid() {
 }
 
 echo "== show while the program is not running: the bus starts it"
-if "$cli" show dog; then
+if [[ $wayland -eq 1 ]]; then
+    # A token as a launcher passes one; the compositor decides what it allows.
+    if XDG_ACTIVATION_TOKEN=slovnik-test "$cli" show dog; then
+        first=$(owner_pid)
+        [[ -n $first ]] || fail "no program owns the bus name"
+        kill "$first"
+    else
+        fail "slovnik-cli show dog exited with $? while the program was not running"
+    fi
+elif "$cli" show dog; then
     first=$(owner_pid)
     started+=("$first")
     timeout "$patience_seconds" xdotool search --sync --onlyvisible --name "$window_title" >/dev/null \
