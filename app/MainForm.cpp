@@ -244,6 +244,9 @@ void TMainForm::buildSelectionWatch()
     m_watchToggle
         = designNamed(new QCheckBox(QStringLiteral("Sledovat výběr"), m_buttonStrip), "WatchSelection");
     m_watchToggle->setToolTip(QStringLiteral("Vyhledávat slova vybraná v jiných programech"));
+    // Out of the Tab cycle of the query box, the word list and the result chooser, as the strip's
+    // buttons are; a click leaves the focus in the query box.
+    m_watchToggle->setFocusPolicy(Qt::NoFocus);
     m_watchToggle->resize(m_watchToggle->sizeHint().width(), kButtonStripHeight);
     m_watchToggle->move(m_translatorPanel->x() - kWatchToggleGap - m_watchToggle->width(), 0);
     m_watchToggle->show();
