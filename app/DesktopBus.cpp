@@ -17,6 +17,8 @@ namespace slovnik {
 
 namespace {
 
+constexpr int kLatestJoinMilliseconds = 2000;
+
 bool isBlank(const QString &text)
 {
     return text.trimmed().isEmpty();
@@ -86,6 +88,15 @@ void DesktopBus::joinAfterFirstPaint()
 {
     m_joinRequested = true;
     m_dictionary.installEventFilter(this);
+    // A window the display never exposes (a compositor that keeps it back) is never painted; the
+    // program still answers, a moment later.
+    QTimer::singleShot(kLatestJoinMilliseconds, this, [this] {
+        if (!m_joinRequested)
+            return;
+        m_joinRequested = false;
+        m_dictionary.removeEventFilter(this);
+        join();
+    });
 }
 
 bool DesktopBus::join()

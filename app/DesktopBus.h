@@ -43,7 +43,8 @@ public:
     /// Neither window is owned; both outlive this object.
     DesktopBus(TMainForm &dictionary, QWidget &translator);
 
-    /// Joins the session bus when the dictionary window has painted for the first time.
+    /// Joins the session bus when the dictionary window has painted for the first time, or after
+    /// two seconds when it has not.
     void joinAfterFirstPaint();
     /// Joins now: the object, then the name. False when there is no session bus (none is started)
     /// or another program holds the name.
