@@ -6,11 +6,13 @@ JOBS      ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Debian 12 packages the build, the tests and the benchmarks need: help2man writes slovnik-cli's
-# manual page, and the speech tests play into a PulseAudio server of their own.
+# manual page, the speech tests play into a PulseAudio server of their own, and the look-up tests
+# run in a headless weston too.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
             qt6-multimedia-dev flite1-dev libpulse-dev help2man pulseaudio pulseaudio-utils \
-            python3-pyatspi at-spi2-core dbus dbus-x11 xdotool openbox x11-utils
+            python3-pyatspi at-spi2-core dbus dbus-x11 xdotool openbox x11-utils libglib2.0-bin \
+            weston qt6-wayland
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl hunspell hunspell-cs
 # Only a maintainer who regenerates the Czech forms (after a change of the word list) needs these.
@@ -37,6 +39,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/best_reading_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
+	xvfb-run -a python3 bench/look_up.py $(BUILD_DIR)/app/slovnik $(BUILD_DIR)/tools/cli/slovnik-cli 15
 
 build: $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

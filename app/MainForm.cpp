@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/ResultChooser.h"
+#include "app/SelectionWatch.h"
 #include "app/SuggestionBar.h"
 #include "app/WordListView.h"
 #include "common/DictionaryHints.h"
@@ -24,12 +25,14 @@
 #include "text/Cp1250.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace slovnik {
 
@@ -54,6 +57,8 @@ constexpr int kSpeakBtnLeft = 167;
 constexpr const char16_t *kSpeakBtnHint = u"Přečíst anglické slovo";
 // After the speaker button, as far from it as the speaker button is from the About button.
 constexpr int kBaseFormLinkLeft = 194;
+// Between the base-form link and Panel3, at the strip's right.
+constexpr int kWatchToggleGap = 4;
 // Within Panel3; it has a caption and no hint.
 constexpr StripButtonDesign kTranslBtn{"TranslBtn", 4, ButtonImage::Sheet, u"", u"Translátor", 71};
 
@@ -90,6 +95,10 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_suggestions->placeInTabOrder(m_queryBox, m_baseFormLink);
     setTabOrder(m_baseFormLink, m_wordList);
     connectHandlers();
+    // Once the window is up: a check box is the strip's only control of its kind, and its style's
+    // parts would add to the memory the start takes.
+    if (SelectionWatch::available())
+        QTimer::singleShot(0, this, &TMainForm::buildSelectionWatch);
     setMinimumSize(kMinimumOuterSize - kDesignFrame);
     resize(kDesignClientSize);
     centreOnScreen(*this);
@@ -240,9 +249,37 @@ void TMainForm::offerBaseFormLink()
 
 void TMainForm::placeBaseFormLink()
 {
-    // Only where it stays clear of the translator's panel.
-    m_baseFormLink->setVisible(!m_baseFormLink->text().isEmpty()
-                               && m_baseFormLink->geometry().right() < m_translatorPanel->x());
+    // Only where it stays clear of the translator's panel and the watch toggle.
+    const int end = m_watchToggle ? m_watchToggle->x() : m_translatorPanel->x();
+    m_baseFormLink->setVisible(!m_baseFormLink->text().isEmpty() && m_baseFormLink->geometry().right() < end);
+}
+
+void TMainForm::buildSelectionWatch()
+{
+    m_watchToggle
+        = designNamed(new QCheckBox(QStringLiteral("Sledovat výběr"), m_buttonStrip), "WatchSelection");
+    m_watchToggle->setToolTip(QStringLiteral("Vyhledávat slova vybraná v jiných programech"));
+    // Out of the Tab cycle of the query box, the word list and the result chooser, as the strip's
+    // buttons are; a click leaves the focus in the query box.
+    m_watchToggle->setFocusPolicy(Qt::NoFocus);
+    m_watchToggle->resize(m_watchToggle->sizeHint().width(), kButtonStripHeight);
+    m_watchToggle->move(m_translatorPanel->x() - kWatchToggleGap - m_watchToggle->width(), 0);
+    m_watchToggle->show();
+    placeBaseFormLink();
+    auto *const watch = new SelectionWatch(this);
+    connect(m_watchToggle, &QCheckBox::toggled, watch, &SelectionWatch::setWatching);
+    connect(watch, &SelectionWatch::selected, this, &TMainForm::selectionWatched);
+}
+
+void TMainForm::selectionWatched(const QString &text)
+{
+    pasteIntoQuery(text);
+    // Raised, not activated: the learner goes on reading where the word was selected.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    if (isMinimized())
+        showNormal();
+    raise();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 void TMainForm::ComboBox2Click()
@@ -314,7 +351,12 @@ void TMainForm::CopyBtnClick()
 
 void TMainForm::PasteBtnClick()
 {
-    setQueryText(QGuiApplication::clipboard()->text());
+    pasteIntoQuery(QGuiApplication::clipboard()->text());
+}
+
+void TMainForm::pasteIntoQuery(const QString &text)
+{
+    setQueryText(text);
     // A pasted word is searched as if it had been typed.
     ComboBox1Change();
 }
@@ -380,6 +422,8 @@ void TMainForm::resizeEvent(QResizeEvent *event)
     m_body->setGeometry(0, 0, w, h);
     m_buttonStrip->resize(w, kButtonStripHeight);
     m_translatorPanel->move(w - kTranslatorPanelSize.width(), 0);
+    if (m_watchToggle)
+        m_watchToggle->move(m_translatorPanel->x() - kWatchToggleGap - m_watchToggle->width(), 0);
     placeBaseFormLink();
     m_queryRow->setGeometry(0, kQueryRowTop, w, kQueryRowHeight);
     PanelTopResize();

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 
@@ -24,6 +25,7 @@ class ButtonStrip;
 class ImageList;
 class LinkLabel;
 class ResultChooser;
+class SelectionWatch;
 class Speaker;
 class SpeakerButton;
 class SuggestionBar;
@@ -62,9 +64,16 @@ public:
     LinkLabel *baseFormLink() const { return m_baseFormLink; }
     /// Reads the English word aloud: the chosen line's, else an English query's.
     SpeakerButton *SpeakBtn() const { return m_speakButton; }
+    /// In the strip's free space, X11 only: looks up what the learner selects in other programs
+    /// while checked; unchecked at every start. Null where the platform has no such selection.
+    QCheckBox *selectionWatchToggle() const { return m_watchToggle; }
 
     /// The query run for the query box's text as it stands.
     void ComboBox1Change();
+    /// What the paste button does with the clipboard's text, for a text from elsewhere (the
+    /// session bus, the watched selection): the box takes it as it takes a paste, cut to its
+    /// length, and the query runs.
+    void pasteIntoQuery(const QString &text);
 
 protected:
     /// Closing the main window ends the message loop, whatever other windows are showing.
@@ -97,6 +106,9 @@ private:
     void offerBaseFormLink();
     /// Shows the offered link where the strip has room for it.
     void placeBaseFormLink();
+    void buildSelectionWatch();
+    /// A word selected in another program: looked up, the window raised, the focus left where it is.
+    void selectionWatched(const QString &text);
 
     /// Puts a text into the query box as the program, not as a keystroke: no query runs by itself.
     void setQueryText(const QString &text);
@@ -120,6 +132,7 @@ private:
     QString m_baseFormWord;
     bool m_baseFormSwitches = false; ///< the strip link names the word in the other direction
     bool m_baseFormNegated = false; ///< the strip link shows the negated lines of m_baseFormWord
+    QCheckBox *m_watchToggle = nullptr;
     std::span<const DictionaryEntry> m_table;
     WordListView *m_wordList;
     QueryRun m_queryRun;

@@ -43,6 +43,7 @@ check "contents: the module library in a private folder" has_path '\./usr/lib/([
 check "contents: the audio module in the private folder" has_path '\./usr/lib/([^/]+/)?slovnik/libslovnik-audio\.so'
 check "contents: the desktop entry" has_path "\./usr/share/applications/$app_id\.desktop"
 check "contents: the scalable icon" has_path '\./usr/share/icons/hicolor/scalable/apps/slovnik\.svg'
+check "contents: the D-Bus service file" has_path "\./usr/share/dbus-1/services/$app_id\.service"
 check "contents: the AppStream metainfo" has_path "\./usr/share/metainfo/$app_id\.metainfo\.xml"
 check "contents: the command-line tool in /usr/bin" has_path '\./usr/bin/slovnik-cli'
 check "contents: the copyright file" has_path '\./usr/share/doc/slovnik/copyright'
@@ -97,13 +98,20 @@ check "program: names itself after the desktop entry" grep -qa "$app_id" "$root/
 
 entry=$root/usr/share/applications/$app_id.desktop
 check "desktop entry: desktop-file-validate" desktop-file-validate "$entry"
-entry_value() { sed -n "s/^$1=//p" "$entry"; }
+# The main group's value; the actions' groups have their own Exec and Name.
+entry_value() { sed -n "/^\[Desktop Entry\]/,/^\[Desktop Action/ s/^$1=//p" "$entry"; }
 check "desktop entry: Exec is the packaged program" test -x "$root/usr/bin/$(entry_value Exec | cut -d' ' -f1)"
 check "desktop entry: Icon is the packaged icon" test -f "$root/usr/share/icons/hicolor/scalable/apps/$(entry_value Icon).svg"
 in_categories() { entry_value Categories | tr ';' '\n' | grep -qx "$1"; }
 check "desktop entry: in Education" in_categories Education
 check "desktop entry: in Dictionary" in_categories Dictionary
 check "desktop entry: a Czech comment" test -n "$(sed -n 's/^Comment\[cs\]=//p' "$entry")"
+check "desktop entry: D-Bus activatable" test "$(entry_value DBusActivatable)" = true
+service=$root/usr/share/dbus-1/services/$app_id.service
+service_starts_program() {
+    grep -qx "Name=$app_id" "$service" && grep -qx 'Exec=/usr/bin/slovnik' "$service"
+}
+check "D-Bus service: starts the packaged program under the entry's name" service_starts_program
 
 check "metainfo: appstreamcli validate" appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
 check "metainfo: appstreamcli validate-tree" appstreamcli validate-tree --no-net "$root"

@@ -7,6 +7,9 @@
 #
 #   no-writes.sh SESSION_DRIVER PROGRAM     exit 0 clean, 1 a write or a socket, 77 no strace
 #
+# The program also starts once on X11 (Xvfb) in a session without a D-Bus session bus, where it
+# must neither start a bus nor connect to one.
+#
 # Both runs get a home and a runtime folder of their own, made empty for this run: what a user who
 # has never run anything meets, on every machine and every run.
 #
@@ -205,6 +208,31 @@ if [[ $code -ne 124 && $code -ne 0 ]]; then
 fi
 summarise "$work/start.log"
 check_log "$work/start.log" || status=1
+
+# On X11 without a session bus the bus libraries would start one (dbus-launch --autolaunch, which
+# writes ~/.dbus and leaves a bus running); the program must keep them from it. The display is
+# Xvfb's, started outside the trace.
+echo "== the program's start on X11 without a session bus, ended after $start_seconds s"
+if command -v xvfb-run >/dev/null 2>&1; then
+    set +e
+    env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb \
+        xvfb-run -a strace -f -qq -e trace=%file,%network -o "$work/nobus.log" \
+        timeout --signal=TERM "$start_seconds" "$program"
+    code=$?
+    set -e
+    if [[ $code -ne 124 && $code -ne 0 ]]; then
+        echo "the program ended by itself with exit code $code"
+        status=1
+    fi
+    summarise "$work/nobus.log"
+    check_log "$work/nobus.log" || status=1
+    if [[ -e $home/.dbus ]]; then
+        echo "a session bus was started: $home/.dbus exists"
+        status=1
+    fi
+else
+    echo "  not run: xvfb-run is not installed (Debian packages xvfb xauth)"
+fi
 
 if [[ $status -eq 0 ]]; then
     echo "nothing written, nothing sent"

@@ -2,6 +2,7 @@
 
 #include "common/ListOrder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -70,13 +71,36 @@ TEST(CliUsage, VersionIsTheProjectsUnderBothOptions)
 
 TEST(CliUsage, WrongCommandsAndOptionsExitWithTwo)
 {
-    for (const QStringList &arguments : {QStringList{}, QStringList{QStringLiteral("frobnicate")},
-                                         QStringList{QStringLiteral("dump"), QStringLiteral("--bogus")}}) {
+    for (const QStringList &arguments :
+         {QStringList{}, QStringList{QStringLiteral("frobnicate")},
+          QStringList{QStringLiteral("dump"), QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("show"), QStringLiteral("--selection"), QStringLiteral("dog")},
+          QStringList{QStringLiteral("show"), QStringLiteral("--selection"), QStringLiteral("--clipboard")},
+          QStringList{QStringLiteral("show"), QStringLiteral("dog"), QStringLiteral("cat")}}) {
         const CliRun run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(run.err.isEmpty());
     }
+}
+
+// The program's side, with a bus, is tests/bus/.
+TEST(CliShow, WithoutASessionBusExitsWithThreeAndStartsNone)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    // An empty runtime folder: no user bus listens there.
+    const QTemporaryDir runtime;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SLOVNIK_CLI_PATH), {QStringLiteral("show"), QStringLiteral("dog")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 3);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(err.count(u'\n'), 1);
+    EXPECT_TRUE(err.contains(u"sběrnice"_qs) && err.contains(u"session bus"_qs)) << err.toStdString();
+    EXPECT_TRUE(QDir(runtime.path()).isEmpty());
 }
 
 TEST(CliLookup, ListsTheDogLinesSortedWithDuplicates)

@@ -21,14 +21,21 @@ struct Request {
     TranslationDirection direction = TranslationDirection::CzechToEnglish;
     std::optional<TranslateOutput> output;
     std::optional<QString> wavFile;
+    std::optional<ShowSource> source;
     QString text;
 };
 
 /// The options a command takes beyond --help, --version and --.
-enum Options : unsigned { NoOptions = 0, DirectionOptions = 1, OutputOptions = 2, WavOption = 4 };
+enum Options : unsigned {
+    NoOptions = 0,
+    DirectionOptions = 1,
+    OutputOptions = 2,
+    WavOption = 4,
+    SourceOptions = 8
+};
 
-/// Where a command's text comes from.
-enum class Text { None, Argument, StandardInput };
+/// Where a command's text comes from; OptionalArgument stands in for a source option.
+enum class Text { None, Argument, StandardInput, OptionalArgument };
 
 struct Command {
     const char *name;
@@ -41,6 +48,7 @@ struct Command {
 };
 
 int translateInput(const Request &request, std::FILE *in, std::FILE *out, std::FILE *err);
+int showRequested(const Request &request, std::FILE *in, std::FILE *out, std::FILE *err);
 
 constexpr Command kCommands[] = {
     {"dump", "",
@@ -84,6 +92,14 @@ constexpr Command kCommands[] = {
      [](const Request &request, std::FILE *, std::FILE *, std::FILE *err) {
          return say(request.text, request.wavFile, err);
      }},
+    {"show", "[--selection | --clipboard | [--] TEXT]",
+     "bring the running dictionary window to the front (starting\n"
+     "it when it is not running) with the selected text, the\n"
+     "clipboard's or TEXT looked up as its paste button looks\n"
+     "one up; the selection when nothing is given. The command\n"
+     "to bind to a key. With --translate-clipboard the translator\n"
+     "shows the clipboard's text split into words instead",
+     SourceOptions, Text::OptionalArgument, &showRequested},
 };
 
 constexpr const char *kUsageEnd
@@ -97,8 +113,9 @@ constexpr const char *kUsageEnd
       "  -V, --version             show the version and exit\n"
       "\n"
       "Exit status: 0 on success (also when nothing is found), 1 when the input is not valid\n"
-      "UTF-8, 2 on wrong usage, 3 when the output cannot be written, and when say has no voice or\n"
-      "no audio output.\n";
+      "UTF-8 and when show has nothing to look up, 2 on wrong usage, 3 when the output cannot be\n"
+      "written, when say has no voice or no audio output, and when show finds no session bus or\n"
+      "cannot reach the program.\n";
 
 // The help, its command list made from the table.
 QByteArray usage()
@@ -156,6 +173,24 @@ int translateInput(const Request &request, std::FILE *in, std::FILE *out, std::F
     return translate(*text, request.direction, request.output.value_or(TranslateOutput::Sentence), out, err);
 }
 
+constexpr const char16_t *kSourceOptions = u"--selection, --clipboard and --translate-clipboard";
+
+std::optional<ShowSource> showSource(const QByteArray &option)
+{
+    if (option == "--selection")
+        return ShowSource::Selection;
+    if (option == "--clipboard")
+        return ShowSource::Clipboard;
+    if (option == "--translate-clipboard")
+        return ShowSource::TranslateClipboard;
+    return std::nullopt;
+}
+
+int showRequested(const Request &request, std::FILE *, std::FILE *, std::FILE *err)
+{
+    return show(request.source.value_or(ShowSource::Selection), request.text, err);
+}
+
 // --help and --version anywhere before "--" win over everything else on the line.
 std::optional<int> helpOrVersion(const QByteArrayList &arguments, std::FILE *out, std::FILE *err)
 {
@@ -197,18 +232,27 @@ std::optional<int> parse(const Command &command, const QByteArrayList &arguments
             return wrongUsage(err, name + u": --wav needs a FILE"_qs);
         else if ((command.options & WavOption) && argument == "--wav")
             request.wavFile = QFile::decodeName(arguments[i]);
+        else if ((command.options & SourceOptions) && showSource(argument) && request.source)
+            return wrongUsage(err, name + u": give at most one of "_qs + QString::fromUtf16(kSourceOptions));
+        else if ((command.options & SourceOptions) && showSource(argument))
+            request.source = showSource(argument);
         else
             return wrongUsage(
                 err, QStringLiteral("%1: unknown option '%2'").arg(name, QString::fromUtf8(argument)));
     }
-    if (command.text != Text::Argument && !texts.isEmpty())
+    const bool takesText = command.text == Text::Argument || command.text == Text::OptionalArgument;
+    if (command.text == Text::OptionalArgument && request.source && !texts.isEmpty())
+        return wrongUsage(err, name + u": give either a source option or TEXT"_qs);
+    if (command.text == Text::OptionalArgument && texts.isEmpty())
+        return std::nullopt;
+    if (!takesText && !texts.isEmpty())
         return wrongUsage(err,
                           QStringLiteral("%1: unexpected argument '%2'%3")
                               .arg(name, QString::fromUtf8(texts.front()),
                                    command.text == Text::StandardInput
                                        ? u" (the text comes on standard input)"_qs
                                        : QString()));
-    if (command.text != Text::Argument)
+    if (!takesText)
         return std::nullopt;
     if (texts.size() != 1)
         return wrongUsage(err,
@@ -217,6 +261,8 @@ std::optional<int> parse(const Command &command, const QByteArrayList &arguments
     if (!text)
         return notUtf8(err, name + u": TEXT"_qs);
     request.text = *text;
+    if (command.text == Text::OptionalArgument)
+        request.source = ShowSource::Text;
     return std::nullopt;
 }
 

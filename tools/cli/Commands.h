@@ -37,4 +37,14 @@ int forms(const QString &word, TranslationDirection direction, std::FILE *out, s
 /// 16-bit mono WAV file instead.
 int say(const QString &text, const std::optional<QString> &wavFile, std::FILE *err);
 
+/// Where show takes its text: the primary selection (the clipboard when nothing is selected),
+/// the clipboard, or the command line; or the clipboard's, for the translator.
+enum class ShowSource { Selection, Clipboard, Text, TranslateClipboard };
+
+/// Asks the running program over the session bus, starting it through the bus when it is not
+/// running, to look the text up in the dictionary window and bring it to the front. Success when
+/// shown, BadInput when there was nothing to look up, Unavailable without a session bus or when
+/// the program cannot be reached; one line on `err`, Czech and English, says why.
+int show(ShowSource source, const QString &text, std::FILE *err);
+
 } // namespace slovnik::cli

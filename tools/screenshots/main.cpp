@@ -4,8 +4,8 @@
 //   slovnik-screenshots [folder]     writes dictionary.png, dictionary-results.png,
 //                                    dictionary-suggestions.png, dictionary-forms.png,
 //                                    translator.png, translator-forms.png,
-//                                    translator-reading.png, help.png,
-//                                    translator-help.png and about.png into folder (default docs)
+//                                    translator-reading.png, help.png, translator-help.png,
+//                                    about.png and look-up.png into folder (default docs)
 
 #include "app/ApplicationWindows.h"
 #include "app/MainForm.h"
@@ -21,12 +21,15 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSize>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <cstdio>
 
@@ -154,6 +157,39 @@ void translatorShot(TTransForm &window, Shots &shots)
     window.hide();
 }
 
+// A word selected in another program, here a reader's window, and the dictionary brought up over
+// it with the word looked up, as a key bound to `slovnik-cli show` or the selection watch does.
+void lookUpShot(TMainForm &window, Shots &shots)
+{
+    constexpr QSize kReaderSize(560, 300);
+    constexpr QPoint kDictionaryOffset(150, 140);
+    QPlainTextEdit reader;
+    reader.setWindowTitle(QStringLiteral("The Secret Garden"));
+    reader.setPlainText(QStringLiteral(
+        "Mary walked along the wall until she came to a small door in the ivy. The garden behind it "
+        "had been shut for ten years, and nobody had been inside. She pushed the door slowly, and it "
+        "opened.\n\nThe roses had climbed over the trees and hung down in long branches. Between "
+        "them the grass was grey and dry, and weeds grew among the stones of the paths."));
+    reader.setGeometry(QRect(QPoint(0, 0), kReaderSize));
+    QTextCursor selected = reader.document()->find(QStringLiteral("branches"));
+    reader.setTextCursor(selected);
+    reader.show();
+    settle(reader);
+
+    press(named<TEx3DButton>(window, "LangBtn"));
+    if (QCheckBox *const watch = window.selectionWatchToggle())
+        watch->setChecked(true);
+    window.move(reader.geometry().topLeft() + kDictionaryOffset);
+    window.pasteIntoQuery(selected.selectedText());
+    window.show();
+    window.raise();
+    shots.take({&reader, &window}, QStringLiteral("look-up.png"));
+    if (QCheckBox *const watch = window.selectionWatchToggle())
+        watch->setChecked(false);
+    press(named<TEx3DButton>(window, "LangBtn"));
+    window.hide();
+}
+
 void windowShot(QWidget &window, Shots &shots, const QString &name)
 {
     window.show();
@@ -178,6 +214,7 @@ int main(int argc, char *argv[])
     Shots shots(folder);
     dictionaryShots(*windows.MainForm, shots);
     translatorShot(*windows.TransForm, shots);
+    lookUpShot(*windows.MainForm, shots);
     windowShot(*windows.DicHelpForm, shots, QStringLiteral("help.png"));
     windowShot(*windows.TrHelpForm, shots, QStringLiteral("translator-help.png"));
     // Shown without its modal loop, so that the picture can be taken; it looks the same.
