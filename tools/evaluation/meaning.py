@@ -75,6 +75,11 @@ class Cli:
         return lambda word: self.forms_cache.get((flag, word), [])
 
 
+def same_word(a, b):
+    # A box keeps a capital the translator's lower-casing leaves (Čas); its lines are in lower case.
+    return a.lower() == b.lower()
+
+
 def parse_offers(output):
     """The boxes of `translate --offers`: (word, [(source side, target side, own)] of its lines),
     a line its own when it is for the word itself, one of its base forms or a phrase at it."""
@@ -89,7 +94,7 @@ def parse_offers(output):
             offer = offer.removeprefix(mark)
         if boxes and LINE_SEPARATOR in offer:
             source, target = offer.split(LINE_SEPARATOR, 1)
-            boxes[-1][1].append((source, target, marked or source == boxes[-1][0]))
+            boxes[-1][1].append((source, target, marked or same_word(source, boxes[-1][0])))
     return boxes
 
 
@@ -117,11 +122,14 @@ LONGER_ONLY = "only in longer words' lines"
 
 
 def holding_box(word, boxes, forms):
-    """The first box with a line of its own that gives the word; else why there is none."""
+    """(box, line's source side) of the first line of a box's own that gives the word, the
+    source left out when it is the box's word; else (None, why there is none)."""
     keys = scoring.keys(word, forms)
-    held = [(box, line[2]) for box, lines in boxes for line in lines if gives(line, keys)]
-    own = [box for box, is_own in held if is_own]
-    return own[0] if own else (LONGER_ONLY if held else NO_BOX)
+    held = [(box, line) for box, lines in boxes for line in lines if gives(line, keys)]
+    for box, (source, _, own) in held:
+        if own:
+            return box, (None if same_word(source, box) else source)
+    return None, (LONGER_ONLY if held else NO_BOX)
 
 
 def evaluate(cli, pairs, direction, pool, misses_wanted):
@@ -153,13 +161,21 @@ def evaluate(cli, pairs, direction, pool, misses_wanted):
 
 
 def describe_misses(cli, direction, misses, forms, pool, limit):
+    """Each missed word's base form with the box that held it and the best reading of the box's
+    word alone, as "box (line's source) → reading", or why no box held it."""
     if not limit:
         return []
-    boxes = sorted({box for _, box in misses} - {NO_BOX, LONGER_ONLY})
+    boxes = sorted({box for _, (box, _) in misses if box})
     alone = dict(zip(boxes, pool.map(
-        lambda b: f"{b} → {cli.translate(direction, b, '--fill').strip()}", boxes)))
-    given = [(scoring.base_of(w, forms), alone.get(box, box)) for w, box in misses]
-    return scoring.commonest_misses(given, limit)
+        lambda b: cli.translate(direction, b, "--fill").strip(), boxes)))
+
+    def given(box, via):
+        if box is None:
+            return via
+        return f"{box}{f' ({via})' if via else ''} → {alone[box]}"
+
+    return scoring.commonest_misses(
+        [(scoring.base_of(w, forms), given(*held)) for w, held in misses], limit)
 
 
 def read_corpus(path, limit):

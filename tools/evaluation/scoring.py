@@ -23,7 +23,7 @@ am is are was were been being do does did done doing have has had having will wo
 should can could may might must let let's i'm i've i'll i'd you're you've you'll you'd he's
 he'll he'd she's she'll she'd it's it'll we're we've we'll we'd they're they've they'll they'd
 that's there's here's what's who's don't doesn't didn't won't wouldn't can't cannot couldn't
-shouldn't isn't aren't wasn't weren't haven't hasn't hadn't mustn't 's 'll 've 're 'd 'em
+shouldn't isn't aren't wasn't weren't haven't hasn't hadn't mustn't
 just also too very yet still even only ever oh yes ok okay please
 """.split())
 
@@ -54,8 +54,11 @@ def words(text):
     return [w.lower().replace("’", "'") for w in WORD.findall(text)]
 
 
+MIN_CONTENT_LETTERS = 2  # a lone letter is a cut word (e-mail) or a function word
+
+
 def content_words(text, stop):
-    return [w for w in words(text) if w not in stop]
+    return [w for w in words(text) if w not in stop and len(w) >= MIN_CONTENT_LETTERS]
 
 
 def sentence_words(sentence):
