@@ -28,6 +28,7 @@ class Scoring(unittest.TestCase):
         self.assertEqual(sentence, ["child", "going", "house"])
         self.assertEqual(scoring.matched(["children", "went", "home", "house"], sentence, forms),
                          [True, True, False, True])
+        self.assertEqual(scoring.head_words(["boj", "bát se"], scoring.CZECH_STOP), ["boj", "bát"])
 
     def test_boxes_of_the_offers(self):
         boxes = meaning.parse_offers("děti\n  děti = babies\n  dětinský = childish\n"

@@ -67,12 +67,12 @@ class Cli:
 
     def fill_forms(self, flag, words, pool):
         todo = sorted({w for w in words if (flag, w) not in self.forms_cache})
-        found = pool.map(lambda w: self.run(["forms", flag, "--", w]).split(), todo)
+        found = pool.map(lambda w: self.run(["forms", flag, "--", w]).splitlines(), todo)
         for word, forms in zip(todo, found):
             self.forms_cache[(flag, word)] = forms
 
-    def forms_function(self, flag):
-        return lambda word: self.forms_cache.get((flag, word), [])
+    def forms_function(self, flag, stop):
+        return lambda word: scoring.head_words(self.forms_cache.get((flag, word), []), stop)
 
 
 def same_word(a, b):
@@ -144,7 +144,7 @@ def evaluate(cli, pairs, direction, pool, misses_wanted):
     filled_words = [scoring.sentence_words(s) for s in filled]
     every = {w for group in (references, built_words, filled_words) for ws in group for w in ws}
     cli.fill_forms(direction.target_flag, every, pool)
-    forms = cli.forms_function(direction.target_flag)
+    forms = cli.forms_function(direction.target_flag, direction.target_stop)
 
     total = sum(len(r) for r in references)
     counts = {"built": 0, "filled": 0, "oracle": 0}

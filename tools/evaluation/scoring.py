@@ -42,7 +42,7 @@ vaši vašeho vašemu vašem vaším vašich vašim vašimi její jejího jejím
 svoje svá své sví svého svému svém svým svou svými svých ten ta to ti ty toho tomu tom tím té
 tu tou těch těm těmi tento tato toto tito tyto tohoto tomuto této touto těchto tenhle tahle
 tohle tyhle takový taková takové každý každá každé všechen všechna všechno všichni všechny
-vše všeho všem všemi nějaký nějaká nějaké něco někdo nic nikdo žádný žádná žádné
+vše všech všeho všem všemi nějaký nějaká nějaké něco někdo nic nikdo žádný žádná žádné
 být jsem jsi je jsme jste jsou byl byla bylo byli byly budu budeš bude budeme budete budou
 bych bys by bychom byste není nejsem nejsi nejsme nejste nejsou nebyl nebyla nebylo nebyli
 nebyly nebude
@@ -59,6 +59,12 @@ MIN_CONTENT_LETTERS = 2  # a lone letter is a cut word (e-mail) or a function wo
 
 def content_words(text, stop):
     return [w for w in words(text) if w not in stop and len(w) >= MIN_CONTENT_LETTERS]
+
+
+def head_words(lines, stop):
+    """The words of table words printed one a line, function words left out: a reflexive verb
+    "bát se" gives "bát", so that a form of it never matches every "se"."""
+    return [w for line in lines for w in words(line) if w not in stop]
 
 
 def sentence_words(sentence):
