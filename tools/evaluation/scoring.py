@@ -24,7 +24,8 @@ should can could may might must let let's i'm i've i'll i'd you're you've you'll
 he'll he'd she's she'll she'd it's it'll we're we've we'll we'd they're they've they'll they'd
 that's there's here's what's who's don't doesn't didn't won't wouldn't can't cannot couldn't
 shouldn't isn't aren't wasn't weren't haven't hasn't hadn't mustn't
-just also too very yet still even only ever oh yes ok okay please
+just also too very yet still even only ever already now oh yes ok okay please such nothing
+nobody none something someone somebody anything anyone anybody everything everyone everybody
 """.split())
 
 CZECH_STOP = set("""
@@ -33,7 +34,7 @@ jestli jestliže pokud zda zdali tedy však totiž neboť jako jak tak také tak
 jenom pouze ještě teď pak tam tu zde sem tady kde kam odkud kdy proč co coho čemu čím kdo koho
 komu kým který která které kterého kterou kterým kterými jenž jež jehož jejž v ve na do z ze s
 se si k ke o u po pro při za před přede nad nade pod pode mezi od ode bez beze přes kvůli
-skrz proti vůči podle kolem okolo během kromě vedle ne ano no nu ó ach
+skrz proti vůči podle kolem okolo během kromě vedle ne ano no nu ó ach velmi
 já mě mne mi mnou ty tě tebe ti tobě tebou on ona ono oni ony jeho ho mu jemu něj něho němu
 ním jí ji ní nich nim nimi jim jimi je ně my nás nám námi vy vás vám vámi sebe sobě sebou
 můj moje má mé mí mého mému mém mým mou mými mých mým tvůj tvoje tvá tvé tví tvého tvému tvém
