@@ -15,6 +15,7 @@ import argparse
 import subprocess
 import sys
 import time
+from collections import Counter
 from concurrent.futures import ThreadPoolExecutor
 
 from tools.evaluation import scoring
@@ -119,6 +120,7 @@ def oracle_found(reference, boxes, forms):
 
 NO_BOX = "in no box"
 LONGER_ONLY = "only in longer words' lines"
+OWN_LINE = "in a line of a box's own"
 
 
 def holding_box(word, boxes, forms):
@@ -161,10 +163,12 @@ def evaluate(cli, pairs, direction, pool, misses_wanted):
 
 
 def describe_misses(cli, direction, misses, forms, pool, limit):
-    """Each missed word's base form with the box that held it and the best reading of the box's
-    word alone, as "box (line's source) → reading", or why no box held it."""
+    """How many misses a box's own line held, how many no such line; then each missed word's base
+    form with the box that held it and the best reading of the box's word alone, as
+    "box (line's source) → reading", or why no box held it."""
     if not limit:
-        return []
+        return Counter(), []
+    kinds = Counter(OWN_LINE if box else why for _, (box, why) in misses)
     boxes = sorted({box for _, (box, _) in misses if box})
     alone = dict(zip(boxes, pool.map(
         lambda b: cli.translate(direction, b, "--fill").strip(), boxes)))
@@ -174,7 +178,7 @@ def describe_misses(cli, direction, misses, forms, pool, limit):
             return via
         return f"{box}{f' ({via})' if via else ''} → {alone[box]}"
 
-    return scoring.commonest_misses(
+    return kinds, scoring.commonest_misses(
         [(scoring.base_of(w, forms), given(*held)) for w, held in misses], limit)
 
 
@@ -204,8 +208,13 @@ def print_table(results, pairs):
 
 def print_misses(results):
     for d in DIRECTIONS:
-        print(f"\n{d.title}: the human translation's words the best reading misses most")
-        for base, count, givens in results[d.title][2]:
+        kinds, commonest = results[d.title][2]
+        missed = sum(kinds.values())
+        print(f"\n{d.title}: {missed} words the best reading misses; of them "
+              + ", ".join(f"{kind} {100 * kinds[kind] / missed:.0f}%"
+                          for kind in (OWN_LINE, LONGER_ONLY, NO_BOX)))
+        print("the commonest:")
+        for base, count, givens in commonest:
             shown = "; ".join(f"{g} ({n})" for g, n in givens)
             print(f"  {base} ×{count}: {shown}")
 
