@@ -8,7 +8,8 @@ and with --fill (the best reading). The table gives the share of the human trans
 words that the sentence holds, words compared by base form (`slovnik-cli forms`); the last row
 is the best line of every box (`translate --offers`), if the learner picked it. Then, per
 direction, the human translation's words the best reading misses most, each with the box word
-whose lines hold it and what the best reading of that word alone gives, or "in no box".
+whose own lines hold it and what the best reading of that word alone gives, or why none does.
+A tool that may be rebuilt during the run is best copied first and given with --cli.
 """
 
 import argparse
