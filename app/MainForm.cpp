@@ -6,6 +6,7 @@
 #include "app/WordListView.h"
 #include "common/DictionaryHints.h"
 #include "common/ResultLineText.h"
+#include "common/SpokenText.h"
 #include "controls/AccessibleControls.h"
 #include "controls/BusyCursor.h"
 #include "controls/ButtonKeys.h"
@@ -21,7 +22,6 @@
 #include "engine/Dic.h"
 #include "engine/ResultLine.h"
 #include "engine/Search.h"
-#include "speech/SpokenText.h"
 #include "text/Cp1250.h"
 
 #include <QApplication>
@@ -118,7 +118,7 @@ void TMainForm::buildButtonStrip()
     m_buttonStrip->addDirectionButton(kLangBtnLeft, m_flagImages, this, &TMainForm::LangBtnClick);
     m_buttonStrip->giveKey("CopyBtn", kCopyKey);
     m_buttonStrip->giveKey("LangBtn", kDirectionKey);
-    m_speakButton = m_buttonStrip->addSpeakerButton(kSpeakBtnLeft, kSpeakBtnHint);
+    m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
     m_baseFormLink->setTextFormat(Qt::PlainText);
     m_baseFormLink->setForegroundRole(QPalette::Link);
     m_baseFormLink->setToolTip(QStringLiteral("Vyhledat základní tvar"));

@@ -14,4 +14,13 @@ QCursor busyCursor();
 /// Repeated calls with the same value change nothing, so the cursor stack never grows from it.
 void setBusyCursor(bool busy);
 
+/// The busy cursor from construction to the end of the scope, however the scope is left.
+class BusyCursorScope {
+public:
+    BusyCursorScope() { setBusyCursor(true); }
+    ~BusyCursorScope() { setBusyCursor(false); }
+    BusyCursorScope(const BusyCursorScope &) = delete;
+    BusyCursorScope &operator=(const BusyCursorScope &) = delete;
+};
+
 } // namespace slovnik

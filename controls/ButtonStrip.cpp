@@ -1,7 +1,6 @@
 #include "controls/ButtonStrip.h"
 
 #include "controls/Icons.h"
-#include "controls/SpeakerButton.h"
 
 #include <QKeySequence>
 
@@ -54,11 +53,6 @@ TEx3DButton *ButtonStrip::addDirectionButton(int left, ImageList *flags)
 void ButtonStrip::showDirection(TranslationDirection direction)
 {
     m_directionButton->setImageIndex(flagOf(direction));
-}
-
-SpeakerButton *ButtonStrip::addSpeakerButton(int left, const char16_t *hint)
-{
-    return new SpeakerButton(this, left, hint);
 }
 
 void ButtonStrip::giveKey(const char *name, QKeyCombination key)

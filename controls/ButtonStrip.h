@@ -16,7 +16,6 @@
 namespace slovnik {
 
 class ImageList;
-class SpeakerButton;
 
 /// Every strip button stands at top 1 and is as high as the square; most are square.
 inline constexpr int kStripButtonTop = 1;
@@ -68,9 +67,6 @@ public:
         connect(addDirectionButton(left, flags), &TEx3DButton::clicked, window, clicked);
     }
     void showDirection(TranslationDirection direction);
-
-    /// Adds the speaker button at `left`, with `hint` followed by its key.
-    SpeakerButton *addSpeakerButton(int left, const char16_t *hint);
 
     /// Gives the strip's button `name` a key that presses it from anywhere in its window. A screen
     /// reader names the key with the button's description; the hint stays as the button has it.

@@ -10,7 +10,7 @@
 // button's sound waves until the learner does something else in the window, and shows the hint,
 // which then says why.
 
-#include "speech/SpokenText.h"
+#include "common/SpokenText.h"
 
 #include <QKeyCombination>
 #include <QObject>

@@ -1,7 +1,5 @@
 #include "controls/WindowParts.h"
 
-#include "controls/BusyCursor.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -155,16 +153,6 @@ void showInFront(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-BusyCursorScope::BusyCursorScope()
-{
-    setBusyCursor(true);
-}
-
-BusyCursorScope::~BusyCursorScope()
-{
-    setBusyCursor(false);
 }
 
 } // namespace slovnik

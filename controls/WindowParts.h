@@ -75,13 +75,4 @@ void changeOnlyWhenFocusedByWheel(QComboBox &box);
 /// Shows a modeless window, or brings it back to the front; does nothing without one.
 void showInFront(QWidget *window);
 
-/// The busy cursor from construction to the end of the scope, however the scope is left.
-class BusyCursorScope {
-public:
-    BusyCursorScope();
-    ~BusyCursorScope();
-    BusyCursorScope(const BusyCursorScope &) = delete;
-    BusyCursorScope &operator=(const BusyCursorScope &) = delete;
-};
-
 } // namespace slovnik

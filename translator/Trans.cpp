@@ -1,7 +1,9 @@
 #include "translator/Trans.h"
 
+#include "common/SpokenText.h"
 #include "common/Translation.h"
 #include "controls/AccessibleControls.h"
+#include "controls/BusyCursor.h"
 #include "controls/ButtonKeys.h"
 #include "controls/ButtonStrip.h"
 #include "controls/Ex3DButton.h"
@@ -16,7 +18,6 @@
 #include "engine/Dic.h"
 #include "engine/ProgramReading.h"
 #include "engine/Translate.h"
-#include "speech/SpokenText.h"
 #include "text/Cp1250.h"
 #include "translator/ReadingBoxes.h"
 #include "translator/ScrollBox.h"
@@ -155,7 +156,7 @@ void TTransForm::buildToolStrip(ImageList *flagImages)
                                     {"CopyBtn", kCopyKey},
                                     {"LangBtn", kDirectionKey}})
         m_buttonStrip->giveKey(name, key);
-    m_speakButton = m_buttonStrip->addSpeakerButton(kSpeakBtnLeft, kSpeakBtnHint);
+    m_speakButton = new SpeakerButton(m_buttonStrip, kSpeakBtnLeft, kSpeakBtnHint);
 
     auto *const fillImages = new ImageList(QSize(16, 16), this);
     fillImages->add(pictures::arrowIntoBox);

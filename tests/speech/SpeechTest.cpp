@@ -4,7 +4,7 @@
 #include "engine/Translate.h"
 #include "speech/SpeakableText.h"
 #include "speech/Speaker.h"
-#include "speech/SpokenText.h"
+#include "common/SpokenText.h"
 #include "speech/Voice.h"
 #include "tests/support/SpeechStandIns.h"
 

@@ -1,4 +1,4 @@
-#include "speech/SpokenText.h"
+#include "common/SpokenText.h"
 
 #include "common/ResultLineText.h"
 #include "engine/Query.h"
