@@ -114,10 +114,20 @@ BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table
 {
     const OfferList list = scannedOffers(table, word, direction);
     BoxOffers offers{list.entries(), {}, {}};
+    // The lines in the table's encoding, as their text gives them back: a C0 control other than a
+    // tab or a line break would not come back, and is dropped as the text would drop it.
     std::vector<std::string> scanned;
     scanned.reserve(offers.scanned.size());
-    for (const QString &line : list.lines())
-        scanned.push_back(toCp1250(line));
+    ResultLineBuffer buffer;
+    for (const std::uint32_t entry : offers.scanned) {
+        const std::string_view line = resultLineOf(table[entry], direction, buffer);
+        const bool plain = std::none_of(line.begin(), line.end(), [](char c) {
+            constexpr unsigned char kFirstPrintable = 0x20;
+            return static_cast<unsigned char>(c) < kFirstPrintable
+                && std::string_view("\t\n\v\f\r").find(c) == std::string_view::npos;
+        });
+        scanned.push_back(plain ? std::string(line) : toCp1250(fromCp1250(line)));
+    }
     const std::string lowered = lowerAsciiLetters(word);
     offers.onlyLongerWords = !scanned.empty()
         && std::none_of(scanned.begin(), scanned.end(),
