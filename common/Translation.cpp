@@ -7,22 +7,31 @@
 #include "text/Cp1250.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace slovnik {
 namespace {
 
 // A word box's list: offers come in unsorted during a scan and the whole list is sorted when
-// the scan ends, so offers of an earlier scan for the same word stay ahead of equal ones.
+// the scan ends, so offers of an earlier scan for the same word stay ahead of equal ones. Each
+// offer keeps its place in the table, which is all a box needs to hold to show it again.
 class OfferList final : public LineSink {
 public:
-    void addLine(std::string_view line) override { m_offers.append(fromCp1250(line)); }
+    void addLine(std::string_view line) override { addHit(kNoEntry, line); }
+    void addHit(std::size_t entry, std::string_view line) override
+    {
+        QString text = fromCp1250(line);
+        QCollatorSortKey key = m_collator.sortKey(text);
+        m_items.push_back({static_cast<std::uint32_t>(entry), std::move(text), std::move(key)});
+    }
 
     int AddPrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
                         TranslationDirection direction)
     {
         const int hits = prefixOffers(table, word, direction, *this);
-        m_offers.sort();
+        sort();
         return hits;
     }
 
@@ -33,30 +42,58 @@ public:
             AddPrefixOffers(table, form, direction);
     }
 
-    QStringList offers() const { return m_offers.lines(); }
-    QStringList sorted()
+    QStringList lines() const
     {
-        m_offers.sort();
-        return m_offers.lines();
+        QStringList out;
+        out.reserve(static_cast<qsizetype>(m_items.size()));
+        for (const Item &item : m_items)
+            out.append(item.text);
+        return out;
+    }
+    std::vector<std::uint32_t> entries() const
+    {
+        std::vector<std::uint32_t> out;
+        out.reserve(m_items.size());
+        for (const Item &item : m_items)
+            out.push_back(item.entry);
+        return out;
+    }
+    void sort()
+    {
+        std::stable_sort(m_items.begin(), m_items.end(),
+                         [](const Item &a, const Item &b) { return a.key.compare(b.key) < 0; });
     }
 
 private:
-    CollatedLines m_offers{resultLineCollator()};
+    static constexpr std::uint32_t kNoEntry = ~std::uint32_t{0};
+    struct Item {
+        std::uint32_t entry;
+        QString text;
+        QCollatorSortKey key;
+    };
+    QCollator m_collator = resultLineCollator();
+    std::vector<Item> m_items;
 };
+
+OfferList scannedOffers(std::span<const DictionaryEntry> table, std::string_view word,
+                        TranslationDirection direction)
+{
+    OfferList list;
+    const std::string lowered = lowerAsciiLetters(word);
+    if (lowered.empty())
+        return list;
+    if (list.AddPrefixOffers(table, lowered, direction) == 0
+        && direction == TranslationDirection::EnglishToCzech)
+        list.AddReducedOffers(table, lowered, direction);
+    return list;
+}
 
 } // namespace
 
 QStringList wordOffers(std::span<const DictionaryEntry> table, std::string_view word,
                        TranslationDirection direction)
 {
-    const std::string lowered = lowerAsciiLetters(word);
-    if (lowered.empty())
-        return {};
-    OfferList list;
-    if (list.AddPrefixOffers(table, lowered, direction) == 0
-        && direction == TranslationDirection::EnglishToCzech)
-        list.AddReducedOffers(table, lowered, direction);
-    return list.offers();
+    return scannedOffers(table, word, direction).lines();
 }
 
 QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntry> table,
@@ -66,7 +103,8 @@ QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntr
     for (const std::string &suggestion : suggester.suggest(word, direction, ShownSuggestions)) {
         OfferList lines;
         ExactSearch(table, suggestion, direction, lines);
-        offers += lines.sorted();
+        lines.sort();
+        offers += lines.lines();
     }
     return offers;
 }
@@ -74,17 +112,29 @@ QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntr
 BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table, std::string_view word,
                     TranslationDirection direction)
 {
-    BoxOffers offers{wordOffers(table, word, direction), {}, {}};
+    const OfferList list = scannedOffers(table, word, direction);
+    BoxOffers offers{list.entries(), {}, {}};
+    // The lines in the table's encoding, as their text gives them back: a C0 control other than a
+    // tab or a line break would not come back, and is dropped as the text would drop it.
     std::vector<std::string> scanned;
-    for (const QString &line : offers.scanned)
-        scanned.push_back(toCp1250(line));
+    scanned.reserve(offers.scanned.size());
+    ResultLineBuffer buffer;
+    for (const std::uint32_t entry : offers.scanned) {
+        const std::string_view line = resultLineOf(table[entry], direction, buffer);
+        const bool plain = std::none_of(line.begin(), line.end(), [](char c) {
+            constexpr unsigned char kFirstPrintable = 0x20;
+            return static_cast<unsigned char>(c) < kFirstPrintable
+                && std::string_view("\t\n\v\f\r").find(c) == std::string_view::npos;
+        });
+        scanned.push_back(plain ? std::string(line) : toCp1250(fromCp1250(line)));
+    }
     const std::string lowered = lowerAsciiLetters(word);
     offers.onlyLongerWords = !scanned.empty()
         && std::none_of(scanned.begin(), scanned.end(),
                         [&](const std::string &line) { return resultLineParts(line).word == lowered; });
     for (const BaseFormOffer &offer : boxBaseFormOffers(table, scanned, word, direction))
         offers.baseForms.append({fromCp1250(offer.line), fromCp1250(offer.base), offer.negated});
-    if (offers.scanned.isEmpty()) {
+    if (offers.scanned.empty()) {
         for (const QString &line : suggestedOffers(suggester, table, word, direction)) {
             const bool baseFormLine
                 = std::any_of(offers.baseForms.cbegin(), offers.baseForms.cend(),

@@ -12,8 +12,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace slovnik {
 
@@ -40,8 +42,9 @@ struct BaseFormLine {
 
 /// Everything a word box offers, in the order its list shows it.
 struct BoxOffers {
-    /// wordOffers: the box's own lines; line 0 is the one chosen.
-    QStringList scanned;
+    /// wordOffers, as the places of their entries in the table: the box's own lines; line 0 is the
+    /// one chosen.
+    std::vector<std::uint32_t> scanned;
     /// Only when no scanned line is a line of the word itself (there are none, or only longer
     /// words that begin with it): the lines of its base forms, best first, without the lines
     /// scanned already. None is chosen.

@@ -11,6 +11,7 @@ namespace {
 // allocation for each would cost more than the scan itself.
 class LineBuffer {
 public:
+    explicit LineBuffer(ResultLineBuffer &chars) : m_chars(chars) { }
     void appendBounded(std::string_view text, std::size_t bound)
     {
         if (m_size >= bound)
@@ -22,18 +23,9 @@ public:
     std::string_view text() const { return {m_chars.data(), m_size}; }
 
 private:
-    std::array<char, kMaxResultLineLength> m_chars;
+    ResultLineBuffer &m_chars;
     std::size_t m_size = 0;
 };
-
-LineBuffer resultLine(const DictionaryEntry &entry, TranslationDirection direction)
-{
-    LineBuffer line;
-    line.appendBounded(fieldText(SearchedField(entry, direction)), kMaxWordPartLength);
-    line.appendBounded(ResultSeparator, kMaxWordPartLength);
-    line.appendBounded(fieldText(OtherField(entry, direction)), kMaxResultLineLength);
-    return line;
-}
 
 ShortField DictionaryEntry::*searchedMember(TranslationDirection direction)
 {
@@ -46,9 +38,11 @@ template <typename IsHit>
 void scan(std::span<const DictionaryEntry> table, TranslationDirection direction, LineSink &sink, IsHit isHit)
 {
     const auto searched = searchedMember(direction);
-    for (const DictionaryEntry &entry : table) {
+    ResultLineBuffer buffer;
+    for (std::size_t place = 0; place < table.size(); ++place) {
+        const DictionaryEntry &entry = table[place];
         if (isHit(entry.*searched))
-            sink.addLine(resultLine(entry, direction).text());
+            sink.addHit(place, resultLineOf(entry, direction, buffer));
     }
 }
 
@@ -62,6 +56,16 @@ const ShortField &SearchedField(const DictionaryEntry &entry, TranslationDirecti
 const ShortField &OtherField(const DictionaryEntry &entry, TranslationDirection direction)
 {
     return direction == TranslationDirection::EnglishToCzech ? entry.Czech : entry.English;
+}
+
+std::string_view resultLineOf(const DictionaryEntry &entry, TranslationDirection direction,
+                              ResultLineBuffer &buffer)
+{
+    LineBuffer line(buffer);
+    line.appendBounded(fieldText(SearchedField(entry, direction)), kMaxWordPartLength);
+    line.appendBounded(ResultSeparator, kMaxWordPartLength);
+    line.appendBounded(fieldText(OtherField(entry, direction)), kMaxResultLineLength);
+    return line.text();
 }
 
 void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query,

@@ -8,6 +8,8 @@
 #include "engine/Direction.h"
 #include "engine/ResultLine.h"
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,7 +21,20 @@ class LineSink {
 public:
     virtual ~LineSink() = default;
     virtual void addLine(std::string_view line) = 0;
+    /// The same hit with its place in the table, for a sink that keeps places rather than text.
+    virtual void addHit(std::size_t entry, std::string_view line)
+    {
+        static_cast<void>(entry);
+        addLine(line);
+    }
 };
+
+/// Room for one result line, which resultLineOf writes.
+using ResultLineBuffer = std::array<char, kMaxResultLineLength>;
+/// The line a search gives for `entry`, written into `buffer`: a list that keeps table places
+/// makes its lines again from them.
+std::string_view resultLineOf(const DictionaryEntry &entry, TranslationDirection direction,
+                              ResultLineBuffer &buffer);
 
 /// The field compared with the query, and the one shown after the separator.
 const ShortField &SearchedField(const DictionaryEntry &entry, TranslationDirection direction);

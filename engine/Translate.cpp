@@ -76,6 +76,11 @@ int prefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
             ++hits;
             target.addLine(line);
         }
+        void addHit(std::size_t entry, std::string_view line) override
+        {
+            ++hits;
+            target.addHit(entry, line);
+        }
     } counting(offers);
     PrefixSearch(table, word, direction, counting);
     return counting.hits;

@@ -19,6 +19,7 @@
 #include "engine/ProgramReading.h"
 #include "engine/Translate.h"
 #include "text/Cp1250.h"
+#include "translator/OfferModel.h"
 #include "translator/ReadingBoxes.h"
 #include "translator/ScrollBox.h"
 #include "translator/SourceLines.h"
@@ -37,7 +38,10 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace slovnik {
@@ -87,9 +91,10 @@ QPlainTextEdit *makeMemo(QWidget *parent)
     return memo;
 }
 
-QComboBox *makeWordBox(QWidget *panel, int index, int width)
+QComboBox *makeWordBox(QWidget *panel, int index, int width, std::span<const DictionaryEntry> table)
 {
     auto *box = new WordBox(panel);
+    box->setModel(new OfferModel(table, box));
     box->setGeometry(0, RowPitch * index + kGridBorder, width, kBoxHeight);
     box->show();
     return box;
@@ -103,15 +108,31 @@ QString wordBoxName(int index, const QString &word)
 }
 
 // The offers replace whatever the box held, a typed text included; offer 0 is the chosen one.
-void showOffers(QComboBox &box, const QStringList &offers)
+void showOffers(QComboBox &box, std::vector<std::uint32_t> entries, TranslationDirection direction)
 {
-    box.clear();
-    box.addItems(offers);
-    if (offers.isEmpty())
+    const bool none = entries.empty();
+    static_cast<OfferModel *>(box.model())->showEntries(std::move(entries), direction);
+    if (none)
         box.setEditText(QString());
     else
         box.setCurrentIndex(0);
 }
+
+// Holds a widget's drawing back while it lives; the widget is drawn once, as a whole, after it.
+class UpdatesOff {
+public:
+    explicit UpdatesOff(QWidget &widget) : m_widget(widget), m_wasOn(widget.updatesEnabled())
+    {
+        m_widget.setUpdatesEnabled(false);
+    }
+    ~UpdatesOff() { m_widget.setUpdatesEnabled(m_wasOn); }
+    UpdatesOff(const UpdatesOff &) = delete;
+    UpdatesOff &operator=(const UpdatesOff &) = delete;
+
+private:
+    QWidget &m_widget;
+    const bool m_wasOn;
+};
 
 } // namespace
 
@@ -334,17 +355,32 @@ void TTransForm::TransBtnClick()
     if (m_wordBoxes.isEmpty())
         return;
     const BusyCursorScope busy;
+    if (m_offersDirection != m_direction)
+        m_lookups.clear();
     m_offersDirection = m_direction;
     std::vector<std::string> words;
     for (int row = 0; row < m_wordBoxes.size(); ++row)
         words.push_back(toCp1250(m_wordGrid->word(row)));
     const std::vector<TextWord> text = textWords(reader(m_direction), words, m_clauseEnds);
+    std::map<std::string, BoxOffers> lookups;
+    // The boxes are drawn once, when all are filled.
+    const UpdatesOff panelUpdates(*m_wordBoxPanel);
     for (int row = 0; row < m_wordBoxes.size(); ++row) {
         QComboBox &CurrentBox = *m_wordBoxes[row];
         uncoverBox(CurrentBox, false);
-        const BoxOffers offers
-            = boxOffers(m_suggester, m_table, words[static_cast<std::size_t>(row)], m_direction);
-        showOffers(CurrentBox, offers.scanned);
+        const std::string &word = words[static_cast<std::size_t>(row)];
+        auto found = lookups.find(word);
+        if (found == lookups.end()) {
+            const auto earlier = m_lookups.find(word);
+            found = lookups
+                        .emplace(word,
+                                 earlier != m_lookups.end()
+                                     ? std::move(earlier->second)
+                                     : boxOffers(m_suggester, m_table, word, m_direction))
+                        .first;
+        }
+        const BoxOffers &offers = found->second;
+        showOffers(CurrentBox, offers.scanned, m_direction);
         QStringList phrases;
         for (const std::string &line : phraseLines(reader(m_direction), text, static_cast<std::size_t>(row)))
             phrases.append(fromCp1250(line));
@@ -354,6 +390,7 @@ void TTransForm::TransBtnClick()
         rememberGivenText(CurrentBox);
         showTentative(CurrentBox, offers.onlyLongerWords);
     }
+    m_lookups = std::move(lookups);
 }
 
 void TTransForm::FillBtnClick()
@@ -443,7 +480,7 @@ void TTransForm::createWordBoxes(int count)
 {
     QWidget *previous = m_sourceText;
     for (int index = 0; index < count; ++index) {
-        QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width());
+        QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width(), m_table);
         nameComboBox(*box, wordBoxName(index, m_wordGrid->word(index)));
         connect(box, &QComboBox::activated, this, [this, index] { WordBoxChosen(index); });
         if (QLineEdit *const edit = box->lineEdit())

@@ -10,6 +10,7 @@
 // sentence are the shared translator logic; the window reads its controls, calls that logic and
 // shows what comes back.
 
+#include "common/Translation.h"
 #include "engine/Dic.h"
 #include "engine/Direction.h"
 #include "engine/ReadingIndex.h"
@@ -19,6 +20,7 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -114,6 +116,9 @@ private:
     // the speaker reads a sentence only when it is English.
     std::optional<TranslationDirection> m_offersDirection;
     std::optional<TranslationDirection> m_sentenceOffers;
+    // The last translation's look-ups by word, in m_offersDirection: a word that stands in the
+    // text again, or is translated again, is not scanned again (the table never changes).
+    std::map<std::string, BoxOffers> m_lookups;
     QList<QComboBox *> m_wordBoxes;
     // Where a clause ends in the split text: no phrase is read across it.
     std::vector<bool> m_clauseEnds;

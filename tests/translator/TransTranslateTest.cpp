@@ -8,6 +8,8 @@
 #include "tests/support/SmallTable.h"
 #include "tests/translator/TranslatorWindow.h"
 #include "text/Cp1250.h"
+#include "translator/SuggestedOffers.h"
+#include "translator/WordBox.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -142,6 +144,7 @@ private Q_SLOTS:
     void fillCommandTakesTheFirstBaseFormOffers();
     void bestReadingCoversThePhrasesWordsAndKeepsTheLearnersBoxes();
     void everyBoxHoldsItsWordsOffers();
+    void openedListsDrawAsPlainListsOfTheSameOffers();
     void translationReplacesTypedTexts();
     void translatingTwiceGivesTheSameOffers();
     void directionChangeLeavesTheOffersUntilTheNextTranslation();
@@ -310,6 +313,36 @@ void TransTranslateTest::everyBoxHoldsItsWordsOffers()
         chosen.push_back(expected.isEmpty() ? std::string() : toCp1250(expected.front()));
     }
     QCOMPARE(sentence(form), fromCp1250(buildSentence(chosen)));
+}
+
+// The boxes make their lines' text only when it is drawn: each opened list looks as a plain box's
+// list does when that box is given the same offers as text, marks and all.
+void TransTranslateTest::openedListsDrawAsPlainListsOfTheSameOffers()
+{
+    SmallTableWindow window(kEn, QStringLiteral("better (cats) cofee cold"));
+    TTransForm &form = window.form;
+    const auto openedList = [](QComboBox &box) {
+        box.showPopup();
+        QAbstractItemView *const list = box.view();
+        const bool shown = QTest::qWaitForWindowExposed(list->window());
+        const QImage image = shown ? list->window()->grab().toImage() : QImage();
+        box.hidePopup();
+        return image;
+    };
+    Suggester suggester(kTable);
+    for (int row = 0; row < form.WordCount(); ++row) {
+        QComboBox &box = *form.WordBoxes()[row];
+        const std::string word = toCp1250(named<WordGrid>(form, "StringGrid1")->word(row));
+        WordBox plain(box.parentWidget());
+        plain.setGeometry(box.geometry());
+        plain.addItems(wordOffers(kTable, word, kEn));
+        const BoxOffers offers = boxOffers(suggester, kTable, word, kEn);
+        showBaseFormOffers(plain, offers.baseForms);
+        showSuggestedOffers(plain, offers.suggestions);
+        plain.show();
+        QCOMPARE(box.count(), plain.count());
+        QCOMPARE(openedList(box), openedList(plain));
+    }
 }
 
 void TransTranslateTest::translationReplacesTypedTexts()
