@@ -16,7 +16,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "English-Czech and Czech-English dictionary with a translator")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/slovnik-app/slovnik")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX ${SLOVNIK_PACKAGE_PREFIX})
 # Only what the program needs at run time; the tests' and tools' files are not installed anyway.
 set(CPACK_STRIP_FILES ON)
 
