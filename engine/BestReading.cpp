@@ -16,6 +16,9 @@ namespace {
 // its base forms, the first few.
 constexpr std::size_t kOwnLinesWeighed = 8;
 constexpr std::size_t kLemmasWeighed = 3;
+// A longer word stands for a word only when the word is its stem and it adds an ending.
+constexpr std::size_t kShortestStemOfALongerWord = 3;
+constexpr std::size_t kLongestEndingOfALongerWord = 2;
 
 std::size_t wordCount(std::string_view text)
 {
@@ -88,6 +91,23 @@ BoxReading reflexiveReading(const ReadingIndex &index, std::string_view word)
     return {};
 }
 
+// A word the table holds only in longer words: the commonest of those that differ from it by an
+// ending ("víc": "více = more"), rather than the first in the alphabet ("či": "čidlo").
+BoxReading closeLongerReading(const ReadingIndex &index, std::string_view word)
+{
+    if (BoxReading reflexive = reflexiveReading(index, word); reflexive.kind == BoxReading::Kind::Line)
+        return reflexive;
+    const std::string scanned = lowerAsciiLetters(word);
+    if (scanned.size() < kShortestStemOfALongerWord)
+        return {};
+    const std::vector<std::uint32_t> longer = index.entriesExtending(scanned, kLongestEndingOfALongerWord);
+    if (longer.empty())
+        return {};
+    const auto everyday = std::find_if(longer.begin(), longer.end(),
+                                       [&index](std::uint32_t entry) { return index.isEveryday(entry); });
+    return ownReading(index, everyday != longer.end() ? *everyday : longer.front());
+}
+
 } // namespace
 
 BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
@@ -125,7 +145,7 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
         lemmas.push_back(std::move(lemma));
     }
     if (lemmas.empty())
-        return own.empty() ? reflexiveReading(index, word) : ownReading(index, own.front());
+        return own.empty() ? closeLongerReading(index, word) : ownReading(index, own.front());
 
     // A form with lines of its own takes the one that translates a base form's everyday sense;
     // own lines that only mention it ("stará = old woman" for "starý = old") point to the base.

@@ -160,6 +160,18 @@ std::vector<BaseForm> ReadingIndex::readingsOf(std::string_view word) const
     return readings;
 }
 
+std::vector<std::uint32_t> ReadingIndex::entriesExtending(std::string_view prefix, std::size_t extra) const
+{
+    std::vector<std::uint32_t> entries;
+    for (auto at = std::lower_bound(m_byWord.begin(), m_byWord.end(), prefix, SearchedOrder{this});
+         at != m_byWord.end() && searched(*at).starts_with(prefix); ++at) {
+        if (searched(*at).size() <= prefix.size() + extra)
+            entries.push_back(*at);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
 bool ReadingIndex::isEveryday(std::uint32_t entry) const
 {
     return std::binary_search(m_everyday.begin(), m_everyday.end(), entry);

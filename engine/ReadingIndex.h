@@ -52,6 +52,9 @@ public:
 
     /// The entries whose searched field is exactly `word`: reviewed lines first, then table order.
     std::vector<std::uint32_t> entriesOf(std::string_view word) const;
+    /// The entries whose searched field begins with `prefix` and is at most `extra` characters
+    /// longer, in table order.
+    std::vector<std::uint32_t> entriesExtending(std::string_view prefix, std::size_t extra) const;
     /// Every table word a word of a text may stand for, likeliest first: the word cleaned, then
     /// the form rules' guesses that are searched words of the table or first words of its
     /// phrases ("hodiny": hodiny, hodina; "mám": mám, mít; "dívám": dívat, of "dívat se"). A negated form gives the table's negated word, else the positive word
