@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes tools/forms/czech-forms.txt: for every Czech word of the word list that Czech
+"""Writes data/czech-forms.txt: for every Czech word of the word list that Czech
 inflects, the forms of it that a learner meets, so that the engine can lead "zahradě" to
 "zahrada". Rerun it whenever data/wordlist.tsv changes (make czech-forms).
 
@@ -7,7 +7,7 @@ The forms come from Debian's Czech hunspell dictionary (hunspell-cs, GPL-2), its
 expanded here. Hunspell lists some words without rules: irregular nouns ("psa", "domě"), the
 past participles and present stems of irregular verbs ("řekl", "píšu"), irregular comparatives
 ("lepší") and pronouns. Those are linked to their base word by the reviewed corrections in
-czech-corrections.txt and by a few sound-change guesses, each checked against the dictionary
+data/czech-corrections.txt and by a few sound-change guesses, each checked against the dictionary
 (the guessed base must be a hunspell word and a word of the list).
 
 Negated forms ("nevěděl") are left out: the engine reads a leading "ne" itself, so that the
@@ -213,8 +213,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--wordlist", type=Path, default=ROOT / "data" / "wordlist.tsv")
     parser.add_argument("--hunspell", type=Path, default=Path("/usr/share/hunspell/cs_CZ"))
-    parser.add_argument("--corrections", type=Path, default=ROOT / "tools" / "forms" / "czech-corrections.txt")
-    parser.add_argument("--out", type=Path, default=ROOT / "tools" / "forms" / "czech-forms.txt")
+    parser.add_argument("--corrections", type=Path, default=ROOT / "data" / "czech-corrections.txt")
+    parser.add_argument("--out", type=Path, default=ROOT / "data" / "czech-forms.txt")
     args = parser.parse_args()
 
     # The bases: single Czech words of the list, in list order; "smát se" stands for "smát" too.
