@@ -65,9 +65,9 @@ deps:
 # with the new list.
 wordlist: wordlist-deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release --target slovnik-queryrules -j $(JOBS)
-	python3 tools/wordlist/make_wordlist.py
+	python3 -m tools.wordlist.make_wordlist
 	cmake --build --preset release --target slovnik-wordcheck -j $(JOBS)
-	python3 tools/wordlist/coverage.py $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
+	python3 -m tools.wordlist.coverage $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
 
 wordlist-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WORDLIST_PACKAGES)"
@@ -75,7 +75,7 @@ wordlist-deps:
 # The Czech forms behind the base forms, rewritten from hunspell-cs for the current word list.
 czech-forms:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(FORMS_PACKAGES)"
-	python3 tools/forms/make_czech_forms.py
+	python3 -m tools.forms.make_czech_forms
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -16,10 +16,10 @@ import sys
 
 import icu
 
-from clean import lower_first_word, strip_parentheses
-from forms import base_candidates, czech_pos, derive_form
-from engine_rules import Finder, reduced_forms
-from rank import UNLISTED_BASE, target_words
+from .clean import lower_first_word, strip_parentheses
+from .forms import base_candidates, czech_pos, derive_form
+from .engine_rules import Finder, reduced_forms
+from .rank import UNLISTED_BASE, target_words
 
 # The program's table has a fixed number of slots.
 TOTAL_PAIRS = 27378

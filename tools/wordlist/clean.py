@@ -10,7 +10,7 @@ import re
 import sys
 import unicodedata
 
-from sources import read_freedict
+from .sources import read_freedict
 
 MAX_FIELD = 20  # bytes in Windows-1250, which is one byte per character
 

@@ -4,7 +4,7 @@
 Run from the repository root, after building (the program's table is made
 from data/wordlist.tsv at build time):
 
-    python3 tools/wordlist/coverage.py [build/tools/wordlist/slovnik-wordcheck]
+    python3 -m tools.wordlist.coverage [build/tools/wordlist/slovnik-wordcheck]
 
 Exits 1 when any line breaks the table's field rules or a target is missed.
 Every figure about finding words or about first offers comes from the
@@ -17,12 +17,10 @@ import re
 import subprocess
 import sys
 
-sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from choose import TARGET_WORDS, TOTAL_PAIRS  # noqa: E402
-from clean import MAX_FIELD, WRONG_LAYOUT  # noqa: E402
-from rank import target_words  # noqa: E402
-from sources import (EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists,  # noqa: E402
+from .choose import TARGET_WORDS, TOTAL_PAIRS
+from .clean import MAX_FIELD, WRONG_LAYOUT
+from .rank import target_words
+from .sources import (EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists,
                      read_scowl, read_tsv)
 
 WORDLIST = OUTPUT
