@@ -16,16 +16,17 @@ results.  The steps, one module each:
 import os
 import sys
 
-from .choose import TOTAL_PAIRS, Chooser
+from .choose import Chooser
 from .clean import add_hand_pairs, build_pool, check_overrides
 from .rank import Ranker
 from .sources import OUTPUT, ROOT, Sources
+from .table import ENTRY_COUNT
 
 
 def write_table(rows, path):
-    if len(rows) != TOTAL_PAIRS or len(set(rows)) != len(rows):
+    if len(rows) != ENTRY_COUNT or len(set(rows)) != len(rows):
         sys.exit("the choice holds %d pairs, %d of them different; expected %d"
-                 % (len(rows), len(set(rows)), TOTAL_PAIRS))
+                 % (len(rows), len(set(rows)), ENTRY_COUNT))
     tmp = path + ".tmp"
     with open(tmp, "w", encoding="utf-8", newline="\n") as f:
         for en, cz in rows:
