@@ -7,12 +7,12 @@ CMAKE_FLAGS ?=
 
 # Debian 12 packages the build, the tests and the benchmarks need: help2man writes slovnik-cli's
 # manual page, the speech tests play into a PulseAudio server of their own, and the look-up tests
-# run in a headless weston too.
+# run in a headless weston too; the word-list scripts' tests sort with ICU (python3-icu).
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
             qt6-multimedia-dev flite1-dev libpulse-dev help2man pulseaudio pulseaudio-utils \
             python3-pyatspi at-spi2-core dbus dbus-x11 xdotool openbox x11-utils libglib2.0-bin \
-            weston qt6-wayland
+            weston qt6-wayland python3-icu
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl hunspell hunspell-cs
 # Only a maintainer who regenerates the Czech forms (after a change of the word list) needs these.
@@ -65,9 +65,9 @@ deps:
 # with the new list.
 wordlist: wordlist-deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release --target slovnik-queryrules -j $(JOBS)
-	python3 tools/wordlist/make_wordlist.py
+	python3 -m tools.wordlist.make_wordlist
 	cmake --build --preset release --target slovnik-wordcheck -j $(JOBS)
-	python3 tools/wordlist/coverage.py $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
+	python3 -m tools.wordlist.coverage $(BUILD_DIR)/tools/wordlist/slovnik-wordcheck
 
 wordlist-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WORDLIST_PACKAGES)"
@@ -75,7 +75,7 @@ wordlist-deps:
 # The Czech forms behind the base forms, rewritten from hunspell-cs for the current word list.
 czech-forms:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(FORMS_PACKAGES)"
-	python3 tools/forms/make_czech_forms.py
+	python3 -m tools.forms.make_czech_forms
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes tools/forms/czech-forms.txt: for every Czech word of the word list that Czech
+"""Writes data/czech-forms.txt: for every Czech word of the word list that Czech
 inflects, the forms of it that a learner meets, so that the engine can lead "zahradě" to
 "zahrada". Rerun it whenever data/wordlist.tsv changes (make czech-forms).
 
@@ -7,7 +7,7 @@ The forms come from Debian's Czech hunspell dictionary (hunspell-cs, GPL-2), its
 expanded here. Hunspell lists some words without rules: irregular nouns ("psa", "domě"), the
 past participles and present stems of irregular verbs ("řekl", "píšu"), irregular comparatives
 ("lepší") and pronouns. Those are linked to their base word by the reviewed corrections in
-czech-corrections.txt and by a few sound-change guesses, each checked against the dictionary
+data/czech-corrections.txt and by a few sound-change guesses, each checked against the dictionary
 (the guessed base must be a hunspell word and a word of the list).
 
 Negated forms ("nevěděl") are left out: the engine reads a leading "ne" itself, so that the
@@ -133,6 +133,25 @@ def shortened(word):
     return word
 
 
+# How sure a link of a form to a base is; the lower, the earlier the base stands among the form's.
+RANK_FIRST = -1  # a reviewed "first" line puts the base ahead of all others
+RANK_CORRECTION = 0  # a reviewed correction
+RANK_DERIVED = 0.5  # the derived word itself ("vědomost" of "vědomý")
+RANK_OWN_WORD = 1  # the hunspell word is the base itself
+RANK_GUESS = 2  # a sound-change guess
+RANK_PARTICIPLE = 2.5  # a participle the list has ("půjčil"), after its infinitive
+RANK_OTHER_FORM = 3  # another form of a word the list lacks ("vlaky" for "vlaku")
+RANK_NONE = 99  # no link yet: worse than any
+
+# Hunspell's flags (cs_CZ.aff) that these rules read.
+PARTICIPLE_FLAG = "O"
+VERBAL_NOUN_FLAG = "S"
+NEGATION_FLAG = "N"
+QUALITY_NOUN_FLAG = "K"  # the -ost noun of an adjective
+COMPARATIVE_FLAG = "y"
+PERSON_NAME_FLAGS = set("PV")
+VERB_OR_ADJECTIVE_FLAGS = set("ABIJTXOyRY")
+
 PASSIVE_ENDINGS = (("án", ["at"]), ("en", ["it", "et"]), ("ěn", ["it", "ět"]), ("ut", ["out"]),
                    ("it", ["ít"]), ("yt", ["ýt"]))
 
@@ -172,9 +191,9 @@ def imperative_bases(root):
 def derived_base(form, flag):
     """The word a derivation made, as the list may hold it: "vědomostí" of "vědomý" is a form
     of "vědomost", "rychlejšího" one of "rychlejší"."""
-    if flag == "K" and "ost" in form:
+    if flag == QUALITY_NOUN_FLAG and "ost" in form:
         return form[: form.rfind("ost") + 3]
-    if flag == "y" and "ší" in form:
+    if flag == COMPARATIVE_FLAG and "ší" in form:
         return form[: form.rfind("ší") + 2]
     return None
 
@@ -209,97 +228,115 @@ def encoded(form, base):
     return str(len(base) - shared) + form[shared:]
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--wordlist", type=Path, default=ROOT / "data" / "wordlist.tsv")
-    parser.add_argument("--hunspell", type=Path, default=Path("/usr/share/hunspell/cs_CZ"))
-    parser.add_argument("--corrections", type=Path, default=ROOT / "tools" / "forms" / "czech-corrections.txt")
-    parser.add_argument("--out", type=Path, default=ROOT / "tools" / "forms" / "czech-forms.txt")
-    args = parser.parse_args()
+class WordList:
+    """The bases: single Czech words of the list, in list order; "smát se" stands for "smát" too."""
 
-    # The bases: single Czech words of the list, in list order; "smát se" stands for "smát" too.
-    order = {}
-    reflexive = collections.defaultdict(list)
-    for line in args.wordlist.read_text(encoding="utf-8").split("\n"):
-        if "\t" not in line:
-            continue
-        czech = line.split("\t")[1]
-        if " " not in czech:
-            order.setdefault(czech, len(order))
-        elif re.fullmatch(r"\S+ s[ei]", czech):
-            order.setdefault(czech, len(order))
-            reflexive[czech.split()[0]].append(czech)
+    def __init__(self, path):
+        self.order = {}
+        self.reflexive = collections.defaultdict(list)
+        for line in path.read_text(encoding="utf-8").split("\n"):
+            if "\t" not in line:
+                continue
+            czech = line.split("\t")[1]
+            if " " not in czech:
+                self.order.setdefault(czech, len(self.order))
+            elif re.fullmatch(r"\S+ s[ei]", czech):
+                self.order.setdefault(czech, len(self.order))
+                self.reflexive[czech.split()[0]].append(czech)
 
-    def bases_of(lemma):
+    def bases_of(self, lemma):
         """The list's words that the hunspell word `lemma` stands for."""
-        out = [lemma] if lemma in order else []
-        return out + reflexive.get(lemma, [])
+        out = [lemma] if lemma in self.order else []
+        return out + self.reflexive.get(lemma, [])
 
-    prefixes, suffixes, cross = load_affixes(args.hunspell.with_suffix(".aff"))
-    dictionary = load_dictionary(args.hunspell.with_suffix(".dic"))
-    expander = Expander(prefixes, suffixes, cross)
+
+def read_hunspell(path, order):
+    dictionary = load_dictionary(path.with_suffix(".dic"))
     # The list writes names of places small ("afrika"); hunspell writes them large. Not names of
-    # people (rules P and V): "Říkal" is a surname, "říkal" a form of "říkat".
+    # people: "Říkal" is a surname, "říkal" a form of "říkat".
     for root in list(dictionary):
         small = root.lower()
-        if small != root and small in order and small not in dictionary and not set(dictionary[root]) & set("PV"):
+        if (small != root and small in order and small not in dictionary
+                and not set(dictionary[root]) & PERSON_NAME_FLAGS):
             dictionary[small] = dictionary[root]
+    return dictionary, Expander(*load_affixes(path.with_suffix(".aff")))
 
-    # Which hunspell words (roots) lead to which bases, with a rank: 0 a reviewed correction,
-    # 1 the word itself, 2 a guess, 3 another form of it that the list has.
-    links = collections.defaultdict(dict)
 
-    def link(root, base, rank):
-        for b in bases_of(base):
-            if links[root].get(b, 99) > rank:
-                links[root][b] = rank
+class Links:
+    """Which hunspell words (roots) lead to which bases, each with its best rank."""
 
-    corrections = read_corrections(args.corrections)
+    def __init__(self, words):
+        self.words = words
+        self.roots = collections.defaultdict(dict)
+
+    def link(self, root, base, rank):
+        for b in self.words.bases_of(base):
+            if self.roots[root].get(b, RANK_NONE) > rank:
+                self.roots[root][b] = rank
+
+
+def link_corrections(links, corrections, dictionary):
+    order = links.words.order
     for form, base in corrections:
-        link(form, base, 0)
+        links.link(form, base, RANK_CORRECTION)
         # The prefixed members of an irregular verb: "přišel" of "přijít" as "šel" of "jít".
         # A prefix often shortens the infinitive's vowel: "psát", "napsat".
         for prefix in VERB_PREFIXES:
             for prefixed in (prefix + base, prefix + shortened(base)):
                 if prefixed in order and prefix + form in dictionary:
-                    link(prefix + form, prefixed, 0)
+                    links.link(prefix + form, prefixed, RANK_CORRECTION)
                     break
+
+
+def link_dictionary_words(links, dictionary):
     for root, flags in dictionary.items():
         # A participle the list has ("půjčil", "popsán") comes after its infinitive.
-        participle = "O" in flags and root.endswith(("l",) + tuple(e for e, _ in PASSIVE_ENDINGS))
-        link(root, root, 2.5 if participle else 1)
-        if root in order and not participle:
+        participle = PARTICIPLE_FLAG in flags and root.endswith(("l",) + tuple(e for e, _ in PASSIVE_ENDINGS))
+        links.link(root, root, RANK_PARTICIPLE if participle else RANK_OWN_WORD)
+        if root in links.words.order and not participle:
             continue
         guesses = []
-        if "O" in flags:
+        if PARTICIPLE_FLAG in flags:
             guesses = participle_bases(root)
-        elif "S" in flags and root.endswith(("ní", "tí")):
+        elif VERBAL_NOUN_FLAG in flags and root.endswith(("ní", "tí")):
             guesses = verbal_noun_bases(root)
-        elif not flags.replace("N", ""):  # no rules but the negation's
+        elif not flags.replace(NEGATION_FLAG, ""):  # no rules but the negation's
             guesses = noun_bases(root) + imperative_bases(root)
         for guess in guesses:
             if guess != root and guess in dictionary and guess[0] == root[0] and min(len(root), len(guess)) >= 3:
-                link(root, guess, 2)
+                links.link(root, guess, RANK_GUESS)
 
-    # A word the list lacks whose other forms it has: "vlaku" leads to "vlaky" and "vlakem" when
-    # the list has no "vlak". Rank 3, after every other link; short forms are too often another
-    # word's ("min").
+
+def link_other_forms(links, dictionary, expander):
+    """A word the list lacks whose other forms it has: "vlaku" leads to "vlaky" and "vlakem" when
+    the list has no "vlak". After every other link; short forms are too often another word's
+    ("min")."""
     for root, flags in dictionary.items():
-        if links.get(root) or not flags:
+        if links.roots.get(root) or not flags:
             continue
         for form in set(expander.forms(root, flags)):
-            if form in order and form != root and len(form) >= 4 and common_prefix(form, root) >= 3:
-                link(root, form, 3)
+            if form in links.words.order and form != root and len(form) >= 4 and common_prefix(form, root) >= 3:
+                links.link(root, form, RANK_OTHER_FORM)
 
-    # Every form of every linked root, with its bases ranked.
-    forms = collections.defaultdict(dict)
 
-    def add(form, base, rank):
-        key = (rank, -common_prefix(form, base), order[base])
-        if key < forms[form].get(base, (99,)):
-            forms[form][base] = key
+class Forms:
+    """Every form with its bases, each base with its sort key: rank, then the longer shared
+    beginning, then the commoner base."""
 
-    for root, bases in links.items():
+    def __init__(self, order):
+        self.order = order
+        self.bases = collections.defaultdict(dict)
+
+    def add(self, form, base, rank):
+        key = (rank, -common_prefix(form, base), self.order[base])
+        if key < self.bases[form].get(base, (RANK_NONE,)):
+            self.bases[form][base] = key
+
+
+def expand_links(links, dictionary, expander):
+    """Every form of every linked root, with its bases ranked."""
+    forms = Forms(links.words.order)
+    for root, bases in links.roots.items():
         if not bases:
             continue
         generated = expander.tagged_forms(root, dictionary[root]) if root in dictionary else [(root, None, False)]
@@ -307,65 +344,103 @@ def main():
             if negated:
                 continue
             for base, rank in bases.items():
-                add(form, base, rank)
+                forms.add(form, base, rank)
             # The derived word itself ("vědomost") before the word it comes from ("vědomý").
             derived = derived_base(form, flag)
             for word in (derived, derived and derived.removeprefix("nej")):
-                if word and word in order and word != form:
-                    add(form, word, 0.5)
+                if word and word in forms.order and word != form:
+                    forms.add(form, word, RANK_DERIVED)
     # A negated word the list has when it lacks the positive one: "nechtěných" of "nechtěný".
     for root, flags in dictionary.items():
-        if "ne" + root in order and root not in order:
+        if "ne" + root in forms.order and root not in forms.order:
             for form, _, negated in expander.tagged_forms(root, flags):
                 if negated and form.startswith("ne"):
-                    add(form, "ne" + root, 1)
+                    forms.add(form, "ne" + root, RANK_OWN_WORD)
+    return forms
 
-    # A reviewed correction makes the guesses and the other forms noise: "byla" is a form of
-    # "být", not of "byt"; "šli" one of "jít", not of "šle".
-    for bases in forms.values():
-        if any(key[0] == 0 for key in bases.values()):
-            for base in [b for b, key in bases.items() if key[0] in (2, 3)]:
+
+def drop_noise_beside_corrections(forms):
+    """A reviewed correction makes the guesses and the other forms noise: "byla" is a form of
+    "být", not of "byt"; "šli" one of "jít", not of "šle"."""
+    for bases in forms.bases.values():
+        if any(key[0] == RANK_CORRECTION for key in bases.values()):
+            for base in [b for b, key in bases.items() if key[0] in (RANK_GUESS, RANK_OTHER_FORM)]:
                 del bases[base]
 
-    # Words of their own that begin with "ne" without negating anything ("neděle", "nebe"): the
-    # engine must not read "neděli" as the negation of "děli". Listed under the empty base, where
-    # the form without "ne" would lead somewhere.
+
+def own_ne_words(dictionary, links, forms, expander):
+    """Words of their own that begin with "ne" without negating anything ("neděle", "nebe"): the
+    engine must not read "neděli" as the negation of "děli". Listed under the empty base, where
+    the form without "ne" would lead somewhere."""
     own = set()
     for root, flags in dictionary.items():
         # A verb or an adjective that begins with "ne" is all but always a negation ("nedat" of
         # "dát"), whatever hunspell holds.
-        if (root.startswith("ne") and root[2:] not in dictionary and not links.get(root)
-                and not set(flags) & set("ABIJTXOyRY")):
+        if (root.startswith("ne") and root[2:] not in dictionary and not links.roots.get(root)
+                and not set(flags) & VERB_OR_ADJECTIVE_FLAGS):
             own.update(f for f in expander.forms(root, flags)
-                       if f.startswith("ne") and f not in forms and (f[2:] in forms or f[2:] in order))
+                       if f.startswith("ne") and f not in forms.bases
+                       and (f[2:] in forms.bases or f[2:] in forms.order))
+    return own
 
-    for form, base in read_corrections(args.corrections, "first"):
-        if base in forms.get(form, {}):
-            forms[form][base] = (-1,)
-    for form, base in read_corrections(args.corrections, "not"):
-        forms.get(form, {}).pop(base, None)
 
+def apply_reviewed_order(forms, corrections_path):
+    for form, base in read_corrections(corrections_path, "first"):
+        if base in forms.bases.get(form, {}):
+            forms.bases[form][base] = (RANK_FIRST,)
+    for form, base in read_corrections(corrections_path, "not"):
+        forms.bases.get(form, {}).pop(base, None)
+
+
+def write_forms(path, forms, own):
     by_base = collections.defaultdict(list)
-    for form, bases in forms.items():
+    for form, bases in forms.bases.items():
         for base, key in bases.items():
             if form != base:
                 by_base[base].append((form, key))
     lines = ["\t" + " ".join(encoded(f, "") for f in sorted(own))]
-    for base in sorted(by_base, key=order.get):
+    for base in sorted(by_base, key=forms.order.get):
         lines.append(base + "\t" + " ".join(encoded(f, base) for f in sorted(f for f, _ in by_base[base])))
     # The ranks of a form's bases, where it has more than one, in the engine's order.
     ranked = []
-    for form in sorted(forms):
-        bases = [b for b in sorted(forms[form], key=lambda b: forms[form][b]) if b != form]
+    for form in sorted(forms.bases):
+        bases = [b for b in sorted(forms.bases[form], key=lambda b: forms.bases[form][b]) if b != form]
         if len(bases) > 1:
             ranked.append("\t".join([form] + bases))
     header = ("# Generated by tools/forms/make_czech_forms.py from hunspell-cs and data/wordlist.tsv;\n"
               "# do not edit. base<TAB>forms (characters to drop from the base's end, then what\n"
               "# follows); the empty base: words beginning with \"ne\" that negate nothing; then after %%\n"
               "# each form with more than one base: form<TAB>base<TAB>base..., best first.\n")
-    args.out.write_text(header + "\n".join(lines) + "\n%%\n" + "\n".join(ranked) + "\n", encoding="utf-8")
+    path.write_text(header + "\n".join(lines) + "\n%%\n" + "\n".join(ranked) + "\n", encoding="utf-8")
     print(f"{len(by_base)} bases, {sum(len(v) for v in by_base.values())} forms, "
-          f"{len(ranked)} forms with more than one base -> {args.out}", file=sys.stderr)
+          f"{len(ranked)} forms with more than one base -> {path}", file=sys.stderr)
+
+
+def make_forms(words, dictionary, expander, corrections_path):
+    """The forms of the list's words, with their bases ranked, and the own words that begin with
+    "ne"."""
+    links = Links(words)
+    link_corrections(links, read_corrections(corrections_path), dictionary)
+    link_dictionary_words(links, dictionary)
+    link_other_forms(links, dictionary, expander)
+    forms = expand_links(links, dictionary, expander)
+    drop_noise_beside_corrections(forms)
+    own = own_ne_words(dictionary, links, forms, expander)
+    apply_reviewed_order(forms, corrections_path)
+    return forms, own
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--wordlist", type=Path, default=ROOT / "data" / "wordlist.tsv")
+    parser.add_argument("--hunspell", type=Path, default=Path("/usr/share/hunspell/cs_CZ"))
+    parser.add_argument("--corrections", type=Path, default=ROOT / "data" / "czech-corrections.txt")
+    parser.add_argument("--out", type=Path, default=ROOT / "data" / "czech-forms.txt")
+    args = parser.parse_args()
+    words = WordList(args.wordlist)
+    dictionary, expander = read_hunspell(args.hunspell, words.order)
+    forms, own = make_forms(words, dictionary, expander, args.corrections)
+    write_forms(args.out, forms, own)
 
 
 if __name__ == "__main__":

@@ -5,8 +5,8 @@ For every MISSPELLING<TAB>INTENDED line, runs the real engine through
 `slovnik-cli suggest` (English sets with --en-cs, the Czech set with --cs-en) and counts how
 often the intended word comes first and how often it is among the first three.
 
-    python3 tools/spelling/evaluate.py [--cli build/tools/cli/slovnik-cli] [--misses N]
-    python3 tools/spelling/evaluate.py --hunspell    # Hunspell beside it, for comparison
+    python3 -m tools.spelling.evaluate [--cli build/tools/cli/slovnik-cli] [--misses N]
+    python3 -m tools.spelling.evaluate --hunspell    # Hunspell beside it, for comparison
 
 --hunspell also asks Hunspell (Debian's hunspell with hunspell-en-us and hunspell-cs) for the
 same words and keeps only its suggestions that are words of the table, as the program would have

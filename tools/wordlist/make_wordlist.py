@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Derive data/wordlist.tsv, slovnik's built-in English-Czech word list.
 
-Run from the repository root:  python3 tools/wordlist/make_wordlist.py
+Run from the repository root:  python3 -m tools.wordlist.make_wordlist
 The output is a pure function of the Debian files the steps read and the
 hand-written files in this folder, so repeated runs give byte-identical
 results.  The steps, one module each:
@@ -16,19 +16,17 @@ results.  The steps, one module each:
 import os
 import sys
 
-sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from choose import TOTAL_PAIRS, Chooser  # noqa: E402
-from clean import add_hand_pairs, build_pool, check_overrides  # noqa: E402
-from rank import Ranker  # noqa: E402
-from sources import OUTPUT, ROOT, Sources  # noqa: E402
+from .choose import Chooser
+from .clean import add_hand_pairs, build_pool, check_overrides
+from .rank import Ranker
+from .sources import OUTPUT, ROOT, Sources
+from .table import ENTRY_COUNT
 
 
 def write_table(rows, path):
-    if len(rows) != TOTAL_PAIRS or len(set(rows)) != len(rows):
+    if len(rows) != ENTRY_COUNT or len(set(rows)) != len(rows):
         sys.exit("the choice holds %d pairs, %d of them different; expected %d"
-                 % (len(rows), len(set(rows)), TOTAL_PAIRS))
+                 % (len(rows), len(set(rows)), ENTRY_COUNT))
     tmp = path + ".tmp"
     with open(tmp, "w", encoding="utf-8", newline="\n") as f:
         for en, cz in rows:

@@ -6,8 +6,8 @@ until the table is full.
 
 import re
 
-from forms import base_candidates
-from engine_rules import (ascii_lower, reduce_comparative, reduce_plural, reduce_verb_form,
+from .forms import base_candidates
+from .engine_rules import (ascii_lower, reduce_comparative, reduce_plural, reduce_verb_form,
                           reduced_forms)
 
 WIKI_WEIGHT = 1.5        # a Wikipedia rank counts as this many subtitle ranks

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """How the translator serves the words of a real text, with the program's own engine.
 
-    python3 tools/wordlist/text_coverage.py --cs-en|--en-cs TEXT [slovnik-wordcheck]
+    python3 -m tools.wordlist.text_coverage --cs-en|--en-cs TEXT [slovnik-wordcheck]
 
 Every word of TEXT (runs of letters, lower-cased) is given to the translator;
 the figures count word tokens: those it offers something for, those whose
@@ -13,13 +13,10 @@ word's base form and counts as its own.
 """
 
 import collections
-import os
 import re
 import sys
 
-sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from coverage import TOOL, engine  # noqa: E402
+from .coverage import TOOL, engine
 
 
 def first_word(field):
