@@ -1,4 +1,4 @@
-// Build-time generator: the committed Czech forms (tools/forms/czech-forms.txt, written by
+// Build-time generator: the committed Czech forms (data/czech-forms.txt, written by
 // make_czech_forms.py) -> the compiled-in index of forms and their base words (FormIndexLayout.h).
 // Usage: slovnik-formindex FORMS.txt OUTPUT.inc
 
@@ -182,7 +182,7 @@ int main(int argc, char *argv[])
     QSaveFile output(QString::fromLocal8Bit(argv[2]));
     if (!output.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
-    output.write("// Generated from tools/forms/czech-forms.txt by slovnik-formindex; do not edit.\n");
+    output.write("// Generated from data/czech-forms.txt by slovnik-formindex; do not edit.\n");
     output.write("// " + QByteArray::number(static_cast<qulonglong>(count)) + " forms of "
                  + QByteArray::number(static_cast<qulonglong>(baseStarts.size())) + " base words.\n");
     output.write("constexpr char kFormBytes[] =\n" + literal(formBytes) + ";\n");
