@@ -85,6 +85,16 @@ finds_module() {
     ! grep -q 'not found' "$work/ldd" && grep -q "libMorvella.so.0 => $root/usr/bin/../lib/" "$work/ldd"
 }
 check "program: finds its module library in the package" finds_module
+# Installed files name their folders relative to themselves, and no empty entry makes the loader
+# search the current folder.
+runpaths() {
+    set -- "$root/usr/bin/slovnik" "$root/usr/bin/slovnik-cli"
+    for library in "$root"/usr/lib/*/slovnik/*.so* "$root"/usr/lib/slovnik/*.so*; do
+        if [ -f "$library" ] && [ ! -L "$library" ]; then set -- "$@" "$library"; fi
+    done
+    "$(dirname "$0")/check-runpath.sh" --origin-only "$@"
+}
+check "programs: run paths relative to the program, no empty entries" runpaths
 # The audio module is loaded by a path relative to the program, the first time a word is read aloud.
 finds_audio_module() {
     # The path is kept as UTF-16 text.
