@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace slovnik {
@@ -22,7 +25,10 @@ QCollator resultLineCollator();
 QCollator wordListCollator();
 
 /// A list of lines that is sorted again and again as lines are added (a result list fills over
-/// several search runs and sorts after each): each line's sort key is made once, when it comes.
+/// several search runs and sorts after each). Where keepTableLineOrder was called, a line of the
+/// word table, as a search gives it, takes its place from the table's order of all its lines in
+/// its direction, made once per process the first time a long list of that direction is sorted;
+/// any other line gets its own collation key. Either way the order is the collator's.
 class CollatedLines {
 public:
     explicit CollatedLines(QCollator collator);
@@ -39,10 +45,30 @@ public:
 private:
     struct Item {
         QString text;
-        QCollatorSortKey key;
+        /// The table entry that gives the line, per direction, looked up where the table's order
+        /// is kept.
+        std::array<std::uint16_t, 2> entries;
+        /// Made at the first sort that needs it, then kept.
+        std::optional<QCollatorSortKey> key;
     };
+    /// Whether the table gives every line in the direction (0 or 1, as TranslationDirection).
+    bool allFromTable(std::size_t direction);
+    /// Sorts by the table's order where every line has a place in it; false when not.
+    bool sortByPlaces();
+
     QCollator m_collator;
     std::vector<Item> m_items;
+    /// The direction the lines were last found in.
+    std::size_t m_direction = 0;
 };
+
+/// Lets the lists of this process take the table's order of its lines (see CollatedLines), for a
+/// program that sorts long lists again and again: the windows. A tool that sorts one list and
+/// exits does not call it, as making that order costs more than the keys of one list.
+void keepTableLineOrder();
+
+/// A list this long is worth the table's order: below it, keys of its own lines cost less than
+/// the order of all the table's lines that is made the first time.
+inline constexpr std::size_t kTableOrderMinimumLines = 512;
 
 } // namespace slovnik
