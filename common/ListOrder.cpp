@@ -48,6 +48,14 @@ std::array<std::string_view, 3> linePieces(const DictionaryEntry &entry, Transla
             fieldText(OtherField(entry, direction))};
 }
 
+QString lineText(const DictionaryEntry &entry, std::size_t direction)
+{
+    QString line;
+    for (const std::string_view piece : linePieces(entry, kDirections[direction]))
+        line += fromCp1250(piece);
+    return line;
+}
+
 constexpr std::uint32_t kHashStart = 2166136261U;
 constexpr std::uint32_t kHashFactor = 16777619U;
 
@@ -96,16 +104,6 @@ public:
         return kNoEntry;
     }
 
-    QString text(std::size_t entry, std::size_t direction) const
-    {
-        QString line;
-        for (const std::string_view piece : linePieces(m_table[entry], kDirections[direction]))
-            line += fromCp1250(piece);
-        return line;
-    }
-
-    std::size_t size() const { return m_table.size(); }
-
 private:
     static constexpr std::size_t kSlotCount = std::size_t{1} << 16;
     static constexpr std::size_t kSlotMask = kSlotCount - 1;
@@ -138,18 +136,18 @@ private:
 
 // The collator's order of all the table's lines in one direction: each entry's place, equal lines
 // sharing one, so that sorting by place is sorting by the collator.
-std::vector<std::uint16_t> placesInOrder(const TableLines &lines, std::size_t direction,
+std::vector<std::uint16_t> placesInOrder(std::span<const DictionaryEntry> table, std::size_t direction,
                                          const QCollator &collator)
 {
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(lines.size());
-    for (std::size_t entry = 0; entry < lines.size(); ++entry)
-        keys.push_back(collator.sortKey(lines.text(entry, direction)));
-    std::vector<std::uint32_t> order(lines.size());
+    keys.reserve(table.size());
+    for (const DictionaryEntry &entry : table)
+        keys.push_back(collator.sortKey(lineText(entry, direction)));
+    std::vector<std::uint32_t> order(table.size());
     std::iota(order.begin(), order.end(), 0U);
     std::sort(order.begin(), order.end(),
               [&keys](std::uint32_t a, std::uint32_t b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<std::uint16_t> places(lines.size());
+    std::vector<std::uint16_t> places(table.size());
     std::uint16_t place = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (i > 0 && keys[order[i - 1]].compare(keys[order[i]]) != 0)
@@ -181,23 +179,25 @@ public:
         return m_lines.get();
     }
 
-    /// The places of a direction's lines in the collator's order; made now if `make`, else null
-    /// when not made yet.
-    const std::vector<std::uint16_t> *places(const QCollator &collator, std::size_t direction, bool make)
+    /// The places of a direction's lines in the collator's order: built in for the collation
+    /// without a locale; else made now if `make`, and empty when not made yet.
+    std::span<const std::uint16_t> places(const QCollator &collator, std::size_t direction, bool make)
     {
+        if (sameCollation(collator, m_builtInCollator))
+            return builtInTableLinePlaces(kDirections[direction]);
         const std::scoped_lock lock(m_mutex);
         auto known = std::find_if(m_orders.begin(), m_orders.end(), [&collator](const Order &order) {
             return sameCollation(order.collator, collator);
         });
         if (known == m_orders.end()) {
             if (!make)
-                return nullptr;
+                return {};
             known = m_orders.insert(m_orders.end(), Order{collator, {}});
         }
         std::vector<std::uint16_t> &places = known->places[direction];
         if (places.empty() && make)
-            places = placesInOrder(*m_lines, direction, collator);
-        return places.empty() ? nullptr : &places;
+            places = placesInOrder(readableTable(), direction, collator);
+        return places;
     }
 
 private:
@@ -205,6 +205,7 @@ private:
         QCollator collator;
         std::array<std::vector<std::uint16_t>, kDirections.size()> places;
     };
+    const QCollator m_builtInCollator = resultLineCollator(fallbackListLocale());
     std::atomic<bool> m_kept = false;
     std::mutex m_mutex;
     std::unique_ptr<const TableLines> m_lines;
@@ -220,17 +221,22 @@ TableLineOrder &tableLineOrder()
 
 } // namespace
 
+QLocale fallbackListLocale()
+{
+    return QLocale(QLocale::Czech, QLocale::Czechia);
+}
+
 QLocale listLocale()
 {
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::C)
-        return QLocale(QLocale::Czech, QLocale::Czechia);
+        return fallbackListLocale();
     return system;
 }
 
-QCollator resultLineCollator()
+QCollator resultLineCollator(const QLocale &locale)
 {
-    QCollator collator(listLocale());
+    QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
@@ -245,6 +251,12 @@ QCollator wordListCollator()
 void keepTableLineOrder()
 {
     tableLineOrder().keep();
+}
+
+std::vector<std::uint16_t> orderOfTableLines(TranslationDirection direction, const QCollator &collator)
+{
+    const std::size_t index = direction == kDirections[0] ? 0 : 1;
+    return placesInOrder(readableTable(), index, collator);
 }
 
 CollatedLines::CollatedLines(QCollator collator) : m_collator(std::move(collator)) { }
@@ -284,11 +296,11 @@ bool CollatedLines::sortByPlaces()
     if (direction != m_direction && !allFromTable(direction))
         return false;
     m_direction = direction;
-    const std::vector<std::uint16_t> *places
+    const std::span<const std::uint16_t> places
         = tableLineOrder().places(m_collator, direction, m_items.size() >= kTableOrderMinimumLines);
-    if (places == nullptr)
+    if (places.size() != EntryCount)
         return false;
-    const auto placeOf = [places, direction](const Item &item) { return (*places)[item.entries[direction]]; };
+    const auto placeOf = [places, direction](const Item &item) { return places[item.entries[direction]]; };
     std::stable_sort(m_items.begin(), m_items.end(),
                      [&placeOf](const Item &a, const Item &b) { return placeOf(a) < placeOf(b); });
     return true;

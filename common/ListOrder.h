@@ -4,6 +4,8 @@
 // It follows the collation of the user's locale; without a locale ("C"/POSIX) it is Czech, so
 // that "ch" comes after "h" and "č" after "c" as a Czech reader expects.
 
+#include "engine/Direction.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <QStringList>
@@ -11,15 +13,18 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace slovnik {
 
-/// The locale whose collation the lists use: the user's, or Czech where none is set.
+/// The locale whose collation the lists use: the user's, or fallbackListLocale where none is set.
 QLocale listLocale();
+/// Czech.
+QLocale fallbackListLocale();
 
 /// Result lines and word offers: alphabetical without regard to letter case.
-QCollator resultLineCollator();
+QCollator resultLineCollator(const QLocale &locale = listLocale());
 
 /// Rows of the word list: alphabetical, letter case taken into account.
 QCollator wordListCollator();
@@ -27,7 +32,8 @@ QCollator wordListCollator();
 /// A list of lines that is sorted again and again as lines are added (a result list fills over
 /// several search runs and sorts after each). Where keepTableLineOrder was called, a line of the
 /// word table, as a search gives it, takes its place from the table's order of all its lines in
-/// its direction, made once per process the first time a long list of that direction is sorted;
+/// its direction (built in for the collation without a locale, otherwise made once per process
+/// the first time a long list of that direction is sorted);
 /// any other line gets its own collation key. Either way the order is the collator's.
 class CollatedLines {
 public:
@@ -66,6 +72,14 @@ private:
 /// program that sorts long lists again and again: the windows. A tool that sorts one list and
 /// exits does not call it, as making that order costs more than the keys of one list.
 void keepTableLineOrder();
+
+/// The place of each entry's line in a direction among all the table's lines, in the collator's
+/// order (equal lines share a place), made now: what the lists' order of table lines is made of.
+std::vector<std::uint16_t> orderOfTableLines(TranslationDirection direction, const QCollator &collator);
+
+/// That order for resultLineCollator(fallbackListLocale()), made when the program is built (by
+/// tools/tableorder, from orderOfTableLines) so that a process without a locale never makes it.
+std::span<const std::uint16_t> builtInTableLinePlaces(TranslationDirection direction);
 
 /// A list this long is worth the table's order: below it, keys of its own lines cost less than
 /// the order of all the table's lines that is made the first time.

@@ -76,6 +76,17 @@ TEST(CollatedLines, StaysSortedAcrossRepeatedSortsAndAdds)
     EXPECT_EQ(lines.size(), 0);
 }
 
+// The order built into the program is the collation's own on this machine.
+TEST(ListOrder, BuiltInOrderOfTableLinesIsTheCollations)
+{
+    for (const TranslationDirection direction :
+         {TranslationDirection::EnglishToCzech, TranslationDirection::CzechToEnglish}) {
+        const std::span<const std::uint16_t> builtIn = builtInTableLinePlaces(direction);
+        EXPECT_EQ(std::vector(builtIn.begin(), builtIn.end()),
+                  orderOfTableLines(direction, resultLineCollator(fallbackListLocale())));
+    }
+}
+
 // The table's order of its lines, kept as the windows keep it, sorts a list as the collator's own
 // keys do: long lists (the order made), short ones, lines of both directions, and a list that
 // also holds a line the table does not give; in Czech and in English collation.
