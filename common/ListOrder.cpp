@@ -1,5 +1,6 @@
 #include "common/ListOrder.h"
 
+#include "common/BuiltInOrder.h"
 #include "engine/Dic.h"
 #include "engine/Direction.h"
 #include "engine/ResultLine.h"

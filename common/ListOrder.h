@@ -77,10 +77,6 @@ void keepTableLineOrder();
 /// order (equal lines share a place), made now: what the lists' order of table lines is made of.
 std::vector<std::uint16_t> orderOfTableLines(TranslationDirection direction, const QCollator &collator);
 
-/// That order for resultLineCollator(fallbackListLocale()), made when the program is built (by
-/// tools/tableorder, from orderOfTableLines) so that a process without a locale never makes it.
-std::span<const std::uint16_t> builtInTableLinePlaces(TranslationDirection direction);
-
 /// A list this long is worth the table's order: below it, keys of its own lines cost less than
 /// the order of all the table's lines that is made the first time.
 inline constexpr std::size_t kTableOrderMinimumLines = 512;

@@ -2,6 +2,7 @@
 // where no locale is chosen, so the lists must fall back to Czech collation.
 
 #include "common/ListOrder.h"
+#include "common/BuiltInOrder.h"
 #include "engine/Dic.h"
 #include "engine/Search.h"
 #include "text/Cp1250.h"
@@ -76,9 +77,15 @@ TEST(CollatedLines, StaysSortedAcrossRepeatedSortsAndAdds)
     EXPECT_EQ(lines.size(), 0);
 }
 
-// The order built into the program is the collation's own on this machine.
-TEST(ListOrder, BuiltInOrderOfTableLinesIsTheCollations)
+// What the build wrote is the collation's own order on this machine, and the program's own
+// characters of the Windows-1250 bytes.
+TEST(ListOrder, BuiltInOrderAndCharactersAreTheProgramsOwn)
 {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char single = static_cast<char>(byte);
+        EXPECT_EQ(builtInUnicodeOfByte(static_cast<unsigned char>(byte)),
+                  fromCp1250(std::string_view(&single, 1)).at(0).unicode());
+    }
     for (const TranslationDirection direction :
          {TranslationDirection::EnglishToCzech, TranslationDirection::CzechToEnglish}) {
         const std::span<const std::uint16_t> builtIn = builtInTableLinePlaces(direction);

@@ -1,4 +1,4 @@
-#include "common/ListOrder.h"
+#include "common/BuiltInOrder.h"
 
 #include "engine/Dic.h"
 
@@ -7,7 +7,7 @@
 namespace slovnik {
 namespace {
 
-// kBuiltInPlaces[direction][entry], written by slovnik-tableorder (tools/tableorder).
+// kBuiltInPlaces[direction][entry] and kUnicodeOfBytes[byte], written by slovnik-tableorder.
 #include "TableLineOrder.inc"
 
 } // namespace
@@ -15,6 +15,11 @@ namespace {
 std::span<const std::uint16_t> builtInTableLinePlaces(TranslationDirection direction)
 {
     return kBuiltInPlaces[direction == TranslationDirection::EnglishToCzech ? 0 : 1];
+}
+
+char16_t builtInUnicodeOfByte(unsigned char byte)
+{
+    return kUnicodeOfBytes[byte];
 }
 
 } // namespace slovnik
