@@ -180,11 +180,13 @@ public:
         return m_lines.get();
     }
 
+    bool isBuiltIn(const QCollator &collator) const { return sameCollation(collator, m_builtInCollator); }
+
     /// The places of a direction's lines in the collator's order: built in for the collation
     /// without a locale; else made now if `make`, and empty when not made yet.
     std::span<const std::uint16_t> places(const QCollator &collator, std::size_t direction, bool make)
     {
-        if (sameCollation(collator, m_builtInCollator))
+        if (isBuiltIn(collator))
             return builtInTableLinePlaces(kDirections[direction]);
         const std::scoped_lock lock(m_mutex);
         auto known = std::find_if(m_orders.begin(), m_orders.end(), [&collator](const Order &order) {
@@ -274,8 +276,9 @@ void CollatedLines::append(const QString &line)
 
 bool CollatedLines::allFromTable(std::size_t direction)
 {
-    const bool longList = m_items.size() >= kTableOrderMinimumLines;
-    const TableLines *lines = tableLineOrder().lines(longList);
+    // Where the order is built in, finding the lines is all it costs: worth it for short lists too.
+    const bool worthIt = m_items.size() >= kTableOrderMinimumLines || tableLineOrder().isBuiltIn(m_collator);
+    const TableLines *lines = tableLineOrder().lines(worthIt);
     if (lines == nullptr)
         return false;
     for (Item &item : m_items) {
