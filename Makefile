@@ -34,12 +34,13 @@ bench: build
 	$(BUILD_DIR)/bench/search_bench
 	$(BUILD_DIR)/bench/suggest_bench
 	$(BUILD_DIR)/bench/base_forms_bench
-	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench -median 5
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/dictionary_window_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/translator_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/best_reading_bench -median 5
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/speech_bench -median 9
 	xvfb-run -a python3 bench/startup.py $(BUILD_DIR)/app/slovnik 15 $(BUILD_DIR)/bench/bare_window
 	xvfb-run -a python3 bench/look_up.py $(BUILD_DIR)/app/slovnik $(BUILD_DIR)/tools/cli/slovnik-cli 15
+	python3 bench/cli_lookup.py $(BUILD_DIR)/tools/cli/slovnik-cli
 
 build: $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

@@ -127,6 +127,8 @@ void ResultLineModel::endBatch()
 
 ResultChooser::ResultChooser(QWidget *parent) : QComboBox(parent), m_model(new ResultLineModel(this))
 {
+    // Every keystroke sorts a list here, one letter's thousands of lines among them.
+    keepTableLineOrder();
     setModel(m_model);
     setEditable(false);
     setMaxVisibleItems(kVisibleListLines);

@@ -2,8 +2,14 @@
 // where no locale is chosen, so the lists must fall back to Czech collation.
 
 #include "common/ListOrder.h"
+#include "common/BuiltInOrder.h"
+#include "engine/Dic.h"
+#include "engine/Search.h"
+#include "text/Cp1250.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace slovnik {
 namespace {
@@ -69,6 +75,65 @@ TEST(CollatedLines, StaysSortedAcrossRepeatedSortsAndAdds)
               (QStringList{u"auto = car"_qs, u"Auto = Car"_qs, u"motýl = butterfly"_qs, u"pes = dog"_qs}));
     lines.clear();
     EXPECT_EQ(lines.size(), 0);
+}
+
+// What the build wrote is the collation's own order on this machine, and the program's own
+// characters of the Windows-1250 bytes.
+TEST(ListOrder, BuiltInOrderAndCharactersAreTheProgramsOwn)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const char single = static_cast<char>(byte);
+        EXPECT_EQ(builtInUnicodeOfByte(static_cast<unsigned char>(byte)),
+                  fromCp1250(std::string_view(&single, 1)).at(0).unicode());
+    }
+    for (const TranslationDirection direction :
+         {TranslationDirection::EnglishToCzech, TranslationDirection::CzechToEnglish}) {
+        const std::span<const std::uint16_t> builtIn = builtInTableLinePlaces(direction);
+        EXPECT_EQ(std::vector(builtIn.begin(), builtIn.end()),
+                  orderOfTableLines(direction, resultLineCollator(fallbackListLocale())));
+    }
+}
+
+// The table's order of its lines, kept as the windows keep it, sorts a list as the collator's own
+// keys do: long lists (the order made), short ones, lines of both directions, and a list that
+// also holds a line the table does not give; in Czech and in English collation.
+TEST(CollatedLines, TableOrderIsTheCollatorsOrder)
+{
+    keepTableLineOrder();
+    struct Case {
+        const char *query;
+        TranslationDirection direction;
+        const char *foreignLine;
+    };
+    const Case cases[] = {
+        {"p", TranslationDirection::CzechToEnglish, nullptr},
+        {"s", TranslationDirection::EnglishToCzech, nullptr},
+        {"ch", TranslationDirection::CzechToEnglish, nullptr},
+        {"c", TranslationDirection::CzechToEnglish, nullptr},
+        {"pa", TranslationDirection::EnglishToCzech, nullptr},
+        {"a", TranslationDirection::EnglishToCzech, "Ab = x"},
+        {"b", TranslationDirection::EnglishToCzech, nullptr},
+        {"be", TranslationDirection::CzechToEnglish, nullptr},
+    };
+    QCollator english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    english.setCaseSensitivity(Qt::CaseInsensitive);
+    for (const QCollator &collator : {resultLineCollator(), english}) {
+        for (const Case &test : cases) {
+            struct Lines final : LineSink {
+                void addLine(std::string_view line) override { all.append(fromCp1250(line)); }
+                QStringList all;
+            } found;
+            PrefixSearch(readableTable(), test.query, test.direction, found);
+            if (test.foreignLine)
+                found.all.append(QString::fromUtf8(test.foreignLine));
+            QStringList expected = found.all;
+            std::stable_sort(
+                expected.begin(), expected.end(),
+                [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+            EXPECT_EQ(sorted(found.all, collator), expected)
+                << test.query << " in " << qPrintable(collator.locale().name());
+        }
+    }
 }
 
 } // namespace

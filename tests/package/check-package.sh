@@ -46,6 +46,7 @@ check "contents: the scalable icon" has_path '\./usr/share/icons/hicolor/scalabl
 check "contents: the D-Bus service file" has_path "\./usr/share/dbus-1/services/$app_id\.service"
 check "contents: the AppStream metainfo" has_path "\./usr/share/metainfo/$app_id\.metainfo\.xml"
 check "contents: the command-line tool in /usr/bin" has_path '\./usr/bin/slovnik-cli'
+check "contents: the command-line tool's commands in the private folder" has_path '\./usr/lib/([^/]+/)?slovnik/slovnik-cli'
 check "contents: the copyright file" has_path '\./usr/share/doc/slovnik/copyright'
 check "contents: the changelog" has_path '\./usr/share/doc/slovnik/changelog\.gz'
 for page in slovnik slovnik-cli; do
@@ -85,6 +86,16 @@ finds_module() {
     ! grep -q 'not found' "$work/ldd" && grep -q "libMorvella.so.0 => $root/usr/bin/../lib/" "$work/ldd"
 }
 check "program: finds its module library in the package" finds_module
+# Installed files name their folders relative to themselves, and no empty entry makes the loader
+# search the current folder.
+runpaths() {
+    set -- "$root/usr/bin/slovnik" "$root/usr/bin/slovnik-cli"
+    for library in "$root"/usr/lib/*/slovnik/*.so* "$root"/usr/lib/*/slovnik/slovnik-cli "$root"/usr/lib/slovnik/*; do
+        if [ -f "$library" ] && [ ! -L "$library" ]; then set -- "$@" "$library"; fi
+    done
+    "$(dirname "$0")/check-runpath.sh" --origin-only "$@"
+}
+check "programs: run paths relative to the program, no empty entries" runpaths
 # The audio module is loaded by a path relative to the program, the first time a word is read aloud.
 finds_audio_module() {
     # The path is kept as UTF-16 text.
@@ -93,6 +104,13 @@ finds_audio_module() {
     [ -n "$relative" ] && [ -f "$root/usr/bin/$relative" ]
 }
 check "program: finds its audio module in the package" finds_audio_module
+# slovnik-cli hands every command but a plain look-up to the full tool, by a path relative to itself.
+finds_cli_commands() {
+    relative=$(strings "$root/usr/bin/slovnik-cli" | grep -oE '^\.\./lib/([^/]+/)?slovnik/slovnik-cli$' | head -n 1)
+    echo "slovnik-cli looks for ${relative:-no full tool}"
+    [ -n "$relative" ] && [ -x "$root/usr/bin/$relative" ]
+}
+check "program: slovnik-cli finds its full tool in the package" finds_cli_commands
 # Wayland joins windows to their menu entry by this name, which the program sets itself.
 check "program: names itself after the desktop entry" grep -qa "$app_id" "$root/usr/bin/slovnik"
 

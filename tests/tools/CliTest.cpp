@@ -121,6 +121,64 @@ TEST(CliLookup, ListsTheDogLinesSortedWithDuplicates)
     EXPECT_EQ(lines, inOrder.lines());
 }
 
+// A look-up that needs no Qt is done by slovnik-cli itself; it prints what the full tool prints,
+// lines, order, messages and exit code alike, and every other command line reaches the full tool.
+TEST(CliLookup, QuickLookUpPrintsWhatTheFullToolPrints)
+{
+    const auto run = [](const char *program, const QStringList &arguments, const QString &locale) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LC_ALL"_qs, locale);
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromUtf8(program), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return CliRun{process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    };
+    const QStringList cases[] = {
+        {u"lookup"_qs, u"p"_qs},
+        {u"lookup"_qs, u"--en-cs"_qs, u"s"_qs},
+        {u"lookup"_qs, u"--en-cs"_qs, u"runs"_qs},
+        {u"lookup"_qs, u"--en-cs"_qs, u"--cs-en"_qs, u"--"_qs, u"Ch"_qs},
+        {u"lookup"_qs, u"--en-cs"_qs, u"bigger"_qs},
+        {u"lookup"_qs, u"--"_qs, u"-"_qs},
+        {u"lookup"_qs, u"--en-cs"_qs, u"a "_qs},
+        {u"lookup"_qs, u"dům"_qs},
+        {u"lookup"_qs, u"-x"_qs},
+        {u"lookup"_qs, u"pes"_qs, u"kočka"_qs},
+        {u"lookup"_qs, u"--help"_qs},
+        {u"--version"_qs},
+    };
+    for (const QString &locale : {u"C.UTF-8"_qs, u"cs_CZ.UTF-8"_qs, u"en_US.UTF-8"_qs}) {
+        for (const QStringList &arguments : cases) {
+            const CliRun quick = run(SLOVNIK_CLI_PATH, arguments, locale);
+            const CliRun full = run(SLOVNIK_CLI_COMMANDS_PATH, arguments, locale);
+            const std::string what = (arguments.join(u' ') + u" in "_qs + locale).toStdString();
+            EXPECT_EQ(quick.exitCode, full.exitCode) << what;
+            EXPECT_EQ(quick.out, full.out) << what;
+            EXPECT_EQ(quick.err, full.err) << what;
+        }
+    }
+}
+
+// What the loader maps for a look-up, and for a command that needs Qt.
+TEST(CliLookup, LooksUpWithoutLoadingQtOrIcu)
+{
+    const auto loaded = [](const QStringList &arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LD_DEBUG"_qs, u"files"_qs);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(SLOVNIK_CLI_PATH), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return process.readAllStandardError();
+    };
+    const QByteArray lookup = loaded({u"lookup"_qs, u"--en-cs"_qs, u"dogs"_qs});
+    EXPECT_FALSE(lookup.contains("libQt6")) << lookup.toStdString();
+    EXPECT_FALSE(lookup.contains("libicu")) << lookup.toStdString();
+    const QByteArray version = loaded({u"--version"_qs});
+    EXPECT_TRUE(version.contains("libQt6Core")) << version.toStdString();
+}
+
 TEST(CliLookup, DirectionDecidesWhichWordsAreSearched)
 {
     const CliRun czech = runCli({QStringLiteral("lookup"), QStringLiteral("pes")});

@@ -9,8 +9,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 namespace slovnik::cli {
@@ -270,12 +268,7 @@ std::optional<int> parse(const Command &command, const QByteArrayList &arguments
 
 int writeAll(const QByteArray &text, std::FILE *out, std::FILE *err)
 {
-    const auto size = static_cast<std::size_t>(text.size());
-    const bool written = std::fwrite(text.constData(), 1, size, out) == size;
-    if (std::fflush(out) == 0 && written)
-        return Success;
-    std::fprintf(err, "slovnik-cli: cannot write the output: %s\n", std::strerror(errno));
-    return CannotWrite;
+    return writeAllBytes(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), out, err);
 }
 
 int run(const QByteArrayList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
