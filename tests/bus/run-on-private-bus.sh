@@ -112,9 +112,15 @@ elif "$cli" show dog; then
     timeout "$patience_seconds" xdotool search --sync --onlyvisible --name "$window_title" >/dev/null \
         || fail "no dictionary window came up"
     # The query box has the focus; selecting its text makes it the selection, which another
-    # client reads back.
-    xdotool key ctrl+a
-    query=$("$owner" --print)
+    # client reads back. A window just shown may not have taken the focus or the key yet, however
+    # busy the machine: asked again until the patience runs out.
+    query=
+    for _ in $(seq $((patience_seconds * 5))); do
+        xdotool key ctrl+a
+        query=$("$owner" --print)
+        [[ $query == dog ]] && break
+        sleep 0.2
+    done
     [[ $query == dog ]] || fail "the query box holds '$query', not 'dog'"
 
     echo "== a second program started beside the first stays off the bus"
