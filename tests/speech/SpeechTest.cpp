@@ -1,10 +1,10 @@
 // The speech unit on its own: the text the voice is given, flite's samples, and the speaker's
 // requests, with a recording stand-in for the sound card.
 
+#include "common/SpokenText.h"
 #include "engine/Translate.h"
 #include "speech/SpeakableText.h"
 #include "speech/Speaker.h"
-#include "common/SpokenText.h"
 #include "speech/Voice.h"
 #include "tests/support/SpeechStandIns.h"
 
