@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Set-up and everyday commands; see README.md. Each target installs what is missing first.
 
 # The release preset's build folder (CMakePresets.json).

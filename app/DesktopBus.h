@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The running program on the session bus: org.freedesktop.Application under the desktop entry's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The dictionary window, the program's main window. Creating it runs the start-up sequence

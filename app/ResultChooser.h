@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // ComboBox2, the result chooser: the sorted result lines of the current query, each drawn in two

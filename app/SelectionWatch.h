@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Watching the X11 primary selection: while on, a word or a short phrase that the learner selects

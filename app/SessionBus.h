@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the program and slovnik-cli agree on to meet on the session bus: the names, the actions and

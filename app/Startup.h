@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The start-up sequence that runs while the dictionary window is being created: the direction,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Help in the dictionary window when a query finds nothing, standing in the empty result

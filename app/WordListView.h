@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // ListView1, the word list: pairs of words the learner chose, two columns without headers, kept

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // slovnik: an English-Czech and Czech-English dictionary with a word-by-word translator.
 
 #include "app/ApplicationWindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The floor for start-up: a bare Qt Widgets window with a combo box and a list, built with the
 // same Qt and flags as the program. bench/startup.py starts it alternately with the program.
 

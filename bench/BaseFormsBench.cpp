@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What base forms cost: one word's base forms, Czech and English, and a whole 128-word Czech
 // text through the translator's logic with every box's base-form offers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The best reading over a full grid: 128 words, each its phrases and its everyday line, the boxes
 // given their lines and the sentence built; through the window's button, and the engine alone.
 // Offscreen, so no display is needed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The start-up de-scrambling against the cheapest thing that touches the same bytes: a copy.
 
 #include "engine/Dic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One keystroke in the dictionary window, from the key event posted to the query box to the last
 // repaint it causes, counted through the real event loop, on the real table: the five one-letter
 // queries with the most lines in each direction (each a query run of its own, the list filled,

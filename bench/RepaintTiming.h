@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Timing through the real event loop: an input event is posted as the window system would deliver

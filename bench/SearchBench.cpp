@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The cost of one keystroke in the dictionary: the table scans of an English query run, beside a
 // bare pass over the table, and the whole run with building, converting and sorting the lines.
 

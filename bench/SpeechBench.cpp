@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // From the request to the first sample the sound card is given: a word and a 20-word sentence,
 // through the speaker's synthesis thread, with a stand-in for the sound card so that only the
 // voice and the hand-over are timed. The first request of the process, which loads the voice,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What spelling help costs: the worst single suggestion over misspellings of 1 to 20 letters in
 // both directions, and a keystroke that finds nothing and asks for suggestions instead.
 

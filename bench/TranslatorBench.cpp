@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The translator's translate button on a full grid: 128 words of running text, each a scan of the
 // whole table, its offers sorted and put into the word's box. Offscreen, so no display is needed.
 // Also as the user meets it: the click posted to the button, timed through the real event loop to

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """slovnik-cli lookup as a script uses it: one process a word, 1,000 English words of the table,
 each looked up by a process of its own. Paired, word by word, with sdcv on FreeDict's
 English-Czech dictionary where both are installed (Debian packages sdcv, dict-freedict-eng-ces):

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """A look-up from another program as the learner's key runs it: from the start of
 `slovnik-cli show WORD` to its exit, which comes once the dictionary window has run the query and
 holds the lines (their paint follows in the same turn of its event loop). On a session bus of its

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Start-up of the program as a user sees it: from the process start to the dictionary window
 mapped on the X display, and the resident memory at that moment. Run under Xvfb:
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The Debian package, built by CPack from what `cmake --install` puts in place:
 #
 #   cmake --build build --target package      (or: make package)

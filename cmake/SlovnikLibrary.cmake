@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # One of the program's own static libraries, set up as every folder's library is: the project's
 # headers by their folder ("engine/Dic.h") for whoever links it, the shared strictness for its own
 # sources.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the build knows of the table's result lines, for code that runs without Qt (slovnik-cli's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A result list without a window: it keeps the lines as the dictionary window's list does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The one alphabetical order of the program's lists, shared by the windows and the tool.

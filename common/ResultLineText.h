@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The result-line rules of engine/ResultLine.h on the windows' Unicode text. The text may be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Which English text each window reads aloud, or why there is none. The voice is English: a Czech

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The translator's logic on Qt's side: the source text's lines into words, what the translator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The About window, shown modally by the dictionary window: what the program is, where its words

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // How our windows and controls look to assistive technology (a screen reader, voice control): Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The cursor of a search run: an hourglass with "SQL" beneath it.

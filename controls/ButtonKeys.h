@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The keys of the strip buttons, alike in the dictionary window and the translator. None is a key

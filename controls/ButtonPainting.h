@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The drawing steps of the image button that stand on their own: 3-D frames, a one-line caption

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The strip of image buttons along the top of the dictionary window and the translator, built

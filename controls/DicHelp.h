@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The dictionary help window: shown without blocking by the dictionary window's help button, and

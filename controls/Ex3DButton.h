@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // TEx3DButton: the flat, hot-tracking image button behind every command button of the

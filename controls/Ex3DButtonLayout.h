@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Where an image button puts its caption, image and drop-down arrow: pure geometry, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The program's one message box: a small stay-on-top dialog with a title, one line of bold text

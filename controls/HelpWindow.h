@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the two help windows share: a fixed dialog-style window whose one control, Memo1, fills it

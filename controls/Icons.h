@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The program's own pictures, gathered in the image lists the windows index into, and the window

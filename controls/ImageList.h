@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Our counterpart of the platform's image lists: a numbered set of same-sized pictures that

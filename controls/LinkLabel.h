@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A label that works as a link: a click on it, Enter or Space while it has the keyboard focus, or

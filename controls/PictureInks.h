@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The inks the program's own pictures are drawn with. A shape is filled with one ink and edged

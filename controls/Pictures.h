@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The individual pictures behind Icons.h, each painted into its own design square or rectangle.

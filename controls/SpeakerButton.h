@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The speaker button that reads English aloud, alike in the dictionary window's strip and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The readable word list (data/wordlist.tsv): one "English<TAB>Czech" pair a line, UTF-8, in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // English word forms: fixed suffix rules that guess the base form of an inflected word. No word

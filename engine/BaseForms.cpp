@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/BaseForms.h"
 
 #include "engine/CzechForms.h"

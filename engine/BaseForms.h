@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The word behind a form: the table words of which a typed or pasted word is a form. A learner

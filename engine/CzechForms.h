@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Czech word forms behind the base forms: the words of which a cleaned (lower-case) Czech word

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The word table: every English-Czech pair the program knows, compiled in as writable data in a

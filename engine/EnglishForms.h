@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // English word forms behind the base forms: the query rules' guesses (Analyze.h) and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // How the compiled-in index of Czech forms is laid out; its generator (slovnik-formindex) writes

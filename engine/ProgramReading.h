@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The reading index of the program's own table, with what the build knows of it: the reviewed

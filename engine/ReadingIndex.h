@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Phrases of the table read in a text: "I get up at seven" holds the table's "get up", "she looks

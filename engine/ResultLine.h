@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What a result line is, and every cut and limit applied to one, in one place. A result line is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The dictionary searches: linear scans of the whole table in stored order, each hit handed on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Spelling help: the table's words closest to a mistyped one, so that "recieve" or Czech typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What a slip of the fingers or of spelling costs, for ranking the words a learner may have

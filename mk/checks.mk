@@ -1,7 +1,12 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Robustness checks: the test suite under AddressSanitizer + UndefinedBehaviorSanitizer, and the
 # libFuzzer harnesses. Included from the Makefile; the builds come from CMakePresets.json.
 #
-#   make test-asan                 whole test suite, any sanitizer report fails it
+#   make test-asan                 whole test suite, any sanitizer report fails it; but the look-ups
+#                                  over a private session bus (bus_look_up*), which drive the program
+#                                  against real X and Wayland servers on timings an instrumented
+#                                  build misses and whose client libraries keep allocations to the
+#                                  end; they run in make test
 #   make fuzz [FUZZ_SECONDS=60]    each harness for FUZZ_SECONDS on a scratch copy of its seeds
 #   make format                    formats every C++ file with the project's .clang-format
 #   make format-check              fails, listing the files, when any C++ file is not formatted

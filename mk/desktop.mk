@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The program as a Linux desktop application: its Debian package, the checks of that package, and
 # the README's screenshots. Included from the Makefile.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Whole-process checks of the program, with the driver in tests/system/ that plays a learner's
 # session with the real windows on Qt's offscreen platform. Included from the Makefile.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The external module's two entry points. They stand for the module's unnamed ordinals 1 and 2,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Where spoken samples go to be heard. The program's sink is the sound card through Qt

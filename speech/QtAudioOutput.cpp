@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The sound card through Qt Multimedia, built as a module of its own that systemAudioSink loads
 // on first use: linking Qt Multimedia into the program would load it, and its sound-server and
 // network libraries, at every start.

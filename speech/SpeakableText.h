@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the voice is given to read. The voice reads plain ASCII English, so the text is cut and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The one voice of the program, shared by both windows: a text asked for is cut to what the

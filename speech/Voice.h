@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A voice turns English text into 16-bit mono samples. It runs on whatever thread calls it, one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The one crossing between Qt's Unicode text and the engine's single-byte Windows-1250 text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Refuses an include that points up the program's layers, or a project header named bare.
 
 The program's folders, each above the ones it may include:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What a word box lists. A box holds its word's own lines as the places of their entries in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The best reading shown on the word boxes. A box remembers the text it was given (by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // ScrollBox1 of the translator: the scrollable area that moves the word grid and the word boxes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the translator splits: the lines of its source text box as they were typed or pasted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What a word box offers after its word's own lines, each set apart from them: first the lines of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The translator window. Created once at start-up, right after the dictionary window, and only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // One word box of the translator: an editable drop-down box beside a grid row, holding the

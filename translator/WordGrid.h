@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // StringGrid1 of the translator: one column of words with the word boxes standing level with its

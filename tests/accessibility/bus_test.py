@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The six windows as a screen reader reads them from the AT-SPI bus: roles and names, the lines of
 a typed query, a translator split, and the focus and selection events of the keyboard.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The program's windows as a screen reader meets them: the program runs on a virtual display with
 # its accessibility bridge on, in a D-Bus session of its own with the AT-SPI bus, and bus_test.py
 # reads and drives it through pyatspi, as Orca does.

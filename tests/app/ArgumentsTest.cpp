@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program as a user starts it, with arguments on its command line: it reads none, and the
 // toolkit's own options (-platform, -reverse, -style...) do not reach the toolkit either.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dictionary window through its controls, on small tables where counts matter.
 
 #include "app/MainForm.h"

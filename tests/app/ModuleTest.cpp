@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/MainForm.h"
 #include "app/Startup.h"
 #include "morvella/Morvella.h"

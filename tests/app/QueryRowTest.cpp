@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dictionary window's query row as the learner sees it: the query box, the result chooser and
 // the suggestions that stand in its place, drawn and reached with the keyboard.
 

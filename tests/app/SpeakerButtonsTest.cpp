@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The speaker buttons of the dictionary window and the translator and their key, sharing one
 // speaker as in the program, with stand-ins for the voice and the sound card.
 

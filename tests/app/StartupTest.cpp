@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/Startup.h"
 #include "app/ApplicationIdentity.h"
 #include "app/ApplicationWindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Help in the dictionary window: a query that finds nothing shows, in the result chooser's place,
 // the word's meaning in the other direction, its base forms and the closest words; choosing one
 // looks it up. On a small table of the test's own.

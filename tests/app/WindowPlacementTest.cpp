@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the windows stand on a desktop whose window manager draws their frames: a centred window's
 // frame in the middle of the screen's free area, and the translator's frame 1 pixel from the
 // screen's right edge and 40 from its bottom. Run by with-window-manager.sh, under openbox.

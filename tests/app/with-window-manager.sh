@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a test of window places on a virtual display of its own with a window manager that draws
 # frames, as a desktop does: the frames' sizes are known only from the window manager.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Looking a word up from another program, on a session bus and an X display of the test's own
 // (run-on-private-bus.sh): the program's real windows on the real table answer on the bus, another
 // X client owns the selection, and slovnik-cli show is run as a learner's key binding runs it. What

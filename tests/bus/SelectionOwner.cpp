@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Another X client for the look-up tests: it owns the primary selection as a browser or a PDF
 // reader does when the learner selects a word, or it prints what another program selected.
 //

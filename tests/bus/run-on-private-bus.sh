@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Looking a word up from another program, on an X display (Xvfb) and a session bus of this run's
 # own, whose service folder holds a service file for the built program, as the package installs one
 # for the installed program. First with the program not running: the bus starts it for

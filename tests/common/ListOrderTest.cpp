@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The lists' order in a pinned environment: the tests run with LC_ALL=C.UTF-8 (set by CTest),
 // where no locale is chosen, so the lists must fall back to Czech collation.
 

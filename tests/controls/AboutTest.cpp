@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The About window: its components where the design puts them, the link that opens the project's
 // page (through an opener the test puts in place of the desktop's) and the picture beside it that
 // opens nothing. The About button's showing it modally is in the secondary windows' suite.

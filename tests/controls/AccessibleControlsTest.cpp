@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What assistive technology sees of our own controls: the image button as a button and the link
 // label as a link, each with a name and a press action that does what a click does.
 

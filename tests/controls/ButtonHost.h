@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A shown window holding one image button, with a palette of known colours, and ways to look at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The faces the windows draw their text in, as drawn at their size: thin letters must read as
 // black strokes, not as grey pairs of columns.
 

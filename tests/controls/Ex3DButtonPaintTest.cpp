@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/Ex3DButtonLayout.h"
 #include "controls/WindowParts.h"
 #include "tests/controls/ButtonHost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The two help windows: their texts line by line, their make-up in one table (borders, sizes,
 // which one stays on top), and that what the user types into them stays.
 

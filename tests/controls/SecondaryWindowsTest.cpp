@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help and About windows as the program's buttons show them: one window however often its
 // button is pressed, the dictionary help above the others, the About window modal; the faces and
 // focus frames of every window. Each window's own table names its controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the translator offers first, on the table compiled into the program: the reviewed
 // everyday translation of the commonest English and Czech words, never a phrase ahead of its
 // headword.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The table compiled into the program against the committed list it was generated from.
 
 #include "data/WordList.h"

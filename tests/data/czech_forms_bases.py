@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Every base in the Czech forms must be a Czech word of the word list: the engine numbers bases by
 the list's words, and a base the list lost (after a change of the list, without `make czech-forms`)
 would lead a form to nothing, or to the wrong word."""

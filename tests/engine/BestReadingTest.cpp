@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The best reading on a small table: phrases across the words of a text, each word's everyday
 // line, and the learner's own choices kept. Czech in Windows-1250 escapes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the engine's test files share: the small tables and, beside them in the same namespace, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Base forms on the real word table for any typed bytes: every base form is a distinct word of
 // the searched field, a negated one only where the table lacks its negation, the clean-up never
 // grows the word, and every offer line is within the line limit, belongs to a base form in

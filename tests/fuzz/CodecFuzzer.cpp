@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The crossing between Unicode and Windows-1250. Bytes must come back exactly, whether their
 // letters are composed or not, but for the invisible characters, which are dropped, and the few
 // read as others (the no-break space, ß, ł...); Unicode text, however broken (unpaired

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The harnesses' invariant checks. libFuzzer counts any abort as a crash and keeps the input;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dictionary window's query run on the real word table, with a list that records what the
 // run puts into it. Every line must be a hit of the query as the run cleaned it: a prefix hit,
 // or (English) an exact hit of one of its base forms.

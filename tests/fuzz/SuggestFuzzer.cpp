@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Spelling suggestions on the real word table for any typed bytes. Every suggestion must be a
 // distinct word of the searched field, there are never more than asked for, an empty cleaned
 // query has none, and asking twice gives the same answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What the harnesses that search the real word table share: the table de-scrambled once, before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The translator's split of a source text into words, both on Windows-1250 lines as the engine
 // gets them and on the Unicode text of the window's box, and the sentence built from word boxes.
 

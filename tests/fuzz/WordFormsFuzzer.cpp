@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Query clean-up and the English word-form rules on arbitrary bytes: no rule may read outside
 // the word (AddressSanitizer sees that, as the input lives in a buffer of exactly its size), and
 // a guessed base form that is much longer than its word would mean a rule ran away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hostile text in the dictionary window's query box, pasted and typed, on the real table: each
 // action completes, the result chooser shows what the text's Windows-1250 form finds (nothing, for
 // a text no word begins with), and the learner's history, word list and translator stay as they were.

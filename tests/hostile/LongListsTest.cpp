@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A learner who has chosen ten thousand lines: the history and the word list each hold 10,000
 // rows, built through the keyboard and the buttons as the learner would, on the real table. Then a
 // search, a click on the word list, a choice in the result chooser and a pick from the history

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hostile text in the translator, pasted through its button and taken through the grid, the
 // translation and the sentence, on the real table: each button completes, the grid holds what the
 // split keeps (at most 128 words, the notice once), and the dictionary window's history and word

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Checks a built Debian package of slovnik as a desktop would take it: the files it installs, the
 # dependencies that let apt install it on a fresh Debian 12, a program that finds its module
 # library, a menu entry and AppStream description that the freedesktop validators accept, what

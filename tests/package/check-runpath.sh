@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Checks the run paths of built or installed programs and libraries: an empty entry (a leading,
 # trailing or doubled ":") makes the dynamic loader search the current folder, so that a library
 # lying there would be loaded in place of ours. With --origin-only every entry must also be

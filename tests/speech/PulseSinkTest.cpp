@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The speaker key against a real sound server: a PulseAudio null sink of the test's own, whose
 // monitor is recorded. A server, and an output, that appear only after a first press bring
 // speaking back. Twenty presses in one session are each heard, and after each reading the

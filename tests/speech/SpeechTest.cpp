@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The speech unit on its own: the text the voice is given, flite's samples, and the speaker's
 // requests, with a recording stand-in for the sound card.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Controls as the tests reach them: by the design name each carries as its object name, the way

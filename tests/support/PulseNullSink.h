@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A PulseAudio server of the test's own, in a fresh runtime folder and HOME, whose only output is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A stand-in for the external module: the start-up sequence calls it as it would the real one,

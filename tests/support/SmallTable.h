@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What tests of every layer share: small readable tables built from plain pairs, short names for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Stand-ins for the sound card and the voice. The sink keeps what it is given, one recording a

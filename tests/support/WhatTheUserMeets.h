@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What a user meets of a laid-out control: where it stands, the name a screen reader reads, the

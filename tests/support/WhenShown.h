@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Acting on a window that a modal loop (a dialog's exec, a menu's exec) shows, from inside that

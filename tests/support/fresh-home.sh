@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs a test in a home and a runtime folder of its own, made empty for this run and removed after
 # it, so that the program, slovnik-cli and the sound client library meet what a user who has never
 # run anything meets: the same on every machine, first run or hundredth.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A learner's short session with the program's real windows, for tools that watch a whole process
 // (strace, Valgrind): the start as main() does it, a search typed key by key, and, unless only
 // the search is asked for, a translation through the translator's buttons and a copy from both

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Nothing written, nothing sent: runs a learner's session (start, search, translation, copy) with the
 # program's real windows, and a start of the program itself, under strace, and fails on any file
 # opened for writing or changed on disk outside the platform's own runtime files, on any network

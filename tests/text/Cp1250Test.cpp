@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "text/Cp1250.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // slovnik-cli as a user runs it: a separate process, its output and its exit code.
 
 #include "common/ListOrder.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The Czech forms generator on a made-up hunspell dictionary: which forms lead to which bases, in
 which order, as the written file says."""
 

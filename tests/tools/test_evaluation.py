@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The meaning evaluation's rules on made-up data: which words count, and when a word is found."""
 
 import unittest

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The word list's ranks and choice on made-up sources, with the program's own query rules."""
 
 import types

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The translator window's make-up: placement, panels, buttons, text boxes, the scroll area, the
 // focus, and the buttons that change no words (direction, help).
 

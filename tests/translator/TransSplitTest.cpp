@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The split of the source text into the word grid and the word boxes beside it, through the
 // window's button: the words as the grid shows them, the boxes' places, the heights, the limits and
 // the notice of a shortened text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Translating the words and building the sentence through the window's buttons, on a small table
 // of the test's own; and the clipboard buttons.
 

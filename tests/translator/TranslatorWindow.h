@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A shown translator window as the program makes it, and ways to read its grid and word boxes;

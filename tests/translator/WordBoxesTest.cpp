@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The word area as the learner meets it: the wheel over the word boxes, where a new list starts,
 // and how a long offer shows, closed and opened.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // slovnik-cli: the engine on the command line, for scripts, tests and maintainers.

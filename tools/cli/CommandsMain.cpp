@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The full slovnik-cli, with Qt: every command. The slovnik-cli a user runs (main.cpp) starts it
 // for whatever it does not do itself, under the same name.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What every slovnik-cli command shares, without Qt: its exit codes and how it writes its output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // slovnik-cli's look-up without Qt: a script that looks words up one process at a time pays for

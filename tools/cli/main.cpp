@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // slovnik-cli as a user runs it: a plain look-up is done here without loading Qt; every other
 // command line is handed, as it is, to the full tool (CommandsMain.cpp), which this process
 // becomes. The full tool lives in the program's private folder, found from this program's own

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Makes the parallel English-Czech corpus the meaning evaluation reads.
 
 Run from the repository root:

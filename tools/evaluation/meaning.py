@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """How much of the meaning of real sentences slovnik's translator gives, on parallel text.
 
 Run from the repository root:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """How much of a human translation's meaning a machine sentence holds, by base form.
 
 The pure part of the evaluation: splitting texts into words, leaving out function words, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Build-time generator: the committed Czech forms (data/czech-forms.txt, written by
 // make_czech_forms.py) -> the compiled-in index of forms and their base words (FormIndexLayout.h).
 // Usage: slovnik-formindex FORMS.txt OUTPUT.inc

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Run its scripts from the repository root as modules: python3 -m tools.forms.SCRIPT."""
 
 import sys

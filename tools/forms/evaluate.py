@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """How well the base forms work, measured through slovnik-cli.
 
   evaluate.py coverage CLI [--cs-en|--en-cs] FILE...

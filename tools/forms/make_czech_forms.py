@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes data/czech-forms.txt: for every Czech word of the word list that Czech
 inflects, the forms of it that a learner meets, so that the engine can lead "zahradě" to
 "zahrada". Rerun it whenever data/wordlist.tsv changes (make czech-forms).

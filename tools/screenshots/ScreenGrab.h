@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Pictures of windows as the screen shows them, drop-down lists and other pop-ups included.

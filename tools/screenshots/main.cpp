@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // slovnik-screenshots: the program's windows in typical states, saved as PNG pictures for the
 // README. Needs a real display; `make screenshots` runs it under Xvfb.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Measures slovnik's spelling suggestions on the evaluation sets beside this script.
 
 For every MISSPELLING<TAB>INTENDED line, runs the real engine through

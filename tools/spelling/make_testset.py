@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Builds the spelling evaluation sets from the word list and a frequency list.
 
 english_generated.tsv  the 3000 commonest English words of the table, each misspelled once by

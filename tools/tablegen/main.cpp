@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Build-time generator: the committed word list -> the scrambled initialiser of the word table;
 // and the reviewed everyday lines -> the positions of those lines in the table.
 // Usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // slovnik-tableorder OUTPUT: writes what common/BuiltInOrder.h gives: the order of the word
 // table's result lines in the collation the lists use without a locale, so that a process without
 // a locale (or a Czech user's) never makes it, and the character of each Windows-1250 byte, so

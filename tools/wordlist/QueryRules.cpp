@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's query rules for the word-list scripts, which choose the table and so cannot link
 // the engine that holds it: for each word on standard input (UTF-8, one a line), one line of
 //

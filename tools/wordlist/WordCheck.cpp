@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Measures the word list with the program's own engine, for the maintainer's coverage check:
 // which entries can be found at all, what the translator offers first for a word, how many lines
 // the dictionary lists for a word.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Step 4: choosing the pairs the table holds, and their order.
 
 Headwords are taken in rank order, each with as many translations as its rank

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Step 2: cleaning the source entries into a pool of usable pairs.
 
 Every rule a field of the program's table must keep is here (fits), with the

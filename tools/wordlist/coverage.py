@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Check data/wordlist.tsv and report how well it serves a learner.
 
 Run from the repository root, after building (the program's table is made

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Rank Czech base forms by how common they are in general text, for
 czech_common.txt.  Run from the repository root when the sources change:
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The program's query rules, asked of the program itself.
 
 The selection must know whether typing a word shows a line before the table

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Rank the common English words that the zxcvbn lists leave out, for
 english_extra.txt.  Run from the repository root when a source changes:
 

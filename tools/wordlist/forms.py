@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """English forms a learner types and the Czech that stands for them.
 
 base_candidates guesses the base word of an inflected form (for ranking and

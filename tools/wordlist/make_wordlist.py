@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Derive data/wordlist.tsv, slovnik's built-in English-Czech word list.
 
 Run from the repository root:  python3 -m tools.wordlist.make_wordlist

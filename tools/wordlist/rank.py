@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Step 3: ranking the English headwords by how common they are.
 
 A lower rank is a more common word; the choice takes headwords in rank order

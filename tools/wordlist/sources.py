@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Step 1: reading the sources, all from Debian packages and this folder.
 
   dict-freedict-eng-ces  the English-Czech pairs

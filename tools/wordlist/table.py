@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 """The size of the program's table, read from the engine's own header, so that the list the scripts
 write always fits the table the program holds."""
 

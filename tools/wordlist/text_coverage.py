@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """How the translator serves the words of a real text, with the program's own engine.
 
     python3 -m tools.wordlist.text_coverage --cs-en|--en-cs TEXT [slovnik-wordcheck]
