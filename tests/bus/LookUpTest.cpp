@@ -257,15 +257,17 @@ void LookUpTest::callWaitsWhileADialogIsOpen()
     QProcess cli;
     QString textWhileOpen;
     QProcess::ProcessState cliWhileOpen{};
-    whenShown([] { return QApplication::activeModalWidget(); },
-              [&](QWidget &about) {
-                  cli.start(QStringLiteral(SLOVNIK_CLI), {u"show"_qs, u"dog"_qs});
-                  // Time for the call to arrive; a slower machine only makes the check weaker.
-                  QTest::qWait(kPastSettling);
-                  textWhileOpen = queryText(main);
-                  cliWhileOpen = cli.state();
-                  about.close();
-              });
+    QObject scope;
+    whenShownWithin(
+        scope, [] { return QApplication::activeModalWidget(); },
+        [&](QWidget &about) {
+            cli.start(QStringLiteral(SLOVNIK_CLI), {u"show"_qs, u"dog"_qs});
+            // Time for the call to arrive; a slower machine only makes the check weaker.
+            QTest::qWait(kPastSettling);
+            textWhileOpen = queryText(main);
+            cliWhileOpen = cli.state();
+            about.close();
+        });
     click(named<TEx3DButton>(main, "AboutBtn"));
     QCOMPARE(textWhileOpen, u"kočka"_qs);
     QCOMPARE(cliWhileOpen, QProcess::Running);

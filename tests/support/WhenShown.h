@@ -20,7 +20,10 @@ namespace slovnik::testing {
 /// once it is visible), so that the keyboard focus is where the user would find it.
 template <typename Find, typename Act> class ShowWatcher final : public QObject {
 public:
-    ShowWatcher(Find find, Act act) : QObject(qApp), m_find(std::move(find)), m_act(std::move(act))
+    ShowWatcher(Find find, Act act, QObject *owner) :
+        QObject(owner),
+        m_find(std::move(find)),
+        m_act(std::move(act))
     {
         qApp->installEventFilter(this);
     }
@@ -60,5 +63,12 @@ private:
 /// run. `act` must end the modal loop (press the dialog's button, close the menu).
 template <typename Find, typename Act> void whenShown(Find find, Act act)
 {
-    new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act)); // owned by qApp
+    new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act), qApp); // owned by qApp
+}
+
+/// As whenShown, but the watch ends with `scope` if it has not acted by then: for an `act` that
+/// reaches into the caller's locals, which a test that fails before the window shows would leave.
+template <typename Find, typename Act> void whenShownWithin(QObject &scope, Find find, Act act)
+{
+    new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act), &scope);
 }
