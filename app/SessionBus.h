@@ -13,10 +13,10 @@
 
 namespace slovnik::bus {
 
-/// The desktop entry's base name, which the desktop-entry specification makes the bus name of a
-/// D-Bus-activatable program (kDesktopFileName, app/ApplicationIdentity.h).
+/// The desktop entry's base name, which freedesktop's desktop-entry convention makes the bus name
+/// of a D-Bus-activatable program (kDesktopFileName, app/ApplicationIdentity.h).
 inline constexpr const char *kServiceName = "io.github.slovnik_app.slovnik";
-/// The bus name with its dots as slashes, as the specification wants it.
+/// The bus name with its dots as slashes, as the freedesktop convention names the object.
 inline constexpr const char *kObjectPath = "/io/github/slovnik_app/slovnik";
 inline constexpr const char *kApplicationInterface = "org.freedesktop.Application";
 
