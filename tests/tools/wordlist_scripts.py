@@ -20,11 +20,12 @@ def pool_of(entries):
     return {en: [Pair(en, cz, [], i, "") for i, cz in enumerate(czech)] for en, czech in entries.items()}
 
 
-def sources(subtitles, wikipedia=(), scowl=None, extra=(), everyday_en=None):
+def sources(subtitles, wikipedia=(), scowl=None, extra=(), everyday_en=None, czech_common=(), own_english=()):
     return types.SimpleNamespace(
         lists={"us_tv_and_film": list(subtitles), "english_wikipedia": list(wikipedia)},
         scowl=scowl or {}, common=set(), exceptions={}, english_extra=list(extra), wn_pos={},
-        overrides={}, hand=[], everyday_en=everyday_en or {}, everyday_cs={}, czech_common=[])
+        overrides={}, hand=[], everyday_en=everyday_en or {}, everyday_cs={}, czech_common=list(czech_common),
+        own_lines={"en": set(own_english)})
 
 
 class Ranks(unittest.TestCase):
@@ -53,8 +54,9 @@ class Ranks(unittest.TestCase):
 @unittest.skipIf(choose is None, "PyICU (python3-icu) is missing")
 class Choice(unittest.TestCase):
     def test_the_table_takes_the_commonest_headwords_and_keeps_first_offers(self):
-        made_up = sources(["dog", "cat", "hot"], extra=[("zebra", 500.0)], everyday_en={"dog": "pes"})
-        pool = pool_of({"dog": ["čokl", "pes", "psisko"], "cat": ["kočka", "kocour"],
+        made_up = sources(["dog", "cat", "hot"], extra=[("catsup", 400.0), ("zebra", 500.0)],
+                          everyday_en={"dog": "pes"}, czech_common=["kočka"], own_english=["cats"])
+        pool = pool_of({"dog": ["čokl", "pes", "psisko"], "cat": ["micka", "kočka"], "catsup": ["kečup"],
                         "hot dog": ["párek v rohlíku", "hotdog"], "zebra": ["zebra"],
                         "aardvark": ["hrabáč"]})
         chooser = choose.Chooser(made_up, pool, rank.Ranker(made_up, pool))
@@ -62,8 +64,10 @@ class Choice(unittest.TestCase):
             rows = chooser.select()
         # "dog = čokl" would sort ahead of the everyday "dog = pes" in Czech order (č before p),
         # so the translator would offer it first: it is left out. A phrase keeps one, the
-        # shortest; a word no list ranks is not taken.
-        self.assertEqual(rows, [("dog", "pes"), ("dog", "psisko"), ("cat", "kočka"), ("cat", "kocour"),
+        # shortest; a word no list ranks is not taken. Of two translations the one common in
+        # Czech speech comes first. "catsup" would be offered ahead of the base form's lines for
+        # the common form "cats", which has no headword of its own: it is left out.
+        self.assertEqual(rows, [("dog", "pes"), ("dog", "psisko"), ("cat", "kočka"), ("cat", "micka"),
                                 ("hot dog", "hotdog"), ("zebra", "zebra")])
 
 

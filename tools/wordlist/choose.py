@@ -65,8 +65,12 @@ PLAIN_DOMAINS = {"obec", "hovor", "amer", "brit", "am", "hov", "slang", "fráz",
 SOURCE_POS = {"n": "n", "n, pl": "n", "pl": "n", "v": "v", "adj": "adj", "adj, pl": "adj"}
 
 
-def order_translations(en, pairs, preferred, pop, wn_pos):
+def order_translations(en, pairs, preferred, pop, wn_pos, common=None):
+    """The headword's translations, the one a learner most likely means first: the reviewed ones,
+    then plain senses of the headword's part of speech, then Czech words common in everyday
+    speech (`common`, base form -> rank in the subtitle list), then those many headwords share."""
     first = {cz: i for i, cz in enumerate(preferred)}
+    common = common or {}
     want = wn_pos.get(en.lower())
 
     if " " in en:
@@ -81,7 +85,8 @@ def order_translations(en, pairs, preferred, pop, wn_pos):
         # Adverbs and the like are hard to tell from nouns in Czech; only a
         # clear verb/adjective/noun clash counts against a translation.
         clash = want in ("n", "v", "adj") and pos != want
-        return (first.get(p.cz, len(first)), special, clash,
+        uncommon = czech_key(p.cz) not in common
+        return (first.get(p.cz, len(first)), special, clash, uncommon,
                 -min(pop.get(czech_key(p.cz), 0), 8), "(" in p.cz, len(p.cz), p.order)
     return sorted(pairs, key=key)
 
@@ -119,8 +124,12 @@ class FirstOffers:
     word its searched field begins with; it must not sort ahead of such a
     word's reviewed line."""
 
-    def __init__(self, everyday_en, everyday_cs):
+    def __init__(self, everyday_en, everyday_cs, bare_en=()):
         self.key = list_collator().getSortKey
+        # Common English forms with no headword of their own ("butters"): their box offers their
+        # base form's lines, unless a longer word that begins with them ("butterscotch") is
+        # listed ahead.
+        self.bare_en = set(bare_en)
         self.first_en = {w: self.key("%s = %s" % (w, e)) for w, e in everyday_en.items()}
         self.first_cs = {w: self.key("%s = %s" % (w, e)) for w, e in everyday_cs.items()}
         self.everyday_en = set(everyday_en.items())
@@ -138,12 +147,16 @@ class FirstOffers:
                 return True
         return False
 
+    def extends_bare(self, en):
+        return any(en.startswith(w) and len(en) > len(w) and en[len(w)].isalpha()
+                   for w in self.bare_en)
+
     def allows(self, en, cz):
         """English comes first: a reviewed English pair is kept even where it
         sorts ahead of a Czech word's reviewed line."""
         if (en, cz) in self.everyday_en:
             return True
-        if self.ahead(en, cz, self.first_en):
+        if self.ahead(en, cz, self.first_en) or self.extends_bare(en):
             return False
         return (en, cz) in self.everyday_cs or not self.ahead(cz, en, self.first_cs)
 
@@ -168,8 +181,12 @@ class Chooser:
         self.everyday_cs = {}
         for cz, en in sources.everyday_cs.items():
             self.everyday_cs.setdefault(en, set()).add(cz)
-        self.first_offers = FirstOffers(sources.everyday_en, sources.everyday_cs)
+        headwords = {lower_first_word(en) for en in pool}
+        self.first_offers = FirstOffers(
+            sources.everyday_en, sources.everyday_cs,
+            (w for w in sources.own_lines.get("en", ()) if w not in headwords))
         self.czech_common = sources.czech_common[:CZECH_COMMON_WORDS]
+        self.czech_common_rank = {cz: i for i, cz in enumerate(self.czech_common)}
         # The pair that gives a common Czech word its line, by English headword.
         self.czech_kept = {}
         self.derived = {}
@@ -199,7 +216,8 @@ class Chooser:
         for h_en, h_cz in self.hand:
             if h_en == en and h_cz not in preferred:
                 preferred.append(h_cz)
-        return order_translations(en, self.pool[en], preferred, self.pop, self.wn_pos)
+        return order_translations(en, self.pool[en], preferred, self.pop, self.wn_pos,
+                                  self.czech_common_rank)
 
     def candidates(self):
         """[(rank, english)] for every headword that may be chosen."""

@@ -27,6 +27,7 @@ ADDED_PAIRS = os.path.join(HERE, "added_pairs.tsv")
 EVERYDAY_EN = os.path.join(ROOT, "data", "everyday_en.tsv")
 EVERYDAY_CS = os.path.join(ROOT, "data", "everyday_cs.tsv")
 CZECH_COMMON = os.path.join(HERE, "czech_common.txt")
+OWN_LINES = os.path.join(HERE, "own_lines.tsv")
 ENGLISH_EXTRA = os.path.join(HERE, "english_extra.txt")
 OUTPUT = os.path.join(ROOT, "data", "wordlist.tsv")
 
@@ -165,6 +166,10 @@ class Sources:
         # translator must offer first: {word: translation}, in both directions.
         self.everyday_en = dict(read_tsv(EVERYDAY_EN)) if os.path.exists(EVERYDAY_EN) else {}
         self.everyday_cs = dict(read_tsv(EVERYDAY_CS)) if os.path.exists(EVERYDAY_CS) else {}
+        # Common word forms that must offer a line of their own first: {direction: {word}}.
+        self.own_lines = {}
+        for direction, word in read_tsv(OWN_LINES):
+            self.own_lines.setdefault(direction, set()).add(word)
         # Czech base forms, commonest first (czech_ranking.py).
         self.czech_common = read_words(CZECH_COMMON)
         # Subtitle words the zxcvbn lists lack, with their rank (english_ranking.py).
