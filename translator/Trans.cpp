@@ -20,11 +20,11 @@
 #include "engine/ProgramReading.h"
 #include "engine/Translate.h"
 #include "text/Cp1250.h"
+#include "translator/AddedOffers.h"
 #include "translator/OfferModel.h"
 #include "translator/ReadingBoxes.h"
 #include "translator/ScrollBox.h"
 #include "translator/SourceLines.h"
-#include "translator/SuggestedOffers.h"
 #include "translator/WordBox.h"
 #include "translator/WordGrid.h"
 
