@@ -5,9 +5,9 @@
 #include "app/MainForm.h"
 #include "controls/About.h"
 #include "controls/AccessibleControls.h"
+#include "controls/DesignFonts.h"
 #include "controls/DicHelp.h"
 #include "controls/TrHelp.h"
-#include "controls/WindowParts.h"
 #include "speech/Speaker.h"
 #include "translator/Trans.h"
 

@@ -2,7 +2,7 @@
 #include "app/DesktopBus.h"
 
 #include "app/MainForm.h"
-#include "controls/WindowParts.h"
+#include "controls/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>

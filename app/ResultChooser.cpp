@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/ResultChooser.h"
 
-#include "controls/WindowParts.h"
+#include "controls/DropDownBoxes.h"
 #include "text/Cp1250.h"
 
 #include <QAbstractItemView>

@@ -3,7 +3,7 @@
 
 #include "common/ListOrder.h"
 
-#include "controls/WindowParts.h"
+#include "controls/FocusFrame.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

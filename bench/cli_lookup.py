@@ -19,7 +19,8 @@ import struct
 import subprocess
 import sys
 import tempfile
-import time
+
+import timing
 
 DICTD = "/usr/share/dictd/freedict-eng-ces"
 DICTD_DIGITS = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
@@ -71,14 +72,11 @@ def table_words(cli, count):
 
 
 def timed(command):
-    started = time.perf_counter()
-    subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
-    return (time.perf_counter() - started) * 1000.0
+    return timing.timed_ms(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
 
 
 def report(name, times):
-    print(f"{name}: one look-up: min {min(times):.2f} ms, median {statistics.median(times):.2f} ms, "
-          f"max {max(times):.2f} ms ({len(times)} processes)")
+    print(f"{name}: one look-up: {timing.spread(times, digits=2, counted='processes')}")
 
 
 def main():

@@ -12,37 +12,22 @@ running, and with the program started by the bus for the call (cold: the start, 
 the bus joined, the look-up)."""
 
 import os
-import statistics
 import subprocess
 import sys
 import tempfile
 import time
 
+import timing
+
 SERVICE = "io.github.slovnik_app.slovnik"
 WORDS = ["dog", "house", "garden", "zahrada", "walk", "pes"]
-BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir={work}</listen>
-  <servicedir>{work}/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
+# The bus the test of the look-up starts, with the built program as its service.
+START_BUS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "bus", "start-private-bus.sh")
 
 
 def start_bus(work, program):
-    os.mkdir(os.path.join(work, "services"))
-    with open(os.path.join(work, "services", SERVICE + ".service"), "w") as service:
-        service.write(f"[D-BUS Service]\nName={SERVICE}\nExec={program}\n")
-    with open(os.path.join(work, "bus.conf"), "w") as config:
-        config.write(BUS_CONFIG.format(work=work))
-    out = subprocess.run(["dbus-daemon", f"--config-file={work}/bus.conf", "--fork", "--print-address=1",
-                          "--print-pid=1"], check=True, capture_output=True, text=True).stdout.split()
+    out = subprocess.run(["bash", START_BUS, work, program], check=True, capture_output=True,
+                         text=True).stdout.split()
     return out[0], int(out[1])
 
 
@@ -63,14 +48,11 @@ def end_program():
 
 
 def timed_show(cli, word):
-    begin = time.perf_counter()
-    subprocess.run([cli, "show", word], check=True)
-    return (time.perf_counter() - begin) * 1000
+    return timing.timed_ms([cli, "show", word], check=True)
 
 
 def report(name, values):
-    print(f"{name}: min {min(values):.0f} ms, median {statistics.median(values):.0f} ms, "
-          f"max {max(values):.0f} ms ({len(values)} calls)")
+    print(f"{name}: {timing.spread(values, counted='calls')}")
 
 
 def main():

@@ -18,6 +18,8 @@ import subprocess
 import sys
 import time
 
+import timing
+
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
 MAP_NOTIFY = 19
 
@@ -78,8 +80,7 @@ def one_start(program, xlib, display):
 def report(name, times, memory):
     for label, values, unit in (("start to window shown", times, "ms"),
                                 ("resident memory then", memory, "MiB")):
-        print(f"{name}: {label}: min {min(values):.1f} {unit}, median {statistics.median(values):.1f} "
-              f"{unit}, max {max(values):.1f} {unit} ({len(values)} runs)")
+        print(f"{name}: {label}: {timing.spread(values, unit, digits=1)}")
 
 
 def main():

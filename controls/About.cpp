@@ -3,10 +3,12 @@
 
 #include "controls/AboutPictures.h"
 #include "controls/ButtonPainting.h"
+#include "controls/DesignFonts.h"
+#include "controls/DesignNames.h"
+#include "controls/FocusFrame.h"
 #include "controls/Icons.h"
 #include "controls/ImageList.h"
 #include "controls/LinkLabel.h"
-#include "controls/WindowParts.h"
 #include "controls/WindowPlacement.h"
 
 #include <QDesktopServices>

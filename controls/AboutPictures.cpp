@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/AboutPictures.h"
 
+#include "controls/DesignFonts.h"
 #include "controls/PictureInks.h"
 #include "controls/Pictures.h"
-#include "controls/WindowParts.h"
 
 #include <QPainter>
 #include <QPainterPath>

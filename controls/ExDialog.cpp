@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/ExDialog.h"
 
+#include "controls/DesignFonts.h"
 #include "controls/Icons.h"
 #include "controls/ImageList.h"
-#include "controls/WindowParts.h"
 
 #include <QCloseEvent>
 #include <QFrame>

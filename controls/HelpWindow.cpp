@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/HelpWindow.h"
 
+#include "controls/DesignFonts.h"
+#include "controls/DesignNames.h"
 #include "controls/Icons.h"
-#include "controls/WindowParts.h"
 #include "controls/WindowPlacement.h"
 
 #include <QFile>

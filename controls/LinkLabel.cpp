@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "controls/LinkLabel.h"
 
-#include "controls/WindowParts.h"
+#include "controls/FocusFrame.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -75,4 +75,13 @@ void makeFixedDialogWindow(QWidget &window, QSize clientSize, bool stayOnTop)
     centreOnScreen(window);
 }
 
+void showInFront(QWidget *window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace slovnik

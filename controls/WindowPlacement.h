@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-// Where top-level windows stand and how their borders behave.
+// Where top-level windows stand, on the screen and in front of others, and how their borders behave.
 
 #include <QSize>
 
@@ -29,5 +29,8 @@ void placeAgainOnceTheFrameIsKnown(QWidget &window, std::function<void()> place)
 /// A window with a dialog border: a title bar with the close box only, a fixed client size, and
 /// centred on the screen. `stayOnTop` keeps it above other windows.
 void makeFixedDialogWindow(QWidget &window, QSize clientSize, bool stayOnTop);
+
+/// Shows a modeless window, or brings it back to the front; does nothing without one.
+void showInFront(QWidget *window);
 
 } // namespace slovnik

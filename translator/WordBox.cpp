@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "translator/WordBox.h"
 
-#include "controls/WindowParts.h"
+#include "controls/DropDownBoxes.h"
+#include "controls/ReadableColours.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

@@ -43,22 +43,6 @@ else
 fi
 
 work=$(mktemp -d)
-mkdir "$work/services"
-printf '[D-BUS Service]\nName=%s\nExec=%s\n' "$service" "$program" >"$work/services/$service.service"
-cat >"$work/bus.conf" <<EOF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$work</listen>
-  <servicedir>$work/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-EOF
 started=()
 compositor=
 finish() {
@@ -83,7 +67,7 @@ else
     done
     [[ -S $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY ]] || { cat "$work/weston.log"; skip "weston did not start" weston; }
 fi
-bus=$(dbus-daemon --config-file="$work/bus.conf" --fork --print-address=1 --print-pid=1)
+bus=$(bash "$(dirname "$0")/start-private-bus.sh" "$work" "$program")
 bus_pid=$(sed -n 2p <<<"$bus")
 export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
 

@@ -2,7 +2,8 @@
 // The faces the windows draw their text in, as drawn at their size: thin letters must read as
 // black strokes, not as grey pairs of columns.
 
-#include "controls/WindowParts.h"
+#include "controls/DesignFonts.h"
+#include "controls/ReadableColours.h"
 
 #include <QLabel>
 #include <QtTest>

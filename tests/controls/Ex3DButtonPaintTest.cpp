@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "controls/DesignFonts.h"
 #include "controls/Ex3DButtonLayout.h"
-#include "controls/WindowParts.h"
 #include "tests/controls/ButtonHost.h"
 
 using namespace slovnik;

@@ -167,8 +167,25 @@ summarise() {
 # that run without strace check its leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
+readonly trace_options=(-f -qq -e 'trace=%file,%network')
 trace() {
-    strace -f -qq -e trace=%file,%network -o "$@"
+    strace "${trace_options[@]}" -o "$@"
+}
+
+# Starts the program under strace into LOG, after whatever is given (a display, an environment),
+# ends it after start_seconds and checks what it did; returns 1 on anything refused.
+check_start() {
+    local log=$1 code=0 bad=0
+    shift
+    "$@" strace "${trace_options[@]}" -o "$log" timeout --signal=TERM "$start_seconds" "$program" || code=$?
+    # 124: still running when timeout ended it, as it should be with no one to close its window.
+    if [[ $code -ne 124 && $code -ne 0 ]]; then
+        echo "the program ended by itself with exit code $code"
+        bad=1
+    fi
+    summarise "$log"
+    check_log "$log" || bad=1
+    return $bad
 }
 
 status=0
@@ -198,35 +215,14 @@ check_log "$work/speak.log" || status=1
 speaking=0
 
 echo "== the program's own start, ended after $start_seconds s"
-set +e
-trace "$work/start.log" timeout --signal=TERM "$start_seconds" "$program"
-code=$?
-set -e
-# 124: still running when timeout ended it, as it should be with no one to close its window.
-if [[ $code -ne 124 && $code -ne 0 ]]; then
-    echo "the program ended by itself with exit code $code"
-    status=1
-fi
-summarise "$work/start.log"
-check_log "$work/start.log" || status=1
+check_start "$work/start.log" || status=1
 
 # On X11 without a session bus the bus libraries would start one (dbus-launch --autolaunch, which
 # writes ~/.dbus and leaves a bus running); the program must keep them from it. The display is
 # Xvfb's, started outside the trace.
 echo "== the program's start on X11 without a session bus, ended after $start_seconds s"
 if command -v xvfb-run >/dev/null 2>&1; then
-    set +e
-    env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb \
-        xvfb-run -a strace -f -qq -e trace=%file,%network -o "$work/nobus.log" \
-        timeout --signal=TERM "$start_seconds" "$program"
-    code=$?
-    set -e
-    if [[ $code -ne 124 && $code -ne 0 ]]; then
-        echo "the program ended by itself with exit code $code"
-        status=1
-    fi
-    summarise "$work/nobus.log"
-    check_log "$work/nobus.log" || status=1
+    check_start "$work/nobus.log" env -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb xvfb-run -a || status=1
     if [[ -e $home/.dbus ]]; then
         echo "a session bus was started: $home/.dbus exists"
         status=1

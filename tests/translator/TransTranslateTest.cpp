@@ -9,7 +9,7 @@
 #include "tests/support/SmallTable.h"
 #include "tests/translator/TranslatorWindow.h"
 #include "text/Cp1250.h"
-#include "translator/SuggestedOffers.h"
+#include "translator/AddedOffers.h"
 #include "translator/WordBox.h"
 
 #include <QAbstractItemView>

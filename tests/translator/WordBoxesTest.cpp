@@ -3,7 +3,8 @@
 // and how a long offer shows, closed and opened.
 
 #include "controls/ButtonKeys.h"
-#include "controls/WindowParts.h"
+#include "controls/DesignFonts.h"
+#include "controls/ReadableColours.h"
 #include "tests/support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/WhatTheUserMeets.h"

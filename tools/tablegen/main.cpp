@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Build-time generator: the committed word list -> the scrambled initialiser of the word table;
-// and the reviewed everyday lines -> the positions of those lines in the table.
+// Build-time generator of the engine's parts, from the committed word list alone: the scrambled
+// initialiser of the word table; the positions of the reviewed everyday lines in it; and the
+// table's positions in the byte order of each field, which the engine's reading index looks words
+// up by. The lists' collated order of the result lines is not made here: that needs the built
+// engine and ICU, and is slovnik-tableorder's (tools/tableorder).
 // Usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc
 //        slovnik-tablegen --everyday WORDLIST.tsv EVERYDAY_EN.tsv EVERYDAY_CS.tsv OUTPUT.inc
-//        slovnik-tablegen --order WORDLIST.tsv OUTPUT.inc
+//        slovnik-tablegen --word-order WORDLIST.tsv OUTPUT.inc
 
 #include "data/WordList.h"
 #include "engine/Dic.h"
@@ -140,7 +143,7 @@ int main(int argc, char *argv[])
 {
     if (argc == 6 && std::string_view(argv[1]) == "--everyday")
         return writeEverydayPositions(argv);
-    if (argc == 4 && std::string_view(argv[1]) == "--order")
+    if (argc == 4 && std::string_view(argv[1]) == "--word-order")
         return writeWordOrder(argv);
     if (argc != 3)
         return fail(QStringLiteral("usage: slovnik-tablegen WORDLIST.tsv OUTPUT.inc"));

@@ -2,7 +2,9 @@
 // slovnik-tableorder OUTPUT: writes what common/BuiltInOrder.h gives: the order of the word
 // table's result lines in the collation the lists use without a locale, so that a process without
 // a locale (or a Czech user's) never makes it, and the character of each Windows-1250 byte, so
-// that slovnik-cli's look-up prints its lines without Qt.
+// that slovnik-cli's look-up prints its lines without Qt. It is not a mode of slovnik-tablegen,
+// whose byte order of the words (--word-order) is an input of the engine: this order is made from
+// the built engine's lines with the lists' own code and ICU.
 
 #include "common/BuiltInOrder.h"
 #include "common/ListOrder.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "translator/SuggestedOffers.h"
+#include "translator/AddedOffers.h"
 
 #include <QComboBox>
 #include <QLineEdit>

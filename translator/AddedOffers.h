@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-// What a word box offers after its word's own lines, each set apart from them: first the lines of
-// the word's base forms ("zahradě" offers "zahrada = garden", in italics, with the hint "tvar
-// slova zahrada"), then spelling suggestions for a word that found nothing (in grey italics).
-// Neither is chosen when the box is filled: the box keeps what its own lines chose, so an empty
+// What a word box offers after its word's own lines, each set apart from them: first the phrases
+// that start at its word, then the lines of the word's base forms ("zahradě" offers "zahrada =
+// garden", in italics, with the hint "tvar slova zahrada"), then spelling suggestions for a word
+// that found nothing (in grey italics). None is chosen when the box is filled: the box keeps what its own lines chose, so an empty
 // box stays empty and the sentence keeps its "[..]" until the learner picks one. An empty box
 // with base-form offers shows the first one as grey placeholder text.
 
