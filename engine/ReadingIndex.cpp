@@ -94,6 +94,9 @@ std::vector<TextWord> textWords(const ReadingIndex &index, std::span<const std::
             addReading(word.readings, std::move(form.word));
         }
         word.endsClause = closesClause(words[i]) || (i < clauseEnds.size() && clauseEnds[i]);
+        const std::string cleaned = cleanedWord(words[i]);
+        if (cleaned.find('\'') != std::string::npos)
+            word.contraction = cleaned;
     }
     return text;
 }
@@ -204,6 +207,11 @@ bool ReadingIndex::continues(const Phrase &phrase, std::span<const TextWord> tex
 {
     if (at + phrase.words.size() > text.size())
         return false;
+    for (std::size_t i = 0; i + 1 < phrase.words.size(); ++i) {
+        const std::string &contraction = text[at + i].contraction;
+        if (!contraction.empty() && phrase.words[i] != contraction)
+            return false;
+    }
     for (std::size_t i = 1; i < phrase.words.size(); ++i) {
         if (text[at + i - 1].endsClause)
             return false;

@@ -22,9 +22,12 @@ namespace slovnik {
 /// The ways one word of a text may stand in a phrase: as split (A to Z lower-cased), cleaned,
 /// and each of its base forms that keeps its meaning (a negated form's positive word does not).
 /// `endsClause`: punctuation after the word ends the clause, so no phrase runs on past it.
+/// `contraction`: a word with an apostrophe holds a second word ("let's" is "let us"), so a
+/// phrase runs on past it only where the phrase spells it so: "let's go" never reads as "let go".
 struct TextWord {
     std::vector<std::string> readings;
     bool endsClause = false;
+    std::string contraction;
 };
 
 /// One phrase found at a word: the table entry and how many words of the text it takes (2 or more).
