@@ -109,6 +109,13 @@ BoxReading closeLongerReading(const ReadingIndex &index, std::string_view word)
     return ownReading(index, everyday != longer.end() ? *everyday : longer.front());
 }
 
+// Czech has no articles: "a car" is "auto", and "the" is "ten" only where it points.
+bool isEnglishArticle(std::string_view word)
+{
+    const std::string cleaned = lowerAsciiLetters(word);
+    return cleaned == "a" || cleaned == "an" || cleaned == "the";
+}
+
 } // namespace
 
 BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
@@ -198,7 +205,10 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
             return true;
         });
         if (free == matches.end()) {
-            reading[at] = everydayReading(index, words[at]);
+            if (index.direction() == TranslationDirection::EnglishToCzech && isEnglishArticle(words[at]))
+                reading[at].kind = BoxReading::Kind::Unsaid;
+            else
+                reading[at] = everydayReading(index, words[at]);
             continue;
         }
         reading[at] = lineReading(index.line(free->entry), BoxReading::Source::Phrase);
@@ -228,7 +238,7 @@ std::vector<bool> coveredBoxes(std::span<const BoxReading> reading)
 {
     std::vector<bool> covered;
     for (const BoxReading &box : reading)
-        covered.push_back(box.kind == BoxReading::Kind::Covered);
+        covered.push_back(box.kind == BoxReading::Kind::Covered || box.kind == BoxReading::Kind::Unsaid);
     return covered;
 }
 

@@ -23,6 +23,7 @@ struct BoxReading {
         Keep, ///< nothing better than what the box holds, or the learner changed it
         Line, ///< choose `line`
         Covered, ///< the phrase chosen in box `coveredBy` takes this word; it adds nothing
+        Unsaid, ///< an English article, which Czech leaves unsaid; it adds nothing
     };
     /// Where `line` comes from: the word's own lines, a base form's, or a phrase's.
     enum class Source : std::uint8_t { Own, BaseForm, Phrase };
@@ -57,10 +58,11 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
                                     const std::vector<bool> &clauseEnds, const std::vector<bool> &changed);
 
 /// The sentence as buildSentence makes it, but a box with `covered[i]` set, whose word a phrase in
-/// an earlier box takes, adds nothing: no "[..]" and no second translation.
+/// an earlier box takes or the other language leaves unsaid, adds nothing: no "[..]" and no second
+/// translation.
 std::string readingSentence(std::span<const std::string> boxTexts, const std::vector<bool> &covered);
 
-/// Which boxes of a reading are covered.
+/// Which boxes of a reading add nothing to its sentence: covered or unsaid.
 std::vector<bool> coveredBoxes(std::span<const BoxReading> reading);
 
 } // namespace slovnik

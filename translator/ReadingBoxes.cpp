@@ -12,6 +12,7 @@ constexpr const char *kGivenText = "slovnikGivenText";
 constexpr const char *kCoveredBy = "slovnikCoveredBy";
 constexpr const char *kHeldText = "slovnikHeldText";
 constexpr const char *kHeldPlaceholder = "slovnikHeldPlaceholder";
+constexpr int kByNoBox = -1;
 
 } // namespace
 
@@ -43,22 +44,36 @@ void chooseGivenIndex(QComboBox &box, int index)
     showTentative(box, false);
 }
 
-void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine)
+namespace {
+
+void cover(QComboBox &box, int coveredBy, const QString &shown, const QString &hint)
 {
     if (isCovered(box))
         uncoverBox(box, true);
     QLineEdit *const edit = box.lineEdit();
     box.setProperty(kHeldText, box.currentText());
     box.setProperty(kHeldPlaceholder, edit ? edit->placeholderText() : QString());
-    box.setProperty(kCoveredBy, phraseBox);
+    box.setProperty(kCoveredBy, coveredBy);
     showTentative(box, false);
     box.setCurrentIndex(-1);
     box.setEditText(QString());
-    const QString hint = QStringLiteral("Součást slovního spojení %1").arg(phraseLine);
     if (edit)
-        edit->setPlaceholderText(QStringLiteral("↑ %1").arg(phraseLine));
+        edit->setPlaceholderText(shown);
     box.setToolTip(hint);
     box.setAccessibleDescription(hint);
+}
+
+} // namespace
+
+void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine)
+{
+    cover(box, phraseBox, QStringLiteral("↑ %1").arg(phraseLine),
+          QStringLiteral("Součást slovního spojení %1").arg(phraseLine));
+}
+
+void coverUnsaidArticle(QComboBox &box)
+{
+    cover(box, kByNoBox, QStringLiteral("(člen)"), QStringLiteral("Člen: čeština ho nemá"));
 }
 
 void uncoverBox(QComboBox &box, bool restore)
@@ -87,7 +102,7 @@ bool isCovered(const QComboBox &box)
 
 int coveringBox(const QComboBox &box)
 {
-    return isCovered(box) ? box.property(kCoveredBy).toInt() : -1;
+    return isCovered(box) ? box.property(kCoveredBy).toInt() : kByNoBox;
 }
 
 void showTentative(QComboBox &box, bool tentative)

@@ -26,11 +26,14 @@ void chooseGivenIndex(QComboBox &box, int index);
 
 /// Covers the box by the phrase `phraseLine` chosen in box `phraseBox`; its text is kept aside.
 void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine);
+/// Covers an English article's box, which the Czech sentence leaves out, in the same way; no
+/// other box covers it (coveringBox is -1).
+void coverUnsaidArticle(QComboBox &box);
 /// Ends the cover. `restore`: the box shows what it held before; else it keeps what it shows now
 /// (the learner's choice).
 void uncoverBox(QComboBox &box, bool restore);
 bool isCovered(const QComboBox &box);
-/// The box holding the phrase that covers `box`, or -1.
+/// The box holding the phrase that covers `box`, or -1 (an article's box, or a box not covered).
 int coveringBox(const QComboBox &box);
 
 /// A box whose chosen line is only a longer word beginning with its word ("psa": "psací stroj")

@@ -422,6 +422,8 @@ void TTransForm::FillBtnClick()
         } else if (boxReading.kind == BoxReading::Kind::Covered) {
             const int phraseBox = static_cast<int>(boxReading.coveredBy);
             coverBox(box, phraseBox, m_wordBoxes[phraseBox]->currentText());
+        } else if (boxReading.kind == BoxReading::Kind::Unsaid) {
+            coverUnsaidArticle(box);
         }
     }
     FromListBtnClick();
@@ -433,6 +435,8 @@ void TTransForm::WordBoxChosen(int index)
     showTentative(chosen, false);
     const int phraseBox = isCovered(chosen) ? coveringBox(chosen) : index;
     uncoverBox(chosen, false);
+    if (phraseBox < 0)
+        return;
     for (QComboBox *box : std::as_const(m_wordBoxes)) {
         if (coveringBox(*box) == phraseBox)
             uncoverBox(*box, true);

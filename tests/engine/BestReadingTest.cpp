@@ -101,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"phraseOnlyLinesGiveWayToTheBaseForm", kCs, {"star\xe1"}, {}, "old "},
         ReadingCase{"reflexivePronounFirst", kCs, {"si", "hraj\xed"}, {}, "play "},
         ReadingCase{"reflexivePronounAfter", kCs, {"hraj\xed", "si"}, {}, "play "},
-        ReadingCase{"noWordNoLine", kCs, {"xq"}, {}, "[..] "}),
+        ReadingCase{"noWordNoLine", kCs, {"xq"}, {}, "[..] "},
+        ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "}),
     rowName);
 
 TEST(BestReading, NoPhraseRunsAcrossTheEndOfAClause)
