@@ -224,20 +224,36 @@ std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table
     return offers;
 }
 
-std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> table,
-                                             std::span<const std::string> scannedLines, std::string_view word,
-                                             TranslationDirection direction)
+std::string scannedWord(std::string_view word, WordScan scan, TranslationDirection direction)
 {
-    const std::string scanned = lowerAsciiLetters(word);
-    const auto isScanned = [scannedLines](std::string_view line) {
-        return std::find(scannedLines.begin(), scannedLines.end(), line) != scannedLines.end();
-    };
-    for (const std::string &line : scannedLines) {
-        if (resultLineParts(line).word == scanned)
-            return {};
-    }
+    return scan == WordScan::DictionaryQuery ? cleanedQuery(word, direction) : lowerAsciiLetters(word);
+}
+
+bool scanFoundTheWord(std::span<const std::string> scannedLines, std::string_view word, WordScan scan,
+                      TranslationDirection direction)
+{
+    const std::string itself = scannedWord(word, scan, direction);
+    return std::any_of(scannedLines.begin(), scannedLines.end(),
+                       [&itself](const std::string &line) { return resultLineParts(line).word == itself; });
+}
+
+std::vector<BaseFormOffer> missingBaseFormOffers(std::span<const DictionaryEntry> table,
+                                                 std::span<const std::string> scannedLines,
+                                                 std::string_view word, WordScan scan,
+                                                 TranslationDirection direction)
+{
+    if (scanFoundTheWord(scannedLines, word, scan, direction))
+        return {};
     std::vector<BaseFormOffer> offers = baseFormOffers(table, word, direction);
-    std::erase_if(offers, [&isScanned](const BaseFormOffer &offer) { return isScanned(offer.line); });
+    const std::string itself = scannedWord(word, scan, direction);
+    std::erase_if(offers, [&](const BaseFormOffer &offer) {
+        const auto leadsThere = [&offer](const std::string &line) {
+            return line == offer.line || resultLineParts(line).word == offer.base;
+        };
+        // Looked up, a base spelled otherwise that scans as the word itself is the same scan again.
+        const bool sameScan = offer.base != itself && scannedWord(offer.base, scan, direction) == itself;
+        return sameScan || std::any_of(scannedLines.begin(), scannedLines.end(), leadsThere);
+    });
     return offers;
 }
 
