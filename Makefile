@@ -9,11 +9,12 @@ CMAKE_FLAGS ?=
 # Debian 12 packages the build, the tests and the benchmarks need: help2man writes slovnik-cli's
 # manual page, the speech tests play into a PulseAudio server of their own, and the look-up tests
 # run in a headless weston too; the word-list scripts' tests sort with ICU (python3-icu).
+# A test holds the code page's letters to Unicode's names for them (libicu-dev).
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation \
             libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 strace \
             qt6-multimedia-dev flite1-dev libpulse-dev help2man pulseaudio pulseaudio-utils \
             python3-pyatspi at-spi2-core dbus dbus-x11 xdotool openbox x11-utils libglib2.0-bin \
-            weston qt6-wayland python3-icu
+            weston qt6-wayland python3-icu libicu-dev
 # Only a maintainer who regenerates the word list needs these.
 WORDLIST_PACKAGES := python3 python3-icu dict-freedict-eng-ces python3-zxcvbn wordnet-base scowl hunspell hunspell-cs
 # Only a maintainer who regenerates the Czech forms (after a change of the word list) needs these.

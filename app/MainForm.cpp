@@ -224,19 +224,23 @@ void TMainForm::ComboBox1Change()
     m_baseFormLink->hide();
     m_baseFormLink->clear();
     m_baseFormWord.clear();
-    m_queryRun.run(toCp1250(m_queryBox->currentText()), m_direction);
-    m_suggestions->offerFor(m_queryBox->currentText(), m_direction, m_resultChooser->count() > 0);
+    // The text in the engine's encoding once, for the run and for what is offered beside it.
+    const std::string typed = toCp1250(m_queryBox->currentText());
+    // A keystroke handled during the run started a newer one, whose own call has offered for it.
+    if (!m_queryRun.run(typed, m_direction))
+        return;
+    m_suggestions->offerFor(typed, m_direction, m_resultChooser->count() > 0);
     // The bar stands in the empty chooser's place; hidden under it, the chooser takes no Tab.
     m_resultChooser->setVisible(m_suggestions->isHidden());
-    offerBaseFormLink();
+    offerBaseFormLink(typed);
 }
 
-void TMainForm::offerBaseFormLink()
+void TMainForm::offerBaseFormLink(std::string_view typed)
 {
     if (m_resultChooser->count() == 0)
         return;
     const std::optional<BesideListOffer> offer
-        = m_suggestions->offerBesideList(m_queryBox->currentText(), m_direction, m_resultChooser->model());
+        = m_suggestions->offerBesideList(typed, m_direction, m_resultChooser->givenLines());
     if (!offer)
         return;
     m_baseFormWord = offer->word;

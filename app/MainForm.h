@@ -16,6 +16,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <string_view>
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -103,8 +105,9 @@ private:
     void suggestionChosen(const QString &word);
     /// The typed word is looked up in the other direction; the learner types on.
     void otherDirectionChosen();
-    /// After a query run that left lines: offers the base form the lines do not lead to, if any.
-    void offerBaseFormLink();
+    /// After a query run on `typed` (Windows-1250) that left lines: offers the base form the lines
+    /// do not lead to, if any.
+    void offerBaseFormLink(std::string_view typed);
     /// Shows the offered link where the strip has room for it.
     void placeBaseFormLink();
     void buildSelectionWatch();

@@ -162,6 +162,7 @@ void ResultChooser::showPopup()
 void ResultChooser::clearLines()
 {
     m_model->clear();
+    m_givenLines.clear();
     setCurrentIndex(-1);
 }
 
@@ -186,6 +187,7 @@ void ResultChooser::setRedrawSuspended(bool suspended)
 void ResultChooser::addLine(std::string_view line)
 {
     m_model->append(fromCp1250(line));
+    m_givenLines.emplace_back(line);
     if (m_sorting)
         m_model->sort();
 }

@@ -13,6 +13,10 @@
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
+#include <span>
+#include <string>
+#include <vector>
+
 namespace slovnik {
 
 /// Draws one result line into its rectangle: background, the left text at left + 2, the right
@@ -58,6 +62,9 @@ public:
 
     /// The chosen line's text; empty when no line is chosen.
     QString chosenLine() const;
+    /// The lines in the table's encoding, as the query run gave them and in that order (not the
+    /// list's), for the rules that compare them with the engine's words.
+    std::span<const std::string> givenLines() const { return m_givenLines; }
 
     /// Opens the list below the box, at most eight lines high, whatever the style.
     void showPopup() override;
@@ -71,6 +78,7 @@ protected:
 
 private:
     ResultLineModel *m_model;
+    std::vector<std::string> m_givenLines;
     bool m_sorting = true;
     bool m_listStyleSet = false;
 };

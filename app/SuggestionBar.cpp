@@ -2,14 +2,16 @@
 #include "app/SuggestionBar.h"
 
 #include "common/DictionaryHints.h"
-#include "common/ResultLineText.h"
 #include "controls/LinkLabel.h"
+#include "engine/BaseForms.h"
 #include "engine/Query.h"
+#include "engine/ResultLine.h"
 #include "text/Cp1250.h"
 
-#include <QAbstractItemModel>
 #include <QLabel>
 #include <QSet>
+
+#include <algorithm>
 
 namespace slovnik {
 namespace {
@@ -85,23 +87,22 @@ void SuggestionBar::placeInTabOrder(QWidget *before, QWidget *after)
     setTabOrder(previous, after);
 }
 
-void SuggestionBar::offerFor(const QString &typed, TranslationDirection direction, bool queryHasLines)
+void SuggestionBar::offerFor(std::string_view typed, TranslationDirection direction, bool queryHasLines)
 {
     if (queryHasLines) {
         hide();
         return;
     }
-    const std::string text = toCp1250(typed);
-    m_typed = text;
+    m_typed = typed;
     m_direction = direction;
-    const std::optional<QString> other = otherDirectionHint(m_table, text, direction);
+    const std::optional<QString> other = otherDirectionHint(m_table, typed, direction);
     m_otherDirection->setText(other.value_or(QString()));
     m_otherDirection->setAccessibleName(m_otherDirection->text());
 
     QStringList forms;
     QStringList formLabels;
     QList<bool> negated;
-    for (const BaseFormWord &form : missingBaseForms(m_table, text, direction, nullptr)) {
+    for (const BaseFormWord &form : missingBaseForms(m_table, typed, direction, {})) {
         forms.append(form.word);
         formLabels.append(form.label);
         negated.append(form.negated);
@@ -110,8 +111,8 @@ void SuggestionBar::offerFor(const QString &typed, TranslationDirection directio
     m_forms.negated = negated;
 
     QStringList words;
-    for (const std::string &word : m_suggester.suggest(text, direction, ShownSuggestions)) {
-        if (!forms.contains(fromCp1250(word)) && !sameQuery(word, text, direction))
+    for (const std::string &word : m_suggester.suggest(typed, direction, ShownSuggestions)) {
+        if (!forms.contains(fromCp1250(word)) && !sameQuery(word, typed, direction))
             words.append(fromCp1250(word));
     }
     showGroup(m_suggestions, words, words);
@@ -125,29 +126,29 @@ void SuggestionBar::offerFor(const QString &typed, TranslationDirection directio
     show();
 }
 
-std::optional<BesideListOffer> SuggestionBar::offerBesideList(const QString &typed,
+std::optional<BesideListOffer> SuggestionBar::offerBesideList(std::string_view typed,
                                                               TranslationDirection direction,
-                                                              const QAbstractItemModel *list)
+                                                              std::span<const std::string> listLines)
 {
-    const std::string text = toCp1250(typed);
-    if (!list || list->rowCount() == 0 || listHoldsTheWord(text, direction, list))
+    if (listLines.empty() || scanFoundTheWord(listLines, typed, WordScan::DictionaryQuery, direction))
         return std::nullopt;
-    if (const std::optional<QString> other = otherDirectionHint(m_table, text, direction))
+    if (const std::optional<QString> other = otherDirectionHint(m_table, typed, direction))
         return BesideListOffer{*other, {}, m_otherDirection->toolTip(), true, false};
-    const QList<BaseFormWord> forms = missingBaseForms(m_table, text, direction, list);
+    const QList<BaseFormWord> forms = missingBaseForms(m_table, typed, direction, listLines);
     if (!forms.isEmpty()) {
         const BaseFormWord &form = forms.front();
         return BesideListOffer{QStringLiteral("%1 %2").arg(m_forms.caption->text(), form.label), form.word,
                                m_forms.links.front()->toolTip(), false, form.negated};
     }
-    QSet<QString> listed;
-    for (int row = 0; row < list->rowCount(); ++row)
-        listed.insert(lineWords(list->index(row, 0).data().toString()).word);
-    for (const std::string &word : m_suggester.suggest(text, direction, ShownSuggestions)) {
-        const QString suggestion = fromCp1250(word);
-        if (!listed.contains(suggestion) && !sameQuery(word, text, direction))
+    for (const std::string &word : m_suggester.suggest(typed, direction, ShownSuggestions)) {
+        const bool listed = std::any_of(listLines.begin(), listLines.end(), [&word](const std::string &line) {
+            return resultLineParts(line).word == word;
+        });
+        if (!listed && !sameQuery(word, typed, direction)) {
+            const QString suggestion = fromCp1250(word);
             return BesideListOffer{QStringLiteral("%1 %2").arg(m_suggestions.caption->text(), suggestion),
                                    suggestion, m_suggestions.links.front()->toolTip()};
+        }
     }
     return std::nullopt;
 }

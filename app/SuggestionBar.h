@@ -19,8 +19,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
-class QAbstractItemModel;
 class QLabel;
 
 namespace slovnik {
@@ -46,16 +46,17 @@ public:
     /// Suggests words of `table`, which must outlive the bar. Hidden until offerFor shows it.
     explicit SuggestionBar(std::span<const DictionaryEntry> table, QWidget *parent = nullptr);
 
-    /// After a query run on `typed`: with no result lines, shows what it has for it (when it has
-    /// anything); with lines, hides.
-    void offerFor(const QString &typed, TranslationDirection direction, bool queryHasLines);
+    /// After a query run on `typed` (Windows-1250, as the run took it): with no result lines,
+    /// shows what it has for it (when it has anything); with lines, hides.
+    void offerFor(std::string_view typed, TranslationDirection direction, bool queryHasLines);
 
     /// For a query with result lines, none of them of the typed word itself (the list holds only
     /// longer words: "psa", "house" in Czech→English): what the bar would show first, as one link
     /// for the strip beside the list; the word of the other direction, else a base form the list
     /// lacks, else the closest word the list lacks. Nothing when the list holds the word.
-    std::optional<BesideListOffer> offerBesideList(const QString &typed, TranslationDirection direction,
-                                                   const QAbstractItemModel *list);
+    /// `listLines` are the list's lines as the run gave them (ResultChooser::givenLines).
+    std::optional<BesideListOffer> offerBesideList(std::string_view typed, TranslationDirection direction,
+                                                   std::span<const std::string> listLines);
 
     /// Puts the links into the Tab order between `before` and `after`; hidden links are passed
     /// over, so the order is unchanged while the bar is hidden.

@@ -79,7 +79,8 @@ void translateCzech(benchmark::State &state, bool scanOnly)
             for (const QString &line : wordOffers(readableTable(), word, kCs))
                 scanned.push_back(toCp1250(line));
             if (!scanOnly)
-                offered += boxBaseFormOffers(readableTable(), scanned, word, kCs).size();
+                offered += missingBaseFormOffers(readableTable(), scanned, word, WordScan::TranslatorBox, kCs)
+                               .size();
         }
     }
     state.counters["baseFormOffers"] = static_cast<double>(offered);

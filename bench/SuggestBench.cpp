@@ -3,11 +3,11 @@
 // both directions, and a keystroke that finds nothing and asks for suggestions instead.
 
 #include "common/CollectedResults.h"
+#include "engine/Cp1250Letters.h"
 #include "engine/Dic.h"
 #include "engine/QueryRun.h"
 #include "engine/Search.h"
 #include "engine/Suggest.h"
-#include "engine/TypingErrors.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,7 +39,7 @@ std::vector<std::string> misspellings(TranslationDirection direction)
             if (word.size() != length || taken == kWordsPerLength)
                 continue;
             for (char &c : word) {
-                if (const char base = typing::baseLetter(static_cast<unsigned char>(c)))
+                if (const char base = cp1250::baseLetter(static_cast<unsigned char>(c)))
                     c = base;
             }
             char &middle = word[length / 2];

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "common/DictionaryHints.h"
 
-#include "common/ResultLineText.h"
 #include "engine/BaseForms.h"
 #include "engine/Query.h"
 #include "engine/Search.h"
 #include "text/Cp1250.h"
-
-#include <QSet>
 
 #include <string>
 
@@ -29,32 +26,19 @@ private:
 
 } // namespace
 
-bool listHoldsTheWord(std::string_view typed, TranslationDirection direction, const QAbstractItemModel *list)
-{
-    const QString itself = fromCp1250(cleanedQuery(typed, direction));
-    for (int row = 0; list && row < list->rowCount(); ++row) {
-        if (lineWords(list->index(row, 0).data().toString()).word == itself)
-            return true;
-    }
-    return false;
-}
-
 QList<BaseFormWord> missingBaseForms(std::span<const DictionaryEntry> table, std::string_view typed,
-                                     TranslationDirection direction, const QAbstractItemModel *list)
+                                     TranslationDirection direction, std::span<const std::string> listLines)
 {
-    const std::vector<BaseForm> forms = baseForms(table, typed, direction);
-    if (forms.empty() || listHoldsTheWord(typed, direction, list))
-        return {};
-    QSet<QString> listed;
-    for (int row = 0; list && row < list->rowCount(); ++row)
-        listed.insert(lineWords(list->index(row, 0).data().toString()).word);
-    const std::string query = cleanedQuery(typed, direction);
     QList<BaseFormWord> missing;
-    for (const BaseForm &form : forms) {
-        const QString word = fromCp1250(form.word);
-        if (listed.contains(word) || cleanedQuery(form.word, direction) == query)
+    std::string_view previous;
+    for (const BaseFormOffer &offer :
+         missingBaseFormOffers(table, listLines, typed, WordScan::DictionaryQuery, direction)) {
+        // A base word's lines come together, and a link names the word once.
+        if (!missing.isEmpty() && offer.base == previous)
             continue;
-        missing.append({word, form.negated ? QStringLiteral("%1 (zápor)").arg(word) : word, form.negated});
+        previous = offer.base;
+        const QString word = fromCp1250(offer.base);
+        missing.append({word, offer.negated ? QStringLiteral("%1 (zápor)").arg(word) : word, offer.negated});
     }
     return missing;
 }

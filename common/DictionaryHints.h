@@ -8,12 +8,12 @@
 #include "engine/Dic.h"
 #include "engine/Direction.h"
 
-#include <QAbstractItemModel>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace slovnik {
@@ -27,16 +27,11 @@ struct BaseFormWord {
     bool negated = false;
 };
 
-/// Whether `list` (if any) holds a line of `typed` itself, cleaned as a query is.
-bool listHoldsTheWord(std::string_view typed, TranslationDirection direction, const QAbstractItemModel *list);
-
-/// The base forms of `typed` (Windows-1250, as the query box holds it), best first, that the
-/// result list (`list`'s lines, if any) does not already lead to: none when one of its lines is of
-/// the typed word itself (cleaned as a query is), and none whose word is the searched word of one.
-/// Never one that, looked up, is the same query again ("don't" is one of "don't", but the query
-/// box reads both as "dont").
+/// The base forms of `typed` (Windows-1250, as the query box holds it), best first, one link each,
+/// that the result list (`listLines`, as the query run gave them) does not already lead to: the
+/// missingBaseFormOffers of a dictionary query.
 QList<BaseFormWord> missingBaseForms(std::span<const DictionaryEntry> table, std::string_view typed,
-                                     TranslationDirection direction, const QAbstractItemModel *list);
+                                     TranslationDirection direction, std::span<const std::string> listLines);
 
 /// When `typed`, cleaned as a query of the other direction, is a whole word of that direction:
 /// "Anglicky: because = protože" (the other direction is English→Czech) or "Česky: pes = dog",

@@ -129,11 +129,10 @@ BoxOffers boxOffers(Suggester &suggester, std::span<const DictionaryEntry> table
         });
         scanned.push_back(plain ? std::string(line) : toCp1250(fromCp1250(line)));
     }
-    const std::string lowered = lowerAsciiLetters(word);
-    offers.onlyLongerWords = !scanned.empty()
-        && std::none_of(scanned.begin(), scanned.end(),
-                        [&](const std::string &line) { return resultLineParts(line).word == lowered; });
-    for (const BaseFormOffer &offer : boxBaseFormOffers(table, scanned, word, direction))
+    offers.onlyLongerWords
+        = !scanned.empty() && !scanFoundTheWord(scanned, word, WordScan::TranslatorBox, direction);
+    for (const BaseFormOffer &offer :
+         missingBaseFormOffers(table, scanned, word, WordScan::TranslatorBox, direction))
         offers.baseForms.append({fromCp1250(offer.line), fromCp1250(offer.base), offer.negated});
     if (offers.scanned.empty()) {
         for (const QString &line : suggestedOffers(suggester, table, word, direction)) {

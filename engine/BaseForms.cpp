@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/BaseForms.h"
 
+#include "engine/Cp1250Letters.h"
 #include "engine/CzechForms.h"
 #include "engine/EnglishForms.h"
 #include "engine/Query.h"
@@ -15,65 +16,9 @@
 namespace slovnik {
 namespace {
 
-// Windows-1250: the bytes above 127 that are letters, and the capital of each small letter.
-constexpr bool isHighLetter(unsigned char c)
-{
-    switch (c) {
-    case 0x8a:
-    case 0x8c:
-    case 0x8d:
-    case 0x8e:
-    case 0x8f: // Š Ś Ť Ž Ź
-    case 0x9a:
-    case 0x9c:
-    case 0x9d:
-    case 0x9e:
-    case 0x9f: // š ś ť ž ź
-    case 0xa3:
-    case 0xa5:
-    case 0xaa:
-    case 0xaf: // Ł Ą Ş Ż
-    case 0xb3:
-    case 0xb9:
-    case 0xba:
-    case 0xbc:
-    case 0xbe:
-    case 0xbf: // ł ą ş Ľ ľ ż
-        return true;
-    default:
-        return c >= 0xc0 && c != 0xd7 && c != 0xf7; // À to ţ without × and ÷
-    }
-}
-
-constexpr unsigned char lowerCp1250(unsigned char c)
-{
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c - 'A' + 'a');
-    switch (c) {
-    case 0x8a:
-    case 0x8c:
-    case 0x8d:
-    case 0x8e:
-    case 0x8f:
-        return static_cast<unsigned char>(c + 0x10);
-    case 0xa3:
-        return 0xb3;
-    case 0xa5:
-        return 0xb9;
-    case 0xaa:
-        return 0xba;
-    case 0xaf:
-        return 0xbf;
-    case 0xbc:
-        return 0xbe;
-    default:
-        return c >= 0xc0 && c <= 0xde && c != 0xd7 ? static_cast<unsigned char>(c + 0x20) : c;
-    }
-}
-
 constexpr bool isWordEnd(unsigned char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || isHighLetter(c);
+    return cp1250::isLetter(c) || (c >= '0' && c <= '9');
 }
 
 constexpr unsigned char kLeftSingleQuote = 0x91;
@@ -221,7 +166,7 @@ std::string cleanedWord(std::string_view word)
     for (auto at = first; at != last; ++at) {
         const auto c = static_cast<unsigned char>(*at);
         cleaned.push_back(
-            c == kLeftSingleQuote || c == kRightSingleQuote ? '\'' : static_cast<char>(lowerCp1250(c)));
+            c == kLeftSingleQuote || c == kRightSingleQuote ? '\'' : static_cast<char>(cp1250::toSmall(c)));
     }
     return cleaned;
 }
@@ -279,20 +224,36 @@ std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table
     return offers;
 }
 
-std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> table,
-                                             std::span<const std::string> scannedLines, std::string_view word,
-                                             TranslationDirection direction)
+std::string scannedWord(std::string_view word, WordScan scan, TranslationDirection direction)
 {
-    const std::string scanned = lowerAsciiLetters(word);
-    const auto isScanned = [scannedLines](std::string_view line) {
-        return std::find(scannedLines.begin(), scannedLines.end(), line) != scannedLines.end();
-    };
-    for (const std::string &line : scannedLines) {
-        if (resultLineParts(line).word == scanned)
-            return {};
-    }
+    return scan == WordScan::DictionaryQuery ? cleanedQuery(word, direction) : lowerAsciiLetters(word);
+}
+
+bool scanFoundTheWord(std::span<const std::string> scannedLines, std::string_view word, WordScan scan,
+                      TranslationDirection direction)
+{
+    const std::string itself = scannedWord(word, scan, direction);
+    return std::any_of(scannedLines.begin(), scannedLines.end(),
+                       [&itself](const std::string &line) { return resultLineParts(line).word == itself; });
+}
+
+std::vector<BaseFormOffer> missingBaseFormOffers(std::span<const DictionaryEntry> table,
+                                                 std::span<const std::string> scannedLines,
+                                                 std::string_view word, WordScan scan,
+                                                 TranslationDirection direction)
+{
+    if (scanFoundTheWord(scannedLines, word, scan, direction))
+        return {};
     std::vector<BaseFormOffer> offers = baseFormOffers(table, word, direction);
-    std::erase_if(offers, [&isScanned](const BaseFormOffer &offer) { return isScanned(offer.line); });
+    const std::string itself = scannedWord(word, scan, direction);
+    std::erase_if(offers, [&](const BaseFormOffer &offer) {
+        const auto leadsThere = [&offer](const std::string &line) {
+            return line == offer.line || resultLineParts(line).word == offer.base;
+        };
+        // Looked up, a base spelled otherwise that scans as the word itself is the same scan again.
+        const bool sameScan = offer.base != itself && scannedWord(offer.base, scan, direction) == itself;
+        return sameScan || std::any_of(scannedLines.begin(), scannedLines.end(), leadsThere);
+    });
     return offers;
 }
 

@@ -51,14 +51,33 @@ struct BaseFormOffer {
 std::vector<BaseFormOffer> baseFormOffers(std::span<const DictionaryEntry> table, std::string_view word,
                                           TranslationDirection direction);
 
-/// What a translator box adds after its scanned lines: nothing when one of them is for the word
-/// itself (its word part is the word as the scan searched it, lowerAsciiLetters of the split
-/// word); else the base-form offers of the word that the scan does not already hold. So a box
-/// that is empty, or holds only longer words beginning with the word ("psa": "psací stroj"),
-/// gets them.
-std::vector<BaseFormOffer> boxBaseFormOffers(std::span<const DictionaryEntry> table,
-                                             std::span<const std::string> scannedLines, std::string_view word,
-                                             TranslationDirection direction);
+/// How a window searched the table for a word, which tells what it takes for the word itself.
+enum class WordScan {
+    /// The dictionary's query: the typed text as the query box reads it (cleanedQuery).
+    DictionaryQuery,
+    /// A translator box: the split word with A to Z lower-cased (lowerAsciiLetters).
+    TranslatorBox,
+};
+
+/// `word` (Windows-1250, as typed or as split from a text) as `scan` searched the table for it.
+std::string scannedWord(std::string_view word, WordScan scan, TranslationDirection direction);
+
+/// Whether one of `scannedLines`, the lines `scan` found for `word`, is a line of the word itself:
+/// its word part is scannedWord. When none is, they are lines of longer words that begin with it
+/// ("psa": "psací stroj"), or of its plural and comparative reductions.
+bool scanFoundTheWord(std::span<const std::string> scannedLines, std::string_view word, WordScan scan,
+                      TranslationDirection direction);
+
+/// The one rule for what a window offers beside `scannedLines`, the lines `scan` found for `word`:
+/// nothing when scanFoundTheWord; else the base-form offers of the word that the lines do not
+/// already lead to. An offer is left out when its line is scanned, when its base word is the word
+/// part of a scanned line, or when its base word is spelled otherwise but scans as the word itself
+/// ("don't" for "dont": a query reads both as "dont"). So a window that found nothing, or only
+/// longer words, gets the rest.
+std::vector<BaseFormOffer> missingBaseFormOffers(std::span<const DictionaryEntry> table,
+                                                 std::span<const std::string> scannedLines,
+                                                 std::string_view word, WordScan scan,
+                                                 TranslationDirection direction);
 
 /// Whether the base forms of `word` read it as a negation: one is a positive word shown negated
 /// ("nevěděl": vědět), or the table's negated word for a Czech word that begins with "ne" too

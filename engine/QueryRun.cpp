@@ -24,16 +24,16 @@ QueryRun::QueryRun(std::span<const DictionaryEntry> table, ResultList &list, Sea
 {
 }
 
-void QueryRun::run(std::string_view typedText, TranslationDirection direction)
+bool QueryRun::run(std::string_view typedText, TranslationDirection direction)
 {
     const std::uint64_t generation = ++m_generation;
     m_list.clearLines();
     const std::string query = cleanedQuery(typedText, direction);
     if (query.empty())
-        return;
+        return true;
     if (direction == TranslationDirection::EnglishToCzech && !InflectedSearch(query, direction, generation))
-        return;
-    searchRun(Scan::Prefix, query, direction, generation);
+        return false;
+    return searchRun(Scan::Prefix, query, direction, generation);
 }
 
 bool QueryRun::InflectedSearch(std::string_view query, TranslationDirection direction,

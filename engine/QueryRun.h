@@ -60,8 +60,9 @@ public:
     /// A to Z, cleans the text, and unless nothing is left runs the exact searches of its English
     /// base forms (EnglishToCzech only) and then the prefix search, each as a search run.
     /// A run started from inside one of its own search runs (through the host's event
-    /// processing) supersedes it: the older run stops and never touches the list again.
-    void run(std::string_view typedText, TranslationDirection direction);
+    /// processing) supersedes it: the older run stops and never touches the list again, and
+    /// returns false.
+    bool run(std::string_view typedText, TranslationDirection direction);
 
 private:
     /// The exact searches of inflectedCandidates; false when a newer run superseded this one.

@@ -2,6 +2,7 @@
 #include "engine/Suggest.h"
 
 #include "engine/BaseForms.h"
+#include "engine/Cp1250Letters.h"
 #include "engine/Query.h"
 #include "engine/Search.h"
 #include "engine/TypingErrors.h"
@@ -188,10 +189,10 @@ std::vector<std::string> Suggester::suggest(std::string_view typed, TranslationD
     const Candidates &words = candidates(direction);
     const auto couldBeMistyped = [&](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return words.alphabet[byte] || typing::baseLetter(byte) != 0 || c == ' ';
+        return words.alphabet[byte] || cp1250::baseLetter(byte) != 0 || c == ' ';
     };
     const auto letters = std::count_if(query.begin(), query.end(), [](char c) {
-        return typing::baseLetter(static_cast<unsigned char>(c)) != 0;
+        return cp1250::baseLetter(static_cast<unsigned char>(c)) != 0;
     });
     if (!std::all_of(query.begin(), query.end(), couldBeMistyped)
         || 2 * static_cast<std::size_t>(letters) < query.size())

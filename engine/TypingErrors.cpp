@@ -1,29 +1,21 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/TypingErrors.h"
 
+#include "engine/Cp1250Letters.h"
+
 #include <array>
 #include <string_view>
 
 namespace slovnik::typing {
 namespace {
 
+using cp1250::baseLetter;
+
 constexpr Cost kVowelCost = 5;
 constexpr Cost kNeighbourCost = 6;
 constexpr Cost kVowelSwapCost = 2;
 constexpr Cost kSilentLetterCost = 6;
 constexpr Cost kVowelInOrOutCost = 7;
-
-// Windows-1250 bytes 0x80 to 0xFF: the base letter of each letter with a diacritic, '.' for
-// the rest (punctuation, symbols, and the few letters such as 'ß' without a plain one).
-constexpr std::string_view kUpperHalfBases = "..........s.stzz" // 0x80 Š Ś Ť Ž Ź
-                                             "..........s.stzz" // 0x90 š ś ť ž ź
-                                             "...l.a....s....z" // 0xA0 Ł Ą Ş Ż
-                                             "...l.....as.l.lz" // 0xB0 ł ą ş Ľ ľ ż
-                                             "raaaalccceeeeiid" // 0xC0 Ŕ Á Â Ă Ä Ĺ Ć Ç Č É Ę Ë Ě Í Î Ď
-                                             "dnnoooo.ruuuuyt." // 0xD0 Đ Ń Ň Ó Ô Ő Ö × Ř Ů Ú Ű Ü Ý Ţ ß
-                                             "raaaalccceeeeiid" // 0xE0 the same in lower case
-                                             "dnnoooo.ruuuuyt."; // 0xF0
-static_assert(kUpperHalfBases.size() == 128);
 
 // The letter rows of an English keyboard, each shifted half a key to the right of the one above.
 constexpr std::array<std::string_view, 3> kKeyRows = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
@@ -108,18 +100,6 @@ const SubstitutionCosts &substitutionCosts()
         return costs;
     }();
     return table;
-}
-
-char baseLetter(unsigned char c)
-{
-    if (c >= 'a' && c <= 'z')
-        return static_cast<char>(c);
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<char>(c - 'A' + 'a');
-    if (c < 0x80)
-        return 0;
-    const char base = kUpperHalfBases[c - 0x80u];
-    return base == '.' ? 0 : base;
 }
 
 Cost transpositionCost(unsigned char first, unsigned char second)

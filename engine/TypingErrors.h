@@ -20,10 +20,6 @@ inline constexpr Cost kDoubledLetterCost = 3;
 /// The same letter with another diacritic, without one, or in the other case: "c" for "č".
 inline constexpr Cost kDiacriticCost = 1;
 
-/// The plain lower-case ASCII letter a Windows-1250 letter is written with when its diacritic
-/// and its case are left out ('č', 'Č' and 'C' give 'c'); 0 for anything that is no letter.
-char baseLetter(unsigned char c);
-
 /// The cost of typing byte `typed` where byte `intended` belongs, as [typed][intended]: 0 for the
 /// same byte. Worked out once, on first use.
 using SubstitutionCosts = std::array<std::array<std::uint8_t, 256>, 256>;

@@ -136,15 +136,20 @@ TEST(BaseFormOffers, CarryTheNegationInBothHalves)
               "neabcdefghijklmnopqr = not x");
 }
 
-TEST(BoxBaseFormOffers, ComeOnlyWhenNoScannedLineIsForTheWordItself)
+TEST(MissingBaseFormOffers, ComeOnlyWhenNoScannedLineIsForTheWordItself)
 {
+    constexpr WordScan kBox = WordScan::TranslatorBox;
     const std::vector<std::string> itself{"tea = \xe8\x61j"};
     const std::vector<std::string> longerOnly{"teapot = konvice"};
     const std::vector<std::string> reduced{"box = krabice"};
-    EXPECT_THAT(boxBaseFormOffers(kTable, itself, "tea", kEn), IsEmpty());
-    EXPECT_EQ(boxBaseFormOffers(kTable, longerOnly, "tea", kEn).size(), 1u);
-    EXPECT_EQ(boxBaseFormOffers(kTable, {}, "(tea)", kEn).size(), 1u);
-    EXPECT_THAT(boxBaseFormOffers(kTable, reduced, "boxes", kEn), IsEmpty()); // a scanned line once
+    EXPECT_THAT(missingBaseFormOffers(kTable, itself, "tea", kBox, kEn), IsEmpty());
+    EXPECT_EQ(missingBaseFormOffers(kTable, longerOnly, "tea", kBox, kEn).size(), 1u);
+    EXPECT_EQ(missingBaseFormOffers(kTable, {}, "(tea)", kBox, kEn).size(), 1u);
+    EXPECT_THAT(missingBaseFormOffers(kTable, reduced, "boxes", kBox, kEn), IsEmpty()); // a scanned line once
+    // The scan says what the word itself is: a query reads "It's" as "its", a box as "it's".
+    const std::vector<std::string> its{"its = jeho"};
+    EXPECT_TRUE(scanFoundTheWord(its, "It's", WordScan::DictionaryQuery, kEn));
+    EXPECT_FALSE(scanFoundTheWord(its, "It's", kBox, kEn));
 }
 
 } // namespace

@@ -170,8 +170,11 @@ TEST_F(QueryRunTest, VeryLongQueriesFindNothingAndDoNotFail)
 TEST_F(QueryRunTest, NestedRunLeavesOnlyTheNewerQuerysLines)
 {
     // A keystroke waiting when the older run processes events starts the newer run inside it.
-    recorder.onEvents = [&] { queryRun.run("dog", kEn); };
-    queryRun.run("cat", kEn);
+    bool newerFinished = false;
+    recorder.onEvents = [&] { newerFinished = queryRun.run("dog", kEn); };
+    // The older run says it was superseded, so that its caller leaves the list to the newer one's.
+    EXPECT_FALSE(queryRun.run("cat", kEn));
+    EXPECT_TRUE(newerFinished);
     EXPECT_THAT(recorder.lines, ElementsAre("dog = pes", "dog = pes"));
     EXPECT_EQ(recorder.selected, 0);
     // After the newer run has finished, the older one never touched the list again.

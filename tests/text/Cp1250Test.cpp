@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "text/Cp1250.h"
+#include "engine/Cp1250Letters.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
+#include <unicode/uchar.h>
 
+#include <map>
 #include <ostream>
+#include <regex>
 #include <string>
 
 namespace slovnik {
@@ -31,6 +36,49 @@ TEST(Cp1250, EveryByteButTheDroppedAndReadAsOthersSurvivesTheRoundTrip)
     const QString unicode = fromCp1250(everyByte);
     ASSERT_EQ(unicode.size(), 256);
     EXPECT_EQ(toCp1250(unicode), expected);
+}
+
+std::string unicodeName(char16_t character)
+{
+    constexpr int kLongestName = 128;
+    char name[kLongestName] = {};
+    UErrorCode error = U_ZERO_ERROR;
+    u_charName(character, U_UNICODE_CHAR_NAME, name, kLongestName, &error);
+    return U_SUCCESS(error) ? name : "";
+}
+
+// The engine's statement of the code page against two references of its own: each byte above 127
+// is the character Qt's codec decodes it to; it is a letter when Unicode names that character a
+// Latin letter; a capital lower-cases to the byte of the small letter of the same name; and a
+// letter is written with the plain letter its name gives ("LATIN CAPITAL LETTER C WITH CARON": c).
+TEST(Cp1250, TheEnginesLettersAreUnicodesOfQtsCodec)
+{
+    QByteArray highBytes;
+    for (unsigned b = cp1250::kFirstHighByte; b <= 0xFF; ++b)
+        highBytes.append(static_cast<char>(b));
+    QStringDecoder decoder("windows-1250");
+    ASSERT_TRUE(decoder.isValid());
+    const QString decoded = decoder.decode(highBytes);
+    ASSERT_EQ(decoded.size(), highBytes.size());
+    std::map<std::string, unsigned char> byName;
+    for (qsizetype i = 0; i < decoded.size(); ++i)
+        byName[unicodeName(decoded.at(i).unicode())] = static_cast<unsigned char>(highBytes.at(i));
+
+    static const std::regex kLatinLetter("LATIN (CAPITAL|SMALL) LETTER (.+?)( WITH .+)?");
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const auto b = static_cast<unsigned char>(highBytes.at(i));
+        const std::string name = unicodeName(decoded.at(i).unicode());
+        SCOPED_TRACE(QByteArray::number(b, 16).toStdString() + " " + name);
+        EXPECT_EQ(cp1250::character(b), decoded.at(i).unicode());
+        std::smatch letter;
+        EXPECT_EQ(cp1250::isLetter(b), std::regex_match(name, letter, kLatinLetter));
+        const bool capital = !letter.empty() && letter[1] == "CAPITAL";
+        EXPECT_EQ(cp1250::toSmall(b),
+                  capital ? byName.at("LATIN SMALL LETTER " + letter[2].str() + letter[3].str()) : b);
+        const bool plain = !letter.empty() && letter[2].length() == 1;
+        EXPECT_EQ(cp1250::baseLetter(b),
+                  plain ? static_cast<char>(std::tolower(letter[2].str().front())) : char{0});
+    }
 }
 
 TEST(Cp1250, CzechLettersHaveTheirCodePageBytes)

@@ -59,7 +59,8 @@ int translate(const QString &text, TranslationDirection direction, TranslateOutp
             printed += "  " + offer.toUtf8() + '\n';
         for (const std::string &line : phraseLines(index, words, at))
             printed += "  + " + fromCp1250(line).toUtf8() + '\n';
-        for (const BaseFormOffer &offer : boxBaseFormOffers(readableTable(), scanned, word, direction))
+        for (const BaseFormOffer &offer :
+             missingBaseFormOffers(readableTable(), scanned, word, WordScan::TranslatorBox, direction))
             printed += "  ~ " + fromCp1250(offer.line).toUtf8() + '\n';
     }
     if (output == TranslateOutput::Sentence)
