@@ -252,6 +252,11 @@ QCollator wordListCollator()
     return collator;
 }
 
+std::span<const std::uint16_t> knownTableLinePlaces(const QCollator &collator, TranslationDirection direction)
+{
+    return tableLineOrder().places(collator, direction == kDirections[0] ? 0 : 1, false);
+}
+
 void keepTableLineOrder()
 {
     tableLineOrder().keep();

@@ -27,6 +27,12 @@ QLocale fallbackListLocale();
 /// Result lines and word offers: alphabetical without regard to letter case.
 QCollator resultLineCollator(const QLocale &locale = listLocale());
 
+/// The places of the program's table lines of `direction` in the order of `collator` (equal lines
+/// share one), where they are known without sorting the table now: built in for the collation
+/// without a locale, or made earlier in this process. Empty otherwise.
+std::span<const std::uint16_t> knownTableLinePlaces(const QCollator &collator,
+                                                    TranslationDirection direction);
+
 /// Rows of the word list: alphabetical, letter case taken into account.
 QCollator wordListCollator();
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,15 +19,21 @@ namespace {
 
 // A word box's list: offers come in unsorted during a scan and the whole list is sorted when
 // the scan ends, so offers of an earlier scan for the same word stay ahead of equal ones. Each
-// offer keeps its place in the table, which is all a box needs to hold to show it again.
+// offer keeps its place in the table, which is all a box needs to hold to show it again. Lines
+// of the program's table sort by their known places in the list order; any other list makes
+// collation keys.
 class OfferList final : public LineSink {
 public:
+    explicit OfferList(std::span<const DictionaryEntry> table, TranslationDirection direction) :
+        m_places(table.data() == DictionaryTable.data() ? knownTableLinePlaces(m_collator, direction)
+                                                        : std::span<const std::uint16_t>())
+    {
+    }
+
     void addLine(std::string_view line) override { addHit(kNoEntry, line); }
     void addHit(std::size_t entry, std::string_view line) override
     {
-        QString text = fromCp1250(line);
-        QCollatorSortKey key = m_collator.sortKey(text);
-        m_items.push_back({static_cast<std::uint32_t>(entry), std::move(text), std::move(key)});
+        m_items.push_back({static_cast<std::uint32_t>(entry), std::string(line), std::nullopt});
     }
 
     int AddPrefixOffers(std::span<const DictionaryEntry> table, std::string_view word,
@@ -48,7 +56,7 @@ public:
         QStringList out;
         out.reserve(static_cast<qsizetype>(m_items.size()));
         for (const Item &item : m_items)
-            out.append(item.text);
+            out.append(fromCp1250(item.line));
         return out;
     }
     std::vector<std::uint32_t> entries() const
@@ -61,25 +69,38 @@ public:
     }
     void sort()
     {
+        const bool placed = m_places.size() == EntryCount
+            && std::all_of(m_items.begin(), m_items.end(),
+                           [](const Item &item) { return item.entry != kNoEntry; });
+        if (placed) {
+            std::stable_sort(m_items.begin(), m_items.end(), [this](const Item &a, const Item &b) {
+                return m_places[a.entry] < m_places[b.entry];
+            });
+            return;
+        }
+        for (Item &item : m_items)
+            if (!item.key)
+                item.key = m_collator.sortKey(fromCp1250(item.line));
         std::stable_sort(m_items.begin(), m_items.end(),
-                         [](const Item &a, const Item &b) { return a.key.compare(b.key) < 0; });
+                         [](const Item &a, const Item &b) { return a.key->compare(*b.key) < 0; });
     }
 
 private:
     static constexpr std::uint32_t kNoEntry = ~std::uint32_t{0};
     struct Item {
         std::uint32_t entry;
-        QString text;
-        QCollatorSortKey key;
+        std::string line;
+        std::optional<QCollatorSortKey> key;
     };
     QCollator m_collator = resultLineCollator();
+    std::span<const std::uint16_t> m_places;
     std::vector<Item> m_items;
 };
 
 OfferList scannedOffers(std::span<const DictionaryEntry> table, std::string_view word,
                         TranslationDirection direction)
 {
-    OfferList list;
+    OfferList list(table, direction);
     const std::string lowered = lowerAsciiLetters(word);
     if (lowered.empty())
         return list;
@@ -102,7 +123,7 @@ QStringList suggestedOffers(Suggester &suggester, std::span<const DictionaryEntr
 {
     QStringList offers;
     for (const std::string &suggestion : suggester.suggest(word, direction, ShownSuggestions)) {
-        OfferList lines;
+        OfferList lines(table, direction);
         ExactSearch(table, suggestion, direction, lines);
         lines.sort();
         offers += lines.lines();

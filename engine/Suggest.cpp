@@ -138,15 +138,26 @@ Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table,
     };
     std::vector<Occurrence> occurrences;
     occurrences.reserve(table.size());
-    for (std::size_t position = 0; position < table.size(); ++position) {
+    // Sorted by word and then by position, the first of each run of equal words is its commonest.
+    // The program's own table comes in that order from the build.
+    const std::span<const std::uint16_t> order = table.data() == DictionaryTable.data()
+        ? searchedWordOrder(direction)
+        : std::span<const std::uint16_t>();
+    const auto add = [&](std::size_t position) {
         const std::string_view word = fieldText(SearchedField(table[position], direction));
         if (!word.empty())
             occurrences.push_back({word, static_cast<std::uint32_t>(position)});
+    };
+    if (order.size() == table.size()) {
+        for (const std::uint16_t position : order)
+            add(position);
+    } else {
+        for (std::size_t position = 0; position < table.size(); ++position)
+            add(position);
+        std::sort(occurrences.begin(), occurrences.end(), [](const Occurrence &a, const Occurrence &b) {
+            return a.word != b.word ? a.word < b.word : a.position < b.position;
+        });
     }
-    // Sorted by word and then by position, the first of each run of equal words is its commonest.
-    std::sort(occurrences.begin(), occurrences.end(), [](const Occurrence &a, const Occurrence &b) {
-        return a.word != b.word ? a.word < b.word : a.position < b.position;
-    });
 
     Candidates candidates;
     candidates.bytes.reserve(occurrences.size() * FieldCapacity / 2);
