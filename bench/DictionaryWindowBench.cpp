@@ -10,7 +10,7 @@
 #include "controls/Ex3DButton.h"
 #include "engine/Dic.h"
 #include "engine/Search.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "text/Cp1250.h"
 
 #include <QApplication>
@@ -22,6 +22,7 @@
 #include <map>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 

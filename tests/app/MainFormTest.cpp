@@ -11,7 +11,7 @@
 #include "controls/Icons.h"
 #include "tests/support/QuietModule.h"
 
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/UserActions.h"
 #include "tests/support/WhatTheUserMeets.h"
@@ -27,7 +27,7 @@
 #include <QtTest>
 
 using namespace slovnik;
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 namespace {
 

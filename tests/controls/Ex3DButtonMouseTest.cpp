@@ -8,6 +8,7 @@
 #include <QPointer>
 
 using namespace slovnik;
+using namespace slovnik::support;
 using namespace slovnik::buttontest;
 
 // How the image button answers the mouse: pressing, clicking, hot-tracking, its menu.
