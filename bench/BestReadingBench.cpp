@@ -66,12 +66,8 @@ void BestReadingBench::fillBtnClick_data()
 
 void BestReadingBench::fillBtnClick()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, english);
-
-    TranslatorWindow window;
-    TTransForm &form = window.form;
-    bench::fillGrid(window, text, english);
+    const std::unique_ptr<TranslatorWindow> window = bench::fullGridOfRow();
+    TTransForm &form = window->form;
     QTest::mouseClick(named<TEx3DButton>(form, "TransBtn"), Qt::LeftButton);
 
     QBENCHMARK

@@ -15,6 +15,8 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <memory>
+
 namespace slovnik::bench {
 
 /// The rows of a `_data` function: the English text with the direction switched, and the Czech.
@@ -46,6 +48,17 @@ inline void fillGrid(support::TranslatorWindow &window, const QString &text, boo
         words.append(fromCp1250(word));
     support::split(window.form, words.join(u' '));
     QCOMPARE(support::wordCount(window.form), static_cast<int>(MaxWords));
+}
+
+/// A shown translator with the first MaxWords words of the current row's text in its grid (see
+/// addTextRows).
+inline std::unique_ptr<support::TranslatorWindow> fullGridOfRow()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, english);
+    auto window = std::make_unique<support::TranslatorWindow>();
+    fillGrid(*window, text, english);
+    return window;
 }
 
 } // namespace slovnik::bench

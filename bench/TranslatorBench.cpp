@@ -115,12 +115,8 @@ void TranslatorBench::transBtnClick_data()
 
 void TranslatorBench::transBtnClick()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, english);
-
-    TranslatorWindow window;
-    TTransForm &form = window.form;
-    bench::fillGrid(window, text, english);
+    const std::unique_ptr<TranslatorWindow> window = bench::fullGridOfRow();
+    TTransForm &form = window->form;
 
     QBENCHMARK
     {
