@@ -55,8 +55,6 @@ public:
     /// set they are disabled. Not owned; it outlives the window.
     void setSpeaker(Speaker &speaker);
 
-    /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
-    TranslationDirection translationDirection() const { return m_direction; }
     /// ImageList2: the two flags, also shown by the translator's direction button.
     ImageList *flagImages() const { return m_flagImages; }
 
@@ -110,6 +108,7 @@ private:
     void processPendingEvents() override;
     void setBusyCursor(bool busy) override;
 
+    /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
     ImageList *m_buttonImages;
     ImageList *m_flagImages;

@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "app/ResultChooser.h"
 #include "controls/Ex3DButton.h"
+#include "controls/Icons.h"
 #include "controls/LinkLabel.h"
 #include "tests/support/QuietModule.h"
 
@@ -181,7 +182,8 @@ void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
     for (const LinkLabel *link : wordLinks(bar))
         QVERIFY(!link->isVisible() || link->x() > other.geometry().right());
     QTest::mouseClick(&other, Qt::LeftButton);
-    QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
+    QVERIFY(showsImage(*named<TEx3DButton>(*m_form, "LangBtn"), *m_form->flagImages(),
+                       FlagImage::EnglishToCzech));
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("because = protože"));
     QVERIFY(!bar.isVisible());
 

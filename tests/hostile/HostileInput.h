@@ -115,7 +115,7 @@ inline qint64 timed(const char *what, const std::function<void()> &action)
 struct LearnerState {
     QStringList history;
     QStringList wordList;
-    TranslationDirection dictionaryDirection{};
+    QImage dictionaryFlag; ///< the direction, as the dictionary's direction button shows it
     QString source;
     QString translation;
     QStringList gridWords;
@@ -138,7 +138,7 @@ inline LearnerState learnerState(const ProgramWindows &program)
     LearnerState state;
     state.history = itemsOf(*named<QComboBox>(program.main, "ComboBox1"));
     state.wordList = wordListRows(*named<WordListView>(program.main, "ListView1"));
-    state.dictionaryDirection = program.main.translationDirection();
+    state.dictionaryFlag = named<TEx3DButton>(program.main, "LangBtn")->grab().toImage();
     const TTransForm &t = program.translator;
     state.source = named<QPlainTextEdit>(t, "Memo1")->toPlainText();
     state.translation = named<QPlainTextEdit>(t, "Memo2")->toPlainText();
@@ -157,7 +157,7 @@ inline void verifyDictionaryKept(const LearnerState &before, const LearnerState 
 {
     QCOMPARE(after.history, before.history);
     QCOMPARE(after.wordList, before.wordList);
-    QCOMPARE(after.dictionaryDirection, before.dictionaryDirection);
+    QCOMPARE(after.dictionaryFlag, before.dictionaryFlag);
 }
 
 /// The translator's part: both text boxes, the words, the boxes with their offers, the direction.
