@@ -77,8 +77,8 @@ TMainForm::TMainForm(const ExternalModule &module, std::span<const DictionaryEnt
     m_translatorPanel(designNamed(new QFrame(m_buttonStrip), "Panel3")),
     m_queryRow(designNamed(new QWidget(m_body), "PanelTop")),
     m_resultChooser(designNamed(new ResultChooser(m_queryRow), "ComboBox2")),
-    m_suggestions(new SuggestionBar(table, m_queryRow)),
-    m_baseFormLink(new LinkLabel(m_buttonStrip)),
+    m_suggestions(designNamed(new SuggestionBar(table, m_queryRow), "SuggestionBar")),
+    m_baseFormLink(designNamed(new LinkLabel(m_buttonStrip), "BaseFormLink")),
     m_table(table),
     m_wordList(designNamed(new WordListView(m_body), "ListView1")),
     m_queryRun(table, *m_resultChooser, *this)

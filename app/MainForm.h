@@ -55,21 +55,8 @@ public:
     /// set they are disabled. Not owned; it outlives the window.
     void setSpeaker(Speaker &speaker);
 
-    /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
-    TranslationDirection translationDirection() const { return m_direction; }
     /// ImageList2: the two flags, also shown by the translator's direction button.
     ImageList *flagImages() const { return m_flagImages; }
-
-    /// The words suggested in the result chooser's place when a query finds nothing.
-    SuggestionBar *suggestionBar() const { return m_suggestions; }
-    /// In the button strip's free space: the base form of a query whose lines are all of longer
-    /// words ("psa" lists "psací stroj"; the link looks up "pes"). Hidden otherwise.
-    LinkLabel *baseFormLink() const { return m_baseFormLink; }
-    /// Reads the English word aloud: the chosen line's, else an English query's.
-    SpeakerButton *SpeakBtn() const { return m_speakButton; }
-    /// In the strip's free space, X11 only: looks up what the learner selects in other programs
-    /// while checked; unchecked at every start. Null where the platform has no such selection.
-    QCheckBox *selectionWatchToggle() const { return m_watchToggle; }
 
     /// The query run for the query box's text as it stands.
     void ComboBox1Change();
@@ -121,6 +108,7 @@ private:
     void processPendingEvents() override;
     void setBusyCursor(bool busy) override;
 
+    /// The dictionary's direction: CzechToEnglish from start-up on; only LangBtnClick changes it.
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
     ImageList *m_buttonImages;
     ImageList *m_flagImages;
@@ -128,14 +116,20 @@ private:
     ButtonStrip *m_buttonStrip;
     QFrame *m_translatorPanel;
     QWidget *m_queryRow;
+    /// Reads the English word aloud: the chosen line's, else an English query's.
     SpeakerButton *m_speakButton = nullptr;
     QComboBox *m_queryBox = nullptr;
     ResultChooser *m_resultChooser = nullptr;
+    /// The words suggested in the result chooser's place when a query finds nothing.
     SuggestionBar *m_suggestions;
+    /// In the button strip's free space: the base form of a query whose lines are all of longer
+    /// words ("psa" lists "psací stroj"; the link looks up "pes"). Hidden otherwise.
     LinkLabel *m_baseFormLink;
     QString m_baseFormWord;
     bool m_baseFormSwitches = false; ///< the strip link names the word in the other direction
     bool m_baseFormNegated = false; ///< the strip link shows the negated lines of m_baseFormWord
+    /// In the strip's free space, X11 only: looks up what the learner selects in other programs
+    /// while checked; unchecked at every start. Null where the platform has no such selection.
     QCheckBox *m_watchToggle = nullptr;
     std::span<const DictionaryEntry> m_table;
     WordListView *m_wordList;

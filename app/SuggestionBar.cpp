@@ -2,6 +2,7 @@
 #include "app/SuggestionBar.h"
 
 #include "common/DictionaryHints.h"
+#include "controls/DesignNames.h"
 #include "controls/LinkLabel.h"
 #include "engine/BaseForms.h"
 #include "engine/Query.h"
@@ -44,20 +45,22 @@ SuggestionBar::SuggestionBar(std::span<const DictionaryEntry> table, QWidget *pa
     QWidget(parent),
     m_table(table),
     m_suggester(table),
-    m_otherDirection(makeLink(this, QStringLiteral("Změnit směr překladu a vyhledat toto slovo")))
+    m_otherDirection(designNamed(makeLink(this, QStringLiteral("Změnit směr překladu a vyhledat toto slovo")),
+                                 "OtherDirectionLink"))
 {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Podobná slova ve slovníku"));
     connect(m_otherDirection, &LinkLabel::clicked, this, &SuggestionBar::otherDirectionChosen);
     buildGroup(m_forms, QString::fromUtf16(kLookUpInsteadCaption), kShownForms,
-               QStringLiteral("Vyhledat základní tvar"));
+               QStringLiteral("Vyhledat základní tvar"), u"FormLink");
     buildGroup(m_suggestions, QStringLiteral("Možná:"), ShownSuggestions,
-               QStringLiteral("Vyhledat toto slovo"));
+               QStringLiteral("Vyhledat toto slovo"), u"WordLink");
     hide();
 }
 
-void SuggestionBar::buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint)
+void SuggestionBar::buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint,
+                               QStringView linkName)
 {
     group.caption = new QLabel(caption, this);
     for (std::size_t k = 0; k < size; ++k) {
@@ -65,6 +68,7 @@ void SuggestionBar::buildGroup(Group &group, const QString &caption, std::size_t
             group.separators.append(new QLabel(QStringLiteral("·"), this));
         LinkLabel *const link = makeLink(this, hint);
         const int index = static_cast<int>(k);
+        link->setObjectName(linkName.toString() + QString::number(index + 1));
         connect(link, &LinkLabel::clicked, this, [this, &group, index, link] {
             if (index >= group.words.size())
                 return;

@@ -62,13 +62,6 @@ public:
     /// over, so the order is unchanged while the bar is hidden.
     void placeInTabOrder(QWidget *before, QWidget *after);
 
-    /// The link that names the typed word's meaning in the other direction.
-    LinkLabel *otherDirectionLink() const { return m_otherDirection; }
-    /// The base forms' links in their order, shown or not.
-    const QList<LinkLabel *> &formLinks() const { return m_forms.links; }
-    /// The suggested words' links in their order, shown or not (a narrow bar hides the last).
-    const QList<LinkLabel *> &wordLinks() const { return m_suggestions.links; }
-
 Q_SIGNALS:
     /// The learner chose a base form or a suggested word.
     void wordChosen(const QString &word);
@@ -87,7 +80,9 @@ private:
         QStringList words;
         QList<bool> negated; ///< a click shows the word's negated lines instead of looking it up
     };
-    void buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint);
+    /// Its links are named `linkName` and their place in the group from 1 ("WordLink1").
+    void buildGroup(Group &group, const QString &caption, std::size_t size, const QString &hint,
+                    QStringView linkName);
     void showGroup(Group &group, const QStringList &words, const QStringList &labels);
     /// Places the shown parts one after another, as many as fit the bar's width: a link that does
     /// not fit whole is left out, and so is everything after it.
@@ -99,8 +94,11 @@ private:
     Suggester m_suggester;
     std::string m_typed; ///< what offerFor was last given, as the engine reads it
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
+    /// Names the typed word's meaning in the other direction.
     LinkLabel *m_otherDirection;
+    /// The base forms' links in their order, shown or not.
     Group m_forms;
+    /// The suggested words' links in their order, shown or not (a narrow bar hides the last).
     Group m_suggestions;
 };
 

@@ -3,15 +3,14 @@
 // given their lines and the sentence built; through the window's button, and the engine alone.
 // Offscreen, so no display is needed.
 
-#include "common/Translation.h"
+#include "bench/FullGrid.h"
 #include "controls/Ex3DButton.h"
-#include "controls/Icons.h"
 #include "engine/BestReading.h"
 #include "engine/Dic.h"
 #include "engine/ProgramReading.h"
 #include "engine/Translate.h"
-#include "tests/support/NamedControls.h"
-#include "text/Cp1250.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "translator/Trans.h"
 
 #include <QApplication>
@@ -19,6 +18,7 @@
 #include <QtTest>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -42,14 +42,6 @@ const QString kCzechText = QStringLiteral(
     "Sestra se učí anglicky, protože chce jet do Londýna a najít si tam práci. Každý večer čte knihy "
     "a píše nová slova do sešitu. Otec jí říká, že to zvládne, když nepřestane.");
 
-SourceWords firstWords(const QString &text)
-{
-    SourceWords source = splitSourceLines({text});
-    if (!source.truncated)
-        qFatal("the benchmark text must have more than %zu words", MaxWords);
-    return source;
-}
-
 } // namespace
 
 class BestReadingBench : public QObject {
@@ -69,30 +61,14 @@ void BestReadingBench::initTestCase()
 
 void BestReadingBench::fillBtnClick_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("english");
-    QTest::newRow("EnglishToCzech") << kEnglishText << true;
-    QTest::newRow("CzechToEnglish") << kCzechText << false;
+    bench::addTextRows(kEnglishText, kCzechText);
 }
 
 void BestReadingBench::fillBtnClick()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, english);
-
-    QObject flagOwner;
-    TTransForm form(createFlagImages(&flagOwner));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    if (english)
-        QTest::mouseClick(named<TEx3DButton>(form, "LangBtn"), Qt::LeftButton);
-    QStringList words;
-    for (const std::string &word : firstWords(text).words)
-        words.append(fromCp1250(word));
-    named<QPlainTextEdit>(form, "Memo1")->setPlainText(words.join(u' '));
-    QTest::mouseClick(named<TEx3DButton>(form, "ToListBtn"), Qt::LeftButton);
+    const std::unique_ptr<TranslatorWindow> window = bench::fullGridOfRow();
+    TTransForm &form = window->form;
     QTest::mouseClick(named<TEx3DButton>(form, "TransBtn"), Qt::LeftButton);
-    QCOMPARE(form.WordCount(), static_cast<int>(MaxWords));
 
     QBENCHMARK
     {
@@ -112,7 +88,7 @@ void BestReadingBench::engineAlone()
     QFETCH(bool, english);
     const TranslationDirection direction
         = english ? TranslationDirection::EnglishToCzech : TranslationDirection::CzechToEnglish;
-    const SourceWords source = firstWords(text);
+    const SourceWords source = bench::firstWords(text);
     const std::unique_ptr<const ReadingIndex> reader = programReadingIndex(direction);
     const ReadingIndex &index = *reader;
     std::size_t covered = 0;

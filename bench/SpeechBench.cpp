@@ -12,7 +12,7 @@
 #include "controls/SpeakerButton.h"
 #include "speech/AudioSink.h"
 #include "speech/Speaker.h"
-#include "tests/support/PulseNullSink.h"
+#include "support/PulseNullSink.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -190,7 +190,7 @@ void SpeechBench::twentyPressesInOneSession()
 void SpeechBench::quittingWhileReading()
 {
     // On a PulseAudio null sink of its own where one can start, so that closing the stream counts.
-    slovnik::test::PulseNullSink pulse;
+    slovnik::support::PulseNullSink pulse;
     const bool onPulse = pulse.start();
     QStringList quits;
     for (int run = 0; run < 10; ++run) {

@@ -5,20 +5,18 @@
 // the grid's last repaint, the first click and later ones on the same words; and the resident
 // memory the translation leaves.
 
+#include "bench/FullGrid.h"
 #include "bench/RepaintTiming.h"
 #include "common/ListOrder.h"
-#include "common/Translation.h"
 #include "controls/Ex3DButton.h"
-#include "controls/Icons.h"
 #include "engine/Dic.h"
 #include "engine/Translate.h"
-#include "tests/support/NamedControls.h"
-#include "text/Cp1250.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "translator/Trans.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <QFile>
@@ -27,6 +25,7 @@
 #include <algorithm>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -56,19 +55,6 @@ const QString kCzechText = QStringLiteral(
     "opravuje plot, matka sází stromy a já pomáhám, jak umím. Rád čtu knihy o cestování, protože "
     "bych jednou chtěl vidět moře, hory a velká města.");
 
-// The first MaxWords words, one blank between them: a text the grid takes whole, without the
-// notice of a shortened text.
-QString firstWords(const QString &text)
-{
-    const SourceWords source = splitSourceLines({text});
-    if (!source.truncated)
-        qFatal("the benchmark text must have more than %zu words", MaxWords);
-    QStringList words;
-    for (const std::string &word : source.words)
-        words.append(fromCp1250(word));
-    return words.join(u' ');
-}
-
 constexpr int kLaterClicks = 6;
 
 double residentMebibytes()
@@ -80,6 +66,12 @@ double residentMebibytes()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
     return -1;
+}
+
+std::ptrdiff_t boxesWithOffers(const TTransForm &form)
+{
+    const QList<QComboBox *> boxes = wordBoxes(form);
+    return std::count_if(boxes.cbegin(), boxes.cend(), [](const QComboBox *box) { return box->count() > 0; });
 }
 
 // A press and a release at the middle of the button, posted as the window system delivers them;
@@ -118,48 +110,28 @@ void TranslatorBench::initTestCase()
 
 void TranslatorBench::transBtnClick_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("english");
-    QTest::newRow("EnglishToCzech") << kEnglishText << true;
-    QTest::newRow("CzechToEnglish") << kCzechText << false;
+    bench::addTextRows(kEnglishText, kCzechText);
 }
 
 void TranslatorBench::transBtnClick()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, english);
-
-    QObject flagOwner;
-    TTransForm form(createFlagImages(&flagOwner));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    if (english)
-        QTest::mouseClick(named<TEx3DButton>(form, "LangBtn"), Qt::LeftButton);
-    named<QPlainTextEdit>(form, "Memo1")->setPlainText(firstWords(text));
-    QTest::mouseClick(named<TEx3DButton>(form, "ToListBtn"), Qt::LeftButton);
-    QCOMPARE(form.WordCount(), static_cast<int>(MaxWords));
+    const std::unique_ptr<TranslatorWindow> window = bench::fullGridOfRow();
+    TTransForm &form = window->form;
 
     QBENCHMARK
     {
         QTest::mouseClick(named<TEx3DButton>(form, "TransBtn"), Qt::LeftButton);
     }
-    const auto withOffers = std::count_if(form.WordBoxes().cbegin(), form.WordBoxes().cend(),
-                                          [](const QComboBox *box) { return box->count() > 0; });
-    QVERIFY2(withOffers > form.WordCount() / 2, "the text should be mostly words the table knows");
+    QVERIFY2(boxesWithOffers(form) > wordCount(form) / 2, "the text should be mostly words the table knows");
 }
 
 void TranslatorBench::transBtnThroughTheWindow()
 {
     const double atStart = residentMebibytes();
     bench::PaintCounter paints;
-    QObject flagOwner;
-    TTransForm form(createFlagImages(&flagOwner));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    named<QPlainTextEdit>(form, "Memo1")->setPlainText(firstWords(kCzechText));
-    QTest::mouseClick(named<TEx3DButton>(form, "ToListBtn"), Qt::LeftButton);
-    QCOMPARE(form.WordCount(), static_cast<int>(MaxWords));
-    QCoreApplication::processEvents();
+    TranslatorWindow window;
+    TTransForm &form = window.form;
+    bench::fillGrid(window, kCzechText, false);
     const double listed = residentMebibytes();
 
     auto *button = named<TEx3DButton>(form, "TransBtn");
@@ -170,9 +142,7 @@ void TranslatorBench::transBtnThroughTheWindow()
     for (int i = 0; i < kLaterClicks; ++i)
         later.push_back(clickToLastRepaint(button, paints));
     QVERIFY(std::all_of(later.cbegin(), later.cend(), [](double ms) { return ms >= 0; }));
-    const auto withOffers = std::count_if(form.WordBoxes().cbegin(), form.WordBoxes().cend(),
-                                          [](const QComboBox *box) { return box->count() > 0; });
-    QVERIFY2(withOffers > form.WordCount() / 2, "the text should be mostly words the table knows");
+    QVERIFY2(boxesWithOffers(form) > wordCount(form) / 2, "the text should be mostly words the table knows");
 
     bench::printFigures("128 Czech words, the first click to the grid's last repaint", {first}, "ms");
     bench::printFigures("128 Czech words, a later click on the same words to the grid's last repaint", later,

@@ -54,9 +54,6 @@ public:
     QMenu *dropdownMenu() const;
     void setDropdownMenu(QMenu *menu);
 
-    /// Hot: the pointer is over the button.
-    bool mouseInside() const { return m_mouseInside; }
-
     QSize sizeHint() const override;
 
     // clicked(): the left button was pressed and released inside. Emitted before the button is
@@ -91,6 +88,7 @@ private:
     QPointer<QMenu> m_dropdownMenu;
     bool m_transparent = false;
 
+    /// Hot: the pointer is over the button.
     bool m_mouseInside = false;
     bool m_capturing = false; // the left button went down on us and is still held
     bool m_clickArmed = false; // that press was a single press, not the second of a double-click

@@ -68,8 +68,6 @@ public:
     /// width, and the tool bar's width and place.
     void SetupDialog();
 
-    bool closeAllowed() const { return CloseAllowed; }
-
     ImageList *const ImageList1;
     QWidget *const ToolBar1;
     QToolButton *const ToolButton1;

@@ -57,16 +57,6 @@ public:
     /// set they are disabled. Not owned; it outlives the window.
     void setSpeaker(Speaker &speaker);
 
-    /// The translator's own direction: CzechToEnglish from creation on; only LangBtnClick changes
-    /// it, and it never changes the dictionary window's.
-    TranslationDirection TransDirection() const { return m_direction; }
-    /// The words of the last split, one box each, in grid order; 0 to MaxWords.
-    int WordCount() const { return static_cast<int>(m_wordBoxes.size()); }
-    /// Box k - 1 stands beside grid row k - 1. Destroyed by the next split.
-    const QList<QComboBox *> &WordBoxes() const { return m_wordBoxes; }
-
-    /// Reads the English side aloud, its first MaxWords words.
-    SpeakerButton *SpeakBtn() const { return m_speakButton; }
     /// FillBtn and this key give the text its best reading: every box the learner has not changed
     /// takes a phrase that starts at its word, or its word's everyday line (a base form's where
     /// it has none of its own), the boxes a phrase takes are covered, and the sentence is built.
@@ -112,6 +102,8 @@ private:
 
     const std::span<const DictionaryEntry> m_table;
     Suggester m_suggester;
+    /// The translator's own direction: CzechToEnglish from creation on; only LangBtnClick changes
+    /// it, and it never changes the dictionary window's.
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
     // In which direction the boxes' offers were looked up, and those the sentence was built from:
     // the speaker reads a sentence only when it is English.
@@ -120,6 +112,8 @@ private:
     // The last translation's look-ups by word, in m_offersDirection: a word that stands in the
     // text again, or is translated again, is not scanned again (the table never changes).
     std::map<std::string, BoxOffers> m_lookups;
+    /// One box a word of the last split, in grid order: box k - 1 stands beside grid row k - 1;
+    /// 0 to MaxWords, destroyed by the next split.
     QList<QComboBox *> m_wordBoxes;
     // Where a clause ends in the split text: no phrase is read across it.
     std::vector<bool> m_clauseEnds;
@@ -132,6 +126,7 @@ private:
     QWidget *const m_sourcePanel;
     QWidget *const m_translatedPanel;
     QWidget *const m_spacer;
+    /// Reads the English side aloud, its first MaxWords words.
     SpeakerButton *m_speakButton = nullptr;
     TEx3DButton *m_fillButton = nullptr;
     QShortcut *m_fillKey = nullptr;

@@ -7,7 +7,7 @@
 #include "app/SuggestionBar.h"
 #include "tests/support/QuietModule.h"
 
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/UserActions.h"
 
@@ -20,7 +20,7 @@
 #include <QtTest>
 
 using namespace slovnik;
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 namespace {
 
@@ -172,7 +172,7 @@ void QueryRowTest::suggestionsKeepClearOfTheWindowEdge()
     if (english)
         named<TEx3DButton>(*m_form, "LangBtn")->click();
     paste(query);
-    SuggestionBar *const bar = m_form->suggestionBar();
+    SuggestionBar *const bar = named<SuggestionBar>(*m_form, "SuggestionBar");
     QVERIFY(bar->isVisible());
     constexpr int kLeftMargin = 2;
     for (int width = m_form->minimumWidth(); width < 700; ++width) {

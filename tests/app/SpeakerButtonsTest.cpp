@@ -6,7 +6,7 @@
 #include "app/ResultChooser.h"
 #include "controls/Ex3DButton.h"
 #include "controls/SpeakerButton.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/QuietModule.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/SpeechStandIns.h"
@@ -20,12 +20,11 @@
 #include <QtTest>
 
 using namespace slovnik;
-using slovnik::test::HeardTexts;
-using slovnik::test::Recordings;
+using namespace slovnik::support;
 
 namespace {
 
-const std::vector<DictionaryEntry> kTable = slovnik::testing::table({{"dog", "pes"}, {"cat", "ko\xe8ka"}});
+const std::vector<DictionaryEntry> kTable = table({{"dog", "pes"}, {"cat", "ko\xe8ka"}});
 
 // Opens the box's list and clicks the line.
 void pick(QComboBox &box, const QString &line)
@@ -38,9 +37,14 @@ void pick(QComboBox &box, const QString &line)
     QTRY_VERIFY(!view.isVisible());
 }
 
-QImage looks(const SpeakerButton &speaker)
+TEx3DButton *speakBtn(const QWidget &window)
 {
-    return speaker.button()->grab().toImage();
+    return named<TEx3DButton>(window, "SpeakBtn");
+}
+
+QImage looks(const QWidget &window)
+{
+    return speakBtn(window)->grab().toImage();
 }
 
 // What the learner did before pressing the key.
@@ -78,6 +82,9 @@ private:
     void prepare(Before before);
     QWidget &windowOf(Before before);
     void pressKeyIn(QWidget &window);
+    /// Does what the learner did `before`, then presses the speaker key in that window; gives the
+    /// window's speaker button as it looked before the press.
+    QImage pressKeyAfter(Before before);
 
     std::unique_ptr<HeardTexts> m_heard;
     std::unique_ptr<Recordings> m_recordings;
@@ -90,7 +97,7 @@ void SpeakerButtonsTest::init()
 {
     m_heard = std::make_unique<HeardTexts>();
     m_recordings = std::make_unique<Recordings>();
-    m_dictionary = std::make_unique<TMainForm>(slovnik::testing::quietModule(), kTable);
+    m_dictionary = std::make_unique<TMainForm>(quietModule(), kTable);
     m_translator = std::make_unique<TTransForm>(m_dictionary->flagImages(), kTable);
 }
 
@@ -105,7 +112,7 @@ void SpeakerButtonsTest::cleanup()
 
 void SpeakerButtonsTest::connectSpeaker()
 {
-    m_speaker = std::make_unique<Speaker>(slovnik::test::standInParts(*m_heard, *m_recordings));
+    m_speaker = std::make_unique<Speaker>(standInParts(*m_heard, *m_recordings));
     m_dictionary->setSpeaker(*m_speaker);
     m_translator->setSpeaker(*m_speaker);
 }
@@ -124,6 +131,15 @@ void SpeakerButtonsTest::pressKeyIn(QWidget &window)
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(QApplication::focusWidget(), SpeakerButton::kKey.key(),
                     SpeakerButton::kKey.keyboardModifiers());
+}
+
+QImage SpeakerButtonsTest::pressKeyAfter(Before before)
+{
+    prepare(before);
+    QWidget &window = windowOf(before);
+    const QImage resting = looks(window);
+    pressKeyIn(window);
+    return resting;
 }
 
 void SpeakerButtonsTest::prepare(Before before)
@@ -205,13 +221,9 @@ void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish()
     QFETCH(QString, heard);
     QFETCH(QString, why);
     connectSpeaker();
-    const QImage offered = looks(*m_dictionary->SpeakBtn());
-    prepare(before);
+    const QImage offered = looks(*m_dictionary);
+    const QImage resting = pressKeyAfter(before);
     QWidget &window = windowOf(before);
-    const SpeakerButton &speaker
-        = *(&window == m_dictionary.get() ? m_dictionary->SpeakBtn() : m_translator->SpeakBtn());
-    const QImage resting = looks(speaker);
-    pressKeyIn(window);
     if (heard.isEmpty()) {
         // Nothing English: nothing is heard, the button shows it until the learner goes on, and
         // the hint, shown at the button, says why.
@@ -219,17 +231,17 @@ void SpeakerButtonsTest::keyReadsOnlyTheWindowsEnglish()
         QVERIFY2(QToolTip::text().contains(why), qPrintable(QToolTip::text()));
         QVERIFY(!m_speaker->isSpeaking());
         QCOMPARE(m_heard->texts(), QStringList());
-        QVERIFY(looks(speaker) != resting);
+        QVERIFY(looks(window) != resting);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
-        QCOMPARE(looks(speaker), resting);
+        QCOMPARE(looks(window), resting);
         return;
     }
     QTRY_COMPARE(m_heard->texts(), QStringList{heard});
     QTRY_COMPARE(m_recordings->takes.size(), std::size_t(1));
     // Heard: both buttons stay offered, and their hints name the key.
-    QCOMPARE(looks(*m_dictionary->SpeakBtn()), offered);
-    QVERIFY(m_dictionary->SpeakBtn()->button()->toolTip().endsWith(u"(Ctrl+P)"));
-    QVERIFY(m_translator->SpeakBtn()->button()->toolTip().endsWith(u"(Ctrl+P)"));
+    QCOMPARE(looks(*m_dictionary), offered);
+    QVERIFY(speakBtn(*m_dictionary)->toolTip().endsWith(u"(Ctrl+P)"));
+    QVERIFY(speakBtn(*m_translator)->toolTip().endsWith(u"(Ctrl+P)"));
 }
 
 void SpeakerButtonsTest::readingIsShownAndStops_data()
@@ -250,19 +262,15 @@ void SpeakerButtonsTest::readingIsShownAndStops()
     QFETCH(Stop, stop);
     connectSpeaker();
     m_recordings->holdPlayback = true;
-    prepare(before);
+    const QImage resting = pressKeyAfter(before);
     QWidget &window = windowOf(before);
-    const SpeakerButton &speaker
-        = *(&window == m_dictionary.get() ? m_dictionary->SpeakBtn() : m_translator->SpeakBtn());
-    const QImage resting = looks(speaker);
-    pressKeyIn(window);
     QTRY_COMPARE(m_recordings->finished, 1);
     // Reading: the button is held down until it is heard out or stopped.
     QVERIFY(m_speaker->isSpeaking());
-    QVERIFY(looks(speaker) != resting);
+    QVERIFY(looks(window) != resting);
     switch (stop) {
     case Stop::SecondPress:
-        QTest::mouseClick(speaker.button(), Qt::LeftButton);
+        QTest::mouseClick(speakBtn(window), Qt::LeftButton);
         break;
     case Stop::Escape:
         QTest::keyClick(QApplication::focusWidget(), SpeakerButton::kStopKey.key());
@@ -279,37 +287,36 @@ void SpeakerButtonsTest::readingIsShownAndStops()
     }
     QVERIFY(!m_speaker->isSpeaking());
     QCOMPARE(m_recordings->stops, 1);
-    QCOMPARE(looks(speaker), resting);
+    QCOMPARE(looks(window), resting);
 }
 
 void SpeakerButtonsTest::withoutAnAudioOutputBothButtonsAreWithdrawnUntilOneAppears()
 {
-    m_speaker = std::make_unique<Speaker>(slovnik::test::standInParts(*m_heard, *m_recordings, false));
+    m_speaker = std::make_unique<Speaker>(standInParts(*m_heard, *m_recordings, false));
     m_dictionary->setSpeaker(*m_speaker);
     m_translator->setSpeaker(*m_speaker);
-    const QImage dictionaryOffered = looks(*m_dictionary->SpeakBtn());
-    const QImage translatorOffered = looks(*m_translator->SpeakBtn());
+    const QImage dictionaryOffered = looks(*m_dictionary);
+    const QImage translatorOffered = looks(*m_translator);
     // Nothing has been asked for: no sound server has been asked about an output either.
     QCOMPARE(m_recordings->opens, 0);
 
     prepare(Before::TypedACzechWord);
-    QTest::mouseClick(m_dictionary->SpeakBtn()->button(), Qt::LeftButton);
+    QTest::mouseClick(speakBtn(*m_dictionary), Qt::LeftButton);
     QTRY_COMPARE(m_recordings->opens, 1);
 
-    for (const SpeakerButton *speaker : {m_dictionary->SpeakBtn(), m_translator->SpeakBtn()})
-        QVERIFY2(speaker->button()->toolTip().contains(u"nemá zvukový výstup"),
-                 qPrintable(speaker->button()->toolTip()));
-    QVERIFY(looks(*m_dictionary->SpeakBtn()) != dictionaryOffered);
-    QVERIFY(looks(*m_translator->SpeakBtn()) != translatorOffered);
+    for (const TEx3DButton *speaker : {speakBtn(*m_dictionary), speakBtn(*m_translator)})
+        QVERIFY2(speaker->toolTip().contains(u"nemá zvukový výstup"), qPrintable(speaker->toolTip()));
+    QVERIFY(looks(*m_dictionary) != dictionaryOffered);
+    QVERIFY(looks(*m_translator) != translatorOffered);
     // Neither the buttons nor the key ask again.
-    QTest::mouseClick(m_dictionary->SpeakBtn()->button(), Qt::LeftButton);
+    QTest::mouseClick(speakBtn(*m_dictionary), Qt::LeftButton);
     pressKeyIn(*m_translator);
     QVERIFY(!m_speaker->isSpeaking());
     QCOMPARE(m_heard->texts().size(), 1);
     // The sound server comes back: so do both buttons.
     m_recordings->noOutput = false;
-    QTRY_COMPARE_WITH_TIMEOUT(looks(*m_dictionary->SpeakBtn()), dictionaryOffered, 10000);
-    QCOMPARE(looks(*m_translator->SpeakBtn()), translatorOffered);
+    QTRY_COMPARE_WITH_TIMEOUT(looks(*m_dictionary), dictionaryOffered, 10000);
+    QCOMPARE(looks(*m_translator), translatorOffered);
 }
 
 void SpeakerButtonsTest::buttonStandsInTheStripsFreeSpace()
@@ -318,12 +325,12 @@ void SpeakerButtonsTest::buttonStandsInTheStripsFreeSpace()
     m_dictionary->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dictionary.get()));
     m_dictionary->resize(m_dictionary->minimumSize());
-    const QRect speaker = m_dictionary->SpeakBtn()->button()->geometry();
+    const QRect speaker = speakBtn(*m_dictionary)->geometry();
     QVERIFY(speaker.left() > named<TEx3DButton>(*m_dictionary, "AboutBtn")->geometry().right());
     QVERIFY(speaker.right()
             < named<TEx3DButton>(*m_dictionary, "TranslBtn")->parentWidget()->geometry().left());
     // Translator: right after the help button, inside the window.
-    const QRect translatorSpeaker = m_translator->SpeakBtn()->button()->geometry();
+    const QRect translatorSpeaker = speakBtn(*m_translator)->geometry();
     QVERIFY(translatorSpeaker.left() > named<TEx3DButton>(*m_translator, "Help")->geometry().right());
     QVERIFY(translatorSpeaker.right() < m_translator->width());
     QCOMPARE(translatorSpeaker.size(), named<TEx3DButton>(*m_translator, "Help")->geometry().size());

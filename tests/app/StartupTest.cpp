@@ -5,9 +5,13 @@
 #include "app/MainForm.h"
 #include "controls/About.h"
 #include "controls/DicHelp.h"
+#include "controls/Ex3DButton.h"
+#include "controls/Icons.h"
 #include "controls/TrHelp.h"
 #include "data/WordList.h"
 #include "engine/Dic.h"
+#include "support/NamedControls.h"
+#include "tests/support/WhatTheUserMeets.h"
 #include "translator/Trans.h"
 
 #include <QFile>
@@ -20,6 +24,7 @@
 #include <vector>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -148,7 +153,8 @@ void StartupTest::tableIsReadableFromStartUp()
 
 void StartupTest::directionStartsCzechToEnglish()
 {
-    QCOMPARE(m_windows->MainForm->translationDirection(), TranslationDirection::CzechToEnglish);
+    QVERIFY(showsImage(*named<TEx3DButton>(*m_windows->MainForm, "LangBtn"),
+                       *m_windows->MainForm->flagImages(), FlagImage::CzechToEnglish));
 }
 
 void StartupTest::windowsAreCreatedHiddenInTheirFixedOrder()

@@ -7,25 +7,26 @@
 #include "app/MainForm.h"
 #include "app/ResultChooser.h"
 #include "controls/Ex3DButton.h"
+#include "controls/Icons.h"
 #include "controls/LinkLabel.h"
 #include "tests/support/QuietModule.h"
 
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/UserActions.h"
 #include "tests/support/WhatTheUserMeets.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace slovnik;
-using slovnik::testing::itemsOf;
-using slovnik::testing::placeIn;
+using namespace slovnik::support;
 
 namespace {
 
-const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
+const std::vector<DictionaryEntry> kTable = table({
     {"receive", "dostat"},
     {"recipe", "recept"},
     {"relieve", "ulevit"},
@@ -55,10 +56,21 @@ const std::vector<DictionaryEntry> kTable = slovnik::testing::table({
     {"it", "to"},
 });
 
+SuggestionBar &barOf(const TMainForm &form)
+{
+    return *named<SuggestionBar>(form, "SuggestionBar");
+}
+
+/// The suggested words' links in their order, shown or not (a narrow bar hides the last).
+QList<LinkLabel *> wordLinks(const SuggestionBar &bar)
+{
+    return bar.findChildren<LinkLabel *>(QRegularExpression(u"^WordLink\\d+$"_qs));
+}
+
 QStringList shownWords(const SuggestionBar &bar)
 {
     QStringList words;
-    for (const LinkLabel *link : bar.wordLinks()) {
+    for (const LinkLabel *link : wordLinks(bar)) {
         if (link->isVisible())
             words << link->text();
     }
@@ -93,7 +105,7 @@ private:
 
 void SuggestionBarTest::init()
 {
-    m_form = std::make_unique<TMainForm>(slovnik::testing::quietModule(), kTable);
+    m_form = std::make_unique<TMainForm>(quietModule(), kTable);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // English
@@ -110,23 +122,23 @@ void SuggestionBarTest::type(const QString &text)
     named<QComboBox>(*m_form, "ComboBox1")->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    slovnik::testing::typeKeys(edit, text);
+    typeKeys(edit, text);
 }
 
 void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
 {
-    SuggestionBar &bar = *m_form->suggestionBar();
+    SuggestionBar &bar = barOf(*m_form);
     type(QStringLiteral("recieve"));
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 0);
     QVERIFY(bar.isVisible());
     QCOMPARE(bar.geometry(), named<ResultChooser>(*m_form, "ComboBox2")->geometry());
     QCOMPARE(shownWords(bar).first(3), (QStringList{"receive", "relieve", "recipe"}));
-    QCOMPARE(bar.wordLinks().front()->accessibleName(), QStringLiteral("Možná: receive"));
+    QCOMPARE(named<LinkLabel>(bar, "WordLink1")->accessibleName(), QStringLiteral("Možná: receive"));
 
     // From the query box, Tab reaches the first word and Enter chooses it.
     QTest::keyClick(named<QComboBox>(*m_form, "ComboBox1")->lineEdit(), Qt::Key_Tab);
-    QVERIFY(bar.wordLinks().front()->hasFocus());
-    QTest::keyClick(bar.wordLinks().front(), Qt::Key_Return);
+    QVERIFY(named<LinkLabel>(bar, "WordLink1")->hasFocus());
+    QTest::keyClick(named<LinkLabel>(bar, "WordLink1"), Qt::Key_Return);
     QCOMPARE(named<QComboBox>(*m_form, "ComboBox1")->currentText(), QStringLiteral("receive"));
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("receive = dostat"));
     QVERIFY(!bar.isVisible());
@@ -134,7 +146,7 @@ void SuggestionBarTest::noHitShowsSuggestionsAndChoosingOneLooksItUp()
 
     // A click does the same.
     type(QStringLiteral("recipa"));
-    QTest::mouseClick(bar.wordLinks().front(), Qt::LeftButton);
+    QTest::mouseClick(named<LinkLabel>(bar, "WordLink1"), Qt::LeftButton);
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("recipe = recept"));
     QVERIFY(!bar.isVisible());
 }
@@ -152,38 +164,39 @@ void SuggestionBarTest::queriesWithLinesOrNothingLeftShowNone()
 {
     QFETCH(QString, text);
     type(QStringLiteral("recieve"));
-    QVERIFY(m_form->suggestionBar()->isVisible());
+    QVERIFY(barOf(*m_form).isVisible());
     type(text);
-    QVERIFY(!m_form->suggestionBar()->isVisible());
+    QVERIFY(!barOf(*m_form).isVisible());
 }
 
 // "because" typed in Czech: the bar says first that it is English and switches with one click.
 // "Čaj" finds nothing as typed: its base form stands before the spelling suggestions.
 void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
 {
-    SuggestionBar &bar = *m_form->suggestionBar();
+    SuggestionBar &bar = barOf(*m_form);
     QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // back to Czech
     type(QStringLiteral("because"));
-    LinkLabel &other = *bar.otherDirectionLink();
+    LinkLabel &other = *named<LinkLabel>(bar, "OtherDirectionLink");
     QVERIFY(other.isVisible());
     QCOMPARE(other.text(), QStringLiteral("Anglicky: because = protože"));
-    for (const LinkLabel *link : bar.wordLinks())
+    for (const LinkLabel *link : wordLinks(bar))
         QVERIFY(!link->isVisible() || link->x() > other.geometry().right());
     QTest::mouseClick(&other, Qt::LeftButton);
-    QCOMPARE(m_form->translationDirection(), TranslationDirection::EnglishToCzech);
+    QVERIFY(showsImage(*named<TEx3DButton>(*m_form, "LangBtn"), *m_form->flagImages(),
+                       FlagImage::EnglishToCzech));
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("because = protože"));
     QVERIFY(!bar.isVisible());
 
     QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // Czech again
     type(QStringLiteral("Čaj"));
     QVERIFY(!other.isVisible());
-    LinkLabel &form = *bar.formLinks().front();
+    LinkLabel &form = *named<LinkLabel>(bar, "FormLink1");
     QVERIFY(form.isVisible());
     QCOMPARE(form.text(), QStringLiteral("čaj"));
     // A plain clean-up, not a base form: the caption fits both.
     QCOMPARE(form.accessibleName(), QStringLiteral("Viz: čaj"));
     QCOMPARE(shownWords(bar), QStringList{"čas"});
-    QVERIFY(form.geometry().right() < bar.wordLinks().front()->x());
+    QVERIFY(form.geometry().right() < named<LinkLabel>(bar, "WordLink1")->x());
     QTest::mouseClick(&form, Qt::LeftButton);
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->chosenLine(), QStringLiteral("čaj = tea"));
 }
@@ -191,7 +204,7 @@ void SuggestionBarTest::noHitShowsTheOtherDirectionAndBaseFormsFirst()
 // "better" lists only "better off": the list stays as it is, and a link beside it offers "good".
 void SuggestionBarTest::onlyLongerWordsShowTheBaseFormBesideTheList()
 {
-    LinkLabel &link = *m_form->baseFormLink();
+    LinkLabel &link = *named<LinkLabel>(*m_form, "BaseFormLink");
     type(QStringLiteral("better"));
     QCOMPARE(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")), QStringList{"better off = zamozny"});
     QVERIFY(link.isVisible());
@@ -222,7 +235,7 @@ void SuggestionBarTest::onlyLongerWordsShowTheOtherDirectionOrSpellingBesideTheL
     QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // Czech
     type(typed);
     QCOMPARE(named<ResultChooser>(*m_form, "ComboBox2")->count(), 1);
-    LinkLabel &strip = *m_form->baseFormLink();
+    LinkLabel &strip = *named<LinkLabel>(*m_form, "BaseFormLink");
     QVERIFY(strip.isVisible());
     QCOMPARE(strip.text(), link);
     QTest::mouseClick(&strip, Qt::LeftButton);
@@ -234,7 +247,7 @@ void SuggestionBarTest::aNegatedBaseFormShowsTheNegation()
 {
     QTest::mouseClick(named<TEx3DButton>(*m_form, "LangBtn"), Qt::LeftButton); // Czech
     type(QStringLiteral("nevěděl"));
-    LinkLabel &form = *m_form->suggestionBar()->formLinks().front();
+    LinkLabel &form = *named<LinkLabel>(*m_form, "FormLink1");
     QCOMPARE(form.text(), QStringLiteral("vědět (zápor)"));
     QTest::mouseClick(&form, Qt::LeftButton);
     QVERIFY(form.isVisible());
@@ -249,7 +262,7 @@ void SuggestionBarTest::noBaseFormLinkRepeatsTheQuery()
 {
     type(QStringLiteral("it's"));
     QVERIFY(itemsOf(*named<ResultChooser>(*m_form, "ComboBox2")).contains(QStringLiteral("it = to")));
-    const LinkLabel &strip = *m_form->baseFormLink();
+    const LinkLabel &strip = *named<LinkLabel>(*m_form, "BaseFormLink");
     QVERIFY(!strip.isVisible() || !strip.text().endsWith(QStringLiteral("it's")));
 }
 
@@ -265,7 +278,7 @@ void SuggestionBarTest::punctuationStuckToTheWordIsNoObstacle()
 {
     QFETCH(QString, typed);
     type(typed);
-    QCOMPARE(shownWords(*m_form->suggestionBar()).value(0), QStringLiteral("receive"));
+    QCOMPARE(shownWords(barOf(*m_form)).value(0), QStringLiteral("receive"));
 }
 
 QTEST_MAIN(SuggestionBarTest)

@@ -18,7 +18,7 @@ using namespace slovnik;
 
 namespace {
 
-const std::vector<DictionaryEntry> kTable = slovnik::testing::table({{"dog", "pes"}});
+const std::vector<DictionaryEntry> kTable = slovnik::support::table({{"dog", "pes"}});
 
 } // namespace
 
@@ -40,7 +40,7 @@ void WindowPlacementTest::centredWindowsCentreTheirFrames_data()
 void WindowPlacementTest::centredWindowsCentreTheirFrames()
 {
     QFETCH(bool, dictionary);
-    TMainForm form(slovnik::testing::quietModule(), kTable);
+    TMainForm form(slovnik::support::quietModule(), kTable);
     TDicHelpForm help;
     QWidget &window = dictionary ? static_cast<QWidget &>(form) : help;
     window.show();

@@ -226,7 +226,7 @@ void LookUpTest::clipboardIsTranslated()
     translator.hide();
     QGuiApplication::clipboard()->setText(u"Kočka spí."_qs);
     QCOMPARE(runCli({u"show"_qs, u"--translate-clipboard"_qs}).exitCode, 0);
-    QTRY_VERIFY(translator.WordCount() == 2);
+    QTRY_VERIFY(wordCount(translator) == 2);
     QVERIFY(translator.isVisible());
     QCOMPARE(named<QPlainTextEdit>(translator, "Memo1")->toPlainText(), u"Kočka spí."_qs);
     // What the learner had in the translator is replaced, as the paste and split buttons replace it.
@@ -281,10 +281,10 @@ void LookUpTest::watchFollowsOtherProgramsShortSelectionsOnly()
     TMainForm &main = m_program->main;
     if (!onX11()) {
         // Wayland hands the selection to the focused program only: nothing to watch, no toggle.
-        QVERIFY(!main.selectionWatchToggle());
+        QVERIFY(!named<QCheckBox>(main, "WatchSelection"));
         return;
     }
-    QCheckBox *const toggle = main.selectionWatchToggle();
+    QCheckBox *const toggle = named<QCheckBox>(main, "WatchSelection");
     QVERIFY(toggle && toggle->isVisible() && !toggle->isChecked());
     QTest::mouseClick(toggle, Qt::LeftButton, {}, toggle->rect().center());
     QVERIFY(toggle->isChecked());

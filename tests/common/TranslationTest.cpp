@@ -8,7 +8,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 const std::vector<DictionaryEntry> kTable = table({
     {"pessimist", "pesimista"},

@@ -6,7 +6,7 @@
 #include "controls/About.h"
 #include "controls/AccessibleControls.h"
 #include "controls/LinkLabel.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/WhatTheUserMeets.h"
 #include "tests/support/WhenShown.h"
 
@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -132,8 +133,8 @@ void AboutTest::componentsStandWhereTheDesignPutsThem()
     QCOMPARE(widget->parentWidget(), expectedParent);
     if (!geometry.isNull())
         QCOMPARE(widget->geometry(), geometry);
-    QTEST(testing::screenReaderName(*widget), "name");
-    QTEST(testing::hintShownOver(*widget), "hint");
+    QTEST(support::screenReaderName(*widget), "name");
+    QTEST(support::hintShownOver(*widget), "hint");
 }
 
 void AboutTest::linkLabelHoldsTheWholeAddress()

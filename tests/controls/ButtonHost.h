@@ -95,6 +95,13 @@ inline QColor pixel(const QImage &image, int x, int y)
     return QColor(image.pixel(x, y));
 }
 
+/// The button's left edge: the face with no frame, the highlight when hot, the shadow when hot and
+/// pressed.
+inline QColor leftEdge(Host &host)
+{
+    return pixel(host.picture(), 0, 10);
+}
+
 inline void settle()
 {
     QCoreApplication::sendPostedEvents();

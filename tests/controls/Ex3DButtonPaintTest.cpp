@@ -120,7 +120,6 @@ void Ex3DButtonPaintTest::frameFollowsHotAndPressed()
     QCOMPARE(pixel(image, 0, 10), kFace);
 
     host.move(QPoint(48, 11));
-    QVERIFY(host.button->mouseInside());
     image = host.picture();
     QCOMPARE(pixel(image, 0, 10), kLight);
     QCOMPARE(pixel(image, 50, 0), kLight);
@@ -267,9 +266,9 @@ void Ex3DButtonPaintTest::disabledButtonShowsNoFrameAndABlendedUnmovedImage()
     const auto images = solidImages(QSize(16, 16));
     host.button->setImages(images.get());
     host.press(QPoint(5, 5));
+    QCOMPARE(leftEdge(host), kDark); // hot and pressed
     host.button->setEnabled(false);
     QVERIFY(host.button->isDown());
-    QVERIFY(host.button->mouseInside());
 
     const QImage image = host.picture();
     QCOMPARE(pixel(image, 0, 10), kFace);

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -27,7 +28,6 @@ struct Seen {
     QRect toolBar;
     QRect labelGeometry;
     QRect button1InDialog;
-    bool closeAllowedAtStart = true;
     bool stayedOpenAfterClose = false;
     bool stayedOpenAfterEscape = false;
 
@@ -47,7 +47,6 @@ Seen look(TDlgForm &dialog)
     seen.labelGeometry = dialog.Label1->geometry();
     seen.button1InDialog
         = QRect(dialog.ToolButton1->mapTo(&dialog, QPoint(0, 0)), dialog.ToolButton1->size());
-    seen.closeAllowedAtStart = dialog.closeAllowed();
     return seen;
 }
 
@@ -151,7 +150,6 @@ void ExDialogTest::textWiderThanTheScreenKeepsTheButtonWithinReach()
 void ExDialogTest::closeIsRefusedUntilTheButtonIsPressed()
 {
     const Seen seen = showAndClose(QStringLiteral("slovo"));
-    QVERIFY(!seen.closeAllowedAtStart);
     QVERIFY(seen.stayedOpenAfterClose);
     QVERIFY(seen.stayedOpenAfterEscape);
     QCOMPARE(shownDialog(), nullptr);

@@ -4,7 +4,7 @@
 
 #include "controls/DicHelp.h"
 #include "controls/TrHelp.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/WhatTheUserMeets.h"
 
 #include <QPlainTextEdit>
@@ -14,6 +14,7 @@
 #include <QtTest>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -157,7 +158,7 @@ void HelpWindowsTest::makeUp()
     QCOMPARE(window->windowModality(), Qt::NonModal);
     QPlainTextEdit *const memo = named<QPlainTextEdit>(*window, "Memo1");
     QCOMPARE(memo->geometry(), window->rect());
-    QCOMPARE(testing::screenReaderName(*memo), window->windowTitle());
+    QCOMPARE(support::screenReaderName(*memo), window->windowTitle());
     QVERIFY(!memo->isReadOnly());
     QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);

@@ -13,7 +13,8 @@
 #include "controls/Ex3DButton.h"
 #include "controls/ExDialog.h"
 #include "controls/TrHelp.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "tests/support/QuietModule.h"
 #include "tests/support/WhatTheUserMeets.h"
 #include "tests/support/WhenShown.h"
@@ -28,6 +29,7 @@
 #include <QtTest>
 
 using namespace slovnik;
+using namespace slovnik::support;
 
 namespace {
 
@@ -66,7 +68,7 @@ private:
 void SecondaryWindowsTest::initTestCase()
 {
     installAccessibleControls();
-    m_windows = std::make_unique<ApplicationWindows>(slovnik::testing::quietModule());
+    m_windows = std::make_unique<ApplicationWindows>(quietModule());
     m_windows->AboutForm->setUrlOpener([](const QUrl &) { return false; });
     m_windows->MainForm->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_windows->MainForm.get()));
@@ -163,9 +165,9 @@ void SecondaryWindowsTest::wordBoxesAreNamedAfterTheirWords()
     TTransForm &form = *m_windows->TransForm;
     named<QPlainTextEdit>(form, "Memo1")->setPlainText(QStringLiteral("Ahoj, Petře!"));
     QTest::mouseClick(named<TEx3DButton>(form, "ToListBtn"), Qt::LeftButton);
-    QCOMPARE(form.WordCount(), 2);
-    QCOMPARE(testing::screenReaderName(*form.WordBoxes().at(0)), QStringLiteral("Slovo 1: ahoj"));
-    QCOMPARE(testing::screenReaderName(*form.WordBoxes().at(1)), QStringLiteral("Slovo 2: petře"));
+    QCOMPARE(wordCount(form), 2);
+    QCOMPARE(support::screenReaderName(*wordBoxes(form).at(0)), QStringLiteral("Slovo 1: ahoj"));
+    QCOMPARE(support::screenReaderName(*wordBoxes(form).at(1)), QStringLiteral("Slovo 2: petře"));
 }
 
 // Fontconfig answers a family it lacks with the desktop's default face, far wider than the

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenLine{"OutsideCodePage", "snow\t雪\n"},
                       BrokenLine{"TooLong", "abcdefghijklmnopqrstu\tx\n"},
                       BrokenLine{"PairTwice", "dog\tpes\ndog\tpes\n"}),
-    slovnik::testing::rowName);
+    slovnik::support::rowName);
 
 } // namespace
 } // namespace slovnik

@@ -10,7 +10,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 // The query's rules, each on worked examples: a row names the rule it tries.
 struct Example {

@@ -9,7 +9,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 // Czech in Windows-1250: \xe8 = č, \xe1 = á, \x9a = š, \x9d = ť, \xfd = ý, \xec = ě, \xf8 = ř, \x9e = ž,
 // \xd8 = Ř, \xf9 = ů, \xe9 = é, \xed = í. A letter a-f after an escape is escaped too, or the escape

@@ -10,7 +10,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 const std::vector<DictionaryEntry> kTable = table({
     {"look", "d\xedvat se"}, // dívat se

@@ -9,9 +9,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace slovnik::testing {
+namespace slovnik::support {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-} // namespace slovnik::testing
+} // namespace slovnik::support

@@ -11,7 +11,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 // Records every call of a query run in order; keeps its lines like a sorted list box (byte
 // order here, the real collation is tested with the windows' list order).

@@ -8,7 +8,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 struct Collected final : LineSink {
     std::vector<std::string> lines;

@@ -11,7 +11,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 // Czech in Windows-1250: d\xec = dě, \xe8 = č, \xfd = ý, \x9e = ž, \xc8 = Č. A letter a-f after an
 // escape is escaped too, or the escape would take it in: \x65 = e.

@@ -10,7 +10,7 @@
 namespace slovnik {
 namespace {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 SourceWords split(std::vector<std::string> lines)
 {
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, SplitExamples,
                              SplitCase{"runsOfBlanks", "   a    b   ", {"a", "b"}},
                              SplitCase{"quotesColonSemicolonStay", "\"ano\": ne;", {"\"ano\":", "ne;"}},
                              SplitCase{"empty", "", {}}),
-                         slovnik::testing::rowName);
+                         rowName);
 
 TEST(Split, WordNeverContinuesIntoTheNextLine)
 {

@@ -3,8 +3,8 @@
 // action completes, the result chooser shows what the text's Windows-1250 form finds (nothing, for
 // a text no word begins with), and the learner's history, word list and translator stay as they were.
 
+#include "support/NamedControls.h"
 #include "tests/hostile/HostileInput.h"
-#include "tests/support/NamedControls.h"
 
 using namespace slovnik;
 using namespace slovnik::hostile;

@@ -9,7 +9,8 @@
 #include "app/MainForm.h"
 #include "app/ResultChooser.h"
 #include "app/WordListView.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "tests/support/UserActions.h"
 #include "translator/Trans.h"
 #include "translator/WordGrid.h"
@@ -28,7 +29,7 @@
 
 namespace slovnik::hostile {
 
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 /// QLineEdit's own limit: the query box keeps the first this many UTF-16 units of a longer text.
 inline constexpr int kQueryBoxCapacity = 32767;
@@ -114,13 +115,13 @@ inline qint64 timed(const char *what, const std::function<void()> &action)
 struct LearnerState {
     QStringList history;
     QStringList wordList;
-    TranslationDirection dictionaryDirection{};
+    QImage dictionaryFlag; ///< the direction, as the dictionary's direction button shows it
     QString source;
     QString translation;
     QStringList gridWords;
     QStringList boxTexts;
     QList<QStringList> boxOffers;
-    TranslationDirection translatorDirection{};
+    QImage translatorFlag; ///< the direction, as the translator's direction button shows it
 };
 
 inline QStringList wordListRows(const WordListView &list)
@@ -137,17 +138,17 @@ inline LearnerState learnerState(const ProgramWindows &program)
     LearnerState state;
     state.history = itemsOf(*named<QComboBox>(program.main, "ComboBox1"));
     state.wordList = wordListRows(*named<WordListView>(program.main, "ListView1"));
-    state.dictionaryDirection = program.main.translationDirection();
+    state.dictionaryFlag = named<TEx3DButton>(program.main, "LangBtn")->grab().toImage();
     const TTransForm &t = program.translator;
     state.source = named<QPlainTextEdit>(t, "Memo1")->toPlainText();
     state.translation = named<QPlainTextEdit>(t, "Memo2")->toPlainText();
     for (int row = 0; row < named<WordGrid>(t, "StringGrid1")->rowCount(); ++row)
         state.gridWords.append(named<WordGrid>(t, "StringGrid1")->word(row));
-    for (const QComboBox *box : t.WordBoxes()) {
+    for (const QComboBox *box : wordBoxes(t)) {
         state.boxTexts.append(box->currentText());
         state.boxOffers.append(itemsOf(*box));
     }
-    state.translatorDirection = t.TransDirection();
+    state.translatorFlag = named<TEx3DButton>(t, "LangBtn")->grab().toImage();
     return state;
 }
 
@@ -156,7 +157,7 @@ inline void verifyDictionaryKept(const LearnerState &before, const LearnerState 
 {
     QCOMPARE(after.history, before.history);
     QCOMPARE(after.wordList, before.wordList);
-    QCOMPARE(after.dictionaryDirection, before.dictionaryDirection);
+    QCOMPARE(after.dictionaryFlag, before.dictionaryFlag);
 }
 
 /// The translator's part: both text boxes, the words, the boxes with their offers, the direction.
@@ -167,7 +168,7 @@ inline void verifyTranslatorKept(const LearnerState &before, const LearnerState 
     QCOMPARE(after.gridWords, before.gridWords);
     QCOMPARE(after.boxTexts, before.boxTexts);
     QCOMPARE(after.boxOffers, before.boxOffers);
-    QCOMPARE(after.translatorDirection, before.translatorDirection);
+    QCOMPARE(after.translatorFlag, before.translatorFlag);
 }
 
 /// A learner's session so far: two looked-up lines in the history and the word list, a word added
@@ -188,8 +189,8 @@ inline void buildLearnerState(ProgramWindows &program)
     named<QPlainTextEdit>(t, "Memo1")->setPlainText(QStringLiteral("Pes spí na zahradě."));
     click(named<TEx3DButton>(t, "ToListBtn"));
     click(named<TEx3DButton>(t, "TransBtn"));
-    QCOMPARE(t.WordCount(), 4);
-    typeOver(t.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
+    QCOMPARE(wordCount(t), 4);
+    typeOver(wordBoxes(t)[1]->lineEdit(), QStringLiteral("sleeps"));
     click(named<TEx3DButton>(t, "FromListBtn"));
     QVERIFY(named<QPlainTextEdit>(t, "Memo2")->toPlainText().contains(QStringLiteral(" sleeps ")));
 }

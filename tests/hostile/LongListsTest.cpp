@@ -4,8 +4,8 @@
 // search, a click on the word list, a choice in the result chooser and a pick from the history
 // still work, each in one go, and the translator is untouched.
 
+#include "support/NamedControls.h"
 #include "tests/hostile/HostileInput.h"
-#include "tests/support/NamedControls.h"
 
 #include <QAbstractItemView>
 

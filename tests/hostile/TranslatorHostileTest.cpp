@@ -5,8 +5,8 @@
 // list stay as they were; the translated text changes only when the sentence is built.
 
 #include "common/Translation.h"
+#include "support/NamedControls.h"
 #include "tests/hostile/HostileInput.h"
-#include "tests/support/NamedControls.h"
 
 using namespace slovnik;
 using namespace slovnik::hostile;
@@ -16,7 +16,7 @@ namespace {
 QStringList gridWords(const TTransForm &form)
 {
     QStringList words;
-    for (int row = 0; row < form.WordCount(); ++row)
+    for (int row = 0; row < wordCount(form); ++row)
         words.append(named<WordGrid>(form, "StringGrid1")->word(row));
     return words;
 }
@@ -25,7 +25,7 @@ QStringList gridWords(const TTransForm &form)
 QString sentenceOf(const TTransForm &form)
 {
     QString sentence;
-    for (const QComboBox *box : form.WordBoxes()) {
+    for (const QComboBox *box : wordBoxes(form)) {
         const QString text = box->currentText();
         const qsizetype equals = text.indexOf(u'=');
         sentence += text.isEmpty() ? QStringLiteral("[..]") : equals < 0 ? text : text.mid(equals + 2);
@@ -113,9 +113,9 @@ void TranslatorHostileTest::tenMegabytesPastedIntoTheTranslator()
     DialogAnswerer answerer;
     pasteSplitAndTranslate(text, answerer);
     QCOMPARE(answerer.texts.size(), 1);
-    QCOMPARE(form.WordCount(), kMaxWords);
+    QCOMPARE(wordCount(form), kMaxWords);
     QCOMPARE(gridWords(form), firstWordsOfCycle(cycle, kMaxWords));
-    QVERIFY(form.WordBoxes().front()->currentText().startsWith(u"pes = "));
+    QVERIFY(wordBoxes(form).front()->currentText().startsWith(u"pes = "));
 
     timed("translator sentence", [&form] { click(named<TEx3DButton>(form, "FromListBtn")); });
     QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(), sentenceOf(form));
@@ -136,7 +136,7 @@ void TranslatorHostileTest::tenThousandWordsKeepTheFirst128()
     pasteSplitAndTranslate(text, answerer);
     QCOMPARE(answerer.texts, QStringList{shortenedTextNotice() + u'.'});
     QCOMPARE(gridWords(form), text.split(u' ').mid(0, kMaxWords));
-    for (const QComboBox *box : form.WordBoxes())
+    for (const QComboBox *box : wordBoxes(form))
         QCOMPARE(box->currentText(), QString());
     click(named<TEx3DButton>(form, "FromListBtn"));
     QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),

@@ -8,13 +8,13 @@
 
 #include "controls/SpeakerButton.h"
 #include "speech/Speaker.h"
-#include "tests/support/PulseNullSink.h"
+#include "support/PulseNullSink.h"
 
 #include <QtTest>
 
 using namespace slovnik;
-using slovnik::test::Clock;
-using slovnik::test::PulseNullSink;
+using slovnik::support::Clock;
+using slovnik::support::PulseNullSink;
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <optional>
 
 using namespace slovnik;
-using slovnik::test::Recordings;
-using slovnik::test::RecordingSink;
+using slovnik::support::Recordings;
+using slovnik::support::RecordingSink;
 
 namespace {
 

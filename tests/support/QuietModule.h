@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace slovnik::testing {
+namespace slovnik::support {
 
 inline void quietOrdinal1() noexcept { }
 inline std::uint32_t quietOrdinal2() noexcept
@@ -21,4 +21,4 @@ inline ExternalModule quietModule()
     return {quietOrdinal1, quietOrdinal2};
 }
 
-} // namespace slovnik::testing
+} // namespace slovnik::support

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-namespace slovnik::testing {
+namespace slovnik::support {
 
 inline constexpr TranslationDirection kEn = TranslationDirection::EnglishToCzech;
 inline constexpr TranslationDirection kCs = TranslationDirection::CzechToEnglish;
@@ -38,4 +38,4 @@ table(std::initializer_list<std::pair<std::string_view, std::string_view>> pairs
     return entries;
 }
 
-} // namespace slovnik::testing
+} // namespace slovnik::support

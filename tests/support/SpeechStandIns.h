@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-namespace slovnik::test {
+namespace slovnik::support {
 
 struct Recordings {
     /// Every open asked for, also those that failed.
@@ -127,4 +127,4 @@ inline Speaker::Parts standInParts(HeardTexts &heard, Recordings &recordings, bo
             [&recordings, hasOutput] { return std::make_unique<RecordingSink>(recordings, hasOutput); }};
 }
 
-} // namespace slovnik::test
+} // namespace slovnik::support

@@ -17,7 +17,7 @@
 
 #include <functional>
 
-namespace slovnik::testing {
+namespace slovnik::support {
 
 inline void click(TEx3DButton *button)
 {
@@ -103,4 +103,4 @@ private:
     std::function<void()> m_onShown;
 };
 
-} // namespace slovnik::testing
+} // namespace slovnik::support

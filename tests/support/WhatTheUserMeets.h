@@ -12,7 +12,7 @@
 #include <QToolTip>
 #include <QWidget>
 
-namespace slovnik::testing {
+namespace slovnik::support {
 
 /// The control's rectangle within `ancestor`.
 inline QRect placeIn(const QWidget &control, const QWidget &ancestor)
@@ -67,4 +67,4 @@ inline bool showsImage(QWidget &control, const ImageList &images, int index)
     return false;
 }
 
-} // namespace slovnik::testing
+} // namespace slovnik::support

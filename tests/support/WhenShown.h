@@ -13,7 +13,7 @@
 
 #include <memory>
 
-namespace slovnik::testing {
+namespace slovnik::support {
 
 /// Watches the application's Show and activation events; after each, once the event has been
 /// handled, asks `find` for the widget to act on. A window is acted on once it is active (a popup
@@ -57,18 +57,18 @@ private:
     bool m_done = false;
 };
 
-} // namespace slovnik::testing
-
 /// Runs `act` on the widget `find` returns as soon as it is shown and active, however slow the
 /// run. `act` must end the modal loop (press the dialog's button, close the menu).
 template <typename Find, typename Act> void whenShown(Find find, Act act)
 {
-    new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act), qApp); // owned by qApp
+    new ShowWatcher<Find, Act>(std::move(find), std::move(act), qApp); // owned by qApp
 }
 
 /// As whenShown, but the watch ends with `scope` if it has not acted by then: for an `act` that
 /// reaches into the caller's locals, which a test that fails before the window shows would leave.
 template <typename Find, typename Act> void whenShownWithin(QObject &scope, Find find, Act act)
 {
-    new slovnik::testing::ShowWatcher<Find, Act>(std::move(find), std::move(act), &scope);
+    new ShowWatcher<Find, Act>(std::move(find), std::move(act), &scope);
 }
+
+} // namespace slovnik::support

@@ -17,9 +17,9 @@
 #include "app/ResultChooser.h"
 #include "controls/Ex3DButton.h"
 #include "controls/ExDialog.h"
-#include "controls/SpeakerButton.h"
 #include "speech/Speaker.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "tests/support/UserActions.h"
 #include "translator/Trans.h"
 
@@ -34,7 +34,7 @@
 #include <unistd.h>
 
 using namespace slovnik;
-using namespace slovnik::testing;
+using namespace slovnik::support;
 
 namespace {
 
@@ -65,7 +65,7 @@ void translate(TMainForm &main, TTransForm &translator)
     click(named<TEx3DButton>(translator, "ToListBtn"));
     click(named<TEx3DButton>(translator, "TransBtn"));
     click(named<TEx3DButton>(translator, "FromListBtn"));
-    check(translator.WordCount() == 4, "the pasted text splits into four words");
+    check(wordCount(translator) == 4, "the pasted text splits into four words");
     check(named<QPlainTextEdit>(translator, "Memo2")->toPlainText().startsWith(QStringLiteral("dog ")),
           "the sentence begins with 'dog'");
 }
@@ -92,7 +92,7 @@ void speak(TMainForm &main, const Speaker &speaker)
 {
     constexpr const char *kSpeakingMark = "/slovnik-session-driver/reading-aloud-begins";
     check(::access(kSpeakingMark, F_OK) != 0, "the mark before reading aloud is no file");
-    click(main.SpeakBtn()->button());
+    click(named<TEx3DButton>(main, "SpeakBtn"));
     constexpr int kAnswerMilliseconds = 15000;
     const bool answered = QTest::qWaitFor(
         [&speaker] { return speaker.availability() != Speaker::Availability::Untried; }, kAnswerMilliseconds);

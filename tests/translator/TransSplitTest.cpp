@@ -4,7 +4,7 @@
 // the notice of a shortened text.
 
 #include "common/Translation.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/translator/TranslatorWindow.h"
 
 #include <QPointer>
@@ -29,8 +29,8 @@ QString numberedWords(int count)
 void verifyBoxesLevelWithRows(const TTransForm &form)
 {
     const QWidget *const content = named(form, "ComboPanel")->parentWidget();
-    for (int row = 0; row < form.WordCount(); ++row) {
-        const QComboBox *const box = form.WordBoxes()[row];
+    for (int row = 0; row < wordCount(form); ++row) {
+        const QComboBox *const box = wordBoxes(form)[row];
         const QRect cell = named<WordGrid>(form, "StringGrid1")
                                ->visualItemRect(named<WordGrid>(form, "StringGrid1")->item(row, 0));
         const int rowTop
@@ -44,7 +44,7 @@ void verifyBoxesLevelWithRows(const TTransForm &form)
 
 void verifyFreshBoxes(const TTransForm &form)
 {
-    for (const QComboBox *box : form.WordBoxes()) {
+    for (const QComboBox *box : wordBoxes(form)) {
         QCOMPARE(box->parentWidget(), named(form, "ComboPanel"));
         QVERIFY(box->isEditable());
         QVERIFY(box->isVisible());
@@ -93,7 +93,7 @@ void TransSplitTest::wordsOfTheSourceText()
     TranslatorWindow window;
     TTransForm &form = window.form;
     split(form, text);
-    QCOMPARE(form.WordCount(), static_cast<int>(words.size()));
+    QCOMPARE(wordCount(form), static_cast<int>(words.size()));
     QCOMPARE(gridWords(form), words.isEmpty() ? QStringList{QString()} : words);
     QCOMPARE(named(form, "ComboPanel")->findChildren<QComboBox *>().size(), words.size());
     verifyFreshBoxes(form);
@@ -106,7 +106,7 @@ void TransSplitTest::fiveWordsStandAtTheirRows()
     TTransForm &form = window.form;
     split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
     QList<int> tops;
-    for (const QComboBox *box : form.WordBoxes())
+    for (const QComboBox *box : wordBoxes(form))
         tops.append(box->y());
     QCOMPARE(tops, (QList<int>{1, 23, 45, 67, 89}));
     QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 112);
@@ -126,11 +126,11 @@ void TransSplitTest::exactlyMaxWordsShowNoNotice()
     const DialogAnswerer answerer;
     split(form, numberedWords(128) + QStringLiteral("     ... 42 !? []\n\n\n"));
     QVERIFY(answerer.texts.isEmpty());
-    QCOMPARE(form.WordCount(), 128);
+    QCOMPARE(wordCount(form), 128);
     QCOMPARE(named<WordGrid>(form, "StringGrid1")->rowCount(), 128);
     QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 2818);
     QCOMPARE(named(form, "ComboPanel")->height(), 2818);
-    QCOMPARE(form.WordBoxes().constLast()->y(), 22 * 127 + 1);
+    QCOMPARE(wordBoxes(form).constLast()->y(), 22 * 127 + 1);
 }
 
 void TransSplitTest::oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled()
@@ -158,7 +158,7 @@ void TransSplitTest::oneWordTooManyShowsTheNoticeBeforeTheGridIsFilled()
     QCOMPARE(atNotice.firstRow, QString());
     QCOMPARE(atNotice.boxes, 0);
 
-    QCOMPARE(form.WordCount(), 128);
+    QCOMPARE(wordCount(form), 128);
     QCOMPARE(gridWords(form), text.split(u' ').mid(0, 128));
     QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 2818);
     QCOMPARE(named(form, "ComboPanel")->height(), 2818);
@@ -170,16 +170,16 @@ void TransSplitTest::secondSplitDestroysTheBoxesAndLeavesTheTranslation()
     TranslatorWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Ahoj, Petře! Jak se máš?"));
-    typeOver(form.WordBoxes()[0]->lineEdit(), QStringLiteral("hello"));
+    typeOver(wordBoxes(form)[0]->lineEdit(), QStringLiteral("hello"));
     named<QPlainTextEdit>(form, "Memo2")->setPlainText(QStringLiteral("hello [..] "));
     QList<QPointer<QComboBox>> earlier;
-    for (QComboBox *box : form.WordBoxes())
+    for (QComboBox *box : wordBoxes(form))
         earlier.append(box);
 
     split(form, QStringLiteral("pes spí"));
     for (const QPointer<QComboBox> &box : earlier)
         QVERIFY(box.isNull());
-    QCOMPARE(form.WordCount(), 2);
+    QCOMPARE(wordCount(form), 2);
     QCOMPARE(named(form, "ComboPanel")->findChildren<QComboBox *>().size(), 2);
     verifyFreshBoxes(form);
     QCOMPARE(gridWords(form), (QStringList{"pes", "spí"}));
@@ -204,7 +204,7 @@ void TransSplitTest::splitWithoutWordsKeepsTheHeights()
     const DialogAnswerer answerer;
     split(form, text);
     QVERIFY(answerer.texts.isEmpty());
-    QCOMPARE(form.WordCount(), 0);
+    QCOMPARE(wordCount(form), 0);
     QCOMPARE(gridWords(form), QStringList{QString()});
     QVERIFY(named(form, "ComboPanel")->findChildren<QComboBox *>().isEmpty());
     QCOMPARE(named<WordGrid>(form, "StringGrid1")->height(), 112);

@@ -5,7 +5,7 @@
 #include "common/Translation.h"
 #include "controls/BusyCursor.h"
 #include "engine/Dic.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/translator/TranslatorWindow.h"
 #include "text/Cp1250.h"
@@ -91,7 +91,7 @@ QStringList tableOffers(const QString &word, TranslationDirection direction)
 QList<QStringList> allOffers(const TTransForm &form)
 {
     QList<QStringList> offers;
-    for (const QComboBox *box : form.WordBoxes())
+    for (const QComboBox *box : wordBoxes(form))
         offers.append(offersOf(*box));
     return offers;
 }
@@ -166,10 +166,9 @@ void TransTranslateTest::wordWithHitsAndWordWithout()
 {
     SmallTableWindow window(kCs, QStringLiteral("Pes chrápe."));
     TTransForm &form = window.form;
-    QCOMPARE(offersOf(*form.WordBoxes()[0]),
-             (QStringList{"pes = dog", "pesto = pesto", "pestrý = colorful"}));
-    QCOMPARE(form.WordBoxes()[0]->currentIndex(), 0);
-    QCOMPARE(offersOf(*form.WordBoxes()[1]), QStringList{});
+    QCOMPARE(offersOf(*wordBoxes(form)[0]), (QStringList{"pes = dog", "pesto = pesto", "pestrý = colorful"}));
+    QCOMPARE(wordBoxes(form)[0]->currentIndex(), 0);
+    QCOMPARE(offersOf(*wordBoxes(form)[1]), QStringList{});
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 
     named<QPlainTextEdit>(form, "Memo2")->setPlainText(QStringLiteral("earlier\ntranslation"));
@@ -181,11 +180,11 @@ void TransTranslateTest::typedTextBecomesItsPart()
 {
     SmallTableWindow window(kCs, QStringLiteral("Pes chrápe."));
     TTransForm &form = window.form;
-    typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
+    typeOver(wordBoxes(form)[1]->lineEdit(), QStringLiteral("sleeps"));
     QCOMPARE(sentence(form), QStringLiteral("dog sleeps "));
 
     // Another offer chosen from the list.
-    form.WordBoxes()[0]->setCurrentIndex(2);
+    wordBoxes(form)[0]->setCurrentIndex(2);
     QCOMPARE(sentence(form), QStringLiteral("colorful sleeps "));
 }
 
@@ -195,10 +194,10 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
 {
     SmallTableWindow window(kEn, QStringLiteral("Cofee, sugar."));
     TTransForm &form = window.form;
-    QComboBox &mistyped = *form.WordBoxes()[0];
+    QComboBox &mistyped = *wordBoxes(form)[0];
     QVERIFY(offersOf(mistyped).isEmpty());
     QCOMPARE(suggestionsOf(mistyped).value(0), QStringLiteral("coffee = káva"));
-    QVERIFY(suggestionsOf(*form.WordBoxes()[1]).isEmpty());
+    QVERIFY(suggestionsOf(*wordBoxes(form)[1]).isEmpty());
     QCOMPARE(sentence(form), QStringLiteral("[..] cukr "));
 
     mistyped.showPopup();
@@ -217,11 +216,11 @@ void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
 {
     SmallTableWindow window(kEn, QStringLiteral("better (cats)"));
     TTransForm &form = window.form;
-    QComboBox &longer = *form.WordBoxes()[0];
+    QComboBox &longer = *wordBoxes(form)[0];
     QCOMPARE(itemsOf(longer), (QStringList{"better off = zámožný", "good = dobrý"}));
     QCOMPARE(hintOverLine(longer, 1), QStringLiteral("tvar slova good"));
     QVERIFY2(darkestInk(longer) > 80 && darkestInk(longer) < 220, "only a longer word: its line is grey");
-    QComboBox &empty = *form.WordBoxes()[1];
+    QComboBox &empty = *wordBoxes(form)[1];
     QCOMPARE(itemsOf(empty).value(0), QStringLiteral("cats = kočky"));
     QCOMPARE(hintOverLine(empty, 0), QStringLiteral("tvar slova cats"));
     QVERIFY2(darkestInk(empty) > 80 && darkestInk(empty) < 220, "grey placeholder text");
@@ -234,12 +233,12 @@ void TransTranslateTest::negatedWordsKeepTheirNegation()
 {
     SmallTableWindow window(kCs, QStringLiteral("Nevěděl, nechci."));
     TTransForm &form = window.form;
-    QComboBox &knew = *form.WordBoxes()[0];
+    QComboBox &knew = *wordBoxes(form)[0];
     QCOMPARE(itemsOf(knew), (QStringList{"nevěděl = not knew", "nevědět = not know"}));
     knew.setFocus();
     QTest::keyClick(&knew, Qt::Key_Down);
     QCOMPARE(knew.currentText(), QStringLiteral("nevěděl = not knew"));
-    QCOMPARE(itemsOf(*form.WordBoxes()[1]).value(0), QStringLiteral("nechtít = do not want"));
+    QCOMPARE(itemsOf(*wordBoxes(form)[1]).value(0), QStringLiteral("nechtít = do not want"));
 }
 
 void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers_data()
@@ -256,7 +255,7 @@ void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
     QFETCH(bool, byKey);
     SmallTableWindow window(kEn, QStringLiteral("better (cats) apple (tea)"));
     TTransForm &form = window.form;
-    typeOver(form.WordBoxes()[3]->lineEdit(), QStringLiteral("čajík"));
+    typeOver(wordBoxes(form)[3]->lineEdit(), QStringLiteral("čajík"));
     if (byKey) {
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -266,7 +265,7 @@ void TransTranslateTest::fillCommandTakesTheFirstBaseFormOffers()
         click(named<TEx3DButton>(form, "FillBtn"));
     }
     QCOMPARE(boxTexts(form), (QStringList{"good = dobrý", "cats = kočky", "apple = jablko", "čajík"}));
-    QVERIFY(darkestInk(*form.WordBoxes()[1]) < 80);
+    QVERIFY(darkestInk(*wordBoxes(form)[1]) < 80);
     click(named<TEx3DButton>(form, "FromListBtn"));
     QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),
              QStringLiteral("dobrý kočky jablko čajík "));
@@ -279,15 +278,15 @@ void TransTranslateTest::bestReadingCoversThePhrasesWordsAndKeepsTheLearnersBoxe
 {
     SmallTableWindow window(kEn, QStringLiteral("She looks after the brother. Get up!"));
     TTransForm &form = window.form;
-    typeOver(form.WordBoxes()[6]->lineEdit(), QStringLiteral("hop"));
+    typeOver(wordBoxes(form)[6]->lineEdit(), QStringLiteral("hop"));
     click(named<TEx3DButton>(form, "FillBtn"));
     QCOMPARE(boxTexts(form),
              (QStringList{"", "look after = pečovat o", "", "", "brother = bratr", "get = dostat", "hop"}));
-    QComboBox &covered = *form.WordBoxes()[2];
+    QComboBox &covered = *wordBoxes(form)[2];
     QVERIFY2(darkestInk(covered) > 80 && darkestInk(covered) < 220,
              "the covered box shows the phrase in grey");
     // Czech has no articles: the box of "the" is covered as well, by nothing.
-    QComboBox &article = *form.WordBoxes()[3];
+    QComboBox &article = *wordBoxes(form)[3];
     QVERIFY2(darkestInk(article) > 80 && darkestInk(article) < 220, "the article's box is grey");
     QCOMPARE(named<QPlainTextEdit>(form, "Memo2")->toPlainText(),
              QStringLiteral("[..] pečovat o bratr dostat hop "));
@@ -308,12 +307,12 @@ void TransTranslateTest::everyBoxHoldsItsWordsOffers()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, kCzechText);
-    QCOMPARE(form.WordCount(), 29);
+    QCOMPARE(wordCount(form), 29);
     click(named<TEx3DButton>(form, "TransBtn"));
     std::vector<std::string> chosen;
-    for (int row = 0; row < form.WordCount(); ++row) {
+    for (int row = 0; row < wordCount(form); ++row) {
         const QStringList expected = tableOffers(named<WordGrid>(form, "StringGrid1")->word(row), kCs);
-        QCOMPARE(offersOf(*form.WordBoxes()[row]), expected);
+        QCOMPARE(offersOf(*wordBoxes(form)[row]), expected);
         chosen.push_back(expected.isEmpty() ? std::string() : toCp1250(expected.front()));
     }
     QCOMPARE(sentence(form), fromCp1250(buildSentence(chosen)));
@@ -334,8 +333,8 @@ void TransTranslateTest::openedListsDrawAsPlainListsOfTheSameOffers()
         return image;
     };
     Suggester suggester(kTable);
-    for (int row = 0; row < form.WordCount(); ++row) {
-        QComboBox &box = *form.WordBoxes()[row];
+    for (int row = 0; row < wordCount(form); ++row) {
+        QComboBox &box = *wordBoxes(form)[row];
         const std::string word = toCp1250(named<WordGrid>(form, "StringGrid1")->word(row));
         WordBox plain(box.parentWidget());
         plain.setGeometry(box.geometry());
@@ -354,12 +353,12 @@ void TransTranslateTest::translationReplacesTypedTexts()
     SmallTableWindow window;
     TTransForm &form = window.form;
     split(form, QStringLiteral("Pes chrápe."));
-    typeOver(form.WordBoxes()[0]->lineEdit(), QStringLiteral("xyz"));
-    typeOver(form.WordBoxes()[1]->lineEdit(), QStringLiteral("sleeps"));
+    typeOver(wordBoxes(form)[0]->lineEdit(), QStringLiteral("xyz"));
+    typeOver(wordBoxes(form)[1]->lineEdit(), QStringLiteral("sleeps"));
     click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 
-    form.WordBoxes()[0]->setCurrentIndex(1);
+    wordBoxes(form)[0]->setCurrentIndex(1);
     click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(boxTexts(form), (QStringList{"pes = dog", ""}));
 }
@@ -379,14 +378,14 @@ void TransTranslateTest::directionChangeLeavesTheOffersUntilTheNextTranslation()
 {
     SmallTableWindow window(kCs, QStringLiteral("pes"));
     TTransForm &form = window.form;
-    const QStringList czech = offersOf(*form.WordBoxes()[0]);
+    const QStringList czech = offersOf(*wordBoxes(form)[0]);
 
     click(named<TEx3DButton>(form, "LangBtn"));
-    QCOMPARE(offersOf(*form.WordBoxes()[0]), czech);
+    QCOMPARE(offersOf(*wordBoxes(form)[0]), czech);
     QCOMPARE(boxTexts(form), QStringList{"pes = dog"});
 
     click(named<TEx3DButton>(form, "TransBtn"));
-    const QStringList english = offersOf(*form.WordBoxes()[0]);
+    const QStringList english = offersOf(*wordBoxes(form)[0]);
     QCOMPARE(english, tableOffers(QStringLiteral("pes"), kEn));
     QVERIFY(english != czech);
 }
@@ -397,7 +396,7 @@ void TransTranslateTest::translationShowsTheBusyCursorWhileItRuns()
     TTransForm &form = window.form;
     split(form, QStringLiteral("pes kočka"));
     std::optional<QPoint> hotSpotWhileFilling;
-    connect(form.WordBoxes()[1], &QComboBox::currentTextChanged, this, [&hotSpotWhileFilling] {
+    connect(wordBoxes(form)[1], &QComboBox::currentTextChanged, this, [&hotSpotWhileFilling] {
         if (const QCursor *const cursor = QGuiApplication::overrideCursor())
             hotSpotWhileFilling = cursor->hotSpot();
     });
@@ -415,7 +414,7 @@ void TransTranslateTest::sentenceFromTheBoxTexts()
     const QStringList texts{"pes = dog", "", "spí = spí", "žlutý kůň"};
     split(form, QStringList(texts.size(), QStringLiteral("slovo")).join(u' '));
     for (int i = 0; i < texts.size(); ++i)
-        typeOver(form.WordBoxes()[i]->lineEdit(), texts[i]);
+        typeOver(wordBoxes(form)[i]->lineEdit(), texts[i]);
     QCOMPARE(sentence(form), QStringLiteral("dog [..] spí žlutý kůň "));
 }
 
@@ -429,7 +428,7 @@ void TransTranslateTest::withoutWordsTheButtonsDoNothing()
 
     split(form, QStringLiteral("pes"));
     split(form, QStringLiteral("..."));
-    QCOMPARE(form.WordCount(), 0);
+    QCOMPARE(wordCount(form), 0);
     click(named<TEx3DButton>(form, "TransBtn"));
     QCOMPARE(sentence(form), QStringLiteral("kept"));
 }

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-// A shown translator window as the program makes it, and ways to read its grid and word boxes;
-// the buttons are driven through the shared user actions.
+// Ways to read a shown translator's grid and word boxes, beside the window and the splits the
+// benchmarks share; the buttons are driven through the shared user actions.
 
-#include "controls/Icons.h"
-#include "controls/ImageList.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "tests/support/UserActions.h"
 #include "translator/Trans.h"
 #include "translator/WordGrid.h"
@@ -17,43 +16,7 @@
 
 namespace slovnik::transtest {
 
-using namespace slovnik::testing;
-
-/// The window with a flag list of its own that outlives it, shown on the offscreen screen. Its
-/// offers come from `table`: the program's own unless the test brings a small one.
-struct TranslatorWindow {
-    QObject flagOwner;
-    ImageList *const flags = createFlagImages(&flagOwner);
-    TTransForm form;
-
-    explicit TranslatorWindow(std::span<const DictionaryEntry> table = DictionaryTable) : form(flags, table)
-    {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-};
-
-/// Lets the scroll area show or hide its scroll bars, which it does from its event loop, and the
-/// word boxes follow the width of the view that is left.
-inline void settle()
-{
-    QCoreApplication::processEvents();
-}
-
-/// Puts the text into the source box and presses the button that fills the grid.
-inline void split(TTransForm &form, const QString &text)
-{
-    named<QPlainTextEdit>(form, "Memo1")->setPlainText(text);
-    click(named<TEx3DButton>(form, "ToListBtn"));
-    settle();
-}
-
-/// Splits the text into the grid and presses the button that fills the boxes with offers.
-inline void translate(TTransForm &form, const QString &text)
-{
-    split(form, text);
-    click(named<TEx3DButton>(form, "TransBtn"));
-}
+using namespace slovnik::support;
 
 /// Presses the button that joins the boxes into the sentence, and reads the translated text box.
 inline QString sentence(TTransForm &form)
@@ -100,7 +63,7 @@ inline QStringList suggestionsOf(const QComboBox &box)
 inline QStringList boxTexts(const TTransForm &form)
 {
     QStringList texts;
-    for (const QComboBox *box : form.WordBoxes())
+    for (const QComboBox *box : wordBoxes(form))
         texts.append(box->currentText());
     return texts;
 }

@@ -4,8 +4,9 @@
 
 #include "controls/ButtonKeys.h"
 #include "controls/DesignFonts.h"
+#include "controls/Icons.h"
 #include "controls/ReadableColours.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 #include "tests/support/SmallTable.h"
 #include "tests/support/WhatTheUserMeets.h"
 #include "tests/translator/TranslatorWindow.h"
@@ -69,7 +70,7 @@ void WordBoxesTest::wheelChangesOnlyAFocusedBoxsChoice()
     TTransForm &form = window.form;
     click(named<TEx3DButton>(form, "LangBtn"));
     translate(form, QStringList(60, u"came"_qs).join(u' '));
-    QComboBox *const box = form.WordBoxes().at(2);
+    QComboBox *const box = wordBoxes(form).at(2);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     if (focused)
@@ -111,7 +112,7 @@ void WordBoxesTest::longChosenOfferShowsItsBeginning()
     named<QWidget>(form, "Memo1")->setFocus();
     for (const int key : keys)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QLineEdit *const shown = form.WordBoxes().at(0)->lineEdit();
+    QLineEdit *const shown = wordBoxes(form).at(0)->lineEdit();
     QVERIFY(!shown->hasFocus());
     QCOMPARE(shown->text(), u"i don't understand = nerozumim"_qs);
     QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) > shown->width());
@@ -132,7 +133,7 @@ void WordBoxesTest::listIsAsWideAsItsLongestOffer()
     TTransForm &form = window.form;
     click(named<TEx3DButton>(form, "LangBtn"));
     translate(form, u"i came"_qs);
-    for (QComboBox *const box : form.WordBoxes()) {
+    for (QComboBox *const box : wordBoxes(form)) {
         box->showPopup();
         QAbstractItemView *const list = box->view();
         QVERIFY(QTest::qWaitForWindowExposed(list->window()));

@@ -15,7 +15,8 @@
 #include "controls/DicHelp.h"
 #include "controls/Ex3DButton.h"
 #include "controls/TrHelp.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
+#include "support/TranslatorWindow.h"
 #include "tools/screenshots/ScreenGrab.h"
 #include "translator/Trans.h"
 
@@ -35,6 +36,7 @@
 #include <cstdio>
 
 using namespace slovnik;
+using namespace slovnik::support;
 using slovnik::screenshots::saveScreenshot;
 using slovnik::screenshots::settle;
 
@@ -142,7 +144,7 @@ void translatorShot(TTransForm &window, Shots &shots)
     press(named<TEx3DButton>(window, "ToListBtn"));
     press(named<TEx3DButton>(window, "TransBtn"));
     press(named<TEx3DButton>(window, "FromListBtn"));
-    QComboBox *const box = window.WordBoxes().at(6);
+    QComboBox *const box = wordBoxes(window).at(6);
     box->showPopup();
     QWidget *const popup = box->view()->window();
     shots.take({&window, popup}, QStringLiteral("translator-forms.png"));
@@ -178,14 +180,14 @@ void lookUpShot(TMainForm &window, Shots &shots)
     settle(reader);
 
     press(named<TEx3DButton>(window, "LangBtn"));
-    if (QCheckBox *const watch = window.selectionWatchToggle())
+    if (QCheckBox *const watch = named<QCheckBox>(window, "WatchSelection"))
         watch->setChecked(true);
     window.move(reader.geometry().topLeft() + kDictionaryOffset);
     window.pasteIntoQuery(selected.selectedText());
     window.show();
     window.raise();
     shots.take({&reader, &window}, QStringLiteral("look-up.png"));
-    if (QCheckBox *const watch = window.selectionWatchToggle())
+    if (QCheckBox *const watch = named<QCheckBox>(window, "WatchSelection"))
         watch->setChecked(false);
     press(named<TEx3DButton>(window, "LangBtn"));
     window.hide();

@@ -25,7 +25,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace slovnik::test {
+namespace slovnik::support {
 
 using Clock = std::chrono::steady_clock;
 
@@ -276,4 +276,4 @@ private:
     std::vector<Arrival> m_arrivals;
 };
 
-} // namespace slovnik::test
+} // namespace slovnik::support
