@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
+#include <optional>
+#include <vector>
 
 namespace slovnik {
 namespace {
@@ -34,17 +37,51 @@ ShortField DictionaryEntry::*searchedMember(TranslationDirection direction)
                                                              : &DictionaryEntry::Czech;
 }
 
-// One scan, first entry to last, without an early exit: the list wants every hit.
+// The program's table comes with its positions ordered by each searched field (made when it is
+// built): the entries whose field begins with `key` (or equals it) stand together there. Their
+// positions, in stored order, or nothing for a table without that order.
+std::optional<std::vector<std::uint16_t>> orderedCandidates(std::span<const DictionaryEntry> table,
+                                                            TranslationDirection direction,
+                                                            std::string_view key, bool wholeField)
+{
+    if (table.data() != DictionaryTable.data() || table.size() != EntryCount)
+        return std::nullopt;
+    const std::span<const std::uint16_t> order = searchedWordOrder(direction);
+    if (order.size() != table.size())
+        return std::nullopt;
+    const auto fieldOf
+        = [&](std::uint16_t place) { return fieldText(SearchedField(table[place], direction)); };
+    const auto from = std::partition_point(order.begin(), order.end(),
+                                           [&](std::uint16_t place) { return fieldOf(place) < key; });
+    const auto to = std::partition_point(from, order.end(), [&](std::uint16_t place) {
+        const std::string_view field = fieldOf(place);
+        return wholeField ? field == key : field.substr(0, key.size()) == key;
+    });
+    std::vector<std::uint16_t> places(from, to);
+    std::sort(places.begin(), places.end());
+    return places;
+}
+
+// One scan, first entry to last, without an early exit: the list wants every hit. Where the
+// table's order narrows the entries that can be hits, only those are tested, still first to last.
 template <typename IsHit>
-void scan(std::span<const DictionaryEntry> table, TranslationDirection direction, LineSink &sink, IsHit isHit)
+void scan(std::span<const DictionaryEntry> table, TranslationDirection direction, LineSink &sink, IsHit isHit,
+          const std::optional<std::vector<std::uint16_t>> &candidates = std::nullopt)
 {
     const auto searched = searchedMember(direction);
     ResultLineBuffer buffer;
-    for (std::size_t place = 0; place < table.size(); ++place) {
+    const auto test = [&](std::size_t place) {
         const DictionaryEntry &entry = table[place];
         if (isHit(entry.*searched))
             sink.addHit(place, resultLineOf(entry, direction, buffer));
+    };
+    if (candidates) {
+        for (const std::uint16_t place : *candidates)
+            test(place);
+        return;
     }
+    for (std::size_t place = 0; place < table.size(); ++place)
+        test(place);
 }
 
 } // namespace
@@ -76,11 +113,14 @@ void PrefixSearch(std::span<const DictionaryEntry> table, std::string_view query
     if (query.empty())
         return;
     const auto first = static_cast<unsigned char>(query.front());
-    scan(table, direction, sink, [&](const ShortField &field) {
-        // The first byte alone rejects almost every entry without a call to memcmp.
-        return field.length >= query.size() && field.length <= FieldCapacity && field.chars[0] == first
-            && std::memcmp(field.chars.data(), query.data(), query.size()) == 0;
-    });
+    scan(
+        table, direction, sink,
+        [&](const ShortField &field) {
+            // The first byte alone rejects almost every entry without a call to memcmp.
+            return field.length >= query.size() && field.length <= FieldCapacity && field.chars[0] == first
+                && std::memcmp(field.chars.data(), query.data(), query.size()) == 0;
+        },
+        orderedCandidates(table, direction, query, false));
 }
 
 void ExactSearch(std::span<const DictionaryEntry> table, std::string_view word,
@@ -89,10 +129,13 @@ void ExactSearch(std::span<const DictionaryEntry> table, std::string_view word,
     if (word.empty() || word.size() > FieldCapacity)
         return; // no field can equal it; the word itself is never cut
     const auto first = static_cast<unsigned char>(word.front());
-    scan(table, direction, sink, [&](const ShortField &field) {
-        return field.length == word.size() && field.chars[0] == first
-            && std::memcmp(field.chars.data(), word.data(), word.size()) == 0;
-    });
+    scan(
+        table, direction, sink,
+        [&](const ShortField &field) {
+            return field.length == word.size() && field.chars[0] == first
+                && std::memcmp(field.chars.data(), word.data(), word.size()) == 0;
+        },
+        orderedCandidates(table, direction, word, true));
 }
 
 } // namespace slovnik
