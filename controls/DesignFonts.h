@@ -6,6 +6,7 @@
 
 #include <QFont>
 
+class QTextDocument;
 class QWidget;
 
 namespace slovnik {
@@ -33,5 +34,9 @@ void setApplicationFont();
 
 /// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
 void takeDesignFont(QWidget &widget);
+
+/// Widens, by a pixel or two, the gap after each letter of `document` whose ink would touch the
+/// next letter's in `face`, drawn without smoothing; every other gap stays as the face sets it.
+void keepLettersApart(QTextDocument &document, const QFont &face);
 
 } // namespace slovnik
