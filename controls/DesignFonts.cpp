@@ -12,6 +12,8 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace slovnik {
 
 namespace {
@@ -26,50 +28,57 @@ QFont namedFont(const QString &family, int pixelSize)
     return font;
 }
 
+// A letter's ink as rows of pixel columns, bit x for column x, the letter drawn from column
+// kInkLeft; a letter of the design face is far narrower than the rest of the row.
+using Ink = QList<quint64>;
+constexpr int kInkLeft = 16;
+
 // Hinted to whole pixels and drawn without smoothing, a letter looks the same wherever it stands,
 // so whether two letters touch depends on the pair alone.
-QImage inkOf(const QFont &face, QChar letter, int left)
+Ink inkOf(const QFont &face, QChar letter)
 {
     const QFontMetrics metrics(face);
-    QImage image(4 * metrics.height(), metrics.height(), QImage::Format_RGB32);
+    // Room above the ascent and below the descent for accents and tails that reach past them.
+    const int margin = metrics.height() / 2;
+    QImage image(64, metrics.height() + 2 * margin, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(face);
     painter.setPen(Qt::black);
-    painter.drawText(left + metrics.height(), metrics.ascent(), QString(letter));
-    return image;
+    painter.drawText(kInkLeft, margin + metrics.ascent(), QString(letter));
+    painter.end();
+    Ink rows(image.height(), 0);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *pixels = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(pixels[x]) < 128)
+                rows[y] |= quint64{1} << x;
+    }
+    return rows;
 }
 
-bool isInk(const QImage &image, int x, int y)
+// Ink touches where a pixel of one letter is a pixel of the other or one of its eight neighbours;
+// `second` stands `offset` pixels right of `first`.
+bool inkTouches(const Ink &first, const Ink &second, int offset)
 {
-    return x >= 0 && y >= 0 && x < image.width() && y < image.height() && qGray(image.pixel(x, y)) < 128;
-}
-
-// Ink touches where a pixel of one letter is a pixel of the other or one of its eight neighbours.
-bool inkTouches(const QImage &first, const QImage &second)
-{
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x) {
-            if (!isInk(first, x, y))
-                continue;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    if (isInk(second, x + dx, y + dy))
-                        return true;
-        }
+    for (qsizetype y = 0; y < first.size(); ++y) {
+        quint64 near = 0;
+        for (qsizetype row = std::max<qsizetype>(y - 1, 0); row <= std::min(y + 1, first.size() - 1); ++row)
+            near |= first[row] | first[row] << 1 | first[row] >> 1;
+        if (near & second[y] << offset)
+            return true;
     }
     return false;
 }
 
 // The pixels to add after `first` so that `second` keeps clear of it; the face's own spacing
 // between two letters never comes closer than a pixel's overlap, so two are enough.
-int gapToAdd(const QFont &face, QChar first, QChar second)
+int gapToAdd(const QFont &face, const Ink &first, QChar firstLetter, const Ink &second)
 {
     constexpr int kWidestGap = 2;
-    const QImage firstInk = inkOf(face, first, 0);
-    const int advance = QFontMetrics(face).horizontalAdvance(first);
+    const int advance = QFontMetrics(face).horizontalAdvance(firstLetter);
     for (int gap = 0; gap < kWidestGap; ++gap)
-        if (!inkTouches(firstInk, inkOf(face, second, advance + gap)))
+        if (!inkTouches(first, second, advance + gap))
             return gap;
     return kWidestGap;
 }
@@ -117,12 +126,21 @@ void takeDesignFont(QWidget &widget)
 
 void keepLettersApart(QTextDocument &document, const QFont &face)
 {
+    QHash<QChar, Ink> inks;
+    // By value: a later letter's insertion may move the ones already held.
+    const auto inkOfLetter = [&](QChar letter) {
+        auto ink = inks.constFind(letter);
+        return ink != inks.cend() ? *ink : *inks.insert(letter, inkOf(face, letter));
+    };
     QHash<QString, int> gaps;
     QTextCharFormat wider;
     wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
     // An edit of the help text may be undone, the gaps may not.
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
+    // One layout of the whole text after all the gaps, not one for each.
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         for (qsizetype i = 0; i + 1 < text.size(); ++i) {
@@ -131,7 +149,8 @@ void keepLettersApart(QTextDocument &document, const QFont &face)
             const QString pair = text.mid(i, 2);
             auto gap = gaps.constFind(pair);
             if (gap == gaps.cend())
-                gap = gaps.insert(pair, gapToAdd(face, text[i], text[i + 1]));
+                gap = gaps.insert(pair,
+                                  gapToAdd(face, inkOfLetter(text[i]), text[i], inkOfLetter(text[i + 1])));
             if (*gap == 0)
                 continue;
             QTextCursor letter(block);
@@ -141,6 +160,7 @@ void keepLettersApart(QTextDocument &document, const QFont &face)
             letter.mergeCharFormat(wider);
         }
     }
+    edit.endEditBlock();
     document.setUndoRedoEnabled(undo);
 }
 
