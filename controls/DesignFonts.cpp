@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QWidget>
@@ -124,7 +123,7 @@ void takeDesignFont(QWidget &widget)
         widget.setFont(designFont());
 }
 
-void keepLettersApart(QTextDocument &document, const QFont &face)
+QList<QTextLayout::FormatRange> letterGaps(const QString &text, const QFont &face)
 {
     QHash<QChar, Ink> inks;
     // By value: a later letter's insertion may move the ones already held.
@@ -133,32 +132,36 @@ void keepLettersApart(QTextDocument &document, const QFont &face)
         return ink != inks.cend() ? *ink : *inks.insert(letter, inkOf(face, letter));
     };
     QHash<QString, int> gaps;
-    QTextCharFormat wider;
-    wider.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+    QList<QTextLayout::FormatRange> wider;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].isSpace() || text[i + 1].isSpace())
+            continue;
+        const QString pair = text.mid(i, 2);
+        auto gap = gaps.constFind(pair);
+        if (gap == gaps.cend())
+            gap = gaps.insert(pair, gapToAdd(face, inkOfLetter(text[i]), text[i], inkOfLetter(text[i + 1])));
+        if (*gap == 0)
+            continue;
+        QTextCharFormat format;
+        format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        format.setFontLetterSpacing(*gap);
+        wider.append({static_cast<int>(i), 1, format});
+    }
+    return wider;
+}
+
+void keepLettersApart(QTextDocument &document, const QFont &face)
+{
     // An edit of the help text may be undone, the gaps may not.
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     // One layout of the whole text after all the gaps, not one for each.
     QTextCursor edit(&document);
     edit.beginEditBlock();
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-            if (text[i].isSpace() || text[i + 1].isSpace())
-                continue;
-            const QString pair = text.mid(i, 2);
-            auto gap = gaps.constFind(pair);
-            if (gap == gaps.cend())
-                gap = gaps.insert(pair,
-                                  gapToAdd(face, inkOfLetter(text[i]), text[i], inkOfLetter(text[i + 1])));
-            if (*gap == 0)
-                continue;
-            QTextCursor letter(block);
-            letter.setPosition(block.position() + static_cast<int>(i));
-            letter.setPosition(block.position() + static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
-            wider.setFontLetterSpacing(*gap);
-            letter.mergeCharFormat(wider);
-        }
+    for (const QTextLayout::FormatRange &gap : letterGaps(document.toRawText(), face)) {
+        edit.setPosition(gap.start);
+        edit.setPosition(gap.start + gap.length, QTextCursor::KeepAnchor);
+        edit.mergeCharFormat(gap.format);
     }
     edit.endEditBlock();
     document.setUndoRedoEnabled(undo);

@@ -5,6 +5,8 @@
 // takes its face from here; none names a family itself.
 
 #include <QFont>
+#include <QList>
+#include <QTextLayout>
 
 class QTextDocument;
 class QWidget;
@@ -35,8 +37,12 @@ void setApplicationFont();
 /// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
 void takeDesignFont(QWidget &widget);
 
-/// Widens, by a pixel or two, the gap after each letter of `document` whose ink would touch the
-/// next letter's in `face`, drawn without smoothing; every other gap stays as the face sets it.
+/// The letters of `text` whose ink would touch the next letter's in `face`, drawn without
+/// smoothing, each with the letter spacing, a pixel or two, that keeps them apart; every other gap
+/// stays as the face sets it.
+QList<QTextLayout::FormatRange> letterGaps(const QString &text, const QFont &face);
+
+/// Gives the letters of `document` the gaps of letterGaps.
 void keepLettersApart(QTextDocument &document, const QFont &face);
 
 } // namespace slovnik
