@@ -38,11 +38,11 @@ void setApplicationFont();
 void takeDesignFont(QWidget &widget);
 
 /// The letters of `text` whose ink would touch the next letter's in `face`, drawn without
-/// smoothing, each with the letter spacing, a pixel or two, that keeps them apart; every other gap
-/// stays as the face sets it.
-QList<QTextLayout::FormatRange> letterGaps(const QString &text, const QFont &face);
+/// smoothing at `pixelRatio` device pixels a pixel, each with the letter spacing, a pixel or two,
+/// that keeps them apart; every other gap stays as the face sets it.
+QList<QTextLayout::FormatRange> letterGaps(const QString &text, const QFont &face, qreal pixelRatio);
 
 /// Gives the letters of `document` the gaps of letterGaps.
-void keepLettersApart(QTextDocument &document, const QFont &face);
+void keepLettersApart(QTextDocument &document, const QFont &face, qreal pixelRatio);
 
 } // namespace slovnik

@@ -53,7 +53,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QTextLayout layout(text(), font());
-        layout.setFormats(letterGaps(text(), font()));
+        layout.setFormats(letterGaps(text(), font(), devicePixelRatioF()));
         layout.beginLayout();
         QTextLine line = layout.createLine();
         if (line.isValid())
@@ -74,7 +74,7 @@ private:
     int addedWidth() const
     {
         qreal added = 0;
-        for (const QTextLayout::FormatRange &gap : letterGaps(text(), font()))
+        for (const QTextLayout::FormatRange &gap : letterGaps(text(), font(), devicePixelRatioF()))
             added += gap.format.fontLetterSpacing();
         return qCeil(added);
     }
