@@ -7,7 +7,7 @@
 #include "controls/ExDialog.h"
 #include "controls/ReadableColours.h"
 #include "controls/TrHelp.h"
-#include "tests/support/NamedControls.h"
+#include "support/NamedControls.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -179,7 +179,7 @@ void DesignFaceTest::neighbouringLettersKeepApart()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QWidget *drawn = dialog.Label1;
     if (&window != &dialog) {
-        auto *memo = named<QPlainTextEdit>(window, "Memo1");
+        auto *memo = support::named<QPlainTextEdit>(window, "Memo1");
         // Without the focus, no text cursor stands beside the first letter.
         memo->clearFocus();
         message = memo->toPlainText();
