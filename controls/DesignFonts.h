@@ -5,7 +5,10 @@
 // takes its face from here; none names a family itself.
 
 #include <QFont>
+#include <QList>
+#include <QTextLayout>
 
+class QTextDocument;
 class QWidget;
 
 namespace slovnik {
@@ -33,5 +36,13 @@ void setApplicationFont();
 
 /// Gives `widget` and the controls on it the design face, once; a later call changes nothing.
 void takeDesignFont(QWidget &widget);
+
+/// The letters of `text` whose ink would touch the next letter's in `face`, drawn without
+/// smoothing at `pixelRatio` device pixels a pixel, each with the letter spacing, a pixel or two,
+/// that keeps them apart; every other gap stays as the face sets it.
+QList<QTextLayout::FormatRange> letterGaps(const QString &text, const QFont &face, qreal pixelRatio);
+
+/// Gives the letters of `document` the gaps of letterGaps.
+void keepLettersApart(QTextDocument &document, const QFont &face, qreal pixelRatio);
 
 } // namespace slovnik

@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
+#include <QTextLayout>
 #include <QToolButton>
 
 #include <memory>
@@ -37,6 +39,46 @@ QFont boldDesignFont()
     font.setBold(true);
     return font;
 }
+
+// The message in the bold design face, a pixel or two wider between letters whose ink would
+// touch; the label's text stays the message itself, for a screen reader.
+class MessageLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override { return QLabel::sizeHint() + QSize(addedWidth(), 0); }
+    QSize minimumSizeHint() const override { return QLabel::minimumSizeHint() + QSize(addedWidth(), 0); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QTextLayout layout(text(), font());
+        layout.setFormats(letterGaps(text(), font(), devicePixelRatioF()));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (line.isValid())
+            line.setNumColumns(static_cast<int>(text().size()));
+        layout.endLayout();
+        if (!line.isValid())
+            return;
+        // Whole pixels, so that the letters stand as hinted.
+        const QRect area = contentsRect();
+        const QPoint origin(area.left() + (area.width() - qCeil(line.naturalTextWidth())) / 2,
+                            area.top() + (area.height() - qCeil(line.height())) / 2);
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        layout.draw(&painter, origin);
+    }
+
+private:
+    int addedWidth() const
+    {
+        qreal added = 0;
+        for (const QTextLayout::FormatRange &gap : letterGaps(text(), font(), devicePixelRatioF()))
+            added += gap.format.fontLetterSpacing();
+        return qCeil(added);
+    }
+};
 
 QWidget *makeToolBar(QWidget *dialog)
 {
@@ -90,7 +132,7 @@ TDlgForm::TDlgForm(QWidget *parent) :
     ToolBar1(makeToolBar(this)),
     ToolButton1(makeToolButton(ToolBar1, *ImageList1, 0, 0)),
     ToolButton2(makeToolButton(ToolBar1, *ImageList1, 1, kButtonSize.width())),
-    Label1(new QLabel(this)),
+    Label1(new MessageLabel(this)),
     Bevel1(new QFrame(this))
 {
     setWindowIcon(dialogWindowIcon());
@@ -135,8 +177,10 @@ void TDlgForm::SetupDialog()
     // A text wider than the screen (a long pasted query) would put the button out of reach, and
     // the dialog cannot be closed without it: the text is shortened in its middle instead.
     const int widestLabel = widestWindow(*this) - 2 * kLabelMargin;
-    if (Label1->width() > widestLabel) {
-        Label1->setText(Label1->fontMetrics().elidedText(shownText, Qt::ElideMiddle, widestLabel));
+    // The gaps kept between letters widen it a little beyond what the face measures.
+    for (int room = widestLabel; Label1->width() > widestLabel && room > 0;
+         room -= Label1->width() - widestLabel) {
+        Label1->setText(Label1->fontMetrics().elidedText(shownText, Qt::ElideMiddle, room));
         Label1->adjustSize();
     }
 

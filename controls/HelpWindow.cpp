@@ -64,6 +64,7 @@ void HelpWindow::ensureText()
     m_Memo1->setAccessibleName(windowTitle());
     takeDesignFont(*m_Memo1);
     m_Memo1->setPlainText(textOfLines(m_textFile));
+    keepLettersApart(*m_Memo1->document(), m_Memo1->font(), m_Memo1->devicePixelRatioF());
     layout()->addWidget(m_Memo1);
     // Made while the window is showing, it is shown explicitly, or it would stay hidden.
     m_Memo1->show();
