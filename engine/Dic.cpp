@@ -2,6 +2,7 @@
 #include "engine/Dic.h"
 
 #include "engine/Direction.h"
+#include "engine/SearchOrder.h"
 
 #include <cstring>
 #include <mutex>
@@ -86,7 +87,11 @@ void descrambleEntries(std::span<DictionaryEntry> entries)
 void DescrambleTable()
 {
     static std::once_flag descrambled;
-    std::call_once(descrambled, [] { descrambleEntries(DictionaryTable); });
+    std::call_once(descrambled, [] {
+        descrambleEntries(DictionaryTable);
+        knowSearchOrder(DictionaryTable.data(), searchedWordOrder(TranslationDirection::EnglishToCzech),
+                        searchedWordOrder(TranslationDirection::CzechToEnglish));
+    });
 }
 
 const Table &readableTable()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/Search.h"
 
+#include "engine/SearchOrder.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -44,10 +46,8 @@ std::optional<std::vector<std::uint16_t>> orderedCandidates(std::span<const Dict
                                                             TranslationDirection direction,
                                                             std::string_view key, bool wholeField)
 {
-    if (table.data() != DictionaryTable.data() || table.size() != EntryCount)
-        return std::nullopt;
-    const std::span<const std::uint16_t> order = searchedWordOrder(direction);
-    if (order.size() != table.size())
+    const std::span<const std::uint16_t> order = knownSearchOrder(table, direction);
+    if (order.empty())
         return std::nullopt;
     const auto fieldOf
         = [&](std::uint16_t place) { return fieldText(SearchedField(table[place], direction)); };

@@ -9,6 +9,8 @@
 #include "engine/Direction.h"
 #include "engine/ResultLine.h"
 
+#include <cstdint>
+
 #include <array>
 #include <cstddef>
 #include <span>

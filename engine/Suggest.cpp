@@ -5,6 +5,7 @@
 #include "engine/Cp1250Letters.h"
 #include "engine/Query.h"
 #include "engine/Search.h"
+#include "engine/SearchOrder.h"
 #include "engine/TypingErrors.h"
 
 #include <algorithm>
@@ -140,9 +141,7 @@ Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table,
     occurrences.reserve(table.size());
     // Sorted by word and then by position, the first of each run of equal words is its commonest.
     // The program's own table comes in that order from the build.
-    const std::span<const std::uint16_t> order = table.data() == DictionaryTable.data()
-        ? searchedWordOrder(direction)
-        : std::span<const std::uint16_t>();
+    const std::span<const std::uint16_t> order = knownSearchOrder(table, direction);
     const auto add = [&](std::size_t position) {
         const std::string_view word = fieldText(SearchedField(table[position], direction));
         if (!word.empty())
