@@ -2,13 +2,13 @@
 #include "text/Cp1250.h"
 #include "engine/Cp1250Letters.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 #include <unicode/uchar.h>
 
 #include <map>
 #include <ostream>
-#include <regex>
 #include <string>
 
 namespace slovnik {
@@ -64,20 +64,23 @@ TEST(Cp1250, TheEnginesLettersAreUnicodesOfQtsCodec)
     for (qsizetype i = 0; i < decoded.size(); ++i)
         byName[unicodeName(decoded.at(i).unicode())] = static_cast<unsigned char>(highBytes.at(i));
 
-    static const std::regex kLatinLetter("LATIN (CAPITAL|SMALL) LETTER (.+?)( WITH .+)?");
+    static const QRegularExpression kLatinLetter(
+        QRegularExpression::anchoredPattern(QStringLiteral("LATIN (CAPITAL|SMALL) LETTER (.+?)( WITH .+)?")));
     for (qsizetype i = 0; i < decoded.size(); ++i) {
         const auto b = static_cast<unsigned char>(highBytes.at(i));
         const std::string name = unicodeName(decoded.at(i).unicode());
         SCOPED_TRACE(QByteArray::number(b, 16).toStdString() + " " + name);
         EXPECT_EQ(cp1250::character(b), decoded.at(i).unicode());
-        std::smatch letter;
-        EXPECT_EQ(cp1250::isLetter(b), std::regex_match(name, letter, kLatinLetter));
-        const bool capital = !letter.empty() && letter[1] == "CAPITAL";
+        const QRegularExpressionMatch letter = kLatinLetter.match(QString::fromStdString(name));
+        EXPECT_EQ(cp1250::isLetter(b), letter.hasMatch());
+        const bool capital = letter.hasMatch() && letter.captured(1) == u"CAPITAL";
         EXPECT_EQ(cp1250::toSmall(b),
-                  capital ? byName.at("LATIN SMALL LETTER " + letter[2].str() + letter[3].str()) : b);
-        const bool plain = !letter.empty() && letter[2].length() == 1;
+                  capital ? byName.at("LATIN SMALL LETTER " + letter.captured(2).toStdString()
+                                      + letter.captured(3).toStdString())
+                          : b);
+        const bool plain = letter.hasMatch() && letter.captured(2).size() == 1;
         EXPECT_EQ(cp1250::baseLetter(b),
-                  plain ? static_cast<char>(std::tolower(letter[2].str().front())) : char{0});
+                  plain ? static_cast<char>(std::tolower(letter.captured(2).at(0).toLatin1())) : char{0});
     }
 }
 
