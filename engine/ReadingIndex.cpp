@@ -108,14 +108,25 @@ ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDi
     m_direction(direction),
     m_everyday(everyday)
 {
+    struct Place {
+        std::size_t from, count;
+        std::uint32_t entry;
+    };
+    std::vector<Place> places;
     for (std::size_t entry = 0; entry < table.size(); ++entry) {
         const std::string_view field = fieldText(SearchedField(table[entry], direction));
         if (field.find(' ') == std::string_view::npos)
             continue;
-        std::vector<std::string_view> words = phraseWords(field);
-        if (words.size() >= 2)
-            m_phrases.push_back({std::move(words), static_cast<std::uint32_t>(entry)});
+        const std::vector<std::string_view> words = phraseWords(field);
+        if (words.size() >= 2) {
+            places.push_back({m_phraseWords.size(), words.size(), static_cast<std::uint32_t>(entry)});
+            m_phraseWords.insert(m_phraseWords.end(), words.begin(), words.end());
+        }
     }
+    m_phraseWords.shrink_to_fit();
+    m_phrases.reserve(places.size());
+    for (const Place &place : places)
+        m_phrases.push_back({std::span(m_phraseWords).subspan(place.from, place.count), place.entry});
     if (wordOrder.size() == table.size()) {
         m_byWord.assign(wordOrder.begin(), wordOrder.end());
     } else {

@@ -44,6 +44,9 @@ struct PhraseMatch {
 /// them itself. Built once; holds views into the table and the positions, which must outlive it.
 class ReadingIndex {
 public:
+    // The phrases view words held by the index itself.
+    ReadingIndex(const ReadingIndex &) = delete;
+    ReadingIndex &operator=(const ReadingIndex &) = delete;
     ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
                  std::span<const std::uint16_t> everyday = {}, std::span<const std::uint16_t> wordOrder = {});
 
@@ -72,7 +75,7 @@ public:
 
 private:
     struct Phrase {
-        std::vector<std::string_view> words;
+        std::span<const std::string_view> words; ///< in m_phraseWords
         std::uint32_t entry;
     };
     struct SearchedOrder;
@@ -84,6 +87,8 @@ private:
     std::span<const DictionaryEntry> m_table;
     TranslationDirection m_direction;
     std::span<const std::uint16_t> m_everyday;
+    // Some 4,000 phrases: their words are kept in one piece, not as a vector each.
+    std::vector<std::string_view> m_phraseWords;
     std::vector<Phrase> m_phrases; ///< by first word, then entry
     std::vector<std::uint32_t> m_byWord; ///< every entry, by searched word, then entry
 };

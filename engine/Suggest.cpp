@@ -175,6 +175,11 @@ Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table,
         previous = word;
     }
     candidates.offsets.push_back(static_cast<std::uint32_t>(candidates.bytes.size()));
+    // Kept for the program's life: only what the words take.
+    candidates.bytes.shrink_to_fit();
+    candidates.offsets.shrink_to_fit();
+    candidates.ranks.shrink_to_fit();
+    candidates.shared.shrink_to_fit();
     return candidates;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/Search.h"
 #include "text/Cp1250.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -18,6 +19,23 @@ int textRole(int role)
 }
 
 } // namespace
+
+QVariant OfferModel::AddedOffer::value(int role) const
+{
+    const auto held = std::find_if(m_roles.cbegin(), m_roles.cend(),
+                                   [role](const auto &pair) { return pair.first == role; });
+    return held == m_roles.cend() ? QVariant() : held->second;
+}
+
+void OfferModel::AddedOffer::set(int role, const QVariant &value)
+{
+    const auto held = std::find_if(m_roles.begin(), m_roles.end(),
+                                   [role](const auto &pair) { return pair.first == role; });
+    if (held == m_roles.end())
+        m_roles.emplace_back(role, value);
+    else
+        held->second = value;
+}
 
 OfferModel::OfferModel(std::span<const DictionaryEntry> table, QObject *parent) :
     QAbstractListModel(parent),
@@ -58,7 +76,7 @@ bool OfferModel::setData(const QModelIndex &index, const QVariant &value, int ro
 {
     if (!index.isValid() || index.model() != this || index.row() < ownCount())
         return false;
-    m_added[static_cast<std::size_t>(index.row() - ownCount())].insert(textRole(role), value);
+    m_added[static_cast<std::size_t>(index.row() - ownCount())].set(textRole(role), value);
     const QList<int> roles
         = textRole(role) == Qt::DisplayRole ? QList<int>{Qt::DisplayRole, Qt::EditRole} : QList<int>{role};
     Q_EMIT dataChanged(index, index, roles);
@@ -71,7 +89,7 @@ bool OfferModel::insertRows(int row, int count, const QModelIndex &parent)
         return false;
     beginInsertRows(parent, row, row + count - 1);
     const auto at = m_added.begin() + (row - ownCount());
-    m_added.insert(at, static_cast<std::size_t>(count), QHash<int, QVariant>());
+    m_added.insert(at, static_cast<std::size_t>(count), AddedOffer());
     endInsertRows();
     return true;
 }

@@ -11,10 +11,11 @@
 #include "engine/Direction.h"
 
 #include <QAbstractListModel>
-#include <QHash>
+#include <QVariant>
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace slovnik {
@@ -46,8 +47,17 @@ private:
     const std::span<const DictionaryEntry> m_table;
     TranslationDirection m_direction = TranslationDirection::CzechToEnglish;
     std::vector<std::uint32_t> m_entries;
-    // An added offer: its text under Qt::DisplayRole, and its other roles.
-    std::vector<QHash<int, QVariant>> m_added;
+    // An added offer: its text under Qt::DisplayRole, and its few other roles, which a hash would
+    // hold in a kilobyte.
+    class AddedOffer {
+    public:
+        QVariant value(int role) const;
+        void set(int role, const QVariant &value);
+
+    private:
+        std::vector<std::pair<int, QVariant>> m_roles;
+    };
+    std::vector<AddedOffer> m_added;
 };
 
 } // namespace slovnik

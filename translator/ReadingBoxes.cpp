@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "translator/ReadingBoxes.h"
 
+#include "translator/WordBox.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
@@ -107,13 +109,8 @@ int coveringBox(const QComboBox &box)
 
 void showTentative(QComboBox &box, bool tentative)
 {
-    QLineEdit *const edit = box.lineEdit();
-    if (!edit)
-        return;
-    QPalette palette = box.palette();
-    if (tentative)
-        palette.setBrush(QPalette::Text, palette.brush(QPalette::PlaceholderText));
-    edit->setPalette(palette);
+    if (auto *const wordBox = qobject_cast<WordBox *>(&box))
+        wordBox->showTentative(tentative);
 }
 
 } // namespace slovnik

@@ -3,7 +3,6 @@
 
 #include "common/SpokenText.h"
 #include "common/Translation.h"
-#include "controls/AccessibleControls.h"
 #include "controls/BusyCursor.h"
 #include "controls/ButtonKeys.h"
 #include "controls/ButtonStrip.h"
@@ -94,7 +93,7 @@ QPlainTextEdit *makeMemo(QWidget *parent)
     return memo;
 }
 
-QComboBox *makeWordBox(QWidget *panel, int index, int width, std::span<const DictionaryEntry> table)
+WordBox *makeWordBox(QWidget *panel, int index, int width, std::span<const DictionaryEntry> table)
 {
     auto *box = new WordBox(panel);
     box->setModel(new OfferModel(table, box));
@@ -487,8 +486,8 @@ void TTransForm::createWordBoxes(int count)
 {
     QWidget *previous = m_sourceText;
     for (int index = 0; index < count; ++index) {
-        QComboBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width(), m_table);
-        nameComboBox(*box, wordBoxName(index, m_wordGrid->word(index)));
+        WordBox *const box = makeWordBox(m_wordBoxPanel, index, m_wordBoxPanel->width(), m_table);
+        box->setName(wordBoxName(index, m_wordGrid->word(index)));
         connect(box, &QComboBox::activated, this, [this, index] { WordBoxChosen(index); });
         if (QLineEdit *const edit = box->lineEdit())
             connect(edit, &QLineEdit::textEdited, this, [this, index] { WordBoxChosen(index); });

@@ -5,6 +5,7 @@
 #include "controls/ReadableColours.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -15,7 +16,9 @@ namespace slovnik {
 
 WordBox::WordBox(QWidget *parent) : QComboBox(parent)
 {
-    setEditable(true);
+    // Made editable through its own line edit: setEditable would also build the list's popup
+    // window, which a column of 128 boxes would hold 128 times though the learner opens a few.
+    setLineEdit(new QLineEdit(this));
     // The offers are the dictionary's; what the user types only changes the box's text.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -30,6 +33,31 @@ WordBox::WordBox(QWidget *parent) : QComboBox(parent)
     connect(this, &QComboBox::currentIndexChanged, this, &WordBox::showBeginning);
     // Return on a line puts it into the box again, with the cursor at its end.
     connect(lineEdit(), &QLineEdit::returnPressed, this, &WordBox::showBeginning);
+    // Qt gives the text the box's palette when it makes the list, which it does only when the list
+    // is first needed: a tentative line must stay grey all the same.
+    lineEdit()->installEventFilter(this);
+}
+
+void WordBox::showTentative(bool tentative)
+{
+    m_tentative = tentative;
+    paintText();
+}
+
+void WordBox::paintText()
+{
+    QPalette palette = this->palette();
+    if (m_tentative)
+        palette.setBrush(QPalette::Text, palette.brush(QPalette::PlaceholderText));
+    lineEdit()->setPalette(palette);
+}
+
+bool WordBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_tentative && watched == lineEdit() && event->type() == QEvent::PaletteChange
+        && lineEdit()->palette().brush(QPalette::Text) != palette().brush(QPalette::PlaceholderText))
+        paintText();
+    return QComboBox::eventFilter(watched, event);
 }
 
 void WordBox::showBeginning()
@@ -54,9 +82,22 @@ void WordBox::focusOutEvent(QFocusEvent *event)
     showBeginning();
 }
 
+void WordBox::setName(const QString &name)
+{
+    setAccessibleName(name);
+    lineEdit()->setAccessibleName(name);
+    // A screen reader walks into the list before it is opened, and that makes it.
+    if (QAccessible::isActive())
+        view()->setAccessibleName(name);
+}
+
 void WordBox::showPopup()
 {
     QAbstractItemView *const list = view();
+    // The list is made on its first opening, so it is named then.
+    list->setAccessibleName(accessibleName());
+    // Editable, it scrolls with a bar, as long lists of offers need.
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     const int longest
         = list->sizeHintForColumn(0) + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
     const QScreen *const shown = screen();

@@ -211,7 +211,8 @@ void TransTranslateTest::wordWithoutHitsOffersSuggestionsAndStaysEmpty()
 
 // "better" scans only "better off", "(cats)" nothing: each offers the lines of its base forms after
 // its own, with a hint naming the base word, and keeps what its own lines chose, in grey, as unsure
-// as the empty box's grey first base-form offer; the sentence keeps its "[..]".
+// as the empty box's grey first base-form offer, also once its list has been opened; the sentence
+// keeps its "[..]".
 void TransTranslateTest::boxWithoutItsOwnLineOffersBaseFormsMarked()
 {
     SmallTableWindow window(kEn, QStringLiteral("better (cats)"));
