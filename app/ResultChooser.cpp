@@ -95,15 +95,21 @@ void ResultLineModel::beginBatch()
     beginResetModel();
 }
 
-void ResultLineModel::append(const QString &line)
+void ResultLineModel::append(const QString &line, std::optional<std::size_t> tableEntry)
 {
+    const auto add = [&] {
+        if (tableEntry)
+            m_lines.append(line, *tableEntry);
+        else
+            m_lines.append(line);
+    };
     if (m_inBatch) {
-        m_lines.append(line);
+        add();
         return;
     }
     const int row = static_cast<int>(m_lines.size());
     beginInsertRows({}, row, row);
-    m_lines.append(line);
+    add();
     endInsertRows();
 }
 
@@ -186,7 +192,17 @@ void ResultChooser::setRedrawSuspended(bool suspended)
 
 void ResultChooser::addLine(std::string_view line)
 {
-    m_model->append(fromCp1250(line));
+    addLineOf(line, std::nullopt);
+}
+
+void ResultChooser::addHit(std::size_t entry, std::string_view line)
+{
+    addLineOf(line, entry);
+}
+
+void ResultChooser::addLineOf(std::string_view line, std::optional<std::size_t> tableEntry)
+{
+    m_model->append(fromCp1250(line), tableEntry);
     m_givenLines.emplace_back(line);
     if (m_sorting)
         m_model->sort();

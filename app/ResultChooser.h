@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
+#include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,7 +39,8 @@ public:
 
     void clear();
     void beginBatch();
-    void append(const QString &line);
+    /// `tableEntry`: the entry of the program's table that gave the line, where a search said so.
+    void append(const QString &line, std::optional<std::size_t> tableEntry = std::nullopt);
     void sort();
     void endBatch();
 
@@ -58,6 +61,7 @@ public:
     void setSorted(bool sorted) override;
     void setRedrawSuspended(bool suspended) override;
     void addLine(std::string_view line) override;
+    void addHit(std::size_t entry, std::string_view line) override;
     void selectFirstLine() override;
 
     /// The chosen line's text; empty when no line is chosen.
@@ -77,6 +81,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void addLineOf(std::string_view line, std::optional<std::size_t> tableEntry);
+
     ResultLineModel *m_model;
     std::vector<std::string> m_givenLines;
     bool m_sorting = true;

@@ -58,6 +58,18 @@ QString lineText(const DictionaryEntry &entry, std::size_t direction)
     return line;
 }
 
+// Whether `text` is the line the table gives for `entry` in the direction.
+bool isLineOf(QStringView text, const DictionaryEntry &entry, std::size_t direction)
+{
+    const auto &unicode = unicodeOfBytes();
+    qsizetype at = 0;
+    for (const std::string_view piece : linePieces(entry, kDirections[direction]))
+        for (const char byte : piece)
+            if (at >= text.size() || text[at++].unicode() != unicode[static_cast<unsigned char>(byte)])
+                return false;
+    return at == text.size();
+}
+
 constexpr std::uint32_t kHashStart = 2166136261U;
 constexpr std::uint32_t kHashFactor = 16777619U;
 
@@ -123,13 +135,7 @@ private:
 
     bool sameText(QStringView text, std::size_t entry, std::size_t direction) const
     {
-        const auto &unicode = unicodeOfBytes();
-        qsizetype at = 0;
-        for (const std::string_view piece : linePieces(m_table[entry], kDirections[direction]))
-            for (const char byte : piece)
-                if (at >= text.size() || text[at++].unicode() != unicode[static_cast<unsigned char>(byte)])
-                    return false;
-        return at == text.size();
+        return isLineOf(text, m_table[entry], direction);
     }
 
     std::span<const DictionaryEntry> m_table;
@@ -169,6 +175,7 @@ bool sameCollation(const QCollator &a, const QCollator &b)
 class TableLineOrder {
 public:
     void keep() { m_kept = true; }
+    bool isKept() const { return m_kept; }
 
     /// Null where the order is not kept, or not made yet and not to be made now.
     const TableLines *lines(bool make)
@@ -280,17 +287,36 @@ void CollatedLines::append(const QString &line)
     m_items.push_back({line, {kNotLookedUp, kNotLookedUp}, std::nullopt});
 }
 
+void CollatedLines::append(const QString &line, std::size_t tableEntry)
+{
+    Item item{line, {kNotLookedUp, kNotLookedUp}, std::nullopt};
+    // Checked, not trusted: a search of another table, or a line cut short, has no place here.
+    const std::span<const DictionaryEntry> table = readableTable();
+    if (tableEntry < table.size())
+        for (std::size_t direction = 0; direction < kDirections.size(); ++direction)
+            if (isLineOf(line, table[tableEntry], direction))
+                item.entries[direction] = static_cast<std::uint16_t>(tableEntry);
+    m_items.push_back(std::move(item));
+}
+
 bool CollatedLines::allFromTable(std::size_t direction)
 {
     // Where the order is built in, finding the lines is all it costs: worth it for short lists too.
     const bool worthIt = m_items.size() >= kTableOrderMinimumLines || tableLineOrder().isBuiltIn(m_collator);
-    const TableLines *lines = tableLineOrder().lines(worthIt);
-    if (lines == nullptr)
+    if (!tableLineOrder().isKept())
         return false;
+    // Lines a search handed on with their entries need no look-up: the table's lines are found by
+    // text only for the others, and made the first time one needs them.
+    const TableLines *lines = nullptr;
     for (Item &item : m_items) {
         std::uint16_t &entry = item.entries[direction];
-        if (entry == kNotLookedUp)
+        if (entry == kNotLookedUp) {
+            if (lines == nullptr)
+                lines = tableLineOrder().lines(worthIt);
+            if (lines == nullptr)
+                return false;
             entry = lines->find(item.text, direction);
+        }
         if (entry == kNoEntry)
             return false;
     }
@@ -301,7 +327,11 @@ bool CollatedLines::sortByPlaces()
 {
     if (m_items.empty())
         return false;
-    // A list holds the lines of one direction; some lines are the same in both.
+    // A list holds the lines of one direction; some lines are the same in both. A search that
+    // named its first line's entry has said which.
+    const std::array<std::uint16_t, 2> &known = m_items.front().entries;
+    if (known[m_direction] == kNotLookedUp && known[1 - m_direction] < kNoEntry)
+        m_direction = 1 - m_direction;
     const std::size_t direction = allFromTable(m_direction) ? m_direction : 1 - m_direction;
     if (direction != m_direction && !allFromTable(direction))
         return false;

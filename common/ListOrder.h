@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -48,6 +49,9 @@ public:
 
     void clear();
     void append(const QString &line);
+    /// A line a search of the program's table gave for `tableEntry`: its place is known without
+    /// looking the line up.
+    void append(const QString &line, std::size_t tableEntry);
     /// Stable: lines that compare equal keep the order in which they were added.
     void sort();
 

@@ -9,6 +9,7 @@
 #include "engine/TypingErrors.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace slovnik {
 namespace {
@@ -133,46 +134,46 @@ Suggester::Suggester(std::span<const DictionaryEntry> table) : m_table(table) { 
 Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table,
                                         TranslationDirection direction)
 {
-    struct Occurrence {
-        std::string_view word;
-        std::uint32_t position;
-    };
-    std::vector<Occurrence> occurrences;
-    occurrences.reserve(table.size());
-    // Sorted by word and then by position, the first of each run of equal words is its commonest.
-    // The program's own table comes in that order from the build.
-    const std::span<const std::uint16_t> order = knownSearchOrder(table, direction);
-    const auto add = [&](std::size_t position) {
-        const std::string_view word = fieldText(SearchedField(table[position], direction));
-        if (!word.empty())
-            occurrences.push_back({word, static_cast<std::uint32_t>(position)});
-    };
-    if (order.size() == table.size()) {
-        for (const std::uint16_t position : order)
-            add(position);
-    } else {
-        for (std::size_t position = 0; position < table.size(); ++position)
-            add(position);
-        std::sort(occurrences.begin(), occurrences.end(), [](const Occurrence &a, const Occurrence &b) {
-            return a.word != b.word ? a.word < b.word : a.position < b.position;
-        });
-    }
-
+    const auto wordAt = [&](std::size_t position) { return fieldText(SearchedField(table[position], direction)); };
+    // Made at the first misspelling a learner types, within that keystroke: one pass, no
+    // reallocation on the way.
     Candidates candidates;
-    candidates.bytes.reserve(occurrences.size() * FieldCapacity / 2);
+    candidates.bytes.reserve(table.size() * FieldCapacity / 2);
+    candidates.offsets.reserve(table.size() + 1);
+    candidates.ranks.reserve(table.size());
+    candidates.shared.reserve(table.size());
     std::string_view previous;
-    for (const Occurrence &occurrence : occurrences) {
-        const std::string_view word = occurrence.word;
-        if (word == previous)
-            continue;
+    const auto take = [&](std::size_t position) {
+        const std::string_view word = wordAt(position);
+        if (word.empty() || word == previous)
+            return;
         const auto mismatch = std::mismatch(word.begin(), word.end(), previous.begin(), previous.end());
         candidates.shared.push_back(static_cast<std::uint8_t>(mismatch.first - word.begin()));
         candidates.offsets.push_back(static_cast<std::uint32_t>(candidates.bytes.size()));
-        candidates.ranks.push_back(occurrence.position);
+        candidates.ranks.push_back(static_cast<std::uint32_t>(position));
         candidates.bytes += word;
         for (const char c : word)
             candidates.alphabet[static_cast<unsigned char>(c)] = true;
         previous = word;
+    };
+    // In order of word and then of position, the first of each run of equal words is its
+    // commonest. The program's own table comes in that order from the build; another is sorted.
+    const std::span<const std::uint16_t> order = knownSearchOrder(table, direction);
+    if (order.size() == table.size()) {
+        // The order jumps about the table: each entry is asked for well before it is read.
+        constexpr std::size_t kAhead = 16;
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            if (k + kAhead < order.size())
+                __builtin_prefetch(&SearchedField(table[order[k + kAhead]], direction));
+            take(order[k]);
+        }
+    } else {
+        std::vector<std::uint32_t> sorted(table.size());
+        std::iota(sorted.begin(), sorted.end(), 0U);
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](std::uint32_t a, std::uint32_t b) { return wordAt(a) < wordAt(b); });
+        for (const std::uint32_t position : sorted)
+            take(position);
     }
     candidates.offsets.push_back(static_cast<std::uint32_t>(candidates.bytes.size()));
     // Kept for the program's life: only what the words take.

@@ -97,7 +97,8 @@ TEST(ListOrder, BuiltInOrderAndCharactersAreTheProgramsOwn)
 
 // The table's order of its lines, kept as the windows keep it, sorts a list as the collator's own
 // keys do: long lists (the order made), short ones, lines of both directions, and a list that
-// also holds a line the table does not give; in Czech and in English collation.
+// also holds a line the table does not give; in Czech and in English collation; whether the lines
+// come as text alone or with the entries a search named.
 TEST(CollatedLines, TableOrderIsTheCollatorsOrder)
 {
     keepTableLineOrder();
@@ -122,17 +123,31 @@ TEST(CollatedLines, TableOrderIsTheCollatorsOrder)
         for (const Case &test : cases) {
             struct Lines final : LineSink {
                 void addLine(std::string_view line) override { all.append(fromCp1250(line)); }
+                void addHit(std::size_t entry, std::string_view line) override
+                {
+                    entries.push_back(entry);
+                    addLine(line);
+                }
                 QStringList all;
+                std::vector<std::size_t> entries;
             } found;
             PrefixSearch(readableTable(), test.query, test.direction, found);
-            if (test.foreignLine)
+            if (test.foreignLine) {
                 found.all.append(QString::fromUtf8(test.foreignLine));
+                found.entries.push_back(0); // named wrongly: its text decides
+            }
             QStringList expected = found.all;
             std::stable_sort(
                 expected.begin(), expected.end(),
                 [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
             EXPECT_EQ(sorted(found.all, collator), expected)
                 << test.query << " in " << qPrintable(collator.locale().name());
+            // The same lines handed on with the entries the search named.
+            CollatedLines named(collator);
+            for (qsizetype k = 0; k < found.all.size(); ++k)
+                named.append(found.all.at(k), found.entries.at(static_cast<std::size_t>(k)));
+            named.sort();
+            EXPECT_EQ(named.lines(), expected) << test.query << ", entries named";
         }
     }
 }
