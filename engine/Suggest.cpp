@@ -134,7 +134,8 @@ Suggester::Suggester(std::span<const DictionaryEntry> table) : m_table(table) { 
 Suggester::Candidates Suggester::gather(std::span<const DictionaryEntry> table,
                                         TranslationDirection direction)
 {
-    const auto wordAt = [&](std::size_t position) { return fieldText(SearchedField(table[position], direction)); };
+    const auto wordAt
+        = [&](std::size_t position) { return fieldText(SearchedField(table[position], direction)); };
     // Made at the first misspelling a learner types, within that keystroke: one pass, no
     // reallocation on the way.
     Candidates candidates;
