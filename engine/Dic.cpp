@@ -18,10 +18,8 @@ Table DictionaryTable = {{
 namespace {
 
 // Generated from data/everyday_en.tsv and data/everyday_cs.tsv: the positions of the lines a
-// reviewer chose as a word's everyday sense, ascending.
-constexpr std::uint16_t kEverydayEntries[] = {
+// reviewer chose as the everyday sense of an English word, and of a Czech word, each ascending.
 #include "EverydayEntries.inc"
-};
 static_assert(EntryCount <= 0xffff, "positions are stored in 16 bits");
 
 // Generated from data/wordlist.tsv: the positions by the English field, then by the Czech field,
@@ -100,9 +98,11 @@ const Table &readableTable()
     return DictionaryTable;
 }
 
-std::span<const std::uint16_t> everydayEntries()
+std::span<const std::uint16_t> everydayEntries(TranslationDirection direction)
 {
-    return kEverydayEntries;
+    if (direction == TranslationDirection::EnglishToCzech)
+        return kEverydayOfEnglishWords;
+    return kEverydayOfCzechWords;
 }
 
 std::span<const std::uint16_t> searchedWordOrder(TranslationDirection direction)

@@ -49,9 +49,10 @@ void DescrambleTable();
 /// on first use if the start-up sequence has not done so yet.
 const Table &readableTable();
 
-/// The positions in DictionaryTable of the lines that reviewers chose as a word's everyday sense
-/// ("dítě = child", not "kid"), ascending.
-std::span<const std::uint16_t> everydayEntries();
+/// The positions in DictionaryTable of the lines that reviewers chose as the everyday sense of a
+/// searched word of `direction` ("dítě = child", not "kid"), ascending. A line reviewed for the
+/// other language's word ("gotta = musím") is not the everyday sense of its translation.
+std::span<const std::uint16_t> everydayEntries(TranslationDirection direction);
 
 /// The positions of DictionaryTable ordered by the searched field of `direction`, byte by byte,
 /// equal fields in stored order: made when the program is built.

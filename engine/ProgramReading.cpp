@@ -5,8 +5,13 @@ namespace slovnik {
 
 std::unique_ptr<const ReadingIndex> programReadingIndex(TranslationDirection direction)
 {
-    return std::make_unique<const ReadingIndex>(readableTable(), direction, everydayEntries(),
-                                                searchedWordOrder(direction));
+    // The lines reviewed for the word itself come first; those reviewed for a translation of it
+    // ("gotta = musím" for "musím") only where none is.
+    const TranslationDirection other = direction == TranslationDirection::EnglishToCzech
+        ? TranslationDirection::CzechToEnglish
+        : TranslationDirection::EnglishToCzech;
+    return std::make_unique<const ReadingIndex>(readableTable(), direction, everydayEntries(direction),
+                                                searchedWordOrder(direction), everydayEntries(other));
 }
 
 } // namespace slovnik

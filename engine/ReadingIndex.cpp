@@ -102,11 +102,12 @@ std::vector<TextWord> textWords(const ReadingIndex &index, std::span<const std::
 }
 
 ReadingIndex::ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
-                           std::span<const std::uint16_t> everyday,
-                           std::span<const std::uint16_t> wordOrder) :
+                           std::span<const std::uint16_t> everyday, std::span<const std::uint16_t> wordOrder,
+                           std::span<const std::uint16_t> otherEveryday) :
     m_table(table),
     m_direction(direction),
-    m_everyday(everyday)
+    m_everyday(everyday),
+    m_otherEveryday(otherEveryday)
 {
     struct Place {
         std::size_t from, count;
@@ -187,9 +188,11 @@ std::vector<std::uint32_t> ReadingIndex::entriesExtending(std::string_view prefi
     return entries;
 }
 
-bool ReadingIndex::isEveryday(std::uint32_t entry) const
+int ReadingIndex::everydayRank(std::uint32_t entry) const
 {
-    return std::binary_search(m_everyday.begin(), m_everyday.end(), entry);
+    if (std::binary_search(m_everyday.begin(), m_everyday.end(), entry))
+        return 2;
+    return std::binary_search(m_otherEveryday.begin(), m_otherEveryday.end(), entry) ? 1 : 0;
 }
 
 std::vector<std::uint32_t> ReadingIndex::entriesOf(std::string_view word) const
@@ -201,8 +204,8 @@ std::vector<std::uint32_t> ReadingIndex::entriesOf(std::string_view word) const
         = std::upper_bound(first, m_byWord.end(), word,
                            [this](std::string_view w, std::uint32_t entry) { return w < searched(entry); });
     std::vector<std::uint32_t> entries(first, last);
-    std::stable_partition(entries.begin(), entries.end(),
-                          [this](std::uint32_t entry) { return isEveryday(entry); });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [this](std::uint32_t a, std::uint32_t b) { return everydayRank(a) > everydayRank(b); });
     return entries;
 }
 
@@ -272,8 +275,8 @@ std::vector<PhraseMatch> ReadingIndex::matchesAt(std::span<const TextWord> text,
     std::sort(matches.begin(), matches.end(), [this](const PhraseMatch &a, const PhraseMatch &b) {
         if (a.words != b.words)
             return a.words > b.words;
-        if (isEveryday(a.entry) != isEveryday(b.entry))
-            return isEveryday(a.entry);
+        if (everydayRank(a.entry) != everydayRank(b.entry))
+            return everydayRank(a.entry) > everydayRank(b.entry);
         return a.entry < b.entry;
     });
     return matches;

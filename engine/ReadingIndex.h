@@ -39,16 +39,19 @@ struct PhraseMatch {
 /// The table's searched field of one direction, indexed for reading a text: its entries by their
 /// whole word, and its phrases (fields of two or more words) by their first word. Words in
 /// brackets are notes ("vzdát se (čeho)") and are not matched. `everyday`: the ascending positions
-/// of reviewed everyday lines, which come before a word's other lines. `wordOrder`: the table's
-/// positions by searched word, where the build made them (searchedWordOrder), else the index sorts
-/// them itself. Built once; holds views into the table and the positions, which must outlive it.
+/// of lines reviewed as their searched word's everyday sense, which come before a word's other
+/// lines; `otherEveryday`: of lines reviewed for their other word, which come next. `wordOrder`:
+/// the table's positions by searched word, where the build made them (searchedWordOrder), else the
+/// index sorts them itself. Built once; holds views into the table and the positions, which must
+/// outlive it.
 class ReadingIndex {
 public:
     // The phrases view words held by the index itself.
     ReadingIndex(const ReadingIndex &) = delete;
     ReadingIndex &operator=(const ReadingIndex &) = delete;
     ReadingIndex(std::span<const DictionaryEntry> table, TranslationDirection direction,
-                 std::span<const std::uint16_t> everyday = {}, std::span<const std::uint16_t> wordOrder = {});
+                 std::span<const std::uint16_t> everyday = {}, std::span<const std::uint16_t> wordOrder = {},
+                 std::span<const std::uint16_t> otherEveryday = {});
 
     TranslationDirection direction() const { return m_direction; }
     std::span<const DictionaryEntry> table() const { return m_table; }
@@ -69,7 +72,9 @@ public:
     std::vector<BaseForm> readingsOf(std::string_view word) const;
 
     /// Whether a reviewer chose the entry as its word's everyday sense.
-    bool isEveryday(std::uint32_t entry) const;
+    bool isEveryday(std::uint32_t entry) const { return everydayRank(entry) > 0; }
+    /// 2 where a reviewer chose the entry for its searched word, 1 for its other word, else 0.
+    int everydayRank(std::uint32_t entry) const;
     /// The entry as a result line, "searched = other".
     std::string line(std::uint32_t entry) const;
 
@@ -87,6 +92,7 @@ private:
     std::span<const DictionaryEntry> m_table;
     TranslationDirection m_direction;
     std::span<const std::uint16_t> m_everyday;
+    std::span<const std::uint16_t> m_otherEveryday;
     // Some 4,000 phrases: their words are kept in one piece, not as a vector each.
     std::vector<std::string_view> m_phraseWords;
     std::vector<Phrase> m_phrases; ///< by first word, then entry

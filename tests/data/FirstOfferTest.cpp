@@ -31,7 +31,7 @@ QString lineOf(const DictionaryEntry &entry)
     return capture.text;
 }
 
-// The word-TAB-text lines of a reviewed list, comments left out.
+// The word-TAB-text lines of a reviewed list, comments and the best reading's own senses left out.
 QList<QStringList> reviewedLines(const char *path)
 {
     QFile file(QString::fromUtf8(path));
@@ -40,8 +40,9 @@ QList<QStringList> reviewedLines(const char *path)
     QList<QStringList> lines;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (!line.isEmpty() && !line.startsWith(u'#'))
-            lines << line.split(u'\t');
+        const QStringList fields = line.split(u'\t');
+        if (!line.isEmpty() && !line.startsWith(u'#') && fields.value(2) != u"reading")
+            lines << fields;
     }
     return lines;
 }

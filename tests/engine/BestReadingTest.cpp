@@ -116,5 +116,16 @@ TEST(BestReading, NoPhraseRunsAcrossTheEndOfAClause)
     EXPECT_THAT(phraseLines(index, textWords(index, words), 0), ElementsAre("get up = vst\xe1t"));
 }
 
+// A line reviewed for the word itself comes before one reviewed for its translation, which comes
+// before the table's order ("dítě = kid" first there).
+TEST(BestReading, TheWordsOwnReviewOutranksItsTranslations)
+{
+    constexpr std::uint16_t kKid[] = {8};
+    const ReadingIndex reviewedForDite(kTable, kCs, kEveryday, {}, kKid);
+    EXPECT_EQ(everydayReading(reviewedForDite, "d\xedt\xec").line, "d\xedt\xec = child");
+    const ReadingIndex reviewedForChild(kTable, kCs, {}, {}, kEveryday);
+    EXPECT_EQ(everydayReading(reviewedForChild, "d\xedt\xec").line, "d\xedt\xec = child");
+}
+
 } // namespace
 } // namespace slovnik

@@ -17,12 +17,18 @@ PFX N 0 ne .
 SFX Z Y 2
 SFX Z a y a
 SFX Z a ě a
+SFX y Y 1
+SFX y ý ejší/E [lsz]ý
+SFX E Y 1
+SFX E í ího í
 """
 # "pes", "psa": a noun hunspell lists without rules; "jít" and its past forms, likewise; "šle",
-# a word whose guessed form "šli" is really one of "jít".
-DICTIONARY = ["zahrada/ZN", "pes", "psa", "jít", "šel", "šli", "přijít", "přišel", "šle"]
+# a word whose guessed form "šli" is really one of "jít"; "pomalejší", a comparative hunspell
+# lists as a word of its own.
+DICTIONARY = ["zahrada/ZN", "pes", "psa", "jít", "šel", "šli", "přijít", "přišel", "šle", "pomalý",
+              "pomalejší/E"]
 WORDLIST = ["garden\tzahrada", "dog\tpes", "go\tjít", "come\tpřijít", "braces\tšle",
-            "go away\todejít pryč"]
+            "go away\todejít pryč", "slow\tpomalý"]
 CORRECTIONS = "jít: šel šli  # the past of an irregular verb\n"
 
 
@@ -75,6 +81,7 @@ class Generator(unittest.TestCase):
             ("přišel", ["přijít"]),  # the correction carried over to the prefixed verb
             ("šli", ["jít"]),  # the correction silences the guess "šle"
             ("pes", []),  # a base is no form of itself
+            ("pomalejšího", ["pomalý"]),  # the comparative rule read backwards
         ]:
             with self.subTest(form=form):
                 self.assertEqual(self.bases.get(form, []), expected)

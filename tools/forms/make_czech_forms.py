@@ -289,7 +289,19 @@ def link_corrections(links, corrections, dictionary):
                     break
 
 
-def link_dictionary_words(links, dictionary):
+def comparative_bases(root, expander):
+    """"pomalejší" -> pomalý, "čistěji" -> čistý: hunspell lists the regular comparatives as words
+    of their own, with no link to their adjective; its comparative rule, read backwards, gives it."""
+    out = []
+    for strip, add, pattern, _ in expander.suffixes.get(COMPARATIVE_FLAG, []):
+        if add and root.endswith(add):
+            positive = root[: len(root) - len(add)] + strip
+            if pattern.search(positive):
+                out.append(positive)
+    return out
+
+
+def link_dictionary_words(links, dictionary, expander):
     for root, flags in dictionary.items():
         # A participle the list has ("půjčil", "popsán") comes after its infinitive.
         participle = PARTICIPLE_FLAG in flags and root.endswith(("l",) + tuple(e for e, _ in PASSIVE_ENDINGS))
@@ -303,6 +315,8 @@ def link_dictionary_words(links, dictionary):
             guesses = verbal_noun_bases(root)
         elif not flags.replace(NEGATION_FLAG, ""):  # no rules but the negation's
             guesses = noun_bases(root) + imperative_bases(root)
+        else:
+            guesses = comparative_bases(root, expander)
         for guess in guesses:
             if guess != root and guess in dictionary and guess[0] == root[0] and min(len(root), len(guess)) >= 3:
                 links.link(root, guess, RANK_GUESS)
@@ -422,7 +436,7 @@ def make_forms(words, dictionary, expander, corrections_path):
     "ne"."""
     links = Links(words)
     link_corrections(links, read_corrections(corrections_path), dictionary)
-    link_dictionary_words(links, dictionary)
+    link_dictionary_words(links, dictionary, expander)
     link_other_forms(links, dictionary, expander)
     forms = expand_links(links, dictionary, expander)
     drop_noise_beside_corrections(forms)

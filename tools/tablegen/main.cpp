@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -57,21 +58,43 @@ QByteArray readAll(const char *path, QString &error)
 
 // A reviewed list: "word<TAB>translation" lines, '#' starting a comment; English first in the
 // English list, Czech first in the Czech one.
-std::vector<std::pair<QString, QString>> reviewedPairs(const QByteArray &utf8)
+struct ReviewedPair {
+    QString word, translation;
+    /// The sense the best reading gives, where the first offer stays the word's plain reviewed line.
+    bool reading = false;
+};
+
+std::vector<ReviewedPair> reviewedPairs(const QByteArray &utf8)
 {
-    std::vector<std::pair<QString, QString>> pairs;
+    std::vector<ReviewedPair> pairs;
     for (const QByteArray &line : utf8.split('\n')) {
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() >= 2)
-            pairs.emplace_back(QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1]));
+            pairs.push_back({QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1]),
+                             fields.size() >= 3 && fields[2] == "reading"});
     }
     return pairs;
 }
 
-// Each reviewed line's position: the pair of the English list (English, Czech), and of the Czech
-// list (Czech, English). A reviewed pair that the table lacks marks nothing.
+// The pairs that mark each word's everyday line: a word's reading pair takes the place of its plain
+// one.
+std::vector<ReviewedPair> everydayPairs(const QByteArray &utf8)
+{
+    std::vector<ReviewedPair> pairs = reviewedPairs(utf8);
+    std::set<QString> read;
+    for (const ReviewedPair &pair : pairs)
+        if (pair.reading)
+            read.insert(pair.word);
+    std::erase_if(pairs,
+                  [&read](const ReviewedPair &pair) { return !pair.reading && read.contains(pair.word); });
+    return pairs;
+}
+
+// Each reviewed line's position, per list: the pairs of the English list (English, Czech) mark the
+// everyday sense of English words, those of the Czech list (Czech, English) of Czech words. A
+// reviewed pair that the table lacks marks nothing.
 int writeEverydayPositions(char *argv[])
 {
     QString error;
@@ -86,24 +109,46 @@ int writeEverydayPositions(char *argv[])
         const slovnik::WordPair &pair = reading.pairs[at];
         positions.emplace(std::pair(QString::fromLatin1(pair.english), QString::fromLatin1(pair.czech)), at);
     }
-    std::set<std::size_t> marked;
-    const auto mark = [&](const QString &englishWord, const QString &czechWord) {
+    const auto position
+        = [&](const QString &englishWord, const QString &czechWord) -> std::optional<std::size_t> {
         const auto found = positions.find({QString::fromLatin1(slovnik::toCp1250(englishWord)),
                                            QString::fromLatin1(slovnik::toCp1250(czechWord))});
-        if (found != positions.end())
-            marked.insert(found->second);
+        if (found == positions.end())
+            return std::nullopt;
+        return found->second;
     };
-    for (const auto &[word, translation] : reviewedPairs(english))
-        mark(word, translation);
-    for (const auto &[word, translation] : reviewedPairs(czech))
-        mark(translation, word);
+    std::set<std::size_t> ofEnglish;
+    std::set<std::size_t> ofCzech;
+    // A reading pair names a line the table must already hold: the word list is not chosen for it.
+    QStringList unheld;
+    const auto mark = [&](const ReviewedPair &pair, const QString &englishWord, const QString &czechWord,
+                          std::set<std::size_t> &marked) {
+        if (const auto at = position(englishWord, czechWord))
+            marked.insert(*at);
+        else if (pair.reading)
+            unheld.append(englishWord + QStringLiteral(" = ") + czechWord);
+    };
+    for (const ReviewedPair &pair : everydayPairs(english))
+        mark(pair, pair.word, pair.translation, ofEnglish);
+    for (const ReviewedPair &pair : everydayPairs(czech))
+        mark(pair, pair.translation, pair.word, ofCzech);
+    if (!unheld.isEmpty())
+        return fail(QStringLiteral("reading pairs the table does not hold: %1")
+                        .arg(unheld.join(QStringLiteral(", "))));
 
     QSaveFile output(QString::fromLocal8Bit(argv[5]));
     if (!output.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
     output.write("// Generated from the reviewed everyday lines by slovnik-tablegen; do not edit.\n");
-    for (const std::size_t position : marked)
-        output.write(QByteArray::number(static_cast<qulonglong>(position)) + ",\n");
+    for (const auto &[name, marked] :
+         {std::pair("kEverydayOfEnglishWords", &ofEnglish), std::pair("kEverydayOfCzechWords", &ofCzech)}) {
+        if (marked->empty())
+            return fail(QStringLiteral("no reviewed everyday line is in the table"));
+        output.write(QByteArray("constexpr std::uint16_t ") + name + "[] = {\n");
+        for (const std::size_t at : *marked)
+            output.write(QByteArray::number(static_cast<qulonglong>(at)) + ",\n");
+        output.write("};\n");
+    }
     if (!output.commit())
         return fail(QStringLiteral("cannot write %1").arg(output.fileName()));
     return 0;
