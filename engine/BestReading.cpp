@@ -116,6 +116,32 @@ bool isEnglishArticle(std::string_view word)
     return cleaned == "a" || cleaned == "an" || cleaned == "the";
 }
 
+// Czech writes the preposition "s" (with) as "se" before s, z, š, ž and "mnou": "se sestrou",
+// "se mnou". Before any other word, or at the end of a clause, "se" is the reflexive pronoun.
+bool startsAfterPrepositionSe(std::string_view word)
+{
+    if (word.empty())
+        return false;
+    // s, z, š, ž in either case, in Windows-1250
+    constexpr std::string_view kFirstLetters = "sSzZ\x9a\x8a\x9e\x8e";
+    const std::string lower = lowerAsciiLetters(word.substr(0, 2));
+    return kFirstLetters.find(word.front()) != std::string_view::npos || lower == "mn";
+}
+
+// "se" and "si" that no phrase took: the pronoun of a reflexive verb, whose verb's box reads the
+// verb ("připravte se": "prepare"). English says nothing for it; "with" would be wrong.
+bool isUnsaidReflexivePronoun(std::span<const std::string> words, std::span<const TextWord> text,
+                              std::size_t at)
+{
+    const std::string word = lowerAsciiLetters(words[at]);
+    if (word == "si")
+        return true;
+    if (word != "se")
+        return false;
+    const bool last = at + 1 == words.size() || text[at].endsClause;
+    return last || !startsAfterPrepositionSe(words[at + 1]);
+}
+
 } // namespace
 
 BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
@@ -205,10 +231,15 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
             return true;
         });
         if (free == matches.end()) {
-            if (index.direction() == TranslationDirection::EnglishToCzech && isEnglishArticle(words[at]))
+            const bool english = index.direction() == TranslationDirection::EnglishToCzech;
+            if (english && isEnglishArticle(words[at])) {
                 reading[at].kind = BoxReading::Kind::Unsaid;
-            else
+            } else if (!english && isUnsaidReflexivePronoun(words, text, at)) {
+                reading[at].kind = BoxReading::Kind::Unsaid;
+                reading[at].unsaid = BoxReading::Unsaid::ReflexivePronoun;
+            } else {
                 reading[at] = everydayReading(index, words[at]);
+            }
             continue;
         }
         reading[at] = lineReading(index.line(free->entry), BoxReading::Source::Phrase);

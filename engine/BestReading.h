@@ -23,7 +23,12 @@ struct BoxReading {
         Keep, ///< nothing better than what the box holds, or the learner changed it
         Line, ///< choose `line`
         Covered, ///< the phrase chosen in box `coveredBy` takes this word; it adds nothing
-        Unsaid, ///< an English article, which Czech leaves unsaid; it adds nothing
+        Unsaid, ///< a word the other language leaves unsaid (`unsaid`); it adds nothing
+    };
+    /// What an unsaid word is.
+    enum class Unsaid : std::uint8_t {
+        Article, ///< English "a", "an", "the": Czech has no articles
+        ReflexivePronoun, ///< Czech "se", "si" of a reflexive verb, which English does not say
     };
     /// Where `line` comes from: the word's own lines, a base form's, or a phrase's.
     enum class Source : std::uint8_t { Own, BaseForm, Phrase };
@@ -35,6 +40,7 @@ struct BoxReading {
     bool negated = false; ///< BaseForm: the line shows a negated base word
     std::size_t phraseWords = 1; ///< Phrase: how many words the phrase takes
     std::size_t coveredBy = 0; ///< Covered: the box holding the phrase
+    Unsaid unsaid = Unsaid::Article; ///< Unsaid: what the word is
 };
 
 /// The everyday line of one word: among the lines of the word itself and of its base forms, the

@@ -73,9 +73,13 @@ void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine)
           QStringLiteral("Součást slovního spojení %1").arg(phraseLine));
 }
 
-void coverUnsaidArticle(QComboBox &box)
+void coverUnsaidWord(QComboBox &box, BoxReading::Unsaid word)
 {
-    cover(box, kByNoBox, QStringLiteral("(člen)"), QStringLiteral("Člen: čeština ho nemá"));
+    if (word == BoxReading::Unsaid::Article)
+        cover(box, kByNoBox, QStringLiteral("(člen)"), QStringLiteral("Člen: čeština ho nemá"));
+    else
+        cover(box, kByNoBox, QStringLiteral("(zvratné)"),
+              QStringLiteral("Zvratné zájmeno: angličtina ho neříká, sloveso ho nese"));
 }
 
 void uncoverBox(QComboBox &box, bool restore)

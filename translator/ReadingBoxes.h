@@ -6,6 +6,8 @@
 // alone. A box whose word a phrase in an earlier box takes is covered: empty, with that phrase in
 // grey, and it gives the sentence nothing until the learner chooses in it or in the phrase's box.
 
+#include "engine/BestReading.h"
+
 #include <QString>
 
 #include <functional>
@@ -26,9 +28,9 @@ void chooseGivenIndex(QComboBox &box, int index);
 
 /// Covers the box by the phrase `phraseLine` chosen in box `phraseBox`; its text is kept aside.
 void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine);
-/// Covers an English article's box, which the Czech sentence leaves out, in the same way; no
-/// other box covers it (coveringBox is -1).
-void coverUnsaidArticle(QComboBox &box);
+/// Covers the box of a word the other language leaves unsaid (an English article, a Czech
+/// reflexive pronoun) in the same way; no other box covers it (coveringBox is -1).
+void coverUnsaidWord(QComboBox &box, BoxReading::Unsaid word);
 /// Ends the cover. `restore`: the box shows what it held before; else it keeps what it shows now
 /// (the learner's choice).
 void uncoverBox(QComboBox &box, bool restore);

@@ -422,7 +422,7 @@ void TTransForm::FillBtnClick()
             const int phraseBox = static_cast<int>(boxReading.coveredBy);
             coverBox(box, phraseBox, m_wordBoxes[phraseBox]->currentText());
         } else if (boxReading.kind == BoxReading::Kind::Unsaid) {
-            coverUnsaidArticle(box);
+            coverUnsaidWord(box, boxReading.unsaid);
         }
     }
     FromListBtnClick();

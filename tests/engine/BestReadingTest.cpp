@@ -43,6 +43,7 @@ const std::vector<DictionaryEntry> kTable = table({
     {"typewriter", "psac\xed stroj"}, // psací stroj
     {"engine", "stroj"},
     {"play", "hr\xe1t si"}, // hrát si
+    {"with", "se"},
 });
 // "child = dítě", as a reviewer chose it over "kid".
 constexpr std::uint16_t kEveryday[] = {9};
@@ -102,6 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"reflexivePronounFirst", kCs, {"si", "hraj\xed"}, {}, "play "},
         ReadingCase{"reflexivePronounAfter", kCs, {"hraj\xed", "si"}, {}, "play "},
         ReadingCase{"noWordNoLine", kCs, {"xq"}, {}, "[..] "},
+        // "se" apart from its verb is unsaid; before s, z, š, ž it may be the preposition.
+        ReadingCase{"reflexivePronounUnsaid", kCs, {"d\xedv\xe1m", "xq", "se"}, {}, "look [..] "},
+        ReadingCase{"seBeforeSIsWith", kCs, {"se", "sestrou"}, {}, "with [..] "},
         ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "}),
     rowName);
 
