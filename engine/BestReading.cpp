@@ -156,6 +156,7 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
     // The words it stands for other than itself, best first, each with its everyday line. A
     // positive word read negated has the negated lines a box offers for it.
     std::vector<BoxReading> lemmas;
+    bool firstLemmaReviewed = false; // its line is the reviewed sense of the base word itself
     for (const BaseForm &form : index.readingsOf(word)) {
         if (form.word == scanned || lemmas.size() == kLemmasWeighed)
             continue;
@@ -173,6 +174,8 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
             if (lines.empty())
                 continue;
             lemma = lineReading(index.line(lines.front()), BoxReading::Source::BaseForm);
+            if (lemmas.empty())
+                firstLemmaReviewed = index.everydayRank(lines.front()) == 2;
         }
         lemma.base = form.word;
         lemma.negated = form.negated;
@@ -199,7 +202,10 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
     const auto longer = [&](std::uint32_t entry) {
         return wordCount(resultLineParts(index.line(entry)).other) > wordCount(meant);
     };
-    if (!own.empty() && !std::all_of(own.begin(), own.end(), longer))
+    // A rare sense of a Czech form's own ("tohoto = hereof") gives way to the reviewed sense of its
+    // base word, whose form it is. English guesses are not all forms: "leader" is no "lead".
+    const bool baseFirst = firstLemmaReviewed && index.direction() == TranslationDirection::CzechToEnglish;
+    if (!own.empty() && !std::all_of(own.begin(), own.end(), longer) && !baseFirst)
         return ownReading(index, own.front());
     return lemmas.front();
 }

@@ -44,9 +44,11 @@ const std::vector<DictionaryEntry> kTable = table({
     {"engine", "stroj"},
     {"play", "hr\xe1t si"}, // hrát si
     {"with", "se"},
+    {"this", "tento"},
+    {"hereof", "tohoto"},
 });
-// "child = dítě", as a reviewer chose it over "kid".
-constexpr std::uint16_t kEveryday[] = {9};
+// "child = dítě", as a reviewer chose it over "kid"; "this = tento".
+constexpr std::uint16_t kEveryday[] = {9, 21};
 
 struct ReadingCase {
     const char *name;
@@ -100,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     "children "},
         ReadingCase{"phraseOnlyLinesGiveWayToTheBaseForm", kCs, {"star\xe1"}, {}, "old "},
+        ReadingCase{"rareOwnSenseGivesWayToTheReviewedBase", kCs, {"tohoto"}, {}, "this "},
         ReadingCase{"reflexivePronounFirst", kCs, {"si", "hraj\xed"}, {}, "play "},
         ReadingCase{"reflexivePronounAfter", kCs, {"hraj\xed", "si"}, {}, "play "},
         ReadingCase{"noWordNoLine", kCs, {"xq"}, {}, "[..] "},
