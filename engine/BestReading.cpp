@@ -245,6 +245,9 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
                 reading[at].unsaid = BoxReading::Unsaid::ReflexivePronoun;
             } else {
                 reading[at] = everydayReading(index, words[at]);
+                // A longer word that merely begins with it ("či": "čidlo = detector") would mislead.
+                if (reading[at].kind == BoxReading::Kind::Keep)
+                    reading[at].kind = BoxReading::Kind::Nothing;
             }
             continue;
         }

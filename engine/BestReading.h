@@ -24,6 +24,7 @@ struct BoxReading {
         Line, ///< choose `line`
         Covered, ///< the phrase chosen in box `coveredBy` takes this word; it adds nothing
         Unsaid, ///< a word the other language leaves unsaid (`unsaid`); it adds nothing
+        Nothing, ///< no line says what the word means (only longer words begin with it): none
     };
     /// What an unsaid word is.
     enum class Unsaid : std::uint8_t {

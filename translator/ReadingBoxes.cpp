@@ -46,6 +46,14 @@ void chooseGivenIndex(QComboBox &box, int index)
     showTentative(box, false);
 }
 
+void chooseGivenNothing(QComboBox &box)
+{
+    box.setCurrentIndex(-1);
+    box.setEditText(QString());
+    rememberGivenText(box);
+    showTentative(box, false);
+}
+
 namespace {
 
 void cover(QComboBox &box, int coveredBy, const QString &shown, const QString &hint)

@@ -25,6 +25,8 @@ bool changedByLearner(const QComboBox &box);
 /// with `addLine`, which returns its index.
 void chooseGivenLine(QComboBox &box, const QString &line, const std::function<int()> &addLine);
 void chooseGivenIndex(QComboBox &box, int index);
+/// Chooses no line: none of the box's lines is the word's, and the first would mislead.
+void chooseGivenNothing(QComboBox &box);
 
 /// Covers the box by the phrase `phraseLine` chosen in box `phraseBox`; its text is kept aside.
 void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine);

@@ -423,6 +423,8 @@ void TTransForm::FillBtnClick()
             coverBox(box, phraseBox, m_wordBoxes[phraseBox]->currentText());
         } else if (boxReading.kind == BoxReading::Kind::Unsaid) {
             coverUnsaidWord(box, boxReading.unsaid);
+        } else if (boxReading.kind == BoxReading::Kind::Nothing) {
+            chooseGivenNothing(box);
         }
     }
     FromListBtnClick();

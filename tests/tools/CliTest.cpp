@@ -303,6 +303,8 @@ TEST(CliTranslate, FillGivesTheBestReading)
          "eny \xc5\xa1"
          "el",
          "children hours old women went \n"},
+        // Only longer words begin with "či": none of them is what it means.
+        {"--cs-en", "\xc4\x8di", "[..] \n"},
         // Forms of a city and of a verb whose present tense hunspell keeps apart from it.
         {"--cs-en", "Jedeme do Brna, mus\xc3\xadme.", "ride to brno we must \n"},
     };

@@ -70,6 +70,8 @@ int translate(const QString &text, TranslationDirection direction, TranslateOutp
         for (std::size_t at = 0; at < reading.size(); ++at) {
             if (reading[at].kind == BoxReading::Kind::Line)
                 chosen[at] = reading[at].line;
+            else if (reading[at].kind == BoxReading::Kind::Nothing)
+                chosen[at].clear();
         }
         printed = fromCp1250(readingSentence(chosen, coveredBoxes(reading))).toUtf8() + '\n';
     }
