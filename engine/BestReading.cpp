@@ -175,7 +175,7 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
                 continue;
             lemma = lineReading(index.line(lines.front()), BoxReading::Source::BaseForm);
             if (lemmas.empty())
-                firstLemmaReviewed = index.everydayRank(lines.front()) == 2;
+                firstLemmaReviewed = index.review(lines.front()) == ReadingIndex::Review::ForTheWord;
         }
         lemma.base = form.word;
         lemma.negated = form.negated;

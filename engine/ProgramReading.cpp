@@ -7,11 +7,9 @@ std::unique_ptr<const ReadingIndex> programReadingIndex(TranslationDirection dir
 {
     // The lines reviewed for the word itself come first; those reviewed for a translation of it
     // ("gotta = musím" for "musím") only where none is.
-    const TranslationDirection other = direction == TranslationDirection::EnglishToCzech
-        ? TranslationDirection::CzechToEnglish
-        : TranslationDirection::EnglishToCzech;
     return std::make_unique<const ReadingIndex>(readableTable(), direction, everydayEntries(direction),
-                                                searchedWordOrder(direction), everydayEntries(other));
+                                                searchedWordOrder(direction),
+                                                everydayEntries(flipped(direction)));
 }
 
 } // namespace slovnik

@@ -188,11 +188,13 @@ std::vector<std::uint32_t> ReadingIndex::entriesExtending(std::string_view prefi
     return entries;
 }
 
-int ReadingIndex::everydayRank(std::uint32_t entry) const
+ReadingIndex::Review ReadingIndex::review(std::uint32_t entry) const
 {
     if (std::binary_search(m_everyday.begin(), m_everyday.end(), entry))
-        return 2;
-    return std::binary_search(m_otherEveryday.begin(), m_otherEveryday.end(), entry) ? 1 : 0;
+        return Review::ForTheWord;
+    return std::binary_search(m_otherEveryday.begin(), m_otherEveryday.end(), entry)
+        ? Review::ForItsTranslation
+        : Review::None;
 }
 
 std::vector<std::uint32_t> ReadingIndex::entriesOf(std::string_view word) const
@@ -205,7 +207,7 @@ std::vector<std::uint32_t> ReadingIndex::entriesOf(std::string_view word) const
                            [this](std::string_view w, std::uint32_t entry) { return w < searched(entry); });
     std::vector<std::uint32_t> entries(first, last);
     std::stable_sort(entries.begin(), entries.end(),
-                     [this](std::uint32_t a, std::uint32_t b) { return everydayRank(a) > everydayRank(b); });
+                     [this](std::uint32_t a, std::uint32_t b) { return review(a) > review(b); });
     return entries;
 }
 
@@ -275,8 +277,8 @@ std::vector<PhraseMatch> ReadingIndex::matchesAt(std::span<const TextWord> text,
     std::sort(matches.begin(), matches.end(), [this](const PhraseMatch &a, const PhraseMatch &b) {
         if (a.words != b.words)
             return a.words > b.words;
-        if (everydayRank(a.entry) != everydayRank(b.entry))
-            return everydayRank(a.entry) > everydayRank(b.entry);
+        if (review(a.entry) != review(b.entry))
+            return review(a.entry) > review(b.entry);
         return a.entry < b.entry;
     });
     return matches;

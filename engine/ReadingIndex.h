@@ -71,10 +71,11 @@ public:
     /// with `negated` set. Unlike the base forms a window offers, no reading is left out.
     std::vector<BaseForm> readingsOf(std::string_view word) const;
 
-    /// Whether a reviewer chose the entry as its word's everyday sense.
-    bool isEveryday(std::uint32_t entry) const { return everydayRank(entry) > 0; }
-    /// 2 where a reviewer chose the entry for its searched word, 1 for its other word, else 0.
-    int everydayRank(std::uint32_t entry) const;
+    /// Which word a reviewer chose the entry as the everyday sense of; a later one ranks higher.
+    enum class Review : std::uint8_t { None, ForItsTranslation, ForTheWord };
+    Review review(std::uint32_t entry) const;
+    /// Whether a reviewer chose the entry as the everyday sense of either of its words.
+    bool isEveryday(std::uint32_t entry) const { return review(entry) != Review::None; }
     /// The entry as a result line, "searched = other".
     std::string line(std::uint32_t entry) const;
 
