@@ -243,6 +243,12 @@ void addReductions(std::string_view word, std::vector<BaseCandidate> &out)
     // "boxes", "churches", "heroes": the plural rule drops only the "s".
     if (word.size() > 4 && word.ends_with("es"))
         add(std::string(word.substr(0, word.size() - 2)), out);
+    // "dwarves", "knives": a noun whose "f" or "fe" turns into "v" before the plural ending.
+    if (word.size() > 4 && word.ends_with("ves")) {
+        const std::string_view stem = word.substr(0, word.size() - 3);
+        add(withEnding(stem, "f"), out);
+        add(withEnding(stem, "fe"), out);
+    }
     // "copying", "modifying": the query rules read "ying" as "ie" (dying), so the plain stem too.
     if (word.size() > 5 && word.ends_with("ying"))
         add(std::string(word.substr(0, word.size() - 3)), out);

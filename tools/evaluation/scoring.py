@@ -42,8 +42,8 @@ můj moje má mé mí mého mému mém mým mou mými mých mým tvůj tvoje tv�
 tvým tvou tvými tvých náš naše naši našeho našemu našem naším našich našim našimi váš vaše
 vaši vašeho vašemu vašem vaším vašich vašim vašimi její jejího jejímu jejím jejich svůj
 svoje svá své sví svého svému svém svým svou svými svých ten ta to ti ty toho tomu tom tím té
-tu tou těch těm těmi tento tato toto tito tyto tohoto tomuto této touto těchto tenhle tahle
-tohle tyhle takový taková takové každý každá každé všechen všechna všechno všichni všechny
+tu tou těch těm těmi tento tato toto tuto tomto tímto tito tyto tohoto tomuto této touto těchto
+těmto těmito tenhle tahle tohle tuhle tyhle tomhle tímhle tohohle jej jich takový taková takové každý každá každé všechen všechna všechno všichni všechny
 vše všech všeho všem všemi nějaký nějaká nějaké něco někdo nic nikdo žádný žádná žádné
 být jsem jsi je jsme jste jsou byl byla bylo byli byly budu budeš bude budeme budete budou
 bych bys by bychom byste není nejsem nejsi nejsme nejste nejsou nebyl nebyla nebylo nebyli
