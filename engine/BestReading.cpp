@@ -9,6 +9,7 @@
 #include "engine/Translate.h"
 
 #include <algorithm>
+#include <array>
 
 namespace slovnik {
 namespace {
@@ -109,6 +110,72 @@ BoxReading closeLongerReading(const ReadingIndex &index, std::string_view word)
     return ownReading(index, everyday != longer.end() ? *everyday : longer.front());
 }
 
+// The contracted forms of "be": "I'm", "you're", "it's".
+constexpr std::array<std::string_view, 3> kContractedBe{"'m", "'re", "'s"};
+
+// A one-word Czech field without the "se" or "si" of a reflexive verb ("vrátit se"); empty for a
+// longer phrase.
+std::string_view verbWord(std::string_view czech)
+{
+    for (const std::string_view pronoun : {" se", " si"}) {
+        if (czech.ends_with(pronoun))
+            czech.remove_suffix(pronoun.size());
+    }
+    return czech.find(' ') == std::string_view::npos ? czech : std::string_view{};
+}
+
+// A Czech verb as the table writes it: its infinitive ("porazit", "být", "nést", "moci"), not a
+// noun that ends alike ("čest", "kost").
+bool isCzechInfinitive(std::string_view czech)
+{
+    const std::string_view verb = verbWord(czech);
+    if (verb.ends_with("ti") || verb.ends_with("ci"))
+        return true;
+    if (verb.size() < 3 || !verb.ends_with('t'))
+        return false;
+    const std::string_view before = verb.substr(0, verb.size() - 1);
+    // Windows-1250: á é ě í ý ů, the long vowels of "nést", "jíst", "růst", and of "být", "dát".
+    constexpr std::string_view kLong = "\xe1\xe9\xec\xed\xfd\xf9";
+    if (before.ends_with('s'))
+        return kLong.find(before[before.size() - 2]) != std::string_view::npos;
+    return std::string_view("aeiou").find(before.back()) != std::string_view::npos
+        || kLong.find(before.back()) != std::string_view::npos;
+}
+
+// An infinitive or a past form ("selhal", "našel", "přišla"), which already reads as the deed.
+bool isCzechVerb(std::string_view czech)
+{
+    const std::string_view verb = verbWord(czech);
+    const bool past = verb.ends_with('l') || verb.ends_with("la") || verb.ends_with("lo")
+        || verb.ends_with("li") || verb.ends_with("ly");
+    return past || isCzechInfinitive(czech);
+}
+
+// Where an English past participle is an adjective rather than a deed: first in its clause, or
+// after an article, a determiner, a preposition, a form of "be" or "get" or an adverb of degree
+// ("the attached file", "was defeated", "I'm tired", "got married", "quite abandoned"). After its
+// subject it is the deed ("they defeated").
+bool participleReadsAsAdjective(std::span<const std::string> words, const std::vector<TextWord> &text,
+                                std::size_t at)
+{
+    if (at == 0 || text[at - 1].endsClause)
+        return true;
+    std::string before = lowerAsciiLetters(words[at - 1]);
+    std::replace(before.begin(), before.end(), '\x92', '\''); // the typographic apostrophe
+    static constexpr std::string_view kBefore[]{
+        "a",    "an",    "the",     "this",  "that",       "these",  "those",   "my",     "your",
+        "his",  "her",   "its",     "our",   "their",      "some",   "any",     "no",     "every",
+        "each", "of",    "in",      "on",    "at",         "for",    "with",    "by",     "from",
+        "to",   "into",  "as",      "am",    "is",         "are",    "was",     "were",   "be",
+        "been", "being", "get",     "gets",  "got",        "gotten", "getting", "become", "became",
+        "seem", "seems", "feel",    "quite", "very",       "so",     "too",     "more",   "most",
+        "less", "least", "already", "fully", "completely", "well",   "rather",  "not"};
+    if (std::find(std::begin(kBefore), std::end(kBefore), before) != std::end(kBefore))
+        return true;
+    return std::any_of(kContractedBe.begin(), kContractedBe.end(),
+                       [&before](std::string_view ending) { return before.ends_with(ending); });
+}
+
 // Czech has no articles: "a car" is "auto", and "the" is "ten" only where it points.
 bool isEnglishArticle(std::string_view word)
 {
@@ -144,7 +211,7 @@ bool isUnsaidReflexivePronoun(std::span<const std::string> words, std::span<cons
 
 } // namespace
 
-BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
+BoxReading everydayReading(const ReadingIndex &index, std::string_view word, bool adjective)
 {
     const std::string scanned = lowerAsciiLetters(word);
     std::vector<std::uint32_t> own = index.entriesOf(scanned);
@@ -204,7 +271,11 @@ BoxReading everydayReading(const ReadingIndex &index, std::string_view word)
     };
     // A rare sense of a Czech form's own ("tohoto = hereof") gives way to the reviewed sense of its
     // base word, whose form it is. English guesses are not all forms: "leader" is no "lead".
-    const bool baseFirst = firstLemmaReviewed && index.direction() == TranslationDirection::CzechToEnglish;
+    const bool czechForm = index.direction() == TranslationDirection::CzechToEnglish;
+    const bool verbOfAPastForm = !czechForm && !adjective && scanned.ends_with("ed") && !own.empty()
+        && index.review(own.front()) == ReadingIndex::Review::None && isCzechInfinitive(meant)
+        && !isCzechVerb(resultLineParts(index.line(own.front())).other);
+    const bool baseFirst = (firstLemmaReviewed && czechForm) || verbOfAPastForm;
     if (!own.empty() && !std::all_of(own.begin(), own.end(), longer) && !baseFirst)
         return ownReading(index, own.front());
     return lemmas.front();
@@ -244,7 +315,8 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
                 reading[at].kind = BoxReading::Kind::Unsaid;
                 reading[at].unsaid = BoxReading::Unsaid::ReflexivePronoun;
             } else {
-                reading[at] = everydayReading(index, words[at]);
+                reading[at] = everydayReading(index, words[at],
+                                              english && participleReadsAsAdjective(words, text, at));
                 // A longer word that merely begins with it ("či": "čidlo = detector") would mislead.
                 if (reading[at].kind == BoxReading::Kind::Keep)
                     reading[at].kind = BoxReading::Kind::Nothing;

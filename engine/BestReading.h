@@ -50,8 +50,10 @@ struct BoxReading {
 /// with lines of its own ("hodiny", "šel") takes the one that translates its base form's everyday
 /// sense ("hodina = hour" makes it "hours", "jít = go" makes it "went"); a word whose own lines
 /// are all longer phrases than its base form's ("stará": "my old girl") takes the base form's.
-/// Keep when the table has neither.
-BoxReading everydayReading(const ReadingIndex &index, std::string_view word);
+/// An English form in "-ed" whose own line is not the reviewed one and whose base form's line is a
+/// Czech verb reads the verb ("defeated": "porazit", not "poražený"), unless `afterBe` ("was
+/// defeated", where the adjective reads better). Keep when the table has neither.
+BoxReading everydayReading(const ReadingIndex &index, std::string_view word, bool afterBe = false);
 
 /// The phrase lines a box offers: the phrases that start at word `at`, longest first.
 std::vector<std::string> phraseLines(const ReadingIndex &index, std::span<const TextWord> text,

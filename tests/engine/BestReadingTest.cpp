@@ -46,6 +46,10 @@ const std::vector<DictionaryEntry> kTable = table({
     {"with", "se"},
     {"this", "tento"},
     {"hereof", "tohoto"},
+    {"defeat", "porazit"},
+    {"defeated",
+     "pora\x9e"
+     "en\xfd"}, // poražený
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -109,7 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
         // "se" apart from its verb is unsaid; before s, z, š, ž it may be the preposition.
         ReadingCase{"reflexivePronounUnsaid", kCs, {"d\xedv\xe1m", "xq", "se"}, {}, "look [..] "},
         ReadingCase{"seBeforeSIsWith", kCs, {"se", "sestrou"}, {}, "with [..] "},
-        ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "}),
+        ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "},
+        // A past participle after its subject is the deed; after "be", or first, the adjective.
+        ReadingCase{"participleAfterItsSubjectReadsTheVerb", kEn, {"xq", "defeated"}, {}, "[..] porazit "},
+        ReadingCase{"participleAfterBeStaysTheAdjective",
+                    kEn,
+                    {"xq", "was", "defeated"},
+                    {},
+                    "[..] [..] pora\x9e"
+                    "en\xfd "}),
     rowName);
 
 TEST(BestReading, NoPhraseRunsAcrossTheEndOfAClause)
