@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace slovnik {
 namespace {
@@ -74,14 +75,14 @@ bool translates(const ReadingIndex &index, std::string_view other, std::string_v
                        [meant](const BaseCandidate &guess) { return !guess.negated && guess.word == meant; });
 }
 
-// A Czech verb whose table lines all carry its "se" or "si" ("dívám": "dívat se = look"), which
-// the text may put anywhere in the clause ("na co se díváš").
-BoxReading reflexiveReading(const ReadingIndex &index, std::string_view word)
+// The line of a Czech verb with its "se" or "si" (`pronouns`): "dívám": "dívat se = look".
+BoxReading reflexiveReading(const ReadingIndex &index, std::string_view word,
+                            std::initializer_list<std::string_view> pronouns = {" se", " si"})
 {
     if (index.direction() != TranslationDirection::CzechToEnglish)
         return {};
     for (const BaseForm &form : index.readingsOf(word)) {
-        for (const std::string_view pronoun : {" se", " si"}) {
+        for (const std::string_view pronoun : pronouns) {
             const std::vector<std::uint32_t> lines = index.entriesOf(form.word + std::string(pronoun));
             if (lines.empty() || form.negated)
                 continue;
@@ -91,6 +92,72 @@ BoxReading reflexiveReading(const ReadingIndex &index, std::string_view word)
         }
     }
     return {};
+}
+
+// How far from its pronoun a reflexive verb may stand: "se moc nevěnoval", "se nám vzdal".
+constexpr std::size_t kReflexiveReach = 3;
+
+// Whether the table has a line for the word's base form, negated or not, with the `pronoun`.
+bool takesReflexivePronoun(const ReadingIndex &index, std::string_view word, std::string_view pronoun)
+{
+    const std::vector<BaseForm> forms = index.readingsOf(word);
+    return std::any_of(forms.begin(), forms.end(), [&](const BaseForm &form) {
+        return !index.entriesOf(form.word + std::string(pronoun)).empty();
+    });
+}
+
+// Czech puts "se" and "si" second in the clause, often apart from their verb ("co se stalo",
+// "brzy se vrátím"): the nearest word of the clause that has a line with that pronoun ("stát se
+// = happen") reads it. A word the learner changed or a phrase took is left as it is.
+void giveReflexivePronounsTheirVerbs(const ReadingIndex &index, std::span<const std::string> words,
+                                     std::span<const TextWord> text, std::vector<BoxReading> &reading,
+                                     const std::function<bool(std::size_t)> &isChanged)
+{
+    const auto clauseOf = [&text](std::size_t at) {
+        std::size_t begin = at;
+        while (begin > 0 && !text[begin - 1].endsClause)
+            --begin;
+        std::size_t end = at;
+        while (end + 1 < text.size() && !text[end].endsClause)
+            ++end;
+        return std::pair{begin, end + 1};
+    };
+    for (std::size_t at = 0; at < reading.size(); ++at) {
+        if (reading[at].kind != BoxReading::Kind::Unsaid
+            || reading[at].unsaid != BoxReading::Unsaid::ReflexivePronoun)
+            continue;
+        std::string pronoun(1, ' ');
+        pronoun += lowerAsciiLetters(words[at]);
+        const auto [begin, end] = clauseOf(at);
+        // The verb after the pronoun first, as the pronoun usually comes before it.
+        for (std::size_t distance = 1; distance <= kReflexiveReach && distance < end - begin; ++distance) {
+            bool given = false;
+            for (const bool after : {true, false}) {
+                if (after ? at + distance >= end : at < begin + distance)
+                    continue;
+                const std::size_t verb = after ? at + distance : at - distance;
+                if (isChanged(verb))
+                    continue;
+                const BoxReading &current = reading[verb];
+                if (current.kind == BoxReading::Kind::Covered || current.kind == BoxReading::Kind::Unsaid
+                    || current.source == BoxReading::Source::Phrase)
+                    continue;
+                if (BoxReading reflexive = reflexiveReading(index, words[verb], {pronoun});
+                    reflexive.kind == BoxReading::Kind::Line) {
+                    reading[verb] = std::move(reflexive);
+                    given = true;
+                    break;
+                }
+                // A negated verb takes its pronoun too, and keeps its own reading: "se nevěnoval".
+                if (takesReflexivePronoun(index, words[verb], pronoun)) {
+                    given = true;
+                    break;
+                }
+            }
+            if (given)
+                break;
+        }
+    }
 }
 
 // A word the table holds only in longer words: the commonest of those that differ from it by an
@@ -331,6 +398,8 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
         }
         at += free->words - 1;
     }
+    if (index.direction() == TranslationDirection::CzechToEnglish)
+        giveReflexivePronounsTheirVerbs(index, words, text, reading, isChanged);
     return reading;
 }
 

@@ -50,6 +50,8 @@ const std::vector<DictionaryEntry> kTable = table({
     {"defeated",
      "pora\x9e"
      "en\xfd"}, // poražený
+    {"stand", "st\xe1t"}, // stát
+    {"happen", "st\xe1t se"},
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -113,6 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
         // "se" apart from its verb is unsaid; before s, z, š, ž it may be the preposition.
         ReadingCase{"reflexivePronounUnsaid", kCs, {"d\xedv\xe1m", "xq", "se"}, {}, "look [..] "},
         ReadingCase{"seBeforeSIsWith", kCs, {"se", "sestrou"}, {}, "with [..] "},
+        ReadingCase{"reflexivePronounGoesToItsVerb", kCs, {"xq", "se", "stalo"}, {}, "[..] happen "},
         ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "},
         // A past participle after its subject is the deed; after "be", or first, the adjective.
         ReadingCase{"participleAfterItsSubjectReadsTheVerb", kEn, {"xq", "defeated"}, {}, "[..] porazit "},
