@@ -186,6 +186,12 @@ def build_pool(common_words):
             continue
         seen.add((en, cz))
         pool.setdefault(en, []).append(Pair(en, cz, domains, order, pos))
+    # "afraid be = bát se" beside "be afraid = bát se": the source's words turned round.
+    for en in [e for e in pool if e.endswith(" be") and "be " + e[:-3] in pool]:
+        right = {p.cz for p in pool["be " + en[:-3]]}
+        pool[en] = [p for p in pool[en] if p.cz not in right]
+        if not pool[en]:
+            del pool[en]
     return pool, stats
 
 
