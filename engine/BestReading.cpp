@@ -180,11 +180,11 @@ BoxReading closeLongerReading(const ReadingIndex &index, std::string_view word)
 // The contracted forms of "be": "I'm", "you're", "it's".
 constexpr std::array<std::string_view, 3> kContractedBe{"'m", "'re", "'s"};
 
-// A one-word Czech field without the "se" or "si" of a reflexive verb ("vrátit se"); empty for a
-// longer phrase.
+// A one-word Czech field without the "se" or "si" of a reflexive verb ("vrátit se") or the "by"
+// of a conditional ("měl by"); empty for a longer phrase.
 std::string_view verbWord(std::string_view czech)
 {
-    for (const std::string_view pronoun : {" se", " si"}) {
+    for (const std::string_view pronoun : {" se", " si", " by"}) {
         if (czech.ends_with(pronoun))
             czech.remove_suffix(pronoun.size());
     }
@@ -192,30 +192,38 @@ std::string_view verbWord(std::string_view czech)
 }
 
 // A Czech verb as the table writes it: its infinitive ("porazit", "být", "nést", "moci"), not a
-// noun that ends alike ("čest", "kost").
+// noun that ends alike ("čest", "život", "skřítci").
 bool isCzechInfinitive(std::string_view czech)
 {
     const std::string_view verb = verbWord(czech);
-    if (verb.ends_with("ti") || verb.ends_with("ci"))
-        return true;
-    if (verb.size() < 3 || !verb.ends_with('t'))
+    if (verb.size() < 3)
         return false;
-    const std::string_view before = verb.substr(0, verb.size() - 1);
+    const char before = verb[verb.size() - 2];
     // Windows-1250: á é ě í ý ů, the long vowels of "nést", "jíst", "růst", and of "být", "dát".
     constexpr std::string_view kLong = "\xe1\xe9\xec\xed\xfd\xf9";
-    if (before.ends_with('s'))
-        return kLong.find(before[before.size() - 2]) != std::string_view::npos;
-    return std::string_view("aeiou").find(before.back()) != std::string_view::npos
-        || kLong.find(before.back()) != std::string_view::npos;
+    if (verb.ends_with("ci"))
+        return verb.size() > 3
+            && std::string_view("ou\xe9\xed").find(verb[verb.size() - 3]) != std::string_view::npos;
+    if (!verb.ends_with('t'))
+        return false;
+    if (before == 's')
+        return kLong.find(verb[verb.size() - 3]) != std::string_view::npos;
+    // "-at", "-et", "-it", "-out" and the long vowels; "-ot" and "-yt" end nouns ("život", "byt").
+    return std::string_view("aeiu").find(before) != std::string_view::npos
+        || kLong.find(before) != std::string_view::npos;
 }
 
-// An infinitive or a past form ("selhal", "našel", "přišla"), which already reads as the deed.
+// An infinitive, a past form ("selhal", "našel", "přišla") or another form of a verb ("žije"),
+// which already reads as the deed.
 bool isCzechVerb(std::string_view czech)
 {
     const std::string_view verb = verbWord(czech);
     const bool past = verb.ends_with('l') || verb.ends_with("la") || verb.ends_with("lo")
         || verb.ends_with("li") || verb.ends_with("ly");
-    return past || isCzechInfinitive(czech);
+    if (past || isCzechInfinitive(czech))
+        return true;
+    const std::vector<BaseCandidate> bases = czechBaseCandidates(verb);
+    return !bases.empty() && isCzechInfinitive(bases.front().word);
 }
 
 // Where an English past participle is an adjective rather than a deed: first in its clause, or
@@ -241,6 +249,73 @@ bool participleReadsAsAdjective(std::span<const std::string> words, const std::v
         return true;
     return std::any_of(kContractedBe.begin(), kContractedBe.end(),
                        [&before](std::string_view ending) { return before.ends_with(ending); });
+}
+
+// The subject pronoun before the word, if one stands there: "we" in "we work", "she" in "she works".
+enum class Subject : std::uint8_t { None, ThirdPerson, Other };
+Subject subjectBefore(std::span<const std::string> words, std::span<const TextWord> text, std::size_t at)
+{
+    if (at == 0 || text[at - 1].endsClause)
+        return Subject::None;
+    const std::string before = lowerAsciiLetters(words[at - 1]);
+    // "you" and "it" are objects as often ("I will destroy you like the last"): subjects only
+    // first in their clause.
+    const bool first = at == 1 || text[at - 2].endsClause;
+    if (before == "he" || before == "she" || (before == "it" && first))
+        return Subject::ThirdPerson;
+    const bool other = before == "i" || before == "we" || before == "they" || (before == "you" && first);
+    return other ? Subject::Other : Subject::None;
+}
+
+// After its subject an English word is a verb ("we work", "they fear", "she works"): the first of
+// its everyday lines that is a Czech verb, if its reading is none. After "I", "you", "we" and "they"
+// the verb is the word itself, so a plural noun ("you dwarves") is left alone; after "he", "she"
+// and "it" a word in "-s" is read through its base form.
+void preferVerb(const ReadingIndex &index, std::string_view word, Subject subject, BoxReading &reading)
+{
+    if (reading.kind != BoxReading::Kind::Line || isCzechVerb(resultLineParts(reading.line).other))
+        return;
+    std::vector<std::string> words{lowerAsciiLetters(word)};
+    if (subject == Subject::ThirdPerson && words.front().ends_with('s')) {
+        for (const BaseForm &form : index.readingsOf(word)) {
+            if (!form.negated && form.word != words.front())
+                words.push_back(form.word);
+        }
+    }
+    for (const std::string &each : words) {
+        std::vector<std::uint32_t> lines = index.entriesOf(each);
+        if (lines.size() > kOwnLinesWeighed)
+            lines.resize(kOwnLinesWeighed);
+        for (const std::uint32_t entry : lines) {
+            if (isCzechInfinitive(resultLineParts(index.line(entry)).other)) {
+                reading = each == words.front()
+                    ? ownReading(index, entry)
+                    : lineReading(index.line(entry), BoxReading::Source::BaseForm);
+                if (each != words.front())
+                    reading.base = each;
+                return;
+            }
+        }
+    }
+}
+
+// "do", "does", "did" that open a question, first in the clause or after a question word, before
+// its subject ("did you see", "where did they go"): Czech asks by word order and tone alone, so
+// the word says nothing. "I did it", "we must do it" keep their deed.
+bool isQuestionAuxiliary(std::span<const std::string> words, std::span<const TextWord> text, std::size_t at)
+{
+    const std::string word = lowerAsciiLetters(words[at]);
+    if (word != "do" && word != "does" && word != "did")
+        return false;
+    if (at + 2 >= words.size() || text[at].endsClause || text[at + 1].endsClause)
+        return false;
+    static constexpr std::string_view kQuestionWords[]{"what", "where", "why", "how", "when", "who", "which"};
+    const bool opens = at == 0 || text[at - 1].endsClause
+        || std::find(std::begin(kQuestionWords), std::end(kQuestionWords), lowerAsciiLetters(words[at - 1]))
+            != std::end(kQuestionWords);
+    static constexpr std::string_view kSubjects[]{"i", "you", "he", "she", "it", "we", "they"};
+    const std::string subject = lowerAsciiLetters(words[at + 1]);
+    return opens && std::find(std::begin(kSubjects), std::end(kSubjects), subject) != std::end(kSubjects);
 }
 
 // Czech has no articles: "a car" is "auto", and "the" is "ten" only where it points.
@@ -378,12 +453,18 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
             const bool english = index.direction() == TranslationDirection::EnglishToCzech;
             if (english && isEnglishArticle(words[at])) {
                 reading[at].kind = BoxReading::Kind::Unsaid;
+            } else if (english && isQuestionAuxiliary(words, text, at)) {
+                reading[at].kind = BoxReading::Kind::Unsaid;
+                reading[at].unsaid = BoxReading::Unsaid::Auxiliary;
             } else if (!english && isUnsaidReflexivePronoun(words, text, at)) {
                 reading[at].kind = BoxReading::Kind::Unsaid;
                 reading[at].unsaid = BoxReading::Unsaid::ReflexivePronoun;
             } else {
                 reading[at] = everydayReading(index, words[at],
                                               english && participleReadsAsAdjective(words, text, at));
+                if (const Subject subject = subjectBefore(words, text, at);
+                    english && subject != Subject::None)
+                    preferVerb(index, words[at], subject, reading[at]);
                 // A longer word that merely begins with it ("či": "čidlo = detector") would mislead.
                 if (reading[at].kind == BoxReading::Kind::Keep)
                     reading[at].kind = BoxReading::Kind::Nothing;

@@ -30,6 +30,7 @@ struct BoxReading {
     enum class Unsaid : std::uint8_t {
         Article, ///< English "a", "an", "the": Czech has no articles
         ReflexivePronoun, ///< Czech "se", "si" of a reflexive verb, which English does not say
+        Auxiliary, ///< English "do", "does", "did" of a question ("did you see"): Czech has none
     };
     /// Where `line` comes from: the word's own lines, a base form's, or a phrase's.
     enum class Source : std::uint8_t { Own, BaseForm, Phrase };

@@ -83,11 +83,19 @@ void coverBox(QComboBox &box, int phraseBox, const QString &phraseLine)
 
 void coverUnsaidWord(QComboBox &box, BoxReading::Unsaid word)
 {
-    if (word == BoxReading::Unsaid::Article)
+    switch (word) {
+    case BoxReading::Unsaid::Article:
         cover(box, kByNoBox, QStringLiteral("(člen)"), QStringLiteral("Člen: čeština ho nemá"));
-    else
+        break;
+    case BoxReading::Unsaid::ReflexivePronoun:
         cover(box, kByNoBox, QStringLiteral("(zvratné)"),
               QStringLiteral("Zvratné zájmeno: angličtina ho neříká, sloveso ho nese"));
+        break;
+    case BoxReading::Unsaid::Auxiliary:
+        cover(box, kByNoBox, QStringLiteral("(pomocné)"),
+              QStringLiteral("Pomocné sloveso otázky: čeština ho neříká, ptá se slovosledem"));
+        break;
+    }
 }
 
 void uncoverBox(QComboBox &box, bool restore)

@@ -52,6 +52,10 @@ const std::vector<DictionaryEntry> kTable = table({
      "en\xfd"}, // poražený
     {"stand", "st\xe1t"}, // stát
     {"happen", "st\xe1t se"},
+    {"work",
+     "pr\xe1"
+     "ce"}, // práce
+    {"work", "pracovat"},
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -117,6 +121,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"seBeforeSIsWith", kCs, {"se", "sestrou"}, {}, "with [..] "},
         ReadingCase{"reflexivePronounGoesToItsVerb", kCs, {"xq", "se", "stalo"}, {}, "[..] happen "},
         ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "},
+        ReadingCase{
+            "questionAuxiliaryIsUnsaid", kEn, {"did", "you", "look", "do"}, {}, "[..] d\xedvat se [..] "},
+        ReadingCase{"wordAfterItsSubjectReadsAsAVerb",
+                    kEn,
+                    {"we", "work", "xq", "work"},
+                    {},
+                    "[..] pracovat [..] pr\xe1"
+                    "ce "},
         // A past participle after its subject is the deed; after "be", or first, the adjective.
         ReadingCase{"participleAfterItsSubjectReadsTheVerb", kEn, {"xq", "defeated"}, {}, "[..] porazit "},
         ReadingCase{"participleAfterBeStaysTheAdjective",
