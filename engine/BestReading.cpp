@@ -318,6 +318,27 @@ bool isQuestionAuxiliary(std::span<const std::string> words, std::span<const Tex
     return opens && std::find(std::begin(kSubjects), std::end(kSubjects), subject) != std::end(kSubjects);
 }
 
+bool opensClause(std::span<const TextWord> text, std::size_t at)
+{
+    return at == 0 || text[at - 1].endsClause;
+}
+
+// Words whose sense first in a clause differs from their everyday one: "So, what now?" is
+// "Takže", where "so good" is "tak".
+void preferClauseOpening(const ReadingIndex &index, std::string_view word, BoxReading &reading)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kOpening[]{{"so", "so = tak\x9e\x65"}};
+    const std::string cleaned = lowerAsciiLetters(word);
+    for (const auto &[opening, line] : kOpening) {
+        if (cleaned != opening)
+            continue;
+        for (const std::uint32_t entry : index.entriesOf(cleaned)) {
+            if (index.line(entry) == line)
+                reading = ownReading(index, entry);
+        }
+    }
+}
+
 // Czech has no articles: "a car" is "auto", and "the" is "ten" only where it points.
 bool isEnglishArticle(std::string_view word)
 {
@@ -465,6 +486,8 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
                 if (const Subject subject = subjectBefore(words, text, at);
                     english && subject != Subject::None)
                     preferVerb(index, words[at], subject, reading[at]);
+                if (english && opensClause(text, at))
+                    preferClauseOpening(index, words[at], reading[at]);
                 // A longer word that merely begins with it ("či": "čidlo = detector") would mislead.
                 if (reading[at].kind == BoxReading::Kind::Keep)
                     reading[at].kind = BoxReading::Kind::Nothing;

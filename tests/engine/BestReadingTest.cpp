@@ -56,6 +56,8 @@ const std::vector<DictionaryEntry> kTable = table({
      "pr\xe1"
      "ce"}, // práce
     {"work", "pracovat"},
+    {"so", "tak"},
+    {"so", "tak\x9e\x65"}, // takže
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -129,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     "[..] pracovat [..] pr\xe1"
                     "ce "},
+        ReadingCase{"soFirstInItsClauseIsTakze", kEn, {"so", "xq", "so"}, {}, "tak\x9e\x65 [..] tak "},
         // A past participle after its subject is the deed; after "be", or first, the adjective.
         ReadingCase{"participleAfterItsSubjectReadsTheVerb", kEn, {"xq", "defeated"}, {}, "[..] porazit "},
         ReadingCase{"participleAfterBeStaysTheAdjective",
