@@ -315,7 +315,54 @@ bool isQuestionAuxiliary(std::span<const std::string> words, std::span<const Tex
             != std::end(kQuestionWords);
     static constexpr std::string_view kSubjects[]{"i", "you", "he", "she", "it", "we", "they"};
     const std::string subject = lowerAsciiLetters(words[at + 1]);
+    // "Do it!" is an order; "does it", "did it" ask.
+    if (word == "do" && subject == "it")
+        return false;
     return opens && std::find(std::begin(kSubjects), std::end(kSubjects), subject) != std::end(kSubjects);
+}
+
+// After "will", "must", "can" and their like, or as an order first in its clause ("Wait here!",
+// "Do it!"), an English verb most often means one deed done: Czech says it with the perfective
+// verb ("udělat", "zaplatit"). Not an order "do not ...", which Czech gives imperfective.
+bool asksForADeed(std::span<const std::string> words, std::span<const TextWord> text, std::size_t at)
+{
+    if (at == 0 || text[at - 1].endsClause) {
+        const bool negated
+            = at + 1 < words.size() && !text[at].endsClause && lowerAsciiLetters(words[at + 1]) == "not";
+        return !negated;
+    }
+    std::string before = lowerAsciiLetters(words[at - 1]);
+    std::replace(before.begin(), before.end(), '\x92', '\''); // the typographic apostrophe
+    static constexpr std::string_view kModals[]{"will",   "shall", "must",  "can",   "could",
+                                                "should", "would", "might", "may",   "cannot",
+                                                "can't",  "won't", "let's", "gotta", "gonna"};
+    return before.ends_with("'ll")
+        || std::find(std::begin(kModals), std::end(kModals), before) != std::end(kModals);
+}
+
+// The perfective partner of the reading's Czech verb among the word's own lines: "dělat" gives
+// "udělat", "platit" "zaplatit".
+void preferPerfective(const ReadingIndex &index, std::string_view word, BoxReading &reading)
+{
+    if (reading.kind != BoxReading::Kind::Line || reading.source != BoxReading::Source::Own)
+        return;
+    const std::string_view verb = resultLineParts(reading.line).other;
+    if (!isCzechInfinitive(verb) || verb != verbWord(verb))
+        return;
+    static constexpr std::string_view kPrefixes[]{"u", "za", "po", "na", "vy", "s", "z", "pro", "do", "o"};
+    std::vector<std::uint32_t> own = index.entriesOf(lowerAsciiLetters(word));
+    if (own.size() > kOwnLinesWeighed)
+        own.resize(kOwnLinesWeighed);
+    for (const std::uint32_t entry : own) {
+        const std::string_view other = resultLineParts(index.line(entry)).other;
+        for (const std::string_view prefix : kPrefixes) {
+            if (other.size() == prefix.size() + verb.size() && other.starts_with(prefix)
+                && other.ends_with(verb)) {
+                reading = ownReading(index, entry);
+                return;
+            }
+        }
+    }
 }
 
 bool opensClause(std::span<const TextWord> text, std::size_t at)
@@ -488,6 +535,8 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
                     preferVerb(index, words[at], subject, reading[at]);
                 if (english && opensClause(text, at))
                     preferClauseOpening(index, words[at], reading[at]);
+                if (english && asksForADeed(words, text, at))
+                    preferPerfective(index, words[at], reading[at]);
                 // A longer word that merely begins with it ("či": "čidlo = detector") would mislead.
                 if (reading[at].kind == BoxReading::Kind::Keep)
                     reading[at].kind = BoxReading::Kind::Nothing;

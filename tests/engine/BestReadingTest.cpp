@@ -58,6 +58,12 @@ const std::vector<DictionaryEntry> kTable = table({
     {"work", "pracovat"},
     {"so", "tak"},
     {"so", "tak\x9e\x65"}, // takže
+    {"do",
+     "d\xec"
+     "lat"}, // dělat
+    {"do",
+     "ud\xec"
+     "lat"},
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -123,8 +129,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"seBeforeSIsWith", kCs, {"se", "sestrou"}, {}, "with [..] "},
         ReadingCase{"reflexivePronounGoesToItsVerb", kCs, {"xq", "se", "stalo"}, {}, "[..] happen "},
         ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "},
-        ReadingCase{
-            "questionAuxiliaryIsUnsaid", kEn, {"did", "you", "look", "do"}, {}, "[..] d\xedvat se [..] "},
+        ReadingCase{"questionAuxiliaryIsUnsaid",
+                    kEn,
+                    {"did", "you", "look", "do"},
+                    {},
+                    "[..] d\xedvat se d\xec"
+                    "lat "},
         ReadingCase{"wordAfterItsSubjectReadsAsAVerb",
                     kEn,
                     {"we", "work", "xq", "work"},
@@ -132,6 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "[..] pracovat [..] pr\xe1"
                     "ce "},
         ReadingCase{"soFirstInItsClauseIsTakze", kEn, {"so", "xq", "so"}, {}, "tak\x9e\x65 [..] tak "},
+        // After "must" or as an order, the deed once done: the perfective verb.
+        ReadingCase{"deedAfterAModalIsPerfective",
+                    kEn,
+                    {"xq", "must", "do", "xq", "do"},
+                    {},
+                    "[..] [..] ud\xec"
+                    "lat [..] d\xec"
+                    "lat "},
         // A past participle after its subject is the deed; after "be", or first, the adjective.
         ReadingCase{"participleAfterItsSubjectReadsTheVerb", kEn, {"xq", "defeated"}, {}, "[..] porazit "},
         ReadingCase{"participleAfterBeStaysTheAdjective",
