@@ -103,7 +103,7 @@ bool takesReflexivePronoun(const ReadingIndex &index, std::string_view word, std
 {
     const std::vector<BaseForm> forms = index.readingsOf(word);
     return std::any_of(forms.begin(), forms.end(), [&](const BaseForm &form) {
-        return !index.entriesOf(form.word + std::string(pronoun)).empty();
+        return form.word.ends_with(pronoun) || !index.entriesOf(form.word + std::string(pronoun)).empty();
     });
 }
 
@@ -149,8 +149,20 @@ void giveReflexivePronounsTheirVerbs(const ReadingIndex &index, std::span<const 
                     given = true;
                     break;
                 }
-                // A negated verb takes its pronoun too, and keeps its own reading: "se nevěnoval".
+                // A negated verb takes its pronoun too: "neboj se" is "nebát se = not be afraid",
+                // not "boj" (fight) negated. Where its negated line is not offered it keeps its reading.
                 if (takesReflexivePronoun(index, words[verb], pronoun)) {
+                    const std::vector<BaseFormOffer> offers
+                        = baseFormOffers(index.table(), words[verb], index.direction());
+                    const auto negated
+                        = std::find_if(offers.begin(), offers.end(), [&](const BaseFormOffer &offer) {
+                              return offer.negated && offer.base.ends_with(pronoun);
+                          });
+                    if (negated != offers.end()) {
+                        reading[verb] = lineReading(negated->line, BoxReading::Source::BaseForm);
+                        reading[verb].base = negated->base;
+                        reading[verb].negated = true;
+                    }
                     given = true;
                     break;
                 }

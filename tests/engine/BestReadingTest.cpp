@@ -64,6 +64,8 @@ const std::vector<DictionaryEntry> kTable = table({
     {"do",
      "ud\xec"
      "lat"},
+    {"fight", "boj"},
+    {"be afraid", "b\xe1t se"}, // bát se
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -127,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         // "se" apart from its verb is unsaid; before s, z, š, ž it may be the preposition.
         ReadingCase{"reflexivePronounUnsaid", kCs, {"d\xedv\xe1m", "xq", "se"}, {}, "look [..] "},
         ReadingCase{"seBeforeSIsWith", kCs, {"se", "sestrou"}, {}, "with [..] "},
+        ReadingCase{"negatedVerbTakesItsPronoun", kCs, {"neboj", "se"}, {}, "not be afraid "},
         ReadingCase{"reflexivePronounGoesToItsVerb", kCs, {"xq", "se", "stalo"}, {}, "[..] happen "},
         ReadingCase{"englishArticlesAreUnsaid", kEn, {"the", "child", "an", "a"}, {}, "d\xedt\xec "},
         ReadingCase{"questionAuxiliaryIsUnsaid",
