@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The translator's split of a source text into words, both on Windows-1250 lines as the engine
-// gets them and on the Unicode text of the window's box, and the sentence built from word boxes.
+// gets them and on the Unicode text of the window's box, the sentence built from word boxes, and
+// the best reading of the words in both directions on the program's table.
 
 #include "common/Translation.h"
+#include "engine/BestReading.h"
+#include "engine/ProgramReading.h"
 #include "engine/Translate.h"
 #include "tests/fuzz/FuzzCheck.h"
 
@@ -60,6 +63,37 @@ void checkSentence(const SourceWords &split, const std::vector<std::string> &lin
     require(sentence == expected, "the sentence is not its parts, each with a blank", sentence);
 }
 
+// Every box gets one reading; a covered box points back to the phrase that takes it, and a
+// phrase never runs past the text or over a box the learner changed. The input's bytes also say
+// where clauses end and which boxes the learner changed.
+void checkReading(const SourceWords &split, std::string_view text)
+{
+    static const auto english = programReadingIndex(TranslationDirection::EnglishToCzech);
+    static const auto czech = programReadingIndex(TranslationDirection::CzechToEnglish);
+    const std::size_t count = split.words.size();
+    std::vector<bool> clauseEnds(count);
+    std::vector<bool> changed(count);
+    for (std::size_t at = 0; at < count && at < text.size(); ++at) {
+        clauseEnds[at] = (static_cast<unsigned char>(text[at]) & 1U) != 0;
+        changed[at] = (static_cast<unsigned char>(text[at]) & 6U) == 6U;
+    }
+    for (const ReadingIndex *index : {english.get(), czech.get()}) {
+        const std::vector<BoxReading> reading = bestReading(*index, split.words, clauseEnds, changed);
+        require(reading.size() == count, "not one reading for each box");
+        for (std::size_t at = 0; at < count; ++at) {
+            const BoxReading &box = reading[at];
+            require(!changed[at] || box.kind == BoxReading::Kind::Keep, "a changed box was read anew");
+            if (box.kind == BoxReading::Kind::Covered) {
+                require(box.coveredBy < at, "a box covered by a later one");
+                require(reading[box.coveredBy].source == BoxReading::Source::Phrase, "covered by no phrase");
+                require(!changed[at], "a changed box covered");
+            }
+            if (box.kind == BoxReading::Kind::Line)
+                require(at + box.phraseWords <= count, "a phrase past the text's end");
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -69,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const SourceWords split = splitSourceText(lines);
     checkWords(split);
     checkSentence(split, lines);
+    checkReading(split, text);
 
     // The box's text in Unicode, as pasted: invalid UTF-8 becomes replacement characters.
     const QString unicode = QString::fromUtf8(text.data(), static_cast<qsizetype>(size));
