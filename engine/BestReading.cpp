@@ -236,7 +236,8 @@ void preferPerfective(const ReadingIndex &index, std::string_view word, BoxReadi
     if (own.size() > kOwnLinesWeighed)
         own.resize(kOwnLinesWeighed);
     for (const std::uint32_t entry : own) {
-        const std::string_view other = resultLineParts(index.line(entry)).other;
+        const std::string line = index.line(entry);
+        const std::string_view other = resultLineParts(line).other;
         for (const std::string_view prefix : kPrefixes) {
             if (other.size() == prefix.size() + verb.size() && other.starts_with(prefix)
                 && other.ends_with(verb)) {
