@@ -345,6 +345,50 @@ std::vector<std::string> phraseLines(const ReadingIndex &index, std::span<const 
     return lines;
 }
 
+namespace {
+
+// "don't worry", "didn't know": Czech says the negation on the verb ("nedělej si starosti",
+// "nevěděl"). The contraction's box is unsaid and the verb's box reads its negated line, where
+// the verb reads as a Czech verb; a learner's box is left as it is.
+void putNegationsOnTheirVerbs(std::span<const std::string> words, std::span<const TextWord> text,
+                              std::vector<BoxReading> &reading,
+                              const std::function<bool(std::size_t)> &isChanged)
+{
+    static constexpr std::string_view kNegations[]{"don't", "doesn't", "didn't"};
+    for (std::size_t at = 0; at + 1 < words.size(); ++at) {
+        std::string word = lowerAsciiLetters(words[at]);
+        std::replace(word.begin(), word.end(), '\x92', '\''); // the typographic apostrophe
+        if (std::find(std::begin(kNegations), std::end(kNegations), word) == std::end(kNegations)
+            || text[at].endsClause || isChanged(at) || isChanged(at + 1)
+            || reading[at].kind != BoxReading::Kind::Line || reading[at + 1].kind != BoxReading::Kind::Line
+            || reading[at + 1].negated)
+            continue;
+        const ResultLineParts verb = resultLineParts(reading[at + 1].line);
+        // The verb leads its field: "dělat si starosti", "mít rád".
+        if (!isCzechInfinitive(verb.other.substr(0, verb.other.find(' ', verb.other.find(' ') + 1)))
+            && !isCzechInfinitive(verb.other.substr(0, verb.other.find(' '))))
+            continue;
+        std::string line = negatedWord(verb.word, false);
+        line += ResultSeparator;
+        line += negatedWord(verb.other, true);
+        if (line.size() > kMaxResultLineLength)
+            continue;
+        // A phrase stays the phrase, over the words it takes ("don't look back").
+        BoxReading &negated = reading[at + 1];
+        if (negated.base.empty())
+            negated.base = verb.word;
+        if (negated.source == BoxReading::Source::Own)
+            negated.source = BoxReading::Source::BaseForm;
+        negated.line = std::move(line);
+        negated.negated = true;
+        reading[at] = BoxReading{};
+        reading[at].kind = BoxReading::Kind::Unsaid;
+        reading[at].unsaid = BoxReading::Unsaid::Negation;
+    }
+}
+
+} // namespace
+
 std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const std::string> words,
                                     const std::vector<bool> &clauseEnds, const std::vector<bool> &changed)
 {
@@ -398,6 +442,8 @@ std::vector<BoxReading> bestReading(const ReadingIndex &index, std::span<const s
     }
     if (index.direction() == TranslationDirection::CzechToEnglish)
         giveReflexivePronounsTheirVerbs(index, words, text, reading, isChanged);
+    else
+        putNegationsOnTheirVerbs(words, text, reading, isChanged);
     return reading;
 }
 

@@ -31,6 +31,7 @@ struct BoxReading {
         Article, ///< English "a", "an", "the": Czech has no articles
         ReflexivePronoun, ///< Czech "se", "si" of a reflexive verb, which English does not say
         Auxiliary, ///< English "do", "does", "did" of a question ("did you see"): Czech has none
+        Negation, ///< English "don't", "didn't": Czech puts "ne-" on the verb, which reads negated
     };
     /// Where `line` comes from: the word's own lines, a base form's, or a phrase's.
     enum class Source : std::uint8_t { Own, BaseForm, Phrase };

@@ -91,6 +91,10 @@ void coverUnsaidWord(QComboBox &box, BoxReading::Unsaid word)
         cover(box, kByNoBox, QStringLiteral("(zvratné)"),
               QStringLiteral("Zvratné zájmeno: angličtina ho neříká, sloveso ho nese"));
         break;
+    case BoxReading::Unsaid::Negation:
+        cover(box, kByNoBox, QStringLiteral("(zápor)"),
+              QStringLiteral("Zápor: čeština ho píše ke slovesu (ne-)"));
+        break;
     case BoxReading::Unsaid::Auxiliary:
         cover(box, kByNoBox, QStringLiteral("(pomocné)"),
               QStringLiteral("Pomocné sloveso otázky: čeština ho neříká, ptá se slovosledem"));

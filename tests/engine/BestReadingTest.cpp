@@ -66,6 +66,9 @@ const std::vector<DictionaryEntry> kTable = table({
      "lat"},
     {"fight", "boj"},
     {"be afraid", "b\xe1t se"}, // bát se
+    {"don't",
+     "ned\xec"
+     "lej"}, // nedělej
 });
 // "child = dítě", as a reviewer chose it over "kid"; "this = tento".
 constexpr std::uint16_t kEveryday[] = {9, 21};
@@ -145,6 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "[..] pracovat [..] pr\xe1"
                     "ce "},
         ReadingCase{"soFirstInItsClauseIsTakze", kEn, {"so", "xq", "so"}, {}, "tak\x9e\x65 [..] tak "},
+        ReadingCase{"negationGoesOnTheVerb", kEn, {"don't", "look"}, {}, "ned\xedvat se "},
         // After "must" or as an order, the deed once done: the perfective verb.
         ReadingCase{"deedAfterAModalIsPerfective",
                     kEn,
