@@ -50,6 +50,15 @@ BoxReading ownReading(const ReadingIndex &index, std::uint32_t entry)
     return lineReading(index.line(entry), BoxReading::Source::Own);
 }
 
+// The first lines of a table word that can be its everyday sense.
+std::vector<std::uint32_t> weighedLines(const ReadingIndex &index, const std::string &word)
+{
+    std::vector<std::uint32_t> lines = index.entriesOf(word);
+    if (lines.size() > kOwnLinesWeighed)
+        lines.resize(kOwnLinesWeighed);
+    return lines;
+}
+
 // Whether `phrase` holds `word` as one of its words: "old woman" holds "old".
 bool hasWord(std::string_view phrase, std::string_view word)
 {
@@ -206,10 +215,7 @@ void preferVerb(const ReadingIndex &index, std::string_view word, Subject subjec
         }
     }
     for (const std::string &each : words) {
-        std::vector<std::uint32_t> lines = index.entriesOf(each);
-        if (lines.size() > kOwnLinesWeighed)
-            lines.resize(kOwnLinesWeighed);
-        for (const std::uint32_t entry : lines) {
+        for (const std::uint32_t entry : weighedLines(index, each)) {
             if (isCzechInfinitive(resultLineParts(index.line(entry)).other)) {
                 reading = each == words.front()
                     ? ownReading(index, entry)
@@ -232,10 +238,7 @@ void preferPerfective(const ReadingIndex &index, std::string_view word, BoxReadi
     if (!isCzechInfinitive(verb) || verb != verbWord(verb))
         return;
     static constexpr std::string_view kPrefixes[]{"u", "za", "po", "na", "vy", "s", "z", "pro", "do", "o"};
-    std::vector<std::uint32_t> own = index.entriesOf(lowerAsciiLetters(word));
-    if (own.size() > kOwnLinesWeighed)
-        own.resize(kOwnLinesWeighed);
-    for (const std::uint32_t entry : own) {
+    for (const std::uint32_t entry : weighedLines(index, lowerAsciiLetters(word))) {
         const std::string line = index.line(entry);
         const std::string_view other = resultLineParts(line).other;
         for (const std::string_view prefix : kPrefixes) {
@@ -269,9 +272,7 @@ void preferClauseOpening(const ReadingIndex &index, std::string_view word, BoxRe
 BoxReading everydayReading(const ReadingIndex &index, std::string_view word, bool adjective)
 {
     const std::string scanned = lowerAsciiLetters(word);
-    std::vector<std::uint32_t> own = index.entriesOf(scanned);
-    if (own.size() > kOwnLinesWeighed)
-        own.resize(kOwnLinesWeighed);
+    const std::vector<std::uint32_t> own = weighedLines(index, scanned);
     if (!own.empty() && index.isEveryday(own.front()))
         return ownReading(index, own.front());
 
@@ -356,8 +357,7 @@ void putNegationsOnTheirVerbs(std::span<const std::string> words, std::span<cons
 {
     static constexpr std::string_view kNegations[]{"don't", "doesn't", "didn't"};
     for (std::size_t at = 0; at + 1 < words.size(); ++at) {
-        std::string word = lowerAsciiLetters(words[at]);
-        std::replace(word.begin(), word.end(), '\x92', '\''); // the typographic apostrophe
+        const std::string word = cleanedWord(words[at]);
         if (std::find(std::begin(kNegations), std::end(kNegations), word) == std::end(kNegations)
             || text[at].endsClause || isChanged(at) || isChanged(at + 1)
             || reading[at].kind != BoxReading::Kind::Line || reading[at + 1].kind != BoxReading::Kind::Line
@@ -365,8 +365,7 @@ void putNegationsOnTheirVerbs(std::span<const std::string> words, std::span<cons
             continue;
         const ResultLineParts verb = resultLineParts(reading[at + 1].line);
         // The verb leads its field: "dělat si starosti", "mít rád".
-        if (!isCzechInfinitive(verb.other.substr(0, verb.other.find(' ', verb.other.find(' ') + 1)))
-            && !isCzechInfinitive(verb.other.substr(0, verb.other.find(' '))))
+        if (!isCzechInfinitive(verb.other.substr(0, verb.other.find(' '))))
             continue;
         std::string line = negatedWord(verb.word, false);
         line += ResultSeparator;

@@ -53,9 +53,9 @@ struct BoxReading {
 /// sense ("hodina = hour" makes it "hours", "jít = go" makes it "went"); a word whose own lines
 /// are all longer phrases than its base form's ("stará": "my old girl") takes the base form's.
 /// An English form in "-ed" whose own line is not the reviewed one and whose base form's line is a
-/// Czech verb reads the verb ("defeated": "porazit", not "poražený"), unless `afterBe` ("was
+/// Czech verb reads the verb ("defeated": "porazit", not "poražený"), unless `adjective` ("was
 /// defeated", where the adjective reads better). Keep when the table has neither.
-BoxReading everydayReading(const ReadingIndex &index, std::string_view word, bool afterBe = false);
+BoxReading everydayReading(const ReadingIndex &index, std::string_view word, bool adjective = false);
 
 /// The phrase lines a box offers: the phrases that start at word `at`, longest first.
 std::vector<std::string> phraseLines(const ReadingIndex &index, std::span<const TextWord> text,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "engine/ReadingContext.h"
 
+#include "engine/BaseForms.h"
 #include "engine/CzechForms.h"
 #include "engine/Query.h"
 
@@ -24,6 +25,12 @@ bool startsAfterPrepositionSe(std::string_view word)
     constexpr std::string_view kFirstLetters = "sSzZ\x9a\x8a\x9e\x8e";
     const std::string lower = lowerAsciiLetters(word.substr(0, 2));
     return kFirstLetters.find(word.front()) != std::string_view::npos || lower == "mn";
+}
+
+// The word before `at`, as the rules compare it: lower case, a typographic apostrophe read as "'".
+std::string wordBefore(std::span<const std::string> words, std::size_t at)
+{
+    return cleanedWord(words[at - 1]);
 }
 
 } // namespace
@@ -81,10 +88,9 @@ bool isCzechVerb(std::string_view czech)
 bool participleReadsAsAdjective(std::span<const std::string> words, std::span<const TextWord> text,
                                 std::size_t at)
 {
-    if (at == 0 || text[at - 1].endsClause)
+    if (opensClause(text, at))
         return true;
-    std::string before = lowerAsciiLetters(words[at - 1]);
-    std::replace(before.begin(), before.end(), '\x92', '\''); // the typographic apostrophe
+    const std::string before = wordBefore(words, at);
     static constexpr std::string_view kBefore[]{
         "a",    "an",    "the",     "this",  "that",       "these",  "those",   "my",     "your",
         "his",  "her",   "its",     "our",   "their",      "some",   "any",     "no",     "every",
@@ -102,12 +108,12 @@ bool participleReadsAsAdjective(std::span<const std::string> words, std::span<co
 // The subject pronoun before the word, if one stands there: "we" in "we work", "she" in "she works".
 Subject subjectBefore(std::span<const std::string> words, std::span<const TextWord> text, std::size_t at)
 {
-    if (at == 0 || text[at - 1].endsClause)
+    if (opensClause(text, at))
         return Subject::None;
-    const std::string before = lowerAsciiLetters(words[at - 1]);
+    const std::string before = wordBefore(words, at);
     // "you" and "it" are objects as often ("I will destroy you like the last"): subjects only
     // first in their clause.
-    const bool first = at == 1 || text[at - 2].endsClause;
+    const bool first = opensClause(text, at - 1);
     if (before == "he" || before == "she" || (before == "it" && first))
         return Subject::ThirdPerson;
     const bool other = before == "i" || before == "we" || before == "they" || (before == "you" && first);
@@ -125,8 +131,8 @@ bool isQuestionAuxiliary(std::span<const std::string> words, std::span<const Tex
     if (at + 2 >= words.size() || text[at].endsClause || text[at + 1].endsClause)
         return false;
     static constexpr std::string_view kQuestionWords[]{"what", "where", "why", "how", "when", "who", "which"};
-    const bool opens = at == 0 || text[at - 1].endsClause
-        || std::find(std::begin(kQuestionWords), std::end(kQuestionWords), lowerAsciiLetters(words[at - 1]))
+    const bool opens = opensClause(text, at)
+        || std::find(std::begin(kQuestionWords), std::end(kQuestionWords), wordBefore(words, at))
             != std::end(kQuestionWords);
     static constexpr std::string_view kSubjects[]{"i", "you", "he", "she", "it", "we", "they"};
     const std::string subject = lowerAsciiLetters(words[at + 1]);
@@ -141,13 +147,12 @@ bool isQuestionAuxiliary(std::span<const std::string> words, std::span<const Tex
 // verb ("udělat", "zaplatit"). Not an order "do not ...", which Czech gives imperfective.
 bool asksForADeed(std::span<const std::string> words, std::span<const TextWord> text, std::size_t at)
 {
-    if (at == 0 || text[at - 1].endsClause) {
+    if (opensClause(text, at)) {
         const bool negated
             = at + 1 < words.size() && !text[at].endsClause && lowerAsciiLetters(words[at + 1]) == "not";
         return !negated;
     }
-    std::string before = lowerAsciiLetters(words[at - 1]);
-    std::replace(before.begin(), before.end(), '\x92', '\''); // the typographic apostrophe
+    const std::string before = wordBefore(words, at);
     static constexpr std::string_view kModals[]{"will",   "shall", "must",  "can",   "could",
                                                 "should", "would", "might", "may",   "cannot",
                                                 "can't",  "won't", "let's", "gotta", "gonna"};
